@@ -1,0 +1,125 @@
+#include "language/KivParser.h"
+#include "language/MessageCatalog.h"
+#include "language/ParserErr.h"
+#include "platform/KzPlatform.h"
+
+#include <cstdlib>
+
+KivParser* KivParser::current = nullptr;
+int KivParser::started = 0;
+
+KivParser::KivParser()
+{
+    setRoots(nullptr, nullptr, nullptr, nullptr, 0);
+    initialize(nullptr);
+}
+
+KivParser::KivParser(char* path, ApplicationRegistration* arf, SymbolRegistration* srf, FieldRegistration* frf,
+                     SnmppvReg* pvrf, int theVerbose)
+{
+    setRoots(arf, srf, frf, pvrf, theVerbose);
+    initialize(path);
+}
+
+KivParser::KivParser(char* path, ApplicationRegistration* arf, int theVerbose)
+{
+    setRoots(arf, nullptr, nullptr, nullptr, theVerbose);
+    initialize(path);
+}
+
+KivParser::KivParser(char* path, SymbolRegistration* srf, int theVerbose)
+{
+    setRoots(nullptr, srf, nullptr, nullptr, theVerbose);
+    initialize(path);
+}
+
+KivParser::KivParser(char* path, FieldRegistration* frf, int theVerbose)
+{
+    setRoots(nullptr, nullptr, frf, nullptr, theVerbose);
+    initialize(path);
+}
+
+KivParser::KivParser(char* path, SnmppvReg* reg, int theVerbose)
+{
+    setRoots(nullptr, nullptr, nullptr, reg, theVerbose);
+    initialize(path);
+}
+
+KivParser::~KivParser()
+{
+    if (fp)
+        fclose_new(fp);
+    free(filename);
+    if (current == this)
+        current = nullptr;
+}
+
+void KivParser::setRoots(ApplicationRegistration* arf, SymbolRegistration* srf, FieldRegistration* frf,
+                         SnmppvReg* pvrf, int theVerbose)
+{
+    curAppReg = arf;
+    curSymReg = srf;
+    curFldReg = frf;
+    curSnmppvReg = pvrf;
+    verbose = theVerbose;
+}
+
+void KivParser::initialize(char* path)
+{
+    current = this;
+    warnings = 0;
+    errors = 0;
+    lineno = 1;
+    filename = nullptr;
+    fp = nullptr;
+    ok = 0;
+    curApplication = nullptr;
+    curString = nullptr;
+    curCommand = nullptr;
+    curMenuItem = nullptr;
+    curFunction = nullptr;
+    curAction = nullptr;
+    curEnrollment = nullptr;
+    curRule = nullptr;
+    curFieldEnrollment = nullptr;
+    curDropAction = nullptr;
+    curIsBitmap = 0;
+    curMenuBar = nullptr;
+    curMenu = nullptr;
+    curPopupMenu = nullptr;
+    curTab = nullptr;
+    curList = nullptr;
+    curWindow = nullptr;
+    curSymbolClass = nullptr;
+    curCapability = nullptr;
+    curLine = nullptr;
+    curPoint = nullptr;
+    curSymbolType = nullptr;
+    curDashLength = nullptr;
+    curField = nullptr;
+    curSnmppvCgi = nullptr;
+    curAcceptArgument = nullptr;
+    curIgnoreAction = nullptr;
+
+    if (path) {
+        filename = _strdup(path);
+        if (!filename) {
+            nomemory();
+            return;
+        }
+        fp = fopen_new(filename, "r");
+        if (!fp) {
+            error(parserMsg(MSG_CANT_OPEN), filename);
+            return;
+        }
+    }
+    // Handing the stream to the scanner and running the grammar come with the
+    // language front end.
+    parse();
+    ok = errors == 0 ? 1 : 0;
+}
+
+int KivParser::parse()
+{
+    return 0;
+}

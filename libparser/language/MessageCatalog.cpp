@@ -1,0 +1,133 @@
+#include "language/MessageCatalog.h"
+#include "platform/KzPlatform.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <nl_types.h>
+
+namespace {
+
+const char* const builtIn[MSG_COUNT + 1] = {
+    "",
+    "can't open %s\n",
+    "fatal: out of memory\n",
+    "Line: ",
+    "File: ",
+    "Warning",
+    "Error",
+    "fatal: internal error at grammar.Y(%d)",
+    "Application \"%s\": parent application cannot be self",
+    "Application \"%s\": Action \"%s\" is referenced but not defined.",
+    "MenuItem \"%s\": missing menu name after f.menu",
+    "detect duplicate MenuItem \"%s\";ignore this MenuItem",
+    "detect duplicate MenuItem \"%s\"; ignore this MenuItem",
+    "ListItem \"%s\": missing list name after f.list",
+    "detect duplicate ListItem \"%s\"; ignore this ListItem",
+    "%s %s: missing command name.",
+    "%s %s: missing cgi path.",
+    "error: %s; %s\n",
+    "too long path name(%d); ignore\n",
+    "not found the directory %s",
+    "MenuBar %s: precedence %d ignored; already defined as %d",
+    "MenuBar %s: mnemonic _%c ignored; already defined as _%c",
+    "f.action name is not specified(ignore)",
+    "f.menu name is not specified(ignore)",
+    "f.menu %s: cyclic reference.(ignore)",
+    "f.list name is not specified(ignore)",
+    "f.list %s: cyclic reference.(ignore)",
+    "Tab %s: precedence value(%d) is different from one defined yet(%d)(ignore new one)",
+    "%s: iconName(%s) is different from one defined yet(%s)(ignore new one)",
+    "Could not load symbol registration files.",
+    "No symbol classes were found in bitmapdir:%s.",
+    "ARF path: %s\n",
+    "ARF priority file: '%s'\n",
+    "ARF priority organization: '%s'\n",
+    "ARF priority class: '%s'\n",
+    "ARF priority application: '%s'\n",
+    "[parsing %s]...\n",
+    "  errors: %d, warnings: %d\n",
+    ">>>total:  errors: %d, warnings: %d\n",
+    "SRF path: %s\n",
+    "FRF path: %s\n",
+    "SNMP Telvik Registration path: %s\n",
+    "%s %s: duplicate definition(ignore)",
+    "Could not open template file \"%s\": %s",
+    "Could not create style sheet \"%s\": %s",
+};
+
+const int REOPEN = 0x12344321;
+
+nl_catd catalog = reinterpret_cast<nl_catd>(-1);
+int first = 1;
+int setsN[256];
+char** setsB[256];
+
+bool catalogOpen()
+{
+    return catalog != reinterpret_cast<nl_catd>(-1) && catalog != nullptr;
+}
+
+} // namespace
+
+char* _libparserMsg(int setn, int n, char* s)
+{
+    int savedErrno = errno;
+    errno = 0;
+    char* result = s;
+
+    if (first) {
+        if (first == REOPEN && catalogOpen())
+            catclose(catalog);
+        if (first == 1)
+            ____msg_register_first(&first);
+        catalog = catopen("libparser", 0);
+        if (first == 1) {
+            memset(setsN, 0, sizeof setsN);
+            memset(setsB, 0, sizeof setsB);
+        }
+        first = 0;
+    }
+
+    if (setn >= 0 && setn <= 255 && n >= 1 && catalogOpen()) {
+        bool usable = true;
+        if (n >= setsN[setn]) {
+            int slots = ((n / 10) + 1) * 10;
+            char** grown = static_cast<char**>(realloc(setsB[setn], sizeof(char*) * slots));
+            if (!grown) {
+                setsN[setn] = 0;
+                usable = false;
+            } else {
+                for (int i = setsN[setn]; i < slots; i++)
+                    grown[i] = nullptr;
+                setsB[setn] = grown;
+                setsN[setn] = slots;
+            }
+        }
+        if (usable) {
+            if (setsB[setn][n]) {
+                result = setsB[setn][n];
+            } else if (getenv("LANG")) {
+                char* text = catgets(catalog, setn, n, s);
+                char* copy = text ? strdup(text) : nullptr;
+                if (copy) {
+                    setsB[setn][n] = copy;
+                    result = copy;
+                }
+            }
+        }
+    }
+
+    errno = savedErrno;
+    return result;
+}
+
+const char* parserMsgDefault(int n)
+{
+    return (n >= 1 && n <= MSG_COUNT) ? builtIn[n] : "";
+}
+
+const char* parserMsg(int n)
+{
+    return _libparserMsg(1, n, const_cast<char*>(parserMsgDefault(n)));
+}

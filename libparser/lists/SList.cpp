@@ -1,0 +1,56 @@
+#include "lists/SList.h"
+#include "language/KivParser.h"
+
+SList::SList() : _tail(this), _next(nullptr), _base(this), _application(nullptr)
+{
+    initApplication();
+}
+
+void SList::initApplication()
+{
+    KivParser* parser = KivParser::current;
+    _application = parser ? parser->curApplication : nullptr;
+}
+
+void SList::insert(SList* item)
+{
+    if (!item)
+        return;
+    if (!_next)
+        _tail = item;
+    item->_next = _next;
+    _next = item;
+    item->_base = this;
+}
+
+void SList::append(SList* item)
+{
+    if (!item)
+        return;
+    _tail->_next = item;
+    _tail = item;
+    item->_base = this;
+}
+
+void SList::pullaway(SList* item)
+{
+    if (item) {
+        SList* prev = this;
+        for (SList* cur = _next; cur; prev = cur, cur = cur->_next) {
+            if (cur != item)
+                continue;
+            prev->_next = item->_next;
+            item->_next = nullptr;
+            if (!prev->_next)
+                _tail = prev;
+            break;
+        }
+    }
+    _base = this;
+}
+
+void SList::remove()
+{
+    if (_base != this)
+        _base->pullaway(this);
+}

@@ -1,0 +1,43 @@
+#include "lists/String.h"
+#include "language/ParserErr.h"
+
+#include <cstdlib>
+#include <new>
+
+String::String() : SList(), type(V_STR), str(nullptr) {}
+
+String::String(char* s) : SList(), type(V_STR), str(s) {}
+
+String::String(int n) : SList(), type(V_INT), integer(n) {}
+
+String::~String()
+{
+    if (type == V_STR)
+        free(str);
+}
+
+void String::addNewData(char* s)
+{
+    String* item = new (std::nothrow) String(s);
+    if (!item) {
+        free(s);
+        nomemory();
+        return;
+    }
+    insert(item);
+}
+
+void String::addNewData(int n)
+{
+    String* item = new (std::nothrow) String(n);
+    if (!item) {
+        nomemory();
+        return;
+    }
+    insert(item);
+}
+
+void String::addNewString(char* s)
+{
+    addNewData(s);
+}

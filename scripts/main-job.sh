@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the project and runs the main job on the bundled sample installation:
+# the dump of every registration kind and the generation of the style sheet.
+# Nothing is written into the source tree: the writable parts go to build/.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+bash scripts/setup.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc 2>/dev/null || echo 2)"
+if [ -x build/tools/kivparser/kivparser ]; then
+  exec bash scripts/sample-run.sh build
+fi
+echo "main job: the command-line tool is not built yet; the library is at build/libparser/"
