@@ -12,5 +12,7 @@
 #include "language/ParserErr.h"
 #include "language/MessageCatalog.h"
 #include "application/Application.h"
+#include "web/UrlPathConv.h"
+#include "dump/DumpWriter.h"
 
 #endif
