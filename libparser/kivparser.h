@@ -1,18 +1,36 @@
 #ifndef KIVPARSER_KIVPARSER_H
 #define KIVPARSER_KIVPARSER_H
 
-// Everything the library exports.
+// Everything the library exports. Each folder keeps its own section.
 
+// --- lists ---
 #include "lists/SList.h"
 #include "lists/PSList.h"
 #include "lists/String.h"
 #include "lists/SListOps.h"
+#include "lists/ValueTypes.h"
+
+// --- platform ---
 #include "platform/KzPlatform.h"
+
+// --- language ---
 #include "language/KivParser.h"
 #include "language/ParserErr.h"
 #include "language/MessageCatalog.h"
+
+// --- application ---
 #include "application/Application.h"
+
+// --- application (enrollments, drop actions, tabs, lists, folding) ---
+
+// --- symbols, fields and CGI ---
+
+// --- loading ---
+
+// --- web ---
 #include "web/UrlPathConv.h"
+
+// --- dump ---
 #include "dump/DumpWriter.h"
 
 #endif
