@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace symtest;
+
 // An action that finds no current object where it needs one reports an
 // internal error and ends the parse; whatever it was handed is released.
 TEST(SymbolsBuilder, MissingCurrentObjectIsAnInternalError)
