@@ -17,6 +17,9 @@
 #include "language/KivParser.h"
 #include "language/ParserErr.h"
 #include "language/MessageCatalog.h"
+#include "language/GrammarActions.h"
+#include "language/Lex.h"
+#include "language/TokenScan.h"
 
 // --- application ---
 #include "application/Application.h"
