@@ -40,6 +40,14 @@
 #include "application/MenuTrace.h"
 
 // --- application (enrollments, drop actions, tabs, lists, folding) ---
+#include "application/Enrollment.h"
+#include "application/Rule.h"
+#include "application/FieldEnrollment.h"
+#include "application/DropAction.h"
+#include "application/_ParserList.h"
+#include "application/Tab.h"
+#include "application/ParserList.h"
+#include "application/ListItem.h"
 
 // --- symbols, fields and CGI ---
 
