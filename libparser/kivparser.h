@@ -19,6 +19,7 @@
 #include "language/MessageCatalog.h"
 #include "language/GrammarActions.h"
 #include "language/Lex.h"
+#include "language/TokenScan.h"
 
 // --- application ---
 #include "application/Application.h"
