@@ -142,10 +142,10 @@ CGI "view" {
     IgnoreActions { Application "App" ; Application Other { } Application "Third" { "a", "b", } }
     ;
 }
-CGI other { }
+CGI other { Command "o"; CgiPath "/o"; }
 )REG";
 
-int errorsOf(ScratchDir& dir, const char* content)
+int errorsOf(LanguageDir& dir, const char* content)
 {
     std::string path = dir.write("full.reg", content);
     KivParser parser(const_cast<char*>(path.c_str()), nullptr, nullptr, nullptr, nullptr, 0);
@@ -156,7 +156,7 @@ int errorsOf(ScratchDir& dir, const char* content)
 
 TEST(Grammar, EveryStatementOfEveryKindIsAccepted)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     EXPECT_EQ(errorsOf(dir, APPLICATION_FILE), 0);
     EXPECT_EQ(errorsOf(dir, SYMBOL_FILE), 0);
     EXPECT_EQ(errorsOf(dir, FIELD_FILE), 0);
@@ -165,7 +165,7 @@ TEST(Grammar, EveryStatementOfEveryKindIsAccepted)
 
 TEST(Grammar, KindsDoNotMixAndStatementsStayInTheirBlocks)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     // One application per file.
     EXPECT_EQ(errorsOf(dir, "Application a { } Application b { }"), 1);
     // A symbol file holds no fields, a field file no symbols.

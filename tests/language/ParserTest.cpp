@@ -7,14 +7,14 @@
 
 namespace {
 
-std::string pathIn(ScratchDir& dir, const std::string& content, const char* name = "file.reg")
+std::string pathIn(LanguageDir& dir, const std::string& content, const char* name = "file.reg")
 {
     return dir.write(name, content);
 }
 
 // Parses `content` once more with a parser that has already parsed an empty
 // file, to see the engine's own result.
-int parseResult(ScratchDir& dir, const std::string& content, KivParser** used = nullptr)
+int parseResult(LanguageDir& dir, const std::string& content, KivParser** used = nullptr)
 {
     static KivParser* parser = nullptr;
     delete parser;
@@ -42,7 +42,7 @@ int countOf(const std::string& text, const std::string& part)
 
 TEST(Parser, OneReportPerBadStatement)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string path = pathIn(dir, "Application a {\n"
                                    "  Version \"1\";\n"
                                    "  bad words here;\n"
@@ -66,7 +66,7 @@ TEST(Parser, OneReportPerBadStatement)
 
 TEST(Parser, UnknownWordBeforeClosingBrace)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     KivParser* used = nullptr;
     // The brace is discarded while the parser waits for a semicolon; the
     // input then ends during recovery.
@@ -82,7 +82,7 @@ TEST(Parser, UnknownWordBeforeClosingBrace)
 
 TEST(Parser, DeepSelectionRuleOverflowsTheStack)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto rule = [](int depth) {
         return "Application a { Action x { SelectionRule " + std::string(depth, '(') + "a" +
                std::string(depth, ')') + "; } }";
@@ -102,7 +102,7 @@ TEST(Parser, DeepSelectionRuleOverflowsTheStack)
 
 TEST(Parser, EmptyCommentOnlyAndSymbolAlertFiles)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     for (const char* content : {"", "// nothing\n/* at /* all */ */\n\n", "#ifdef UNKNOWN\nApplication a { }\n#endif\n"}) {
         std::string path = pathIn(dir, content);
         KivParser parser(const_cast<char*>(path.c_str()), nullptr, nullptr, nullptr, nullptr, 1);
@@ -142,7 +142,7 @@ TEST(Parser, MissingFileLeavesTheScannerAlone)
 
 TEST(Parser, StandardInputWhenNoPathIsGiven)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string path = pathIn(dir, "Application a {\n bad;\n}\n");
     ASSERT_NE(freopen(path.c_str(), "r", stdin), nullptr);
     KivParser parser;
@@ -155,7 +155,7 @@ TEST(Parser, StandardInputWhenNoPathIsGiven)
 
 TEST(Parser, FilesInTurnCountTheirOwnReports)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string first = pathIn(dir, "Application a {\n x;\n y;\n}\n", "first.reg");
     std::string second = pathIn(dir, "Application b {\n Version \"1\";\n}\n", "second.reg");
     std::string third = pathIn(dir, "Application c {\n z;\n", "third.reg");
@@ -174,7 +174,7 @@ TEST(Parser, FilesInTurnCountTheirOwnReports)
 
 TEST(Parser, TraceGoesToStandardOutput)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string path = pathIn(dir, "Field f { bad; }");
     setenv("YYDEBUG", "1", 1);
     testing::internal::CaptureStdout();

@@ -10,7 +10,7 @@
 
 namespace {
 
-int parseErrors(ScratchDir& dir, const std::string& content, std::string* out = nullptr)
+int parseErrors(LanguageDir& dir, const std::string& content, std::string* out = nullptr)
 {
     std::string path = dir.write("robust.reg", content);
     testing::internal::CaptureStdout();
@@ -50,7 +50,7 @@ const char* const WORDS[] = {
 
 TEST(Robustness, RandomBytes)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::mt19937 random(20240607);
     for (int round = 0; round < 40; round++) {
         std::string content(1 + random() % 3000, '\0');
@@ -64,7 +64,7 @@ TEST(Robustness, RandomBytes)
 
 TEST(Robustness, RandomTokenSoupInEveryKind)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::mt19937 random(77);
     const char* const starts[] = {"Application a { ", "SymbolClass c { ", "SymbolType c : t { ", "Field f { ",
                                   "CGI g { ", "Application a { Action x { ", "Application a { MenuBar m { "};
@@ -84,7 +84,7 @@ TEST(Robustness, RandomTokenSoupInEveryKind)
 
 TEST(Robustness, UnterminatedEverything)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     for (const char* content : {"Application \"a", "Application a { Description { \"x", "/* open",
                                 "Application a { MenuBar m { \"x\" _", "Application a { MenuBar m { \"x\" Ctrl<Key>",
                                 "#ifdef", "#", "Application a { Access", "SymbolClass c { Segment (1, 2) to",
@@ -97,7 +97,7 @@ TEST(Robustness, UnterminatedEverything)
 
 TEST(Robustness, HugeValuesInStatements)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string big(100 * 1024, 's');
     std::string ident = "i" + std::string(64 * 1024, 'd');
     std::string out;
