@@ -183,7 +183,7 @@ TEST(Parser, FilesInTurnCountTheirOwnReports)
 TEST(Parser, TraceGoesToStandardOutput)
 {
     LanguageDir dir;
-    std::string path = pathIn(dir, "Field f { bad; }");
+    std::string path = pathIn(dir, "Field f { Type bad; }");
     setenv("YYDEBUG", "1", 1);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -198,7 +198,9 @@ TEST(Parser, TraceGoesToStandardOutput)
     EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state "), std::string::npos);
     EXPECT_NE(out.find(", shifting to state "), std::string::npos);
     EXPECT_NE(out.find(", reading 276 (IDENTIFIER)\n"), std::string::npos);
+    EXPECT_NE(out.find("yydebug: error recovery discarding state "), std::string::npos);
     EXPECT_NE(out.find(", error recovery shifting to state "), std::string::npos);
+    EXPECT_NE(out.find(", error recovery discards token 276 (IDENTIFIER)\n"), std::string::npos);
     EXPECT_NE(out.find("(ErrorStmt : error SEMICOLON)\n"), std::string::npos);
     EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state 2\n"), std::string::npos);
     EXPECT_EQ(out.find("KIVyy"), std::string::npos);
