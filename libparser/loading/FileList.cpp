@@ -119,13 +119,10 @@ FileList::FileList(const char* dirPath, int talkative, int useAltPath, int)
     const char* language = lang ? lang : "C";
     langLength = static_cast<int>(strlen(language));
 
-    // The list is walked on a copy of its own; an entry is copied out of it
-    // before anything else may use the splitter.
-    char* list = dirPath ? _strdup(dirPath) : nullptr;
-    if (list) {
-        for (char* entry = _KZparsePath(list); entry; entry = _KZparsePath(nullptr))
+    // The splitter keeps a copy of its own and passes empty entries over.
+    if (dirPath) {
+        for (char* entry = _KZparsePath(dirPath); entry; entry = _KZparsePath(nullptr))
             scanEntry(entry, useAltPath, language);
-        free(list);
     }
     if (fileCount > 0)
         sort();
