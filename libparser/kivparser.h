@@ -20,6 +20,21 @@
 
 // --- application ---
 #include "application/Application.h"
+#include "application/ApplicationRegistration.h"
+#include "application/Command.h"
+#include "application/Function.h"
+#include "application/ParserExpression.h"
+#include "application/Action.h"
+#include "application/Window.h"
+#include "application/_Menu.h"
+#include "application/Menu.h"
+#include "application/PopupMenu.h"
+#include "application/MenuBar.h"
+#include "application/_MenuItem.h"
+#include "application/MenuItem.h"
+#include "application/PopupItem.h"
+#include "application/ToolbarButton.h"
+#include "application/MenuTrace.h"
 
 // --- application (enrollments, drop actions, tabs, lists, folding) ---
 
