@@ -19,6 +19,8 @@
 #include "language/KivParser.h"
 #include "language/ParserErr.h"
 #include "language/MessageCatalog.h"
+#include "language/GrammarActions.h"
+#include "language/Lex.h"
 
 // --- application ---
 #include "application/Application.h"
