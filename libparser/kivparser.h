@@ -12,6 +12,8 @@
 
 // --- platform ---
 #include "platform/KzPlatform.h"
+#include "platform/KzDirectory.h"
+#include "platform/KzEnvironment.h"
 
 // --- language ---
 #include "language/KivParser.h"
@@ -67,6 +69,8 @@
 #include "symbols/NamedList.h"
 
 // --- loading ---
+#include "loading/FileList.h"
+#include "loading/KivparserUtil.h"
 
 // --- web ---
 #include "web/UrlPathConv.h"
