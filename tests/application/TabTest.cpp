@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "GoldenSupport.h"
 #include "application/TabBuilder.h"
 
 #include <gtest/gtest.h>
@@ -218,4 +219,27 @@ TEST(TabBuilder, StatementsWithoutTheirObjectEndTheParse)
     EXPECT_EQ(TabBuilder::endTab(), 1);
     EXPECT_EQ(TabBuilder::endList(), 1);
     EXPECT_EQ(parser->errors, 5);
+}
+
+TEST(TabBuilder, AnErrorInsideAListBlockSkipsTheRestOfTheBlock)
+{
+    // List blocks have no error statement of their own: a bad item (or a lone
+    // ";") costs one syntax error and the rest of that block; the list still
+    // ends, and the statements after the block are read normally.
+    ApplicationRegistration* reg =
+        parseFiles({{"list_error.reg", {"E 2 syntax error", "E 4 syntax error"}}});
+    ASSERT_NE(reg, nullptr);
+    ParserList* l = reg->lookupList(const_cast<char*>("L"));
+    ParserList* m = reg->lookupList(const_cast<char*>("M"));
+    ParserList* n = reg->lookupList(const_cast<char*>("N"));
+    Tab* t = reg->lookupTab(const_cast<char*>("T"));
+    ASSERT_TRUE(l && m && n && t);
+    EXPECT_EQ(itemLabels(l), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(l->locked, 1);
+    EXPECT_EQ(itemLabels(t), (std::vector<std::string>{"t"}));
+    EXPECT_EQ(itemLabels(m), (std::vector<std::string>{"m"}));
+    EXPECT_EQ(m->menuItems->next()->menuLink, l);
+    EXPECT_EQ(m->menuItems->next()->precedence, 5);
+    EXPECT_EQ(itemLabels(n), (std::vector<std::string>{"n"}));
+    delete reg;
 }
