@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "GoldenSupport.h"
+#include "application/MenuTrace.h"
 #include "application/TabBuilder.h"
 
 #include <gtest/gtest.h>
@@ -242,4 +243,16 @@ TEST(TabBuilder, AnErrorInsideAListBlockSkipsTheRestOfTheBlock)
     EXPECT_EQ(m->menuItems->next()->precedence, 5);
     EXPECT_EQ(itemLabels(n), (std::vector<std::string>{"n"}));
     delete reg;
+}
+
+TEST(ListItem, TraceLinesUnderTheEntriesSwitch)
+{
+    menuItemTraceVerbose = 1;
+    testing::internal::CaptureStderr();
+    delete new ListItem(-1, dup("Item"), nullptr, nullptr, nullptr);
+    delete new ListItem();
+    std::string traced = testing::internal::GetCapturedStderr();
+    menuItemTraceVerbose = 0;
+    EXPECT_EQ(traced, "ListItem::ListItem(Item)\nListItem::~ListItem(Item)\n"
+                      "ListItem::ListItem(NONE)\nListItem::~ListItem(NONE)\n");
 }
