@@ -169,39 +169,6 @@ TEST(TabBuilder, ListsNewestFirstWithPlaceholdersAndDuplicates)
     EXPECT_EQ(r.parser->errors, 0);
 }
 
-TEST(TabBuilder, ListLinksRefuseCyclesAndMissingNames)
-{
-    Registration r;
-    ASSERT_EQ(TabBuilder::beginList(dup("A"), nullptr), 0);
-    EXPECT_EQ(r.item("ToB", "list", "B"), 0);
-    EXPECT_EQ(r.item("Self", "list", "A"), 0);
-    EXPECT_EQ(r.item("None", "list", nullptr), 0);
-    EXPECT_EQ(r.item("Act", "action", "run"), 0);
-    ASSERT_EQ(TabBuilder::endList(), 0);
-    ASSERT_EQ(TabBuilder::beginList(dup("B"), nullptr), 0);
-    EXPECT_EQ(r.item("ToA", "list", "A"), 0);
-    ASSERT_EQ(TabBuilder::endList(), 0);
-    EXPECT_EQ(r.parser->errors, 3);
-
-    // In a tab nothing is under definition: any list may be linked.
-    ASSERT_EQ(TabBuilder::beginTab(-1, dup("T"), nullptr), 0);
-    EXPECT_EQ(r.item("A", "list", "A"), 0);
-    ASSERT_EQ(TabBuilder::endTab(), 0);
-    EXPECT_EQ(r.parser->errors, 3);
-
-    ParserList* a = SListOps::lookup(r.reg.lists, &_Menu::menuID, "A");
-    ParserList* b = SListOps::lookup(r.reg.lists, &_Menu::menuID, "B");
-    ASSERT_NE(a, nullptr);
-    ASSERT_NE(b, nullptr);
-    _MenuItem* toB = a->menuItems->lookup_MenuItem(const_cast<char*>("ToB"));
-    EXPECT_EQ(toB->menuLink, b);
-    EXPECT_EQ(a->menuItems->lookup_MenuItem(const_cast<char*>("Self"))->menuLink, nullptr);
-    EXPECT_EQ(a->menuItems->lookup_MenuItem(const_cast<char*>("None"))->menuLink, nullptr);
-    EXPECT_NE(a->menuItems->lookup_MenuItem(const_cast<char*>("Act"))->actionLink, nullptr);
-    EXPECT_EQ(b->menuItems->lookup_MenuItem(const_cast<char*>("ToA"))->menuLink, nullptr);
-    EXPECT_EQ(r.reg.tabs->next()->menuItems->next()->menuLink, a);
-}
-
 TEST(TabBuilder, StatementsWithoutTheirObjectEndTheParse)
 {
     IdleParser parser;
