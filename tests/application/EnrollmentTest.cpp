@@ -65,35 +65,6 @@ TEST(FieldEnrollment, SettersReplaceAndDefaultsSwitchType)
     EXPECT_STREQ(field.fieldLabel, "two");
 }
 
-TEST(Rule, FieldsInWritingOrderAndLastHelpWins)
-{
-    Enrollment enrollment(ENR_CONNECT);
-    Rule* rule = enrollment.newRule(term("a"), term("b"));
-    ASSERT_NE(rule, nullptr);
-    EXPECT_STREQ(rule->expr1->term, "a");
-    EXPECT_STREQ(rule->expr2->term, "b");
-    EXPECT_EQ(rule->scale, -1);
-    EXPECT_EQ(rule->initialVerify, OOF_NA);
-    EXPECT_EQ(rule->helpType, HLP_NA);
-
-    // A repeated name gives a second field enrollment.
-    rule->newFieldEnrollment(dup("x"));
-    rule->newFieldEnrollment(dup("y"));
-    rule->newFieldEnrollment(dup("x"));
-    EXPECT_EQ(fieldNames(rule), (std::vector<std::string>{"x", "y", "x"}));
-
-    rule->setHelpType(HLP_MANPAGE);
-    rule->setHelpName(dup("man1"));
-    rule->setHelpType(HLP_XHELPINDEX);
-    rule->setHelpName(dup("idx"));
-    EXPECT_EQ(rule->helpType, HLP_XHELPINDEX);
-    EXPECT_STREQ(rule->helpName, "idx");
-
-    Rule* second = enrollment.newRule(nullptr, nullptr);
-    EXPECT_EQ(enrollment.rules->next(), rule);
-    EXPECT_EQ(rule->next(), second);
-}
-
 TEST(EnrollmentBuilder, EveryEnrollAppendsEvenToALockedApplication)
 {
     ApplicationRegistration reg;

@@ -205,3 +205,20 @@ TEST(Folding, OnlyMenuBarsAreVisited)
     empty.removeSingleActionMenus();
     EXPECT_EQ(empty.menuBars, nullptr);
 }
+
+TEST(Folding, RegistrationWithRefusedCyclesAndAnEmptySubmenu)
+{
+    // The refused links leave entries without a link; folding finds nothing
+    // to fold and every link left can still be walked.
+    ApplicationRegistration* reg = parseFiles({{"fold_cycle.reg",
+                                               {"E 4 f.menu A: cyclic reference.(ignore)",
+                                                "E 5 f.menu C: cyclic reference.(ignore)"}}});
+    ASSERT_NE(reg, nullptr);
+    std::string before = dumpOf(reg);
+    reg->removeSingleActionMenus();
+    EXPECT_EQ(dumpOf(reg), before);
+    Application* app = reg->lookupApplication(const_cast<char*>("Loops"));
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(menuNames(app), (std::vector<std::string>{"B", "Empty", "C", "A"}));
+    delete reg;
+}

@@ -1,4 +1,6 @@
 #include "AppTestSupport.h"
+#include "GoldenSupport.h"
+#include "application/MenuTrace.h"
 #include "application/TabBuilder.h"
 
 #include <gtest/gtest.h>
@@ -167,39 +169,6 @@ TEST(TabBuilder, ListsNewestFirstWithPlaceholdersAndDuplicates)
     EXPECT_EQ(r.parser->errors, 0);
 }
 
-TEST(TabBuilder, ListLinksRefuseCyclesAndMissingNames)
-{
-    Registration r;
-    ASSERT_EQ(TabBuilder::beginList(dup("A"), nullptr), 0);
-    EXPECT_EQ(r.item("ToB", "list", "B"), 0);
-    EXPECT_EQ(r.item("Self", "list", "A"), 0);
-    EXPECT_EQ(r.item("None", "list", nullptr), 0);
-    EXPECT_EQ(r.item("Act", "action", "run"), 0);
-    ASSERT_EQ(TabBuilder::endList(), 0);
-    ASSERT_EQ(TabBuilder::beginList(dup("B"), nullptr), 0);
-    EXPECT_EQ(r.item("ToA", "list", "A"), 0);
-    ASSERT_EQ(TabBuilder::endList(), 0);
-    EXPECT_EQ(r.parser->errors, 3);
-
-    // In a tab nothing is under definition: any list may be linked.
-    ASSERT_EQ(TabBuilder::beginTab(-1, dup("T"), nullptr), 0);
-    EXPECT_EQ(r.item("A", "list", "A"), 0);
-    ASSERT_EQ(TabBuilder::endTab(), 0);
-    EXPECT_EQ(r.parser->errors, 3);
-
-    ParserList* a = SListOps::lookup(r.reg.lists, &_Menu::menuID, "A");
-    ParserList* b = SListOps::lookup(r.reg.lists, &_Menu::menuID, "B");
-    ASSERT_NE(a, nullptr);
-    ASSERT_NE(b, nullptr);
-    _MenuItem* toB = a->menuItems->lookup_MenuItem(const_cast<char*>("ToB"));
-    EXPECT_EQ(toB->menuLink, b);
-    EXPECT_EQ(a->menuItems->lookup_MenuItem(const_cast<char*>("Self"))->menuLink, nullptr);
-    EXPECT_EQ(a->menuItems->lookup_MenuItem(const_cast<char*>("None"))->menuLink, nullptr);
-    EXPECT_NE(a->menuItems->lookup_MenuItem(const_cast<char*>("Act"))->actionLink, nullptr);
-    EXPECT_EQ(b->menuItems->lookup_MenuItem(const_cast<char*>("ToA"))->menuLink, nullptr);
-    EXPECT_EQ(r.reg.tabs->next()->menuItems->next()->menuLink, a);
-}
-
 TEST(TabBuilder, StatementsWithoutTheirObjectEndTheParse)
 {
     IdleParser parser;
@@ -218,4 +187,39 @@ TEST(TabBuilder, StatementsWithoutTheirObjectEndTheParse)
     EXPECT_EQ(TabBuilder::endTab(), 1);
     EXPECT_EQ(TabBuilder::endList(), 1);
     EXPECT_EQ(parser->errors, 5);
+}
+
+TEST(TabBuilder, AnErrorInsideAListBlockSkipsTheRestOfTheBlock)
+{
+    // List blocks have no error statement of their own: a bad item (or a lone
+    // ";") costs one syntax error and the rest of that block; the list still
+    // ends, and the statements after the block are read normally.
+    ApplicationRegistration* reg =
+        parseFiles({{"list_error.reg", {"E 2 syntax error", "E 4 syntax error"}}});
+    ASSERT_NE(reg, nullptr);
+    ParserList* l = reg->lookupList(const_cast<char*>("L"));
+    ParserList* m = reg->lookupList(const_cast<char*>("M"));
+    ParserList* n = reg->lookupList(const_cast<char*>("N"));
+    Tab* t = reg->lookupTab(const_cast<char*>("T"));
+    ASSERT_TRUE(l && m && n && t);
+    EXPECT_EQ(itemLabels(l), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(l->locked, 1);
+    EXPECT_EQ(itemLabels(t), (std::vector<std::string>{"t"}));
+    EXPECT_EQ(itemLabels(m), (std::vector<std::string>{"m"}));
+    EXPECT_EQ(m->menuItems->next()->menuLink, l);
+    EXPECT_EQ(m->menuItems->next()->precedence, 5);
+    EXPECT_EQ(itemLabels(n), (std::vector<std::string>{"n"}));
+    delete reg;
+}
+
+TEST(ListItem, TraceLinesUnderTheEntriesSwitch)
+{
+    menuItemTraceVerbose = 1;
+    testing::internal::CaptureStderr();
+    delete new ListItem(-1, dup("Item"), nullptr, nullptr, nullptr);
+    delete new ListItem();
+    std::string traced = testing::internal::GetCapturedStderr();
+    menuItemTraceVerbose = 0;
+    EXPECT_EQ(traced, "ListItem::ListItem(Item)\nListItem::~ListItem(Item)\n"
+                      "ListItem::ListItem(NONE)\nListItem::~ListItem(NONE)\n");
 }
