@@ -151,7 +151,7 @@ TEST(ApplicationBuilders, ExpressionDumpOfOddTrees)
     ParserExpression nullTerm(static_cast<char*>(nullptr));
     ParserExpression assign(EOP_ASSIGN, new ParserExpression(dup("a")), nullptr);
     ParserExpression lonelyNot(EOP_NOT, nullptr, nullptr);
-    ParserExpression odd(static_cast<ExprOpType>(9), new ParserExpression(1), new ParserExpression(2));
+    ParserExpression odd(EOP_MAX, new ParserExpression(1), new ParserExpression(2));
     testing::internal::CaptureStdout();
     none.debugDump();
     nullTerm.debugDump();
