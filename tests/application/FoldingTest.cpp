@@ -197,9 +197,17 @@ TEST(Folding, OnlyMenuBarsAreVisited)
     h.entry(s, "Go", nullptr, go);
     Menu* unreached = h.menu("Unreached");
     MenuItem* inner = h.entry(unreached, "In", s, nullptr);
+    // A bar entry holding a list instead of a submenu is no cascade.
+    ParserList* list = h.reg->newList(dup("L"));
+    ListItem* item = new ListItem(-1, dup("Go"), nullptr, nullptr, nullptr);
+    item->actionLink = go;
+    list->refMenuItems()->append(item);
+    MenuItem* toList = h.entry(h.bar, "ToList", list, nullptr);
     h.reg->removeSingleActionMenus();
     EXPECT_EQ(inner->menuLink, s);
     EXPECT_STREQ(inner->label, "In");
+    EXPECT_EQ(toList->menuLink, list);
+    EXPECT_STREQ(toList->label, "ToList");
 
     ApplicationRegistration empty;
     empty.removeSingleActionMenus();
