@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 using Tokens = std::vector<int>;
 
 TEST(Scanner, KeywordsMatchInAnyCaseAndOnlyWhole)
@@ -192,4 +194,28 @@ TEST(Scanner, OverlongAndOddInputIsCutNotOverrun)
     tokens = scanText(dir, std::string("a\0b \"x\0y\" c", 11));
     ASSERT_EQ(tokenNumbers(tokens), (Tokens{IDENTIFIER, LEXERR, IDENTIFIER, STRING, IDENTIFIER}));
     EXPECT_EQ(tokens[3].text, "x");
+}
+
+TEST(Scanner, MultibyteCharactersAreReadWhole)
+{
+    setenv("LOCPATH", KIVPARSER_TEST_LOCPATH, 1);
+    if (!setlocale(LC_CTYPE, "zh_TW.BIG5"))
+        GTEST_SKIP() << "the test locale zh_TW.BIG5 could not be built here";
+    LanguageDir dir;
+    // The second byte of this character is a backslash: read whole, it
+    // neither escapes the closing quote nor ends a mnemonic early.
+    const std::string xu = "\xb3\x5c";
+    auto tokens = scanText(dir, "\"" + xu + "\" \"a" + xu + "\\\"b\" /* " + xu + " */ x\n"
+                                "\"bad \xff\x30 byte\"");
+    auto item = scanText(dir, "\"m\" _" + xu + "k Ctrl<Key>" + xu + " f.action a;\n", true);
+    setlocale(LC_CTYPE, "C");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{STRING, STRING, IDENTIFIER, STRING}));
+    EXPECT_EQ(tokens[0].text, xu);
+    EXPECT_EQ(tokens[1].text, "a" + xu + "\"b");
+    ASSERT_EQ(tokenNumbers(item), (Tokens{STRING, MNEMONIC, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON}));
+    EXPECT_EQ(item[1].text, xu + "k");
+    EXPECT_EQ(item[2].text, "Ctrl<Key>" + xu);
+    // A byte that starts no character is read as the character 0, which
+    // ends the value; the bytes after it are read again.
+    EXPECT_EQ(tokens[3].text, "bad ");
 }
