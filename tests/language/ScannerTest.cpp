@@ -92,7 +92,8 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
                                 "\"z\" <Key>F1   \n f.action z;\n"
                                 "\"w\" Shift<Key>W F.Action w;\n"
                                 "\"v\" context (a && b) !\"cmd\";\n"
-                                "\"u\" Meta<Key>X!y f.action u;\n",
+                                "\"u\" Meta<Key>X!y f.action u;\n"
+                                "\"t\" Ctrl<Key>T fx F.action t;\n",
                            true);
     ASSERT_EQ(tokenNumbers(tokens),
               (Tokens{STRING, MNEMONIC, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
@@ -101,6 +102,7 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
                       STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
                       STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
                       STRING, CONTEXT, LPAREN, IDENTIFIER, OP_AND, IDENTIFIER, RPAREN, OP_NOT, STRING, SEMICOLON,
+                      STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
                       STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON}));
     EXPECT_EQ(tokens[1].text, "File");
     EXPECT_EQ(tokens[2].text, "Ctrl<Key>F");
@@ -115,6 +117,9 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
     EXPECT_EQ(tokens[23].text, "Action");
     // "!" ends an accelerator only after white space.
     EXPECT_EQ(tokens[37].text, "Meta<Key>X!y");
+    // Only "f." after white space ends it; an "f" starting another word does not.
+    EXPECT_EQ(tokens[42].text, "Ctrl<Key>T fx");
+    EXPECT_EQ(tokens[43].text, "action");
 }
 
 TEST(Scanner, CharactersNoPatternTakes)
