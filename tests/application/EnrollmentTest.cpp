@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "ListNames.h"
 #include "application/EnrollmentBuilder.h"
 
 #include <gtest/gtest.h>
@@ -6,14 +7,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> fieldNames(Rule* rule)
-{
-    std::vector<std::string> out;
-    for (FieldEnrollment* f = rule->fieldEnrollments ? rule->fieldEnrollments->next() : nullptr; f; f = f->next())
-        out.push_back(f->fieldEnrollName ? f->fieldEnrollName : "<null>");
-    return out;
-}
 
 std::vector<EnrollOpType> operations(Application* app)
 {
@@ -97,7 +90,7 @@ TEST(EnrollmentBuilder, EveryEnrollAppendsEvenToALockedApplication)
     EXPECT_EQ(EnrollmentBuilder::scale(6), 0);
     EXPECT_EQ(config->scale, 6);
     EXPECT_EQ(config->initialVerify, OOF_OFF);
-    EXPECT_EQ(fieldNames(config), (std::vector<std::string>{"F"}));
+    EXPECT_EQ(namesOf(config->fieldEnrollments, &FieldEnrollment::fieldEnrollName), (Names{"F"}));
 
     EXPECT_EQ(operations(app), (std::vector<EnrollOpType>{ENR_ADD, ENR_ADD, ENR_CONFIG}));
     EXPECT_EQ(parser->errors, 0);

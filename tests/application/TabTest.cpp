@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "ListNames.h"
 #include "GoldenSupport.h"
 #include "application/MenuTrace.h"
 #include "application/TabBuilder.h"
@@ -8,30 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> tabNames(ApplicationRegistration& reg)
-{
-    std::vector<std::string> out;
-    for (Tab* t = reg.tabs ? reg.tabs->next() : nullptr; t; t = t->next())
-        out.push_back(t->menuID ? t->menuID : "<null>");
-    return out;
-}
-
-std::vector<std::string> listNames(ApplicationRegistration& reg)
-{
-    std::vector<std::string> out;
-    for (ParserList* l = reg.lists ? reg.lists->next() : nullptr; l; l = l->next())
-        out.push_back(l->menuID ? l->menuID : "<null>");
-    return out;
-}
-
-std::vector<std::string> itemLabels(_Menu* list)
-{
-    std::vector<std::string> out;
-    for (_MenuItem* i = list->menuItems ? list->menuItems->next() : nullptr; i; i = i->next())
-        out.push_back(i->label ? i->label : "<null>");
-    return out;
-}
 
 String* helpLines(std::initializer_list<const char*> lines)
 {
@@ -116,14 +93,14 @@ TEST(TabBuilder, TabsSortedAndMovedOnceWhenAPrecedenceIsFirstGiven)
     ASSERT_EQ(r.tab(50, "Fifty"), 0);
     ASSERT_EQ(r.tab(10, "Ten"), 0);
     ASSERT_EQ(r.tab(250, "Top"), 0);
-    EXPECT_EQ(tabNames(r.reg), (std::vector<std::string>{"Top", "Sixty", "Late", "Fifty", "Ten"}));
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Top", "Sixty", "Late", "Fifty", "Ten"}));
     // Given 80 later, Late moves before the tabs of 50 to 79.
     ASSERT_EQ(r.tab(80, "Late"), 0);
-    EXPECT_EQ(tabNames(r.reg), (std::vector<std::string>{"Top", "Late", "Sixty", "Fifty", "Ten"}));
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Top", "Late", "Sixty", "Fifty", "Ten"}));
     // A different precedence later: warned about, nothing moves.
     ASSERT_EQ(r.tab(20, "Ten"), 0);
     ASSERT_EQ(r.tab(90, "Late"), 0);
-    EXPECT_EQ(tabNames(r.reg), (std::vector<std::string>{"Top", "Late", "Sixty", "Fifty", "Ten"}));
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Top", "Late", "Sixty", "Fifty", "Ten"}));
     EXPECT_EQ(r.parser->warnings, 2);
     Tab* late = r.reg.tabs->next()->next();
     EXPECT_EQ(late->precedence, 80);
@@ -146,11 +123,11 @@ TEST(TabBuilder, ListsNewestFirstWithPlaceholdersAndDuplicates)
     ASSERT_EQ(TabBuilder::beginList(dup("Second"), nullptr), 0);
     ASSERT_EQ(TabBuilder::endList(), 0);
     ParserList* later = r.reg.lists->next()->next();
-    EXPECT_EQ(listNames(r.reg), (std::vector<std::string>{"Second", "Later", "First"}));
+    EXPECT_EQ(namesOf(r.reg.lists, &_Menu::menuID), (Names{"Second", "Later", "First"}));
     ASSERT_EQ(TabBuilder::beginList(dup("Later"), nullptr), 0);
     EXPECT_EQ(r.parser->curList, later);
     ASSERT_EQ(TabBuilder::endList(), 0);
-    EXPECT_EQ(listNames(r.reg), (std::vector<std::string>{"Second", "Later", "First"}));
+    EXPECT_EQ(namesOf(r.reg.lists, &_Menu::menuID), (Names{"Second", "Later", "First"}));
 
     // The duplicate item offered its icon; the linked list takes a new name.
     ParserList* first = r.reg.lists->next()->next()->next();
@@ -163,7 +140,7 @@ TEST(TabBuilder, ListsNewestFirstWithPlaceholdersAndDuplicates)
     EXPECT_EQ(r.item("Go", "LIST", "Renamed"), 0);
     ASSERT_EQ(TabBuilder::endList(), 0);
     EXPECT_STREQ(later->menuID, "Renamed");
-    EXPECT_EQ(itemLabels(first), (std::vector<std::string>{"Go"}));
+    EXPECT_EQ(namesOf(first->menuItems, &_MenuItem::label), (Names{"Go"}));
     EXPECT_EQ(first->locked, 2);
     EXPECT_EQ(r.parser->warnings, 3);
     EXPECT_EQ(r.parser->errors, 0);
@@ -202,13 +179,13 @@ TEST(TabBuilder, AnErrorInsideAListBlockSkipsTheRestOfTheBlock)
     ParserList* n = reg->lookupList(const_cast<char*>("N"));
     Tab* t = reg->lookupTab(const_cast<char*>("T"));
     ASSERT_TRUE(l && m && n && t);
-    EXPECT_EQ(itemLabels(l), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(namesOf(l->menuItems, &_MenuItem::label), (Names{"a"}));
     EXPECT_EQ(l->locked, 1);
-    EXPECT_EQ(itemLabels(t), (std::vector<std::string>{"t"}));
-    EXPECT_EQ(itemLabels(m), (std::vector<std::string>{"m"}));
+    EXPECT_EQ(namesOf(t->menuItems, &_MenuItem::label), (Names{"t"}));
+    EXPECT_EQ(namesOf(m->menuItems, &_MenuItem::label), (Names{"m"}));
     EXPECT_EQ(m->menuItems->next()->menuLink, l);
     EXPECT_EQ(m->menuItems->next()->precedence, 5);
-    EXPECT_EQ(itemLabels(n), (std::vector<std::string>{"n"}));
+    EXPECT_EQ(namesOf(n->menuItems, &_MenuItem::label), (Names{"n"}));
     delete reg;
 }
 
