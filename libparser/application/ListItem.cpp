@@ -1,5 +1,6 @@
 #include "application/ListItem.h"
 #include "application/ApplicationRegistration.h"
+#include "application/MenuTrace.h"
 #include "application/ParserList.h"
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
@@ -10,15 +11,18 @@
 
 ListItem::ListItem() : _MenuItem(), iconName(nullptr), activeHelp(nullptr)
 {
+    menuTrace(menuItemTraceVerbose, "ListItem::ListItem(%s)\n", label);
 }
 
 ListItem::ListItem(int precedence, char* label, char* theIconName, String* theActiveHelp, Function* function)
     : _MenuItem(precedence, label, 0, nullptr, function), iconName(theIconName), activeHelp(theActiveHelp)
 {
+    menuTrace(menuItemTraceVerbose, "ListItem::ListItem(%s)\n", label);
 }
 
 ListItem::~ListItem()
 {
+    menuTrace(menuItemTraceVerbose, "ListItem::~ListItem(%s)\n", label);
     free(iconName);
     SListOps::disposeList(activeHelp);
 }
@@ -31,8 +35,8 @@ int ListItem::linkList()
     ApplicationRegistration* reg = parser->curAppReg;
     return linkContainer(
         "list", MSG_FLIST_NO_NAME, MSG_FLIST_CYCLE, parser->curList,
-        [reg](const char* name) -> _Menu* { return SListOps::lookup(reg->lists, &_Menu::menuID, name); },
-        [reg](char* name) -> _Menu* { return SListOps::newElement(reg->lists, name); });
+        [reg](const char* name) -> _Menu* { return reg->lookupList(const_cast<char*>(name)); },
+        [reg](char* name) -> _Menu* { return reg->newList(name); });
 }
 
 void ListItem::setIconName(char* name)
