@@ -24,6 +24,21 @@
 // --- application (enrollments, drop actions, tabs, lists, folding) ---
 
 // --- symbols, fields and CGI ---
+#include "symbols/Symbol.h"
+#include "symbols/SymbolClass.h"
+#include "symbols/SymbolType.h"
+#include "symbols/Point.h"
+#include "symbols/Capability.h"
+#include "symbols/Line.h"
+#include "symbols/SymbolRegistration.h"
+#include "symbols/Field.h"
+#include "symbols/FieldRegistration.h"
+#include "symbols/SnmppvCgi.h"
+#include "symbols/SnmppvReg.h"
+#include "symbols/AcceptArgument.h"
+#include "symbols/IgnoreAction.h"
+#include "symbols/FilePath.h"
+#include "symbols/NamedList.h"
 
 // --- loading ---
 
