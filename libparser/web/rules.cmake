@@ -2,6 +2,13 @@
 # whenever CMake finds a JDK (javac and the JNI headers); without one the
 # library is built without them.
 find_package(Java 1.8 COMPONENTS Development QUIET)
+# The JNI headers belong to the JDK of the javac found: without JAVA_HOME,
+# point the JNI search at it (javac is often a chain of links into the JDK).
+if(Java_JAVAC_EXECUTABLE AND NOT JAVA_HOME AND NOT DEFINED ENV{JAVA_HOME})
+  get_filename_component(_kivparser_javac ${Java_JAVAC_EXECUTABLE} REALPATH)
+  get_filename_component(_kivparser_jdk ${_kivparser_javac} DIRECTORY)
+  get_filename_component(JAVA_HOME ${_kivparser_jdk} DIRECTORY)
+endif()
 find_package(JNI QUIET)
 
 if(Java_Development_FOUND AND JAVA_INCLUDE_PATH AND JAVA_INCLUDE_PATH2)
