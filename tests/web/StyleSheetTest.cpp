@@ -220,7 +220,7 @@ TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
             printNodeStyle(fp, nullptr, "Computer", "Workstation", "Square", "host", ":81",
                            "bitmaps/C/computer", "ws", list);
         });
-        delete list;
+        SListOps::disposeList(list);
         std::smatch m;
         std::regex sizesAttr("<Image sizes=\"([^\"]*)\"");
         return std::regex_search(out, m, sizesAttr) ? m[1].str() : std::string("<no image>");
@@ -236,7 +236,7 @@ TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
         printNodeStyle(fp, "a note", "Computer", "Workstation", "Square", "host", ":81",
                        "bitmaps/C/computer", "ws", list);
     });
-    delete list;
+    SListOps::disposeList(list);
     EXPECT_EQ(out, "\n"
                    "\t\t<!--  a note -->\n"
                    "\t<NodeStyle id=\"Computer:Workstation\">\n"
