@@ -12,14 +12,33 @@
 
 // --- platform ---
 #include "platform/KzPlatform.h"
+#include "platform/KzDirectory.h"
+#include "platform/KzEnvironment.h"
 
 // --- language ---
 #include "language/KivParser.h"
 #include "language/ParserErr.h"
 #include "language/MessageCatalog.h"
+#include "language/GrammarActions.h"
+#include "language/Lex.h"
 
 // --- application ---
 #include "application/Application.h"
+#include "application/ApplicationRegistration.h"
+#include "application/Command.h"
+#include "application/Function.h"
+#include "application/ParserExpression.h"
+#include "application/Action.h"
+#include "application/Window.h"
+#include "application/_Menu.h"
+#include "application/Menu.h"
+#include "application/PopupMenu.h"
+#include "application/MenuBar.h"
+#include "application/_MenuItem.h"
+#include "application/MenuItem.h"
+#include "application/PopupItem.h"
+#include "application/ToolbarButton.h"
+#include "application/MenuTrace.h"
 
 // --- application (enrollments, drop actions, tabs, lists, folding) ---
 
@@ -41,6 +60,8 @@
 #include "symbols/NamedList.h"
 
 // --- loading ---
+#include "loading/FileList.h"
+#include "loading/KivparserUtil.h"
 
 // --- web ---
 #include "web/UrlPathConv.h"
