@@ -280,17 +280,6 @@ TEST(StyleSheet, ShapeComesFromTheClassNameOrTheSegmentCount)
     }
 }
 
-TEST(StyleSheet, DirectoryBackslashesBecomeSlashes)
-{
-    char out[32];
-    copyFileBaseDirForWindows(out, "C\\connector\\sub");
-    EXPECT_STREQ(out, "C/connector/sub");
-    copyFileBaseDirForWindows(out, "C/already");
-    EXPECT_STREQ(out, "C/already");
-    copyFileBaseDirForWindows(out, "");
-    EXPECT_STREQ(out, "");
-}
-
 TEST(StyleSheet, ClassElementsOnlyForIconClassesWithTypes)
 {
     SymbolRegistration reg;
