@@ -1,83 +1,178 @@
 #include "symbols/CgiBuilder.h"
 #include "language/GrammarActions.h"
+#include "language/MessageCatalog.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+#include "symbols/AcceptArgument.h"
+#include "symbols/BuilderContext.h"
+#include "symbols/IgnoreAction.h"
+#include "symbols/SnmppvCgi.h"
+#include "symbols/SnmppvReg.h"
 
 #include <cstdlib>
 
-// Stub bodies: they release what they are given (value lists in curString
-// included) until the CGI model fills them in.
+// The statements of a CGI block act on curSnmppvCgi; an option or an ignored
+// application collects its strings in curString. Every function owns the
+// texts it receives, also when it fails.
+
+namespace {
+
+using Ctx = BuilderContext;
+
+SnmppvCgi* currentCgi(int where)
+{
+    return Ctx::need(&KivParser::curSnmppvCgi, where);
+}
+
+// Hands a text to one of the CGI's text setters.
+int setText(void (SnmppvCgi::*setter)(char*), char* text, int where)
+{
+    SnmppvCgi* cgi = currentCgi(where);
+    if (!cgi) {
+        free(text);
+        return 1;
+    }
+    (cgi->*setter)(text);
+    return 0;
+}
+
+// Hands the value list in curString to one of the CGI's list setters.
+int setList(void (SnmppvCgi::*setter)(String*), int where)
+{
+    SnmppvCgi* cgi = currentCgi(where);
+    String* list = cgi ? Ctx::take(&KivParser::curString, where) : nullptr;
+    if (!list) {
+        GrammarActions::discardValueList();
+        return 1;
+    }
+    (cgi->*setter)(list);
+    return 0;
+}
+
+// Starts an option or an ignored application of the CGI: a new element in
+// `field`, named by `name`.
+template <class T>
+int beginActionsBlock(T* KivParser::*field, T* (SnmppvCgi::*create)(char*), char* name, int where)
+{
+    SnmppvCgi* cgi = currentCgi(where);
+    if (!cgi) {
+        free(name);
+        return 1;
+    }
+    KivParser::current->*field = (cgi->*create)(name);
+    return KivParser::current->*field ? 0 : 1;
+}
+
+// Ends an option or an ignored application: a bare semicolon sets `markAll`
+// and the list made for the block is dropped; braces hand the list over.
+template <class T>
+int endActionsBlock(T* KivParser::*field, int bare, void (T::*markAll)(), void (T::*setList)(String*), int where)
+{
+    T* element = Ctx::need(field, where);
+    String* list = element ? Ctx::take(&KivParser::curString, where) : nullptr;
+    if (!list) {
+        GrammarActions::discardValueList();
+        return 1;
+    }
+    KivParser::current->*field = nullptr;
+    if (bare) {
+        (element->*markAll)();
+        SListOps::disposeList(list);
+    } else {
+        (element->*setList)(list);
+    }
+    return 0;
+}
+
+bool missing(const char* text)
+{
+    return !text || !*text;
+}
+
+const char* textOf(const char* text)
+{
+    return text ? text : "";
+}
+
+} // namespace
 
 int CgiBuilder::startRegistration()
 {
-    return 0;
+    return Ctx::startRoot(&KivParser::curSnmppvReg, __LINE__);
 }
 
 int CgiBuilder::beginCgi(char* name)
 {
-    free(name);
-    return 0;
+    return Ctx::beginDefinition(&KivParser::curSnmppvReg, &SnmppvReg::lookupSnmppvCgi, &SnmppvReg::newSnmppvCgi,
+                                &KivParser::curSnmppvCgi, name, "CGI", false, __LINE__);
 }
 
+// A CGI without a command or a path stays in the registration; both are
+// reported, the command first.
 int CgiBuilder::endCgi()
 {
+    SnmppvCgi* cgi = currentCgi(__LINE__);
+    if (!cgi)
+        return 1;
+    cgi->locked++;
+    if (missing(cgi->commandName))
+        error(parserMsg(MSG_MISSING_COMMAND), "CGI", textOf(cgi->cgiNameID));
+    if (missing(cgi->cgiPath))
+        error(parserMsg(MSG_MISSING_CGI_PATH), "CGI", textOf(cgi->cgiNameID));
+    KivParser::current->curSnmppvCgi = nullptr;
     return 0;
 }
 
 int CgiBuilder::description()
 {
-    GrammarActions::discardValueList();
-    return 0;
+    return setList(&SnmppvCgi::setDescriptions, __LINE__);
 }
 
 int CgiBuilder::copyright()
 {
-    GrammarActions::discardValueList();
-    return 0;
+    return setList(&SnmppvCgi::setCopyrights, __LINE__);
 }
 
 int CgiBuilder::version(char* text)
 {
-    free(text);
-    return 0;
+    return setText(&SnmppvCgi::setVersion, text, __LINE__);
 }
 
 int CgiBuilder::commandName(char* name)
 {
-    free(name);
-    return 0;
+    return setText(&SnmppvCgi::setCommandName, name, __LINE__);
 }
 
 int CgiBuilder::cgiPath(char* path)
 {
-    free(path);
-    return 0;
+    return setText(&SnmppvCgi::setCgiPath, path, __LINE__);
 }
 
 int CgiBuilder::iconPath(char* path)
 {
-    free(path);
-    return 0;
+    return setText(&SnmppvCgi::setIconPath, path, __LINE__);
 }
 
+// Options and ignored applications are added whatever the CGI's locked
+// state: a later definition of the CGI extends its lists.
 int CgiBuilder::beginOption(char* option)
 {
-    free(option);
-    return 0;
+    return beginActionsBlock(&KivParser::curAcceptArgument, &SnmppvCgi::newAcceptArgument, option, __LINE__);
 }
 
-int CgiBuilder::endOption(int)
+int CgiBuilder::endOption(int bare)
 {
-    GrammarActions::discardValueList();
-    return 0;
+    return endActionsBlock(&KivParser::curAcceptArgument, bare, &AcceptArgument::setOptionWithoutArgs,
+                           &AcceptArgument::setOptionArgs, __LINE__);
 }
 
 int CgiBuilder::beginIgnoreAction(char* application)
 {
-    free(application);
-    return 0;
+    return beginActionsBlock(&KivParser::curIgnoreAction, &SnmppvCgi::newIgnoreAction, application, __LINE__);
 }
 
-int CgiBuilder::endIgnoreAction(int)
+int CgiBuilder::endIgnoreAction(int bare)
 {
-    GrammarActions::discardValueList();
-    return 0;
+    return endActionsBlock(&KivParser::curIgnoreAction, bare, &IgnoreAction::setActionNamesAll,
+                           &IgnoreAction::setActionNames, __LINE__);
 }

@@ -1,45 +1,87 @@
 #include "symbols/FieldBuilder.h"
 #include "language/GrammarActions.h"
+#include "lists/String.h"
+#include "symbols/BuilderContext.h"
+#include "symbols/Field.h"
+#include "symbols/FieldRegistration.h"
 
 #include <cstdlib>
 
-// Stub bodies: they release what they are given until the field model fills
-// them in.
+// The statements of a field block act on curField. Every function owns the
+// texts it receives, also when it fails.
+
+namespace {
+
+using Ctx = BuilderContext;
+
+Field* currentField(int where)
+{
+    return Ctx::need(&KivParser::curField, where);
+}
+
+} // namespace
 
 int FieldBuilder::startRegistration()
 {
-    return 0;
+    return Ctx::startRoot(&KivParser::curFldReg, __LINE__);
 }
 
+// Any second definition of a field name is reported; its frozen setters then
+// discard the block.
 int FieldBuilder::beginField(char* name)
 {
-    free(name);
-    return 0;
+    return Ctx::beginDefinition(&KivParser::curFldReg, &FieldRegistration::lookupField, &FieldRegistration::newField,
+                                &KivParser::curField, name, "Field", true, __LINE__);
 }
 
 int FieldBuilder::endField()
 {
+    Field* field = currentField(__LINE__);
+    if (!field)
+        return 1;
+    field->locked++;
+    KivParser::current->curField = nullptr;
     return 0;
 }
 
-int FieldBuilder::fieldType(int)
+int FieldBuilder::fieldType(int type)
 {
+    Field* field = currentField(__LINE__);
+    if (!field)
+        return 1;
+    field->setFieldType(static_cast<FieldType>(type));
     return 0;
 }
 
-int FieldBuilder::fieldFlags(int)
+// The flags of one statement replace the whole set.
+int FieldBuilder::fieldFlags(int flags)
 {
+    Field* field = currentField(__LINE__);
+    if (!field)
+        return 1;
+    field->setFieldFlag(static_cast<unsigned int>(flags));
     return 0;
 }
 
 int FieldBuilder::enumeration()
 {
-    GrammarActions::discardValueList();
+    Field* field = currentField(__LINE__);
+    String* values = field ? Ctx::take(&KivParser::curString, __LINE__) : nullptr;
+    if (!values) {
+        GrammarActions::discardValueList();
+        return 1;
+    }
+    field->setFieldEnumerations(values);
     return 0;
 }
 
 int FieldBuilder::displayString(char* text)
 {
-    free(text);
+    Field* field = currentField(__LINE__);
+    if (!field) {
+        free(text);
+        return 1;
+    }
+    field->setDisplayString(text);
     return 0;
 }

@@ -1,182 +1,378 @@
 #include "symbols/SymbolBuilder.h"
 #include "language/GrammarActions.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+#include "symbols/BuilderContext.h"
+#include "symbols/Capability.h"
+#include "symbols/Line.h"
+#include "symbols/Point.h"
+#include "symbols/SymbolClass.h"
+#include "symbols/SymbolRegistration.h"
+#include "symbols/SymbolType.h"
 
 #include <cstdlib>
+#include <new>
 
-// Stub bodies: they release what they are given until the symbol model fills
-// them in. No point is made until then (every result is null); once the
-// model makes them, these functions own and dispose of the points they
-// receive, disposePoint included.
+// The statements of a class block act on curSymbolClass, those of a type
+// block on curSymbolType; at most one of the two is set at a time. Every
+// function owns the texts and points it receives, also when it fails.
+
+namespace {
+
+using Ctx = BuilderContext;
+
+// The symbol whose block is being read.
+_Symbol* target(int where)
+{
+    KivParser* parser = Ctx::parser(where);
+    if (!parser)
+        return nullptr;
+    if (parser->curSymbolClass)
+        return parser->curSymbolClass;
+    if (parser->curSymbolType)
+        return parser->curSymbolType;
+    internal(where);
+    return nullptr;
+}
+
+SymbolClass* currentClass(int where)
+{
+    return Ctx::need(&KivParser::curSymbolClass, where);
+}
+
+// Applies `set` to the symbol whose block is being read, or to the class.
+template <class Set>
+int onSymbol(Set set, int where)
+{
+    _Symbol* symbol = target(where);
+    if (!symbol)
+        return 1;
+    set(symbol);
+    return 0;
+}
+
+template <class Set>
+int onClass(Set set, int where)
+{
+    SymbolClass* symbolClass = currentClass(where);
+    if (!symbolClass)
+        return 1;
+    set(symbolClass);
+    return 0;
+}
+
+// Hands over a text (released when there is no symbol).
+int textOnSymbol(void (_Symbol::*setter)(char*), char* text, int where)
+{
+    _Symbol* symbol = target(where);
+    if (!symbol) {
+        free(text);
+        return 1;
+    }
+    (symbol->*setter)(text);
+    return 0;
+}
+
+// Hands over a point of the class's arc (deleted when there is no class).
+int pointOnClass(void (SymbolClass::*setter)(Point*), Point* point, int where)
+{
+    SymbolClass* symbolClass = currentClass(where);
+    if (!symbolClass) {
+        delete point;
+        return 1;
+    }
+    (symbolClass->*setter)(point);
+    return 0;
+}
+
+// Ends a definition block: the symbol is frozen from now on.
+template <class T>
+int endSymbol(T* KivParser::*field, int where)
+{
+    T* symbol = Ctx::need(field, where);
+    if (!symbol)
+        return 1;
+    symbol->locked++;
+    KivParser::current->*field = nullptr;
+    return 0;
+}
+
+// Links a new capability at the end of the list being read.
+int addCapability(Capability* item, int where)
+{
+    Capability* head = Ctx::need(&KivParser::curCapability, where);
+    if (!head || !item) {
+        delete item;
+        if (head)
+            nomemory();
+        return 1;
+    }
+    head->append(item);
+    return 0;
+}
+
+} // namespace
 
 int SymbolBuilder::startRegistration()
 {
-    return 0;
+    return Ctx::startRoot(&KivParser::curSymReg, __LINE__);
 }
 
 int SymbolBuilder::beginSymbolClass(char* name)
 {
-    free(name);
-    return 0;
+    // A class that only a type definition made is filled without a word.
+    int result = Ctx::beginDefinition(&KivParser::curSymReg, &SymbolRegistration::lookupSymbolClass,
+                                      &SymbolRegistration::newSymbolClass, &KivParser::curSymbolClass, name,
+                                      "SymbolClass", false, __LINE__);
+    if (result == 0)
+        KivParser::current->curSymbolType = nullptr;
+    return result;
 }
 
 int SymbolBuilder::endSymbolClass()
 {
-    return 0;
+    return endSymbol(&KivParser::curSymbolClass, __LINE__);
 }
 
 int SymbolBuilder::beginSymbolType(char* className, char* typeName)
 {
-    free(className);
-    free(typeName);
+    SymbolRegistration* reg = Ctx::need(&KivParser::curSymReg, __LINE__);
+    if (!reg) {
+        free(className);
+        free(typeName);
+        return 1;
+    }
+    SymbolClass* symbolClass = reg->lookupSymbolClass(className);
+    if (!symbolClass) {
+        symbolClass = reg->newSymbolClass(className);
+        if (!symbolClass) {
+            free(typeName);
+            return 1;
+        }
+    } else {
+        free(className);
+    }
+    SymbolType* type = Ctx::define(symbolClass, &SymbolClass::lookupSymbolType, &SymbolClass::newSymbolType,
+                                   typeName, "SymbolType", false);
+    if (!type)
+        return 1;
+    KivParser::current->curSymbolClass = nullptr;
+    KivParser::current->curSymbolType = type;
     return 0;
 }
 
 int SymbolBuilder::endSymbolType()
 {
-    return 0;
+    return endSymbol(&KivParser::curSymbolType, __LINE__);
 }
 
-int SymbolBuilder::scale(int)
+int SymbolBuilder::scale(int scale)
 {
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setScale(scale); }, __LINE__);
 }
 
-int SymbolBuilder::arcOrigin(Point*)
+int SymbolBuilder::arcOrigin(Point* origin)
 {
-    return 0;
+    return pointOnClass(&SymbolClass::setArcOrigin, origin, __LINE__);
 }
 
-int SymbolBuilder::arcSize(Point*)
+int SymbolBuilder::arcSize(Point* size)
 {
-    return 0;
+    return pointOnClass(&SymbolClass::setArcSize, size, __LINE__);
 }
 
-int SymbolBuilder::arcRotation(int)
+// ROTATION a sets the start only; the degree keeps its value.
+int SymbolBuilder::arcRotation(int angle)
 {
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setArcRotation(angle); }, __LINE__);
 }
 
-int SymbolBuilder::arcRotationRange(int, int)
+int SymbolBuilder::arcRotationRange(int first, int second)
 {
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setArcRotation(first, second); }, __LINE__);
 }
 
 int SymbolBuilder::beginSegments()
 {
-    return 0;
+    return Ctx::startFresh(&KivParser::curPoint, __LINE__);
 }
 
-int SymbolBuilder::segmentPoint(Point*)
+// The points arrive from the last to the first: each goes directly after the
+// head, so the list keeps source order.
+int SymbolBuilder::segmentPoint(Point* point)
 {
+    Point* head = Ctx::need(&KivParser::curPoint, __LINE__);
+    if (!head) {
+        delete point;
+        return 1;
+    }
+    head->insert(point);
     return 0;
 }
 
+// An empty SEGMENT statement stores the head alone: no points.
 int SymbolBuilder::endSegments()
 {
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    Point* head = symbolClass ? Ctx::take(&KivParser::curPoint, __LINE__) : nullptr;
+    if (!head)
+        return 1;
+    symbolClass->setSegments(head);
     return 0;
 }
 
-int SymbolBuilder::point(int, int, Point** point)
+int SymbolBuilder::point(int x, int y, Point** point)
 {
-    *point = nullptr;
+    *point = new (std::nothrow) Point(x, y);
+    if (!*point) {
+        nomemory();
+        return 1;
+    }
     return 0;
 }
 
-void SymbolBuilder::disposePoint(Point*) {}
-
-int SymbolBuilder::variety(int)
+void SymbolBuilder::disposePoint(Point* point)
 {
-    return 0;
+    delete point;
+}
+
+int SymbolBuilder::variety(int variety)
+{
+    return onClass([=](SymbolClass* c) { c->setVariety(static_cast<VarietyType>(variety)); }, __LINE__);
 }
 
 int SymbolBuilder::beginCapabilities()
 {
+    KivParser* parser = Ctx::parser(__LINE__);
+    if (!parser)
+        return 1;
+    SListOps::disposeList(parser->curCapability);
+    parser->curCapability = nullptr;
     return 0;
 }
 
 int SymbolBuilder::startCapabilityList()
 {
-    return 0;
+    return Ctx::startFresh(&KivParser::curCapability, __LINE__);
 }
 
 int SymbolBuilder::capability(char* name)
 {
-    free(name);
-    return 0;
+    Capability* item = new (std::nothrow) Capability(name);
+    if (!item)
+        free(name);
+    return addCapability(item, __LINE__);
 }
 
 int SymbolBuilder::textCapability(char* name, char* value)
 {
-    free(name);
-    free(value);
-    return 0;
+    Capability* item = new (std::nothrow) Capability(name, value);
+    if (!item) {
+        free(name);
+        free(value);
+    }
+    return addCapability(item, __LINE__);
 }
 
-int SymbolBuilder::integerCapability(char* name, int)
+int SymbolBuilder::integerCapability(char* name, int value)
 {
-    free(name);
-    return 0;
+    Capability* item = new (std::nothrow) Capability(name, value);
+    if (!item)
+        free(name);
+    return addCapability(item, __LINE__);
 }
 
+// An empty block leaves no list: the symbol's capabilities are cleared.
 int SymbolBuilder::endCapabilities()
 {
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol)
+        return 1;
+    Capability* list = KivParser::current->curCapability;
+    KivParser::current->curCapability = nullptr;
+    symbol->setCapabilities(list);
     return 0;
 }
 
-int SymbolBuilder::defaultStatusSource(int)
+int SymbolBuilder::defaultStatusSource(int source)
 {
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setDefaultStatusSource(static_cast<DefaultStatusSourceType>(source)); },
+                    __LINE__);
 }
 
-int SymbolBuilder::layout(int)
+int SymbolBuilder::layout(int layout)
 {
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setLayout(static_cast<LayoutType>(layout)); }, __LINE__);
 }
 
 int SymbolBuilder::fileBase(char* base)
 {
-    free(base);
-    return 0;
+    return textOnSymbol(&_Symbol::setFileBase, base, __LINE__);
 }
 
-int SymbolBuilder::cursorSize(int)
+int SymbolBuilder::cursorSize(int size)
 {
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setCursorSize(size); }, __LINE__);
 }
 
 int SymbolBuilder::displayString(char* text)
 {
-    free(text);
-    return 0;
+    return textOnSymbol(&_Symbol::setDisplayString, text, __LINE__);
 }
 
-int SymbolBuilder::thickness(int)
+int SymbolBuilder::thickness(int thickness)
 {
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setThickness(thickness); }, __LINE__);
 }
 
+// Every line statement starts a fresh line: LINESTYLE and LINEDASHPATTERN do
+// not combine, the later statement replaces the symbol's line as a whole.
 int SymbolBuilder::beginLine()
 {
-    return 0;
+    return Ctx::startFresh(&KivParser::curLine, __LINE__);
 }
 
-int SymbolBuilder::lineStyle(int)
+int SymbolBuilder::lineStyle(int style)
 {
+    Line* line = Ctx::need(&KivParser::curLine, __LINE__);
+    if (!line)
+        return 1;
+    line->setLineStyle(static_cast<LineStyleType>(style));
     return 0;
 }
 
 int SymbolBuilder::dashPattern()
 {
-    GrammarActions::discardDashList();
+    Line* line = Ctx::need(&KivParser::curLine, __LINE__);
+    String* dashes = line ? Ctx::take(&KivParser::curDashLength, __LINE__) : nullptr;
+    if (!dashes) {
+        GrammarActions::discardDashList();
+        return 1;
+    }
+    line->setDashLenghs(dashes);
     return 0;
 }
 
 int SymbolBuilder::endLine()
 {
+    _Symbol* symbol = target(__LINE__);
+    Line* line = symbol ? Ctx::take(&KivParser::curLine, __LINE__) : nullptr;
+    if (!line)
+        return 1;
+    symbol->setLine(line);
     return 0;
 }
 
 int SymbolBuilder::discardUnfinished()
 {
+    KivParser* parser = KivParser::current;
+    if (!parser)
+        return 0;
+    SListOps::disposeList(parser->curPoint);
+    parser->curPoint = nullptr;
+    SListOps::disposeList(parser->curCapability);
+    parser->curCapability = nullptr;
+    delete parser->curLine;
+    parser->curLine = nullptr;
     return 0;
 }
