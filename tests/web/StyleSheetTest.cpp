@@ -108,12 +108,15 @@ TEST(StyleSheet, LongLinesAreCopiedWholePieceByPiece)
     std::string line(20000, 'x');
     line.replace(0, 11, "__BASEURL__");
     line.replace(100, 11, "__BASEURL__");   // same piece as the first: stays
+    line.replace(5108, 11, "__BASEURL__");  // across the first boundary: not seen
     line.replace(6000, 11, "__BASEURL__");  // second piece
-    line.replace(5112, 11, "__BASEURL__");  // across the first boundary: not seen
     std::string expected = line;
     expected.replace(6000, 11, base);
     expected.replace(0, 11, base);
-    EXPECT_EQ(copyTemplate(line + "\nnext __BASEURL__\n"), expected + "\nnext " + base + "\n");
+    // A marker that ends on the last byte of the first piece is found.
+    std::string fits = std::string(5107, 'v') + "__BASEURL__" + std::string(100, 'v');
+    EXPECT_EQ(copyTemplate(line + "\n" + fits + "\nnext __BASEURL__\n"),
+              expected + "\n" + std::string(5107, 'v') + base + std::string(100, 'v') + "\nnext " + base + "\n");
 
     // A carriage return and line feed split over two pieces still end as one line feed.
     std::string crlf(5117, 'y');
