@@ -113,10 +113,13 @@ TEST(StyleSheet, LongLinesAreCopiedWholePieceByPiece)
     std::string expected = line;
     expected.replace(6000, 11, base);
     expected.replace(0, 11, base);
-    // A marker that ends on the last byte of the first piece is found.
+    // A marker that ends on the last byte of the first piece is found; one
+    // byte later it is cut in two and stays.
     std::string fits = std::string(5107, 'v') + "__BASEURL__" + std::string(100, 'v');
-    EXPECT_EQ(copyTemplate(line + "\n" + fits + "\nnext __BASEURL__\n"),
-              expected + "\n" + std::string(5107, 'v') + base + std::string(100, 'v') + "\nnext " + base + "\n");
+    std::string cut = std::string(5108, 'u') + "__BASEURL__" + std::string(100, 'u');
+    EXPECT_EQ(copyTemplate(line + "\n" + fits + "\n" + cut + "\nnext __BASEURL__\n"),
+              expected + "\n" + std::string(5107, 'v') + base + std::string(100, 'v') + "\n" + cut +
+                  "\nnext " + base + "\n");
 
     // A carriage return and line feed split over two pieces still end as one line feed.
     std::string crlf(5117, 'y');
