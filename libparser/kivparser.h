@@ -74,6 +74,9 @@
 
 // --- web ---
 #include "web/UrlPathConv.h"
+#include "web/KivParserNative.h"
+// The Java bridge (platform/KzJava.h) needs <jni.h> and serves only the
+// library's own native methods; it is not part of this header.
 
 // --- dump ---
 #include "dump/DumpWriter.h"
