@@ -2,10 +2,10 @@
 #include "application/Action.h"
 #include "application/Application.h"
 #include "application/ApplicationRegistration.h"
-#include "application/BuilderContext.h"
 #include "application/Command.h"
 #include "application/ParserExpression.h"
 #include "application/Window.h"
+#include "language/BuilderContext.h"
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
 #include "language/ParserErr.h"
@@ -33,30 +33,21 @@ enum {
 template <class Set>
 int onAction(Set set)
 {
-    Action* action = BuilderContext::action(CHECK_STATEMENT);
-    if (!action)
-        return 1;
-    set(action);
-    return 0;
+    return BuilderContext::with(&KivParser::curAction, CHECK_STATEMENT, set);
 }
 
 int onActionText(void (Action::*store)(char*), char* text)
 {
-    Action* action = BuilderContext::action(CHECK_STATEMENT);
-    if (!action) {
-        free(text);
-        return 1;
-    }
-    (action->*store)(text);
-    return 0;
+    return BuilderContext::withValue(&KivParser::curAction, CHECK_STATEMENT, text,
+                                     [store](Action* action, char* value) { (action->*store)(value); });
 }
 
 int onActionValueList(void (Action::*store)(String*))
 {
-    Action* action = BuilderContext::action(CHECK_STATEMENT);
+    Action* action = BuilderContext::current(&KivParser::curAction, CHECK_STATEMENT);
     if (!action)
         return 1;
-    String* list = BuilderContext::takeValueList(CHECK_VALUE_LIST);
+    String* list = BuilderContext::take(&KivParser::curString, CHECK_VALUE_LIST);
     if (!list)
         return 1;
     (action->*store)(list);
@@ -67,15 +58,7 @@ int onActionValueList(void (Action::*store)(String*))
 template <class Set>
 int onWindow(Set set)
 {
-    KivParser* parser = BuilderContext::parser(CHECK_WINDOW_STATEMENT);
-    if (!parser)
-        return 1;
-    if (!parser->curWindow) {
-        internal(CHECK_WINDOW_STATEMENT);
-        return 1;
-    }
-    set(parser->curWindow);
-    return 0;
+    return BuilderContext::with(&KivParser::curWindow, CHECK_WINDOW_STATEMENT, set);
 }
 
 // *result becomes the node `make` builds; without memory the parts are
@@ -155,7 +138,7 @@ ParserExpression* numberValue(int value)
 
 int ActionBuilder::beginAction(char* name)
 {
-    Application* app = BuilderContext::applicationFor(name, CHECK_BEGIN_ACTION);
+    Application* app = BuilderContext::ownerFor(&KivParser::curApplication, name, CHECK_BEGIN_ACTION);
     if (!app)
         return 1;
     // An unlocked action found here is the placeholder of an f.action
@@ -171,7 +154,7 @@ int ActionBuilder::beginAction(char* name)
 
 int ActionBuilder::endAction()
 {
-    Action* action = BuilderContext::action(CHECK_END_ACTION);
+    Action* action = BuilderContext::current(&KivParser::curAction, CHECK_END_ACTION);
     if (!action)
         return 1;
     action->locked++;
@@ -181,13 +164,8 @@ int ActionBuilder::endAction()
 
 int ActionBuilder::selectionRule(ParserExpression* rule)
 {
-    Action* action = BuilderContext::action(CHECK_STATEMENT);
-    if (!action) {
-        delete rule;
-        return 1;
-    }
-    action->setSelectionRule(rule);
-    return 0;
+    return BuilderContext::withValue(&KivParser::curAction, CHECK_STATEMENT, rule,
+                                     [](Action* action, ParserExpression* tree) { action->setSelectionRule(tree); });
 }
 
 int ActionBuilder::nameFields()
@@ -238,22 +216,11 @@ int ActionBuilder::convertUrlPath(char* path, char** converted)
 
 int ActionBuilder::actionCommand()
 {
-    KivParser* parser = BuilderContext::parser(CHECK_COMMAND);
-    if (!parser)
+    Command* command = BuilderContext::take(&KivParser::curCommand, CHECK_COMMAND);
+    if (!command)
         return 1;
-    Command* command = parser->curCommand;
-    parser->curCommand = nullptr;
-    if (!command) {
-        internal(CHECK_COMMAND);
-        return 1;
-    }
-    Action* action = BuilderContext::action(CHECK_STATEMENT);
-    if (!action) {
-        delete command;
-        return 1;
-    }
-    action->setCommand(command);
-    return 0;
+    return BuilderContext::withValue(&KivParser::curAction, CHECK_STATEMENT, command,
+                                     [](Action* action, Command* taken) { action->setCommand(taken); });
 }
 
 int ActionBuilder::andExpression(ParserExpression* left, ParserExpression* right, ParserExpression** result)
@@ -308,7 +275,7 @@ void ActionBuilder::disposeExpression(ParserExpression* expression)
 
 int ActionBuilder::beginWindow(char* label)
 {
-    ApplicationRegistration* reg = BuilderContext::registration(CHECK_BEGIN_WINDOW);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_BEGIN_WINDOW);
     if (!reg) {
         free(label);
         return 1;
@@ -323,17 +290,11 @@ int ActionBuilder::beginWindow(char* label)
 
 int ActionBuilder::endWindow()
 {
-    KivParser* parser = BuilderContext::parser(CHECK_END_WINDOW);
-    if (!parser)
+    Window* window = BuilderContext::take(&KivParser::curWindow, CHECK_END_WINDOW);
+    if (!window)
         return 1;
-    Window* window = parser->curWindow;
-    parser->curWindow = nullptr;
-    if (!window) {
-        internal(CHECK_END_WINDOW);
-        return 1;
-    }
     window->locked++;
-    Action* action = BuilderContext::action(CHECK_END_WINDOW);
+    Action* action = BuilderContext::current(&KivParser::curAction, CHECK_END_WINDOW);
     if (!action)
         return 1;
     // A locked action keeps its window; this one stays in the registration.

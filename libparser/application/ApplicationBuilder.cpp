@@ -2,10 +2,10 @@
 #include "application/Action.h"
 #include "application/Application.h"
 #include "application/ApplicationRegistration.h"
-#include "application/BuilderContext.h"
 #include "application/Command.h"
 #include "application/Function.h"
 #include "application/MenuBuilder.h"
+#include "language/BuilderContext.h"
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
 #include "language/ParserErr.h"
@@ -29,30 +29,14 @@ enum {
     CHECK_FUNCTION = 106,
 };
 
-// The current application for a setting statement; the value is released
-// when there is none.
-template <class Value, class Dispose>
-Application* settingOwner(Value value, Dispose dispose)
-{
-    Application* app = BuilderContext::application(CHECK_SETTING);
-    if (!app)
-        dispose(value);
-    return app;
-}
-
-void freeText(char* text)
-{
-    free(text);
-}
-
 // Hands the value list collected in curString to `store` of the current
 // application.
 int handValueList(void (Application::*store)(String*))
 {
-    Application* app = BuilderContext::application(CHECK_SETTING);
+    Application* app = BuilderContext::current(&KivParser::curApplication, CHECK_SETTING);
     if (!app)
         return 1;
-    String* list = BuilderContext::takeValueList(CHECK_VALUE_LIST);
+    String* list = BuilderContext::take(&KivParser::curString, CHECK_VALUE_LIST);
     if (!list)
         return 1;
     (app->*store)(list);
@@ -61,20 +45,14 @@ int handValueList(void (Application::*store)(String*))
 
 int handText(void (Application::*store)(char*), char* text)
 {
-    Application* app = settingOwner(text, freeText);
-    if (!app)
-        return 1;
-    (app->*store)(text);
-    return 0;
+    return BuilderContext::withValue(&KivParser::curApplication, CHECK_SETTING, text,
+                                     [store](Application* app, char* value) { (app->*store)(value); });
 }
 
 // The command being filled; the texts are released when there is none.
 Command* currentCommand(char* first, char* second)
 {
-    KivParser* parser = BuilderContext::parser(CHECK_COMMAND);
-    Command* command = parser ? parser->curCommand : nullptr;
-    if (parser && !command)
-        internal(CHECK_COMMAND);
+    Command* command = BuilderContext::current(&KivParser::curCommand, CHECK_COMMAND);
     if (!command) {
         free(first);
         free(second);
@@ -107,22 +85,12 @@ int setFunction(char* shellCommand, char* functionType, char* functionArg)
 
 int ApplicationBuilder::startRegistration()
 {
-    KivParser* parser = BuilderContext::parser(CHECK_REGISTRATION);
-    if (!parser)
-        return 1;
-    if (!parser->curAppReg) {
-        parser->curAppReg = new (std::nothrow) ApplicationRegistration();
-        if (!parser->curAppReg) {
-            nomemory();
-            return 1;
-        }
-    }
-    return 0;
+    return BuilderContext::startRoot(&KivParser::curAppReg, CHECK_REGISTRATION);
 }
 
 int ApplicationBuilder::beginApplication(char* name, char* parent)
 {
-    ApplicationRegistration* reg = BuilderContext::registration(CHECK_BEGIN_APPLICATION);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_BEGIN_APPLICATION);
     if (!reg || !name) {
         if (reg)
             nomemory(); // the scanner could not copy the name
@@ -170,7 +138,7 @@ int ApplicationBuilder::beginApplication(char* name, char* parent)
 
 int ApplicationBuilder::endApplication()
 {
-    Application* app = BuilderContext::application(CHECK_END_APPLICATION);
+    Application* app = BuilderContext::current(&KivParser::curApplication, CHECK_END_APPLICATION);
     if (!app)
         return 1;
     app->locked++;
@@ -239,11 +207,8 @@ int ApplicationBuilder::applicationCommand()
     if (!command)
         return 1;
     parser->curCommand = nullptr;
-    Application* app = settingOwner(command, [](Command* c) { delete c; });
-    if (!app)
-        return 1;
-    app->setCommand(command);
-    return 0;
+    return BuilderContext::withValue(&KivParser::curApplication, CHECK_SETTING, command,
+                                     [](Application* app, Command* taken) { app->setCommand(taken); });
 }
 
 int ApplicationBuilder::commandWithFlags(int flags, char* name)

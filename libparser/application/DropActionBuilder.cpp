@@ -1,7 +1,8 @@
 #include "application/DropActionBuilder.h"
 #include "application/Application.h"
-#include "application/BuilderSupport.h"
 #include "application/DropAction.h"
+#include "application/ParserExpression.h"
+#include "language/BuilderContext.h"
 #include "language/MessageCatalog.h"
 
 #include <cstdlib>
@@ -21,36 +22,22 @@ enum {
 template <class Apply>
 int onDropAction(Apply apply)
 {
-    return BuilderSupport::with(&KivParser::curDropAction, NO_DROP_ACTION, apply);
+    return BuilderContext::with(&KivParser::curDropAction, NO_DROP_ACTION, apply);
 }
 
 template <class V, class Apply>
 int onDropActionValue(V* value, Apply apply)
 {
-    return BuilderSupport::withValue(&KivParser::curDropAction, NO_DROP_ACTION, value, apply);
+    return BuilderContext::withValue(&KivParser::curDropAction, NO_DROP_ACTION, value, apply);
 }
 
 } // namespace
 
 int DropActionBuilder::beginDropAction(char* name)
 {
-    Application* application = BuilderSupport::current(&KivParser::curApplication, NO_APPLICATION);
-    if (!application) {
-        free(name);
-        return 1;
-    }
-    DropAction* dropAction = application->lookupDropAction(name);
-    if (!dropAction) {
-        dropAction = application->newDropAction(name);
-        if (!dropAction)
-            return 1;
-    } else {
-        if (dropAction->locked)
-            warning(parserMsg(MSG_DUPLICATE), "DropAction", name);
-        free(name);
-    }
-    KivParser::current->curDropAction = dropAction;
-    return 0;
+    return BuilderContext::beginDefinition(&KivParser::curApplication, &Application::lookupDropAction,
+                                           &Application::newDropAction, &KivParser::curDropAction, name,
+                                           "DropAction", false, NO_APPLICATION);
 }
 
 int DropActionBuilder::endDropAction()

@@ -1,10 +1,10 @@
 #include "application/EnrollmentBuilder.h"
 #include "application/Application.h"
-#include "application/BuilderSupport.h"
 #include "application/Enrollment.h"
 #include "application/FieldEnrollment.h"
 #include "application/ParserExpression.h"
 #include "application/Rule.h"
+#include "language/BuilderContext.h"
 
 // Enrollments are never merged: every ENROLL statement appends a new
 // enrollment, whatever the application's lock state. Rules and field
@@ -25,26 +25,26 @@ enum {
 template <class Apply>
 int onRule(Apply apply)
 {
-    return BuilderSupport::with(&KivParser::curRule, NO_RULE, apply);
+    return BuilderContext::with(&KivParser::curRule, NO_RULE, apply);
 }
 
 template <class Apply>
 int onField(Apply apply)
 {
-    return BuilderSupport::with(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, apply);
+    return BuilderContext::with(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, apply);
 }
 
 template <class Apply>
 int onFieldText(char* text, Apply apply)
 {
-    return BuilderSupport::withValue(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, text, apply);
+    return BuilderContext::withValue(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, text, apply);
 }
 
 // Makes newRule(first, second) of the current enrollment the current rule;
 // the expressions are taken over in every case.
 int beginRuleWith(ParserExpression* first, ParserExpression* second)
 {
-    Enrollment* enrollment = BuilderSupport::current(&KivParser::curEnrollment, NO_ENROLLMENT);
+    Enrollment* enrollment = BuilderContext::current(&KivParser::curEnrollment, NO_ENROLLMENT);
     if (!enrollment) {
         delete first;
         delete second;
@@ -61,7 +61,7 @@ int beginRuleWith(ParserExpression* first, ParserExpression* second)
 
 int EnrollmentBuilder::beginEnrollment(int operation)
 {
-    Application* application = BuilderSupport::current(&KivParser::curApplication, NO_APPLICATION);
+    Application* application = BuilderContext::current(&KivParser::curApplication, NO_APPLICATION);
     if (!application)
         return 1;
     Enrollment* enrollment = application->newEnrollment(static_cast<EnrollOpType>(operation));
@@ -101,7 +101,7 @@ int EnrollmentBuilder::initialVerify(int onOff)
 
 int EnrollmentBuilder::help(int helpType, char* name)
 {
-    return BuilderSupport::withValue(&KivParser::curRule, NO_RULE, name, [helpType](Rule* rule, char* text) {
+    return BuilderContext::withValue(&KivParser::curRule, NO_RULE, name, [helpType](Rule* rule, char* text) {
         rule->setHelpType(static_cast<HelpType>(helpType));
         rule->setHelpName(text);
     });
@@ -110,7 +110,7 @@ int EnrollmentBuilder::help(int helpType, char* name)
 int EnrollmentBuilder::beginFieldEnrollment(char* name)
 {
     FieldEnrollment* field = nullptr;
-    if (BuilderSupport::withValue(&KivParser::curRule, NO_RULE, name,
+    if (BuilderContext::withValue(&KivParser::curRule, NO_RULE, name,
                                  [&field](Rule* rule, char* text) { field = rule->newFieldEnrollment(text); }) ||
         !field)
         return 1;

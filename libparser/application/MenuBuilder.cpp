@@ -1,7 +1,6 @@
 #include "application/MenuBuilder.h"
 #include "application/Application.h"
 #include "application/ApplicationRegistration.h"
-#include "application/BuilderContext.h"
 #include "application/Function.h"
 #include "application/Menu.h"
 #include "application/MenuBar.h"
@@ -9,6 +8,7 @@
 #include "application/PopupItem.h"
 #include "application/PopupMenu.h"
 #include "application/ToolbarButton.h"
+#include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
@@ -193,7 +193,7 @@ void MenuBuilder::discardCollected()
 
 int MenuBuilder::beginMenuBar(int precedence, char* name, char* mnemonic)
 {
-    ApplicationRegistration* reg = BuilderContext::registration(CHECK_MENU_BAR);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_MENU_BAR);
     MenuBar* head = reg ? reg->refMenuBars() : nullptr;
     if (reg && !name)
         nomemory();
@@ -243,7 +243,7 @@ int MenuBuilder::endMenuBar()
 
 int MenuBuilder::beginMenu(char* name)
 {
-    Application* app = BuilderContext::applicationFor(name, CHECK_MENU);
+    Application* app = BuilderContext::ownerFor(&KivParser::curApplication, name, CHECK_MENU);
     if (!app)
         return 1;
     discardCollected();
@@ -265,7 +265,7 @@ int MenuBuilder::endMenu()
 
 int MenuBuilder::beginPopupMenu(char* name)
 {
-    Application* app = BuilderContext::applicationFor(name, CHECK_POPUP_MENU);
+    Application* app = BuilderContext::ownerFor(&KivParser::curApplication, name, CHECK_POPUP_MENU);
     if (!app)
         return 1;
     discardCollected();
@@ -312,7 +312,7 @@ int MenuBuilder::menuItem(int precedence, char* label, char* mnemonic, char* acc
 {
     Entry entry(precedence, label, mnemonic, accelerator, context, nullptr);
     KivParser* parser = BuilderContext::parser(CHECK_MENU_ITEM);
-    Application* app = BuilderContext::application(CHECK_MENU_ITEM);
+    Application* app = BuilderContext::current(&KivParser::curApplication, CHECK_MENU_ITEM);
     MenuItem* items = parser ? static_cast<MenuItem*>(parser->curMenuItem) : nullptr;
     if (app && !items)
         internal(CHECK_MENU_ITEM);
@@ -350,7 +350,7 @@ int MenuBuilder::menuItem(int precedence, char* label, char* mnemonic, char* acc
 int MenuBuilder::popupItem(int precedence, char* label, char* context, char* targetSymbolType)
 {
     Entry entry(precedence, label, nullptr, nullptr, context, targetSymbolType);
-    ApplicationRegistration* reg = BuilderContext::registration(CHECK_POPUP_ITEM);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_POPUP_ITEM);
     if (!reg || !labelPresent(entry))
         return 1;
     if (reg->lookupPopupItem(entry.label)) {
@@ -388,7 +388,7 @@ int MenuBuilder::popupMenuItem(int precedence, char* label, char* context, char*
 int MenuBuilder::toolbarButton(int precedence, char* label, char* context)
 {
     Entry entry(precedence, label, nullptr, nullptr, context, nullptr);
-    ApplicationRegistration* reg = BuilderContext::registration(CHECK_TOOLBAR_BUTTON);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_TOOLBAR_BUTTON);
     if (!reg || !labelPresent(entry) || !reg->refToolbarButtons())
         return 1;
     ToolbarButton* button = entry.toolbarButton();

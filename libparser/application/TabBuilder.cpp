@@ -1,10 +1,10 @@
 #include "application/TabBuilder.h"
 #include "application/ApplicationRegistration.h"
-#include "application/BuilderSupport.h"
 #include "application/Function.h"
 #include "application/ListItem.h"
 #include "application/ParserList.h"
 #include "application/Tab.h"
+#include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
 #include "language/MessageCatalog.h"
 #include "lists/SListOps.h"
@@ -62,7 +62,7 @@ int openItems(_ParserList* list, char* icon)
 template <class T>
 int closeItems(T* KivParser::*field, int check)
 {
-    if (BuilderSupport::with(field, check, [](T* list) { list->locked++; }))
+    if (BuilderContext::with(field, check, [](T* list) { list->locked++; }))
         return 1;
     KivParser::current->curMenuItem = nullptr;
     KivParser::current->*field = nullptr;
@@ -73,7 +73,7 @@ int closeItems(T* KivParser::*field, int check)
 
 int TabBuilder::beginTab(int precedence, char* name, char* icon)
 {
-    ApplicationRegistration* reg = BuilderSupport::current(&KivParser::curAppReg, NO_REGISTRATION);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, NO_REGISTRATION);
     Tab* head = reg ? reg->refTabs() : nullptr;
     if (!head)
         return dropStatement(name, icon);
@@ -108,18 +108,12 @@ int TabBuilder::endTab()
 
 int TabBuilder::beginList(char* name, char* icon)
 {
-    ApplicationRegistration* reg = BuilderSupport::current(&KivParser::curAppReg, NO_REGISTRATION);
-    if (!reg)
-        return dropStatement(name, icon);
-    ParserList* list = reg->lookupList(name);
-    if (list) {
-        // Made earlier by a definition or by an f.list reference.
-        free(name);
-    } else {
-        list = reg->newList(name);
-        if (!list)
-            return dropStatement(nullptr, icon);
-    }
+    // A list found here was made earlier by a definition or by an f.list
+    // reference.
+    ParserList* list = BuilderContext::define(&KivParser::curAppReg, name, &ApplicationRegistration::lookupList,
+                                              &ApplicationRegistration::newList, nullptr, NO_REGISTRATION);
+    if (!list)
+        return dropStatement(nullptr, icon);
     KivParser::current->curList = list;
     return openItems(list, icon);
 }
@@ -131,7 +125,7 @@ int TabBuilder::endList()
 
 int TabBuilder::listItem(int precedence, char* label, char* icon)
 {
-    _MenuItem* head = BuilderSupport::current(&KivParser::curMenuItem, NO_ITEMS);
+    _MenuItem* head = BuilderContext::current(&KivParser::curMenuItem, NO_ITEMS);
     if (!head)
         return dropStatement(label, icon);
     KivParser* parser = KivParser::current;

@@ -1,10 +1,10 @@
 #include "symbols/CgiBuilder.h"
+#include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
 #include "language/MessageCatalog.h"
 #include "lists/SListOps.h"
 #include "lists/String.h"
 #include "symbols/AcceptArgument.h"
-#include "symbols/SymbolsBuilderContext.h"
 #include "symbols/IgnoreAction.h"
 #include "symbols/SnmppvCgi.h"
 #include "symbols/SnmppvReg.h"
@@ -17,11 +17,11 @@
 
 namespace {
 
-using Ctx = SymbolsBuilderContext;
+using Ctx = BuilderContext;
 
 SnmppvCgi* currentCgi(int where)
 {
-    return Ctx::need(&KivParser::curSnmppvCgi, where);
+    return Ctx::current(&KivParser::curSnmppvCgi, where);
 }
 
 // Hands a text to one of the CGI's text setters.
@@ -68,7 +68,7 @@ int beginActionsBlock(T* KivParser::*field, T* (SnmppvCgi::*create)(char*), char
 template <class T>
 int endActionsBlock(T* KivParser::*field, int bare, void (T::*markAll)(), void (T::*setList)(String*), int where)
 {
-    T* element = Ctx::need(field, where);
+    T* element = Ctx::current(field, where);
     String* list = element ? Ctx::take(&KivParser::curString, where) : nullptr;
     if (!list) {
         GrammarActions::discardValueList();

@@ -1,7 +1,7 @@
 #include "symbols/FieldBuilder.h"
+#include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
 #include "lists/String.h"
-#include "symbols/SymbolsBuilderContext.h"
 #include "symbols/Field.h"
 #include "symbols/FieldRegistration.h"
 
@@ -12,11 +12,11 @@
 
 namespace {
 
-using Ctx = SymbolsBuilderContext;
+using Ctx = BuilderContext;
 
 Field* currentField(int where)
 {
-    return Ctx::need(&KivParser::curField, where);
+    return Ctx::current(&KivParser::curField, where);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "symbols/SymbolBuilder.h"
+#include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
 #include "lists/SListOps.h"
 #include "lists/String.h"
-#include "symbols/SymbolsBuilderContext.h"
 #include "symbols/Capability.h"
 #include "symbols/Line.h"
 #include "symbols/Point.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-using Ctx = SymbolsBuilderContext;
+using Ctx = BuilderContext;
 
 // The symbol whose block is being read.
 _Symbol* target(int where)
@@ -37,7 +37,7 @@ _Symbol* target(int where)
 
 SymbolClass* currentClass(int where)
 {
-    return Ctx::need(&KivParser::curSymbolClass, where);
+    return Ctx::current(&KivParser::curSymbolClass, where);
 }
 
 // Applies `set` to the symbol whose block is being read, or to the class.
@@ -89,7 +89,7 @@ int pointOnClass(void (SymbolClass::*setter)(Point*), Point* point, int where)
 template <class T>
 int endSymbol(T* KivParser::*field, int where)
 {
-    T* symbol = Ctx::need(field, where);
+    T* symbol = Ctx::current(field, where);
     if (!symbol)
         return 1;
     symbol->locked++;
@@ -100,7 +100,7 @@ int endSymbol(T* KivParser::*field, int where)
 // Links a new capability at the end of the list being read.
 int addCapability(Capability* item, int where)
 {
-    Capability* head = Ctx::need(&KivParser::curCapability, where);
+    Capability* head = Ctx::current(&KivParser::curCapability, where);
     if (!head || !item) {
         delete item;
         if (head)
@@ -136,7 +136,7 @@ int SymbolBuilder::endSymbolClass()
 
 int SymbolBuilder::beginSymbolType(char* className, char* typeName)
 {
-    SymbolRegistration* reg = Ctx::need(&KivParser::curSymReg, __LINE__);
+    SymbolRegistration* reg = Ctx::current(&KivParser::curSymReg, __LINE__);
     if (!reg) {
         free(className);
         free(typeName);
@@ -152,8 +152,8 @@ int SymbolBuilder::beginSymbolType(char* className, char* typeName)
     } else {
         free(className);
     }
-    SymbolType* type = Ctx::define(symbolClass, &SymbolClass::lookupSymbolType, &SymbolClass::newSymbolType,
-                                   typeName, "SymbolType", false);
+    SymbolType* type = Ctx::findOrCreate(symbolClass, typeName, &SymbolClass::lookupSymbolType,
+                                         &SymbolClass::newSymbolType, "SymbolType");
     if (!type)
         return 1;
     KivParser::current->curSymbolClass = nullptr;
@@ -201,7 +201,7 @@ int SymbolBuilder::beginSegments()
 // head, so the list keeps source order.
 int SymbolBuilder::segmentPoint(Point* point)
 {
-    Point* head = Ctx::need(&KivParser::curPoint, __LINE__);
+    Point* head = Ctx::current(&KivParser::curPoint, __LINE__);
     if (!head) {
         delete point;
         return 1;
@@ -334,7 +334,7 @@ int SymbolBuilder::beginLine()
 
 int SymbolBuilder::lineStyle(int style)
 {
-    Line* line = Ctx::need(&KivParser::curLine, __LINE__);
+    Line* line = Ctx::current(&KivParser::curLine, __LINE__);
     if (!line)
         return 1;
     line->setLineStyle(static_cast<LineStyleType>(style));
@@ -343,7 +343,7 @@ int SymbolBuilder::lineStyle(int style)
 
 int SymbolBuilder::dashPattern()
 {
-    Line* line = Ctx::need(&KivParser::curLine, __LINE__);
+    Line* line = Ctx::current(&KivParser::curLine, __LINE__);
     String* dashes = line ? Ctx::take(&KivParser::curDashLength, __LINE__) : nullptr;
     if (!dashes) {
         GrammarActions::discardDashList();
