@@ -7,6 +7,7 @@
 #include "application/MenuItem.h"
 #include "application/PopupItem.h"
 #include "application/PopupMenu.h"
+#include "application/PrecedencePlacement.h"
 #include "application/ToolbarButton.h"
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
@@ -203,30 +204,13 @@ int MenuBuilder::beginMenuBar(int precedence, char* name, char* mnemonic)
         return 1;
     }
     discardCollected();
-    MenuBar* bar = reg->lookupMenuBar(name);
-    bool place = false;
+    MenuBar* bar = PrecedencePlacement::define(head, reg->lookupMenuBar(name), name, precedence);
     if (!bar) {
-        bar = new (std::nothrow) MenuBar(name);
-        if (!bar) {
-            nomemory();
-            free(name);
-            free(mnemonic);
-            return 1;
-        }
-        place = true;
-    } else {
-        // A bar first given without a precedence moves once, when one is given.
-        if (bar->precedence < 0 && precedence >= 0) {
-            head->pullaway(bar);
-            place = true;
-        }
-        free(name);
+        free(mnemonic);
+        return 1;
     }
-    bar->setPrecedence(precedence);
     bar->setMnemonic(mnemonic);
     MenuItem* items = bar->refMenuItems();
-    if (place)
-        head->append(bar);
     if (!items)
         return 1;
     KivParser* parser = KivParser::current;

@@ -3,6 +3,7 @@
 #include "application/Function.h"
 #include "application/ListItem.h"
 #include "application/ParserList.h"
+#include "application/PrecedencePlacement.h"
 #include "application/Tab.h"
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
@@ -77,26 +78,9 @@ int TabBuilder::beginTab(int precedence, char* name, char* icon)
     Tab* head = reg ? reg->refTabs() : nullptr;
     if (!head)
         return dropStatement(name, icon);
-    Tab* tab = reg->lookupTab(name);
-    bool place = false;
-    if (!tab) {
-        tab = new (std::nothrow) Tab(name);
-        if (!tab) {
-            nomemory();
-            return dropStatement(name, icon);
-        }
-        place = true;
-    } else {
-        // A tab first defined without precedence moves once, when one is given.
-        if (tab->precedence < 0 && precedence >= 0) {
-            head->pullaway(tab);
-            place = true;
-        }
-        free(name);
-    }
-    tab->setPrecedence(precedence);
-    if (place)
-        head->append(tab);
+    Tab* tab = PrecedencePlacement::define(head, reg->lookupTab(name), name, precedence);
+    if (!tab)
+        return dropStatement(nullptr, icon);
     KivParser::current->curTab = tab;
     return openItems(tab, icon);
 }
