@@ -33,8 +33,7 @@ DropAction::~DropAction()
 
 void DropAction::setDropOp(unsigned long ops)
 {
-    if (!locked)
-        dropOp = ops;
+    SListOps::setValue(locked, dropOp, ops);
 }
 
 void DropAction::setSelectionRule(ParserExpression* rule)

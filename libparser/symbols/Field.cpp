@@ -34,14 +34,12 @@ Field::~Field()
 
 void Field::setFieldType(FieldType type)
 {
-    if (!locked)
-        fieldType = type;
+    SListOps::setValue(locked, fieldType, type);
 }
 
 void Field::setFieldFlag(unsigned long flags)
 {
-    if (!locked)
-        fieldFlag = static_cast<unsigned int>(flags);
+    SListOps::setValue(locked, fieldFlag, static_cast<unsigned int>(flags));
 }
 
 void Field::setFieldEnumerations(String* list)

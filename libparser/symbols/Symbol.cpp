@@ -46,12 +46,12 @@ void _Symbol::setCapabilities(Capability* list)
 
 void _Symbol::setCursorSize(int size)
 {
-    setPlain(cursorSize, size);
+    SListOps::setValue(locked, cursorSize, size);
 }
 
 void _Symbol::setDefaultStatusSource(DefaultStatusSourceType source)
 {
-    setPlain(defaultStatusSource, source);
+    SListOps::setValue(locked, defaultStatusSource, source);
 }
 
 void _Symbol::setDisplayString(char* text)
@@ -66,7 +66,7 @@ void _Symbol::setFileBase(char* base)
 
 void _Symbol::setLayout(LayoutType type)
 {
-    setPlain(layout, type);
+    SListOps::setValue(locked, layout, type);
 }
 
 void _Symbol::setLine(Line* newLine)
@@ -76,5 +76,5 @@ void _Symbol::setLine(Line* newLine)
 
 void _Symbol::setThickness(int value)
 {
-    setPlain(thickness, value);
+    SListOps::setValue(locked, thickness, value);
 }

@@ -50,14 +50,6 @@ protected:
     explicit _Symbol(char* name);
     ~_Symbol();
 
-    // The locked-setter rule for plain values (numbers, enumerations).
-    template <class T>
-    void setPlain(T& field, T value)
-    {
-        if (!locked)
-            field = value;
-    }
-
 private:
     void _init();
 };

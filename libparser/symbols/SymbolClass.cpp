@@ -56,13 +56,13 @@ void SymbolClass::setArcSize(Point* point)
 
 void SymbolClass::setArcRotation(int start)
 {
-    setPlain(arcRotationStart, start);
+    SListOps::setValue(locked, arcRotationStart, start);
 }
 
 void SymbolClass::setArcRotation(int start, int degree)
 {
-    setPlain(arcRotationStart, start);
-    setPlain(arcRotationDegree, degree);
+    SListOps::setValue(locked, arcRotationStart, start);
+    SListOps::setValue(locked, arcRotationDegree, degree);
 }
 
 void SymbolClass::setSegments(Point* list)
@@ -72,10 +72,10 @@ void SymbolClass::setSegments(Point* list)
 
 void SymbolClass::setScale(int value)
 {
-    setPlain(scale, value);
+    SListOps::setValue(locked, scale, value);
 }
 
 void SymbolClass::setVariety(VarietyType value)
 {
-    setPlain(variety, value);
+    SListOps::setValue(locked, variety, value);
 }
