@@ -1,10 +1,8 @@
 #include "application/Menu.h"
 #include "application/MenuTrace.h"
 
-Menu::Menu() : _Menu()
+Menu::Menu() : Menu(nullptr)
 {
-    order = PSLfifo;
-    menuTrace(menuTraceVerbose, "Menu::Menu(%s)\n", menuID);
 }
 
 Menu::Menu(char* theMenuID) : _Menu(theMenuID)

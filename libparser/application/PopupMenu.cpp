@@ -1,10 +1,8 @@
 #include "application/PopupMenu.h"
 #include "application/MenuTrace.h"
 
-PopupMenu::PopupMenu() : _Menu()
+PopupMenu::PopupMenu() : PopupMenu(nullptr)
 {
-    order = PSLfifo;
-    menuTrace(menuTraceVerbose, "PopupMenu::PopupMenu(%s)\n", menuID);
 }
 
 PopupMenu::PopupMenu(char* theMenuID) : _Menu(theMenuID)
