@@ -90,50 +90,34 @@ int ApplicationBuilder::startRegistration()
 
 int ApplicationBuilder::beginApplication(char* name, char* parent)
 {
-    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_BEGIN_APPLICATION);
-    if (!reg || !name) {
-        if (reg)
-            nomemory(); // the scanner could not copy the name
-        free(name);
+    ApplicationRegistration* reg = BuilderContext::ownerFor(&KivParser::curAppReg, name, CHECK_BEGIN_APPLICATION);
+    if (!reg) {
         free(parent);
         return 1;
     }
-    KivParser* parser = KivParser::current;
-    Application* app = reg->lookupApplication(name);
-    bool existed = app != nullptr;
-    if (existed) {
-        if (app->locked)
-            warning(parserMsg(MSG_DUPLICATE), "Application", name);
-    } else {
-        app = reg->newApplication(name);
-        if (!app) {
-            free(parent);
-            return 1;
-        }
+    Application* app = BuilderContext::findOrCreate(reg, name, &ApplicationRegistration::lookupApplication,
+                                                    &ApplicationRegistration::newApplication, "Application");
+    if (!app) {
+        free(parent);
+        return 1;
     }
-    parser->curApplication = app;
+    KivParser::current->curApplication = app;
 
-    if (parent && strcmp(parent, name) == 0) {
-        error(parserMsg(MSG_PARENT_SELF), name);
+    if (parent && strcmp(parent, app->appName) == 0) {
+        error(parserMsg(MSG_PARENT_SELF), app->appName);
         free(parent);
         parent = nullptr;
     }
-    int result = 0;
-    if (parent) {
-        Application* parentApp = reg->lookupApplication(parent);
-        if (parentApp) {
-            free(parent);
-        } else {
-            // A placeholder, unlocked, that the parent's own block fills.
-            parentApp = reg->newApplication(parent);
-            result = parentApp ? 0 : 1;
-        }
-        if (parentApp)
-            app->setAppParent(parentApp);
-    }
-    if (existed)
-        free(name);
-    return result;
+    if (!parent)
+        return 0;
+    // A parent not defined yet gets a placeholder, unlocked, that the
+    // parent's own block fills.
+    Application* parentApp = BuilderContext::findOrCreate(reg, parent, &ApplicationRegistration::lookupApplication,
+                                                          &ApplicationRegistration::newApplication, nullptr);
+    if (!parentApp)
+        return 1;
+    app->setAppParent(parentApp);
+    return 0;
 }
 
 int ApplicationBuilder::endApplication()
@@ -188,16 +172,8 @@ int ApplicationBuilder::version(char* text)
 
 int ApplicationBuilder::beginCommand()
 {
-    KivParser* parser = BuilderContext::parser(CHECK_COMMAND);
-    if (!parser)
-        return 1;
-    delete parser->curCommand;
-    parser->curCommand = new (std::nothrow) Command();
-    if (!parser->curCommand) {
-        nomemory();
-        return 1;
-    }
-    return 0;
+    // What a failed command statement left there is disposed of first.
+    return BuilderContext::startFresh(&KivParser::curCommand, CHECK_COMMAND);
 }
 
 int ApplicationBuilder::applicationCommand()
