@@ -1,4 +1,5 @@
 #include "language/GrammarActions.h"
+#include "language/BuilderContext.h"
 #include "language/KivParser.h"
 #include "language/Lex.h"
 #include "language/ParserErr.h"
@@ -52,18 +53,7 @@ int insertAfterHead(String* KivParser::*field, int check, Value value)
 
 int startList(String* KivParser::*field)
 {
-    KivParser* parser = KivParser::current;
-    if (!parser) {
-        internal(NO_PARSER);
-        return 1;
-    }
-    SListOps::disposeList(parser->*field);
-    parser->*field = new (std::nothrow) String();
-    if (!(parser->*field)) {
-        nomemory();
-        return 1;
-    }
-    return 0;
+    return BuilderContext::startFresh(field, NO_PARSER);
 }
 
 void discardList(String* KivParser::*field)
