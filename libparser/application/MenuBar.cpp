@@ -1,5 +1,6 @@
 #include "application/MenuBar.h"
 #include "application/MenuTrace.h"
+#include "application/PrecedencePlacement.h"
 #include "language/MessageCatalog.h"
 #include "language/ParserErr.h"
 
@@ -58,14 +59,7 @@ MenuItem* MenuBar::refMenuItems()
 
 void MenuBar::setPrecedence(int p)
 {
-    if (p == -1)
-        return;
-    if (precedence == -1) {
-        precedence = p;
-        return;
-    }
-    if (precedence != p)
-        warning(parserMsg(MSG_MENUBAR_PRECEDENCE), menuID, p, precedence);
+    PrecedencePlacement::keepFirst(precedence, p, MSG_MENUBAR_PRECEDENCE, menuID);
 }
 
 void MenuBar::setMnemonic(char* m)

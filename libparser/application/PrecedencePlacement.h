@@ -1,6 +1,7 @@
 #ifndef KIVPARSER_APPLICATION_PRECEDENCEPLACEMENT_H
 #define KIVPARSER_APPLICATION_PRECEDENCEPLACEMENT_H
 
+#include "language/MessageCatalog.h"
 #include "language/ParserErr.h"
 
 #include <cstdlib>
@@ -40,6 +41,22 @@ public:
         if (place)
             head->append(element);
         return element;
+    }
+
+    // The setPrecedence rule of both: -1 (none given) changes nothing, the
+    // first precedence given holds, and a later different one is only
+    // reported with `message` (the element's name, the precedence given, the
+    // one held).
+    static void keepFirst(int& held, int given, ParserMsgId message, const char* name)
+    {
+        if (given == -1)
+            return;
+        if (held == -1) {
+            held = given;
+            return;
+        }
+        if (given != held)
+            warning(parserMsg(message), name, given, held);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "application/Tab.h"
+#include "application/PrecedencePlacement.h"
 #include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
 
 Tab::Tab() : _ParserList()
 {
@@ -16,12 +16,5 @@ Tab::~Tab() = default;
 
 void Tab::setPrecedence(int p)
 {
-    if (p == -1)
-        return;
-    if (precedence == -1) {
-        precedence = p;
-        return;
-    }
-    if (p != precedence)
-        warning(parserMsg(MSG_TAB_PRECEDENCE), menuID ? menuID : "", p, precedence);
+    PrecedencePlacement::keepFirst(precedence, p, MSG_TAB_PRECEDENCE, menuID ? menuID : "");
 }
