@@ -18,7 +18,7 @@ void DumpWriter::line(const char* fmt, ...)
     indent();
     va_list ap;
     va_start(ap, fmt);
-    vprintf(fmt, ap);
+    vprintf_new(fmt, ap);
     va_end(ap);
 }
 
@@ -26,7 +26,7 @@ void DumpWriter::text(const char* fmt, ...)
 {
     va_list ap;
     va_start(ap, fmt);
-    vprintf(fmt, ap);
+    vprintf_new(fmt, ap);
     va_end(ap);
 }
 
@@ -35,7 +35,7 @@ void DumpWriter::open(const char* fmt, ...)
     indent();
     va_list ap;
     va_start(ap, fmt);
-    vprintf(fmt, ap);
+    vprintf_new(fmt, ap);
     va_end(ap);
     Indent++;
 }

@@ -2,6 +2,7 @@
 #include "platform/KzPlatform.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <nl_types.h>
@@ -68,6 +69,30 @@ bool catalogOpen()
     return catalog != reinterpret_cast<nl_catd>(-1) && catalog != nullptr;
 }
 
+// Makes room for message `n` in the cache of set `setn`: ((n / 10) + 1) * 10
+// slots, cached texts kept, new slots empty. When that cannot be had the set's
+// cache is given up (slot count 0) and false returned.
+bool growSet(int setn, int n)
+{
+    long slots = (static_cast<long>(n) / 10 + 1) * 10;
+    char** grown = nullptr;
+    if (slots <= INT_MAX)
+        grown = static_cast<char**>(realloc(setsB[setn], sizeof(char*) * static_cast<size_t>(slots)));
+    if (!grown) {
+        for (int i = 0; i < setsN[setn]; i++)
+            free(setsB[setn][i]);
+        free(setsB[setn]);
+        setsB[setn] = nullptr;
+        setsN[setn] = 0;
+        return false;
+    }
+    for (long i = setsN[setn]; i < slots; i++)
+        grown[i] = nullptr;
+    setsB[setn] = grown;
+    setsN[setn] = static_cast<int>(slots);
+    return true;
+}
+
 } // namespace
 
 char* _libparserMsg(int setn, int n, char* s)
@@ -89,37 +114,27 @@ char* _libparserMsg(int setn, int n, char* s)
         first = 0;
     }
 
-    if (setn >= 0 && setn <= 255 && n >= 1 && catalogOpen()) {
-        bool usable = true;
-        if (n >= setsN[setn]) {
-            int slots = ((n / 10) + 1) * 10;
-            char** grown = static_cast<char**>(realloc(setsB[setn], sizeof(char*) * slots));
-            if (!grown) {
-                setsN[setn] = 0;
-                usable = false;
-            } else {
-                for (int i = setsN[setn]; i < slots; i++)
-                    grown[i] = nullptr;
-                setsB[setn] = grown;
-                setsN[setn] = slots;
-            }
-        }
-        if (usable) {
-            if (setsB[setn][n]) {
-                result = setsB[setn][n];
-            } else if (getenv("LANG")) {
-                char* text = catgets(catalog, setn, n, s);
-                char* copy = text ? strdup(text) : nullptr;
-                if (copy) {
-                    setsB[setn][n] = copy;
-                    result = copy;
-                }
+    if (setn >= 0 && setn <= 255 && n >= 1 && catalogOpen() && (n < setsN[setn] || growSet(setn, n))) {
+        if (setsB[setn][n]) {
+            result = setsB[setn][n];
+        } else if (getenv("LANG")) {
+            // Without LANG nothing is cached: the built-in text is given.
+            char* text = catgets(catalog, setn, n, s);
+            char* copy = text ? strdup(text) : nullptr;
+            if (copy) {
+                setsB[setn][n] = copy;
+                result = copy;
             }
         }
     }
 
     errno = savedErrno;
     return result;
+}
+
+int _libparserMsgSlots(int setn)
+{
+    return (setn >= 0 && setn <= 255) ? setsN[setn] : 0;
 }
 
 const char* parserMsgDefault(int n)

@@ -51,8 +51,13 @@ enum ParserMsgId {
 };
 
 // The catalog text of message `n` of set `setn`, or `s` when the catalog has
-// none (see the lookup rules in MessageCatalog.cpp).
+// none. The catalog "libparser" is opened at the first lookup (catopen finds it
+// through NLSPATH); texts are looked up only while LANG is set, and cached per
+// set for the rest of the process.
 char* _libparserMsg(int setn, int n, char* s);
+
+// Number of cache slots the lookup has allocated for set `setn` (for tests).
+int _libparserMsgSlots(int setn);
 
 // The text of message `n` of set 1, with the built-in text as the fallback.
 const char* parserMsg(int n);

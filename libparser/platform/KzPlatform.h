@@ -15,7 +15,8 @@
 #define KZ_PATH_SEP_STR "/"
 
 // String and formatted-output wrappers: the contracts of the standard
-// functions they are named after.
+// functions they are named after. printf_new and vprintf_new write to
+// standard output; every diagnostic and every dump goes through them.
 char* strcpy_new(char* dst, const char* src);
 size_t strlen_new(const char* s);
 char* strcat_new(char* dst, const char* src);
@@ -26,34 +27,53 @@ int strcoll_new(const char* a, const char* b);
 size_t strspn_new(const char* s, const char* accept);
 char* strerror_new(int errnum);
 int sprintf_new(char* buf, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-int vsprintf_new(char* buf, const char* fmt, va_list ap);
+int vsprintf_new(char* buf, const char* fmt, va_list ap) __attribute__((format(printf, 2, 0)));
 int printf_new(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+int vprintf_new(const char* fmt, va_list ap) __attribute__((format(printf, 1, 0)));
 int fprintf_new(FILE* stream, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 FILE* fopen_new(const char* path, const char* mode);
 int fclose_new(FILE* stream);
 char* _strdup(const char* s);
-// Multibyte-aware searches.
+// Searches that work on whole characters of the locale's multibyte code set:
+// a byte inside a multibyte character (a second byte that happens to equal
+// '\\' or '.') never matches.
 char* _KZstrchr(const char* s, int c);
 char* _KZstrrchr(const char* s, int c);
 char* _KZstrstr(const char* haystack, const char* needle);
 char* _KZstrerror(int errnum);
 
-// Message catalog.
+// Message catalog. A module hands the address of its first-use flag once;
+// _KZmsgReopenCatalogs() sets every registered flag to 0x12344321, which makes
+// the module close and reopen its catalog at its next lookup.
 void ____msg_register_first(int* flag);
+void _KZmsgReopenCatalogs();
 
 // Paths.
+// _KZGetPath: `path` with every %NAME% replaced by the environment variable
+// NAME; KZ_PATH and KZ_ETC_PATH fall back to defaults fixed at build time
+// when unset or empty, any other unset name stays as written. The result
+// lives in a buffer of the platform layer: copy it at once, never release it.
+// _KZBuildPath: the expanded `base`, a separator and `sub` (same buffer rule,
+// a buffer of its own). _KZparsePath: the entries of a ';' list one by one,
+// empty entries skipped; call it with the list, then with null until it
+// returns null (it keeps its own copy of the list). _KZstrip_whitespace:
+// removes white space in place and returns `text`.
 enum KZstripHow { stripLeading = 0, stripTrailing = 1, stripBoth = 2 };
 const char* _KZGetPath(const char* path);
 char* _KZBuildPath(const char* base, const char* sub, int flags);
 char* _KZparsePath(const char* list);
 char* _KZstrip_whitespace(char* text, int how);
 
-// Host facts.
+// Host facts. The host name comes from the system; the web server's port
+// suffix from KZ_WEB_PORT (":8080" or "8080" both give ":8080"; unset or empty
+// gives ""); KZisOnKZServer() from KZ_ON_SERVER (default: not the server).
 const char* _KZinetGetMyHostName();
 const char* _KZgetWebServerDefaultPortSuffixStr();
 int KZisOnKZServer();
 
-// Feature queries.
+// Feature queries: KZ_EXTENDED_TOPOLOGY, KZ_IPV6, KZ_HSRP. A feature is on
+// when its variable holds a non-zero number or "yes", "true" or "on" (in any
+// case); unset, empty or anything else is off.
 int _KZisExtendedTopologyEnabled();
 int _KZisIPv6Enabled();
 int _KZisHSRPEnabled();

@@ -1,0 +1,10 @@
+#include "application/Function.h"
+#include "dump/DumpWriter.h"
+
+void Function::debugDump()
+{
+    if (shellCommand)
+        DumpWriter::text("! %s\n", shellCommand);
+    else
+        DumpWriter::text("f.%s \"%s\"\n", DumpWriter::str(functionType), DumpWriter::str(functionArg));
+}
