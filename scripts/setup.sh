@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
 # Installs the build dependencies that a fresh machine lacks, from Debian's
-# packages, and does nothing when everything is already there.
+# packages, and does nothing when everything is already there. Works as root
+# (no sudo needed) and as a user with sudo; refreshes the package lists before
+# installing, so stale or missing lists do not matter.
 set -euo pipefail
 
 need=()
-command -v flex   >/dev/null 2>&1 || need+=(flex)
-command -v byacc  >/dev/null 2>&1 || need+=(byacc)
-command -v gencat >/dev/null 2>&1 || need+=(libc-bin)
-command -v cmake  >/dev/null 2>&1 || need+=(cmake)
-command -v g++    >/dev/null 2>&1 || need+=(g++)
+have_cmd() { command -v "$1" >/dev/null 2>&1; }
+have_cmd flex       || need+=(flex)
+have_cmd byacc      || need+=(byacc)
+have_cmd gencat     || need+=(libc-dev-bin)
+have_cmd localedef  || need+=(libc-bin)
+have_cmd cmake      || need+=(cmake)
+have_cmd g++        || need+=(g++)
+have_cmd make       || need+=(make)
+have_cmd pkg-config || need+=(pkg-config)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/iconv.h ] || need+=(libc6-dev)
+# Locale sources: the tests build a multibyte test locale from them.
+[ -f /usr/share/i18n/locales/zh_TW ] || need+=(locales)
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")
 done
 
-if [ ${#need[@]} -gt 0 ]; then
-  echo "setup: installing ${need[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  sudo_cmd=""
-  [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  $sudo_cmd apt-get install -y -qq "${need[@]}" >/dev/null
+[ ${#need[@]} -eq 0 ] && exit 0
+
+echo "setup: installing ${need[*]}"
+export DEBIAN_FRONTEND=noninteractive
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  if ! have_cmd sudo; then
+    echo "setup: need root (or sudo) to install: ${need[*]}" >&2
+    exit 1
+  fi
+  as_root=(sudo -E)
 fi
+# A list that fails to refresh (one unreachable source) must not stop the
+# install; a package that cannot be installed does.
+"${as_root[@]}" apt-get update -qq || echo "setup: apt-get update reported problems; trying the install anyway" >&2
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null

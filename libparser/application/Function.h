@@ -20,6 +20,9 @@ public:
     // Prints "! command\n" or "f.type \"arg\"\n" (the caller has printed the
     // start of the line).
     void debugDump();
+    // An entry's function line of the dump: the indentation, `lead` (for
+    // example "Function : ") and the function; nothing at all without one.
+    static void debugDumpLine(const char* lead, Function* function);
 
     char* shellCommand;
     char* functionType;

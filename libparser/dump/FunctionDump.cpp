@@ -8,3 +8,11 @@ void Function::debugDump()
     else
         DumpWriter::text("f.%s \"%s\"\n", DumpWriter::str(functionType), DumpWriter::str(functionArg));
 }
+
+void Function::debugDumpLine(const char* lead, Function* function)
+{
+    if (!function)
+        return;
+    DumpWriter::line("%s", lead);
+    function->debugDump();
+}

@@ -1,7 +1,7 @@
 # The Java native methods of the web client. They are built into the library
 # whenever CMake finds a JDK (javac and the JNI headers); without one the
 # library is built without them.
-find_package(Java 1.8 COMPONENTS Development QUIET)
+find_package(Java 1.8 COMPONENTS Runtime Development QUIET)
 # The JNI headers belong to the JDK of the javac found: without JAVA_HOME,
 # point the JNI search at it (javac is often a chain of links into the JDK).
 if(Java_JAVAC_EXECUTABLE AND NOT JAVA_HOME AND NOT DEFINED ENV{JAVA_HOME})

@@ -1,0 +1,148 @@
+#include "kivparser.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+TEST(KzPlatform, PathsExpandEnvironmentOrBuildDefaults)
+{
+    unsetenv("KZ_ETC_PATH");
+    unsetenv("KZ_PATH");
+    EXPECT_EQ(std::string(_KZGetPath("%KZ_ETC_PATH%/registration")),
+              std::string(KIVPARSER_DEFAULT_KZ_ETC_PATH) + "/registration");
+    EXPECT_STREQ(_KZGetPath("%KZ_PATH%"), KIVPARSER_DEFAULT_KZ_PATH);
+
+    setenv("KZ_ETC_PATH", "/opt/kz/etc", 1);
+    setenv("KZ_PATH", "", 1);
+    setenv("KIV_OTHER", "x", 1);
+    unsetenv("KIV_UNSET");
+    EXPECT_STREQ(_KZGetPath("%KZ_ETC_PATH%/registration"), "/opt/kz/etc/registration");
+    EXPECT_STREQ(_KZGetPath("%KZ_PATH%/www"), KIVPARSER_DEFAULT_KZ_PATH "/www");
+    EXPECT_STREQ(_KZGetPath("a%KIV_OTHER%b%KIV_OTHER%"), "axbx");
+    EXPECT_STREQ(_KZGetPath("%KIV_UNSET%/a"), "%KIV_UNSET%/a");
+    EXPECT_STREQ(_KZGetPath("100%% and 5% off"), "100%% and 5% off");
+    EXPECT_EQ(_KZGetPath(nullptr), nullptr);
+    // The result may be handed back in.
+    const char* once = _KZGetPath("%KIV_OTHER%/%KZ_ETC_PATH%");
+    EXPECT_STREQ(_KZGetPath(once), "x//opt/kz/etc");
+
+    EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%/www", "C", 0), "/opt/kz/etc/www/C");
+    EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%/", "ja", 0), "/opt/kz/etc/ja");
+    EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%", nullptr, 0), "/opt/kz/etc");
+    // The two results live apart.
+    const char* built = _KZBuildPath("b", "s", 0);
+    const char* got = _KZGetPath("g");
+    EXPECT_STREQ(built, "b/s");
+    EXPECT_STREQ(got, "g");
+}
+
+TEST(KzPlatform, PathListsAreWalkedEntryByEntry)
+{
+    std::vector<std::string> entries;
+    for (char* e = _KZparsePath(";/a/b;;c d;/e;"); e; e = _KZparsePath(nullptr))
+        entries.push_back(e);
+    EXPECT_EQ(entries, (std::vector<std::string>{"/a/b", "c d", "/e"}));
+    EXPECT_EQ(_KZparsePath(nullptr), nullptr);
+    EXPECT_EQ(_KZparsePath(";;"), nullptr);
+    EXPECT_EQ(_KZparsePath(""), nullptr);
+
+    // A new list restarts the walk, also in the middle of one.
+    EXPECT_STREQ(_KZparsePath("x;y"), "x");
+    EXPECT_STREQ(_KZparsePath("p"), "p");
+    EXPECT_EQ(_KZparsePath(nullptr), nullptr);
+    // The caller's text is not touched.
+    char list[] = "u;v";
+    EXPECT_STREQ(_KZparsePath(list), "u");
+    EXPECT_STREQ(list, "u;v");
+    EXPECT_STREQ(_KZparsePath(nullptr), "v");
+}
+
+TEST(KzPlatform, WhitespaceIsStrippedInPlace)
+{
+    char both[] = " \t a b \r\n";
+    EXPECT_EQ(_KZstrip_whitespace(both, stripBoth), both);
+    EXPECT_STREQ(both, "a b");
+    char leading[] = "  a b  ";
+    EXPECT_STREQ(_KZstrip_whitespace(leading, stripLeading), "a b  ");
+    char trailing[] = "  a b  ";
+    EXPECT_STREQ(_KZstrip_whitespace(trailing, stripTrailing), "  a b");
+    char blank[] = " \t\n ";
+    EXPECT_STREQ(_KZstrip_whitespace(blank, stripBoth), "");
+    char empty[] = "";
+    EXPECT_STREQ(_KZstrip_whitespace(empty, stripBoth), "");
+    EXPECT_EQ(_KZstrip_whitespace(nullptr, stripBoth), nullptr);
+}
+
+TEST(KzPlatform, HostFactsAndFeatureSwitches)
+{
+    char name[256] = "";
+    gethostname(name, sizeof name - 1);
+    EXPECT_STREQ(_KZinetGetMyHostName(), name[0] ? name : "localhost");
+
+    unsetenv("KZ_WEB_PORT");
+    EXPECT_STREQ(_KZgetWebServerDefaultPortSuffixStr(), "");
+    setenv("KZ_WEB_PORT", "8080", 1);
+    EXPECT_STREQ(_KZgetWebServerDefaultPortSuffixStr(), ":8080");
+    setenv("KZ_WEB_PORT", ":81", 1);
+    EXPECT_STREQ(_KZgetWebServerDefaultPortSuffixStr(), ":81");
+
+    struct Switch {
+        const char* variable;
+        int (*query)();
+    };
+    for (Switch s : {Switch{"KZ_ON_SERVER", KZisOnKZServer}, Switch{"KZ_EXTENDED_TOPOLOGY", _KZisExtendedTopologyEnabled},
+                     Switch{"KZ_IPV6", _KZisIPv6Enabled}, Switch{"KZ_HSRP", _KZisHSRPEnabled}}) {
+        unsetenv(s.variable);
+        EXPECT_EQ(s.query(), 0) << s.variable;
+        for (const char* on : {"1", "2", "yes", "TRUE", "On"}) {
+            setenv(s.variable, on, 1);
+            EXPECT_EQ(s.query(), 1) << s.variable << "=" << on;
+        }
+        for (const char* off : {"", "0", "no", "off", "false", "enabled"}) {
+            setenv(s.variable, off, 1);
+            EXPECT_EQ(s.query(), 0) << s.variable << "=" << off;
+        }
+    }
+}
+
+TEST(KzPlatform, SearchesInTheDefaultLocale)
+{
+    const char* s = "a.b\\c.d";
+    EXPECT_EQ(_KZstrchr(s, '.'), s + 1);
+    EXPECT_EQ(_KZstrrchr(s, '.'), s + 5);
+    EXPECT_EQ(_KZstrchr(s, 'x'), nullptr);
+    EXPECT_EQ(_KZstrrchr(s, 'x'), nullptr);
+    EXPECT_EQ(_KZstrchr(s, '\0'), s + 7);
+    EXPECT_EQ(_KZstrrchr(s, '\0'), s + 7);
+    EXPECT_EQ(_KZstrstr(s, "c.d"), s + 4);
+    EXPECT_EQ(_KZstrstr(s, ""), s);
+    EXPECT_EQ(_KZstrstr(s, "d.c"), nullptr);
+    EXPECT_EQ(_KZstrstr("", "a"), nullptr);
+    // Bytes of no character of the code set are single characters.
+    const char* high = "\xff\\\xfe";
+    EXPECT_EQ(_KZstrchr(high, '\\'), high + 1);
+    EXPECT_EQ(_KZstrrchr(high, 0xfe), high + 2);
+}
+
+TEST(KzPlatform, SearchesSkipBytesInsideMultibyteCharacters)
+{
+    setenv("LOCPATH", KIVPARSER_TEST_LOCPATH, 1);
+    if (!setlocale(LC_CTYPE, "zh_TW.BIG5"))
+        GTEST_SKIP() << "the test locale zh_TW.BIG5 could not be built here";
+    // "\xa5\x5c" is one character whose second byte is a backslash.
+    const char* path = "\xa5\x5c" "dir\\f\xa5\x5c.1.gif";
+    EXPECT_EQ(_KZstrchr(path, '\\'), path + 5);
+    EXPECT_EQ(_KZstrrchr(path, '\\'), path + 5);
+    EXPECT_EQ(_KZstrchr(path + 6, '.'), path + 9);
+    EXPECT_EQ(_KZstrstr(path, "\\f"), path + 5);
+    EXPECT_EQ(_KZstrstr(path, "\\d"), nullptr);
+    EXPECT_EQ(_KZstrstr(path, "\xa5\x5c."), path + 7);
+    // A lead byte cut off by the end of the text is a character of its own.
+    const char* cut = "a\\\xa5";
+    EXPECT_EQ(_KZstrrchr(cut, '\\'), cut + 1);
+    setlocale(LC_CTYPE, "C");
+}
