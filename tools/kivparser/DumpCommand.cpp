@@ -6,6 +6,23 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// Loads the registration of one kind without tabs and prints it with its own
+// dump operation.
+template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
+int loadAndDump(int verbose, const char* path)
+{
+    Registration* registration = load(verbose, path);
+    if (!registration)
+        return kind.reportNotFound(path);
+    registration->debugDump();
+    delete registration;
+    return kExitOk;
+}
+
+}  // namespace
+
 const char* DumpCommand::synopsis() const
 {
     return "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose]";
@@ -72,18 +89,22 @@ int DumpCommand::run(const CommandLine& line)
         if (dumpApplications(all || arf, all || tabs, all) != kExitOk)
             status = kExitFailure;
     }
-    if (all)
-        header("srf");
-    if ((all || srf) && dumpSymbols() != kExitOk)
-        status = kExitFailure;
-    if (all)
-        header("frf");
-    if ((all || frf) && dumpFields() != kExitOk)
-        status = kExitFailure;
-    if (all)
-        header("svrf");
-    if ((all || svrf) && dumpCgis() != kExitOk)
-        status = kExitFailure;
+    struct Part {
+        bool wanted;
+        const char* kind;
+        int (*dump)(int, const char*);
+    };
+    const Part parts[] = {
+        {srf, "srf", loadAndDump<SymbolRegistration, loadSrf, RegistrationKind::symbol>},
+        {frf, "frf", loadAndDump<FieldRegistration, loadFrf, RegistrationKind::field>},
+        {svrf, "svrf", loadAndDump<SnmppvReg, loadSvrf, RegistrationKind::cgi>},
+    };
+    for (const Part& part : parts) {
+        if (all)
+            header(part.kind);
+        if ((all || part.wanted) && part.dump(verbose_, path_) != kExitOk)
+            status = kExitFailure;
+    }
     std::fflush(stdout);
     return status;
 }
@@ -114,36 +135,6 @@ int DumpCommand::dumpApplications(bool menus, bool tabs, bool headers)
         header("tabs");
     if (tabs)
         registration->debugDumpTabs();
-    delete registration;
-    return kExitOk;
-}
-
-int DumpCommand::dumpSymbols()
-{
-    SymbolRegistration* registration = loadSrf(verbose_, path_);
-    if (!registration)
-        return RegistrationKind::symbol.reportNotFound(path_);
-    registration->debugDump();
-    delete registration;
-    return kExitOk;
-}
-
-int DumpCommand::dumpFields()
-{
-    FieldRegistration* registration = loadFrf(verbose_, path_);
-    if (!registration)
-        return RegistrationKind::field.reportNotFound(path_);
-    registration->debugDump();
-    delete registration;
-    return kExitOk;
-}
-
-int DumpCommand::dumpCgis()
-{
-    SnmppvReg* registration = loadSvrf(verbose_, path_);
-    if (!registration)
-        return RegistrationKind::cgi.reportNotFound(path_);
-    registration->debugDump();
     delete registration;
     return kExitOk;
 }

@@ -21,9 +21,6 @@ protected:
 private:
     // Each returns the exit status of its part.
     int dumpApplications(bool menus, bool tabs, bool headers);
-    int dumpSymbols();
-    int dumpFields();
-    int dumpCgis();
     ApplicationRegistration* loadApplications();
     static void header(const char* kind);
 
