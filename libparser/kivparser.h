@@ -19,6 +19,9 @@
 #include "language/KivParser.h"
 #include "language/ParserErr.h"
 #include "language/MessageCatalog.h"
+#include "language/GrammarActions.h"
+#include "language/Lex.h"
+#include "language/TokenScan.h"
 
 // --- application ---
 #include "application/Application.h"
@@ -39,6 +42,14 @@
 #include "application/MenuTrace.h"
 
 // --- application (enrollments, drop actions, tabs, lists, folding) ---
+#include "application/Enrollment.h"
+#include "application/Rule.h"
+#include "application/FieldEnrollment.h"
+#include "application/DropAction.h"
+#include "application/_ParserList.h"
+#include "application/Tab.h"
+#include "application/ParserList.h"
+#include "application/ListItem.h"
 
 // --- symbols, fields and CGI ---
 #include "symbols/Symbol.h"

@@ -41,6 +41,8 @@ public:
 
     // The dump of everything but tabs and lists.
     void debugDump();
+    void debugDumpTabs();
+    void removeSingleActionMenus();
 
     Application* applications;
     MenuBar* menuBars;

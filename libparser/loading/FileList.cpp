@@ -132,6 +132,8 @@ FileList::FileList(const char* dirPath, int talkative, int useAltPath, int)
 FileList::~FileList()
 {
     clear();
+    if (current == this)
+        current = nullptr;
 }
 
 void FileList::clear()

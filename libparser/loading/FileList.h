@@ -49,7 +49,7 @@ public:
     int errors;
     int verbose;
 
-    // The list most recently constructed.
+    // The list most recently constructed (null again once it is destroyed).
     static FileList* current;
 
 private:

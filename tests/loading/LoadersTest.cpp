@@ -43,12 +43,6 @@ TEST(Loaders, VerboseLinesOfEachLoader)
                                                           parsed(a, 0, 0) + parsed(b, 0, 0) + total(0, 0));
     EXPECT_EQ(none, nullptr);
 
-    setArfPriorities("dazivovovo");
-    testing::internal::CaptureStdout();
-    loadArf(1, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ARF path: " + tree.path("reg") + "\n" +
-                                                          priorityLines("NONE", "ZETA", "ZETA Taluna", "NONE") +
-                                                          parsed(a, 0, 0) + parsed(b, 0, 0) + total(0, 0));
     setArfPriorities("jkiv");
     std::string priority = tree.file("reg/C/z/JKiv");
     testing::internal::CaptureStdout();

@@ -100,16 +100,3 @@ TEST(IconUrl, TheFirstIconClassOfTheNameIsTheOnlyOneExamined)
     EXPECT_EQ(iconUrl("Computer:Laptop"), baseUrl() + "/KzDocs/bitmaps/C/b/laptop.20.gif");
     EXPECT_EQ(iconUrl("Computer:Workstation"), defaultIcon());
 }
-
-TEST(IconUrl, TheCacheIsReusedUntilAForcedReload)
-{
-    WebInstallation inst;
-    SymbolRegistration* reg = sampleRegistration();
-    cacheRegistration(reg);
-    char err[KIV_WEB_ERRMSG_LEN] = "";
-    EXPECT_EQ(getSymbolClass(0, "/nowhere", err, sizeof err), reg->symbolClasses);
-    EXPECT_EQ(lastSrf, reg);
-    EXPECT_STREQ(err, "");
-    iconUrl("Computer:Workstation");
-    EXPECT_EQ(lastSrf, reg);
-}

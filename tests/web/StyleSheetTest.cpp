@@ -220,7 +220,7 @@ TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
             printNodeStyle(fp, nullptr, "Computer", "Workstation", "Square", "host", ":81",
                            "bitmaps/C/computer", "ws", list);
         });
-        delete list;
+        SListOps::disposeList(list);
         std::smatch m;
         std::regex sizesAttr("<Image sizes=\"([^\"]*)\"");
         return std::regex_search(out, m, sizesAttr) ? m[1].str() : std::string("<no image>");
@@ -236,7 +236,7 @@ TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
         printNodeStyle(fp, "a note", "Computer", "Workstation", "Square", "host", ":81",
                        "bitmaps/C/computer", "ws", list);
     });
-    delete list;
+    SListOps::disposeList(list);
     EXPECT_EQ(out, "\n"
                    "\t\t<!--  a note -->\n"
                    "\t<NodeStyle id=\"Computer:Workstation\">\n"
@@ -278,17 +278,6 @@ TEST(StyleSheet, ShapeComesFromTheClassNameOrTheSegmentCount)
         sc.setArcOrigin(new Point(1, 1));
         EXPECT_STREQ(getShapeStyleForSymbol(&sc), c.shape) << c.name << " with " << c.points;
     }
-}
-
-TEST(StyleSheet, DirectoryBackslashesBecomeSlashes)
-{
-    char out[32];
-    copyFileBaseDirForWindows(out, "C\\connector\\sub");
-    EXPECT_STREQ(out, "C/connector/sub");
-    copyFileBaseDirForWindows(out, "C/already");
-    EXPECT_STREQ(out, "C/already");
-    copyFileBaseDirForWindows(out, "");
-    EXPECT_STREQ(out, "");
 }
 
 TEST(StyleSheet, ClassElementsOnlyForIconClassesWithTypes)

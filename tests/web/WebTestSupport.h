@@ -5,6 +5,7 @@
 // directory with the environment pointing into it, and the model objects the
 // tests hand to the web code.
 
+#include "lists/SListOps.h"
 #include "lists/String.h"
 #include "platform/KzPlatform.h"
 #include "symbols/Point.h"
