@@ -111,8 +111,9 @@ case_usage() {
 
   run 0 --help
   contains "$work/out" "usage: kivparser COMMAND [ARGUMENTS]"
+  cp "$work/out" "$work/help"
   for command in dump check stylesheet icon roles; do
-    contains "$work/out" "  $command "
+    contains "$work/help" "  $command "
     run 0 "$command" --help
     contains "$work/out" "usage: kivparser $command"
     contains "$work/out" "Exit status:"
