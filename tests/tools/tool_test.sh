@@ -28,6 +28,7 @@ use_sample() {
   export KZ_PATH="$work/kz"
   export KZwwwBitmapDir="$sample/www/htdocs/bitmaps"
   unset KIvRegDir KIvSymDir KIvFieldDir LANG LC_CTYPE KZ_WEB_PORT
+  unset KZ_ON_SERVER KZ_EXTENDED_TOPOLOGY KZ_IPV6 KZ_HSRP
   export LC_ALL=${1:-C}
   mkdir -p "$KZ_PATH/www/htdocs/C/dynamicViews"
   cp "$sample/www/htdocs/C/dynamicViews/dvStyle.xml.template" "$KZ_PATH/www/htdocs/C/dynamicViews/"
@@ -170,6 +171,22 @@ case_dump_ranked_folded() {
   run 0 dump arf --verbose --app jkiv
   same "$work/out" "dump-arf.verbose.out"
   contains "$work/out" "ARF priority file: 'jkiv'"
+}
+
+# The sample's conditional sections follow the installation's switches.
+case_conditionals() {
+  use_sample C
+  run 0 dump arf
+  contains "$work/out" 'Command Name : "powerpanel -display-remote"'
+  grep -q 'Ping (IPv6)' "$work/out" && fail "the IPv6 entry is there with IPv6 off"
+  KZ_IPV6=yes KZ_ON_SERVER=1 run 0 dump arf
+  contains "$work/out" 'MenuItem <70> "Ping (IPv6)" _6 [] {'
+  contains "$work/out" 'Action "Ping6" {'
+  contains "$work/out" 'Command Name : "powerpanel"'
+  run 0 dump srf
+  grep -q 'SymbolClass "Domain"' "$work/out" && fail "the Domain class is there without the extended topology"
+  KZ_EXTENDED_TOPOLOGY=on run 0 dump srf
+  contains "$work/out" 'SymbolClass "Domain" {'
 }
 
 case_dump_not_found() {
