@@ -227,6 +227,11 @@ case_check_errors() {
   run 1 check "$data/broken-app" "$data/missing-file"
   same "$work/out" "check-broken.out"
   empty "$work/err"
+  # A directory is not parsed (the scanner cannot read one); it counts as an error.
+  run 1 check "$sample/etc/fields/C" "$sample/etc/fields/C/power"
+  contains "$work/err" "kivparser check: $sample/etc/fields/C is a directory, not a registration file"
+  contains "$work/out" "$sample/etc/fields/C: errors: 1, warnings: 0"
+  contains "$work/out" "total: errors: 1, warnings: 0"
   # A duplicate across two files is only a warning.
   run 0 check "$sample/etc/fields/C/base" "$data/duplicate-field"
   contains "$work/out" "Field isNode: duplicate definition(ignore)"

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <new>
+#include <sys/stat.h>
 
 const char* CheckCommand::summary() const
 {
@@ -19,7 +20,8 @@ const char* CheckCommand::description() const
            "Run it on a registration file before installing it.\n"
            "\n"
            "Exit status: 0 when no file reported an error (warnings allowed), 1 when one\n"
-           "did (a file that cannot be opened counts as an error), 2 for a usage error.\n";
+           "did (a file that cannot be opened, or a directory, counts as an error), 2 for\n"
+           "a usage error.\n";
 }
 
 namespace {
@@ -44,6 +46,14 @@ int CheckCommand::run(const CommandLine& line)
     std::vector<FileCounts> counts;
     for (char* file : line.operands()) {
         printf_new(parserMsg(MSG_PARSING), file);
+        // The scanner cannot read a directory; a loader never hands it one.
+        struct stat status;
+        if (stat(file, &status) == 0 && S_ISDIR(status.st_mode)) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "kivparser check: %s is a directory, not a registration file\n", file);
+            counts.push_back({file, 1, 0});
+            continue;
+        }
         KivParser* parser = new (std::nothrow) KivParser(file, arf, srf, frf, svrf, 1);
         if (!parser) {
             counts.push_back({file, 1, 0});
