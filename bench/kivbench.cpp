@@ -268,7 +268,6 @@ int main(int argc, char** argv)
         return 1;
     }
     workDir = pattern;
-    ScannerPass::setUp(workDir);
 
     for (int n : sizes) {
         treeFor(n);
@@ -283,7 +282,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&collector);
     summary(collector, sizes);
     benchmark::Shutdown();
-    ScannerPass::tearDown();
     std::filesystem::remove_all(workDir);
     return 0;
 }
