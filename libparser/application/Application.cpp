@@ -1,8 +1,16 @@
 #include "application/Application.h"
+#include "application/Action.h"
+#include "application/Command.h"
+#include "application/Menu.h"
+#include "application/PopupMenu.h"
+#include "language/ParserErr.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 const char* Application::priorityFile = nullptr;
 const char* Application::priorityOrganization = nullptr;
@@ -45,10 +53,40 @@ void Application::_init()
 
 Application::~Application()
 {
-    // The owned lists and objects are released by the application model once
-    // their classes exist; the name is always ours.
     free(appName);
+    SListOps::disposeList(descriptions);
+    free(displayString);
+    free(verificationKey);
+    free(helpDirectory);
+    SListOps::disposeList(nameFields);
+    delete command;
+    free(version);
+    SListOps::disposeList(copyrights);
+    SListOps::disposeList(menus);
+    SListOps::disposeList(popupMenus);
+    SListOps::disposeList(actions);
+    // TODO(app2): dispose of enrollments and dropActions once their classes are merged.
 }
+
+void Application::setDisplayString(char* text) { SListOps::setText(locked, displayString, text); }
+void Application::setVerificationKey(char* key) { SListOps::setText(locked, verificationKey, key); }
+void Application::setHelpDirectory(char* path) { SListOps::setText(locked, helpDirectory, path); }
+void Application::setVersion(char* text) { SListOps::setText(locked, version, text); }
+void Application::setDescriptions(String* list) { SListOps::setList(locked, descriptions, list); }
+void Application::setCopyrights(String* list) { SListOps::setList(locked, copyrights, list); }
+void Application::setNameFields(String* list) { SListOps::setList(locked, nameFields, list); }
+void Application::setCommand(Command* cmd) { SListOps::setObject(locked, command, cmd); }
+void Application::setAppParent(Application* parent) { SListOps::setValue(locked, appParent, parent); }
+
+Menu* Application::newMenu(char* name) { return SListOps::newElement(menus, name); }
+PopupMenu* Application::newPopupMenu(char* name) { return SListOps::newElement(popupMenus, name); }
+Action* Application::newAction(char* name) { return SListOps::newElement(actions, name); }
+
+Menu* Application::lookupMenu(char* name) { return SListOps::lookup(menus, &_Menu::menuID, name); }
+PopupMenu* Application::lookupPopupMenu(char* name) { return SListOps::lookup(popupMenus, &_Menu::menuID, name); }
+Action* Application::lookupAction(char* name) { return SListOps::lookup(actions, &Action::actionID, name); }
+
+Menu* Application::refMenus() { return SListOps::refHead(menus); }
 
 namespace {
 

@@ -24,6 +24,38 @@ public:
 
     Application* next() { return static_cast<Application*>(_next); }
 
+    // Setters of the settings: once the application is locked (its first
+    // block has ended) they keep what they hold and dispose of the new value.
+    void setDisplayString(char* text);
+    void setVerificationKey(char* key);
+    void setHelpDirectory(char* path);
+    void setVersion(char* text);
+    void setDescriptions(String* list);
+    void setCopyrights(String* list);
+    void setNameFields(String* list);
+    void setCommand(Command* cmd);
+    void setAppParent(Application* parent);
+
+    // Create an element and link it (no duplicate check); null after
+    // nomemory. Menus and popup menus go first in their lists (newest first),
+    // the others at the end.
+    Menu* newMenu(char* name);
+    PopupMenu* newPopupMenu(char* name);
+    Action* newAction(char* name);
+    // newDropAction(char*) and newEnrollment(EnrollOpType) join once the
+    // enrollment and drop-action classes are published.
+
+    // First element whose name equals `name` exactly, or null.
+    Menu* lookupMenu(char* name);
+    PopupMenu* lookupPopupMenu(char* name);
+    Action* lookupAction(char* name);
+
+    // Head of `menus`, created on first use (null after nomemory).
+    Menu* refMenus();
+
+    // The "Application" block of the registration dump.
+    void debugDump();
+
     // Rank of an application name against the priority strings; a lower
     // value ranks first.
     static AppPriorityType getPriority(const char* name);

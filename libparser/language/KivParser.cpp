@@ -1,4 +1,5 @@
 #include "language/KivParser.h"
+#include "language/Lex.h"
 #include "language/MessageCatalog.h"
 #include "language/ParserErr.h"
 #include "platform/KzPlatform.h"
@@ -113,13 +114,7 @@ void KivParser::initialize(char* path)
             return;
         }
     }
-    // Handing the stream to the scanner and running the grammar come with the
-    // language front end.
+    lexNewInput(fp);
     parse();
     ok = errors == 0 ? 1 : 0;
-}
-
-int KivParser::parse()
-{
-    return 0;
 }

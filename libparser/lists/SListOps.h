@@ -1,8 +1,11 @@
 #ifndef KIVPARSER_LISTS_SLISTOPS_H
 #define KIVPARSER_LISTS_SLISTOPS_H
 
+#include "language/ParserErr.h"
+
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 // The rules every model class shares, written once:
 //  - disposing of an owned list (successors first, then the head);
@@ -44,6 +47,37 @@ public:
         return nullptr;
     }
 
+    // The `ref` rule: the head of a list, created (default-constructed) on
+    // first use; null after nomemory.
+    template <class T>
+    static T* refHead(T*& head)
+    {
+        if (!head) {
+            head = new (std::nothrow) T();
+            if (!head)
+                nomemory();
+        }
+        return head;
+    }
+
+    // The `new` rule: constructs `T(arg)` (which takes the name over) and links
+    // it through the head (created on first use), whose append decides the
+    // place. No duplicate check. On allocation failure: nomemory, the name is
+    // released, null.
+    template <class T>
+    static T* newElement(T*& head, char* name)
+    {
+        T* item = refHead(head) ? new (std::nothrow) T(name) : nullptr;
+        if (!item) {
+            if (head)
+                nomemory();
+            free(name);
+            return nullptr;
+        }
+        head->append(item);
+        return item;
+    }
+
     // The locked-setter rule, with the way the value is disposed of.
     template <class T, class Dispose>
     static void lockedSet(int locked, T*& field, T* value, Dispose dispose)
@@ -73,6 +107,15 @@ public:
     static void setObject(int locked, T*& field, T* value)
     {
         lockedSet(locked, field, value, [](T* object) { delete object; });
+    }
+
+    // Plain values (numbers, enumerations, pointers the owner does not own):
+    // stored only while the owner is unlocked; nothing to dispose of.
+    template <class T, class V>
+    static void setValue(int locked, T& field, V value)
+    {
+        if (!locked)
+            field = value;
     }
 };
 

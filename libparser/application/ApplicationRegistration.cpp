@@ -1,0 +1,92 @@
+#include "application/ApplicationRegistration.h"
+#include "application/Application.h"
+#include "application/MenuBar.h"
+#include "application/PopupItem.h"
+#include "application/ToolbarButton.h"
+#include "application/Window.h"
+#include "language/ParserErr.h"
+#include "lists/SListOps.h"
+
+#include <cstdlib>
+#include <new>
+
+ApplicationRegistration::ApplicationRegistration()
+    : SList(), applications(nullptr), menuBars(nullptr), popupItems(nullptr), toolbarButtons(nullptr),
+      tabs(nullptr), lists(nullptr), windows(nullptr)
+{
+}
+
+ApplicationRegistration::~ApplicationRegistration()
+{
+    SListOps::disposeList(applications);
+    SListOps::disposeList(menuBars);
+    SListOps::disposeList(popupItems);
+    SListOps::disposeList(toolbarButtons);
+    // TODO(app2): dispose of tabs and lists once Tab and ParserList are merged.
+    SListOps::disposeList(windows);
+}
+
+Application* ApplicationRegistration::lookupApplication(char* name)
+{
+    return SListOps::lookup(applications, &Application::appName, name);
+}
+
+MenuBar* ApplicationRegistration::lookupMenuBar(char* name)
+{
+    return SListOps::lookup(menuBars, &_Menu::menuID, name);
+}
+
+PopupItem* ApplicationRegistration::lookupPopupItem(char* label)
+{
+    return SListOps::lookup(popupItems, &_MenuItem::label, label);
+}
+
+Window* ApplicationRegistration::lookupWindow(char* name)
+{
+    return SListOps::lookup(windows, &Window::windowID, name);
+}
+
+Application* ApplicationRegistration::newApplication(char* name)
+{
+    return SListOps::newElement(applications, name);
+}
+
+Window* ApplicationRegistration::newWindow(char* name)
+{
+    return SListOps::newElement(windows, name);
+}
+
+MenuBar* ApplicationRegistration::refMenuBars()
+{
+    return SListOps::refHead(menuBars);
+}
+
+PopupItem* ApplicationRegistration::refPopupItems()
+{
+    return SListOps::refHead(popupItems);
+}
+
+ToolbarButton* ApplicationRegistration::refToolbarButtons()
+{
+    return SListOps::refHead(toolbarButtons);
+}
+
+void ApplicationRegistration::setPopupItems(PopupItem* item)
+{
+    if (!item)
+        return;
+    if (refPopupItems())
+        popupItems->append(item);
+    else
+        delete item;
+}
+
+void ApplicationRegistration::setToolbarButtons(ToolbarButton* button)
+{
+    if (!button)
+        return;
+    if (refToolbarButtons())
+        toolbarButtons->append(button);
+    else
+        delete button;
+}

@@ -1,0 +1,22 @@
+#ifndef KIVPARSER_APPLICATION_DROPACTIONBUILDER_H
+#define KIVPARSER_APPLICATION_DROPACTIONBUILDER_H
+
+class ParserExpression;
+
+// Grammar actions of drop actions. Conventions as in ApplicationBuilder.h:
+// 0 goes on, non-zero ends the parse with result 1; values are taken over.
+class DropActionBuilder {
+public:
+    // DropAction : DROPACTION DropActionId ^ DropActionBlock
+    static int beginDropAction(char* name);
+    // DropAction : DROPACTION DropActionId DropActionBlock -- at its end.
+    static int endDropAction();
+    // DropOperation : OPERATIONS DropOpList SEMICOLON (1 move, 2 copy, or-ed)
+    static int operations(int operations);
+    // DropSelectionRule : SELECTIONRULE Expression SEMICOLON
+    static int selectionRule(ParserExpression* rule);
+    // DropHelp : HELPSTRING HelpString SEMICOLON
+    static int helpString(char* text);
+};
+
+#endif

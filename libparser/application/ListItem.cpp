@@ -1,0 +1,46 @@
+#include "application/ListItem.h"
+#include "application/ApplicationRegistration.h"
+#include "application/ParserList.h"
+#include "language/KivParser.h"
+#include "language/MessageCatalog.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+
+#include <cstdlib>
+
+ListItem::ListItem() : _MenuItem(), iconName(nullptr), activeHelp(nullptr)
+{
+}
+
+ListItem::ListItem(int precedence, char* label, char* theIconName, String* theActiveHelp, Function* function)
+    : _MenuItem(precedence, label, 0, nullptr, function), iconName(theIconName), activeHelp(theActiveHelp)
+{
+}
+
+ListItem::~ListItem()
+{
+    free(iconName);
+    SListOps::disposeList(activeHelp);
+}
+
+int ListItem::linkList()
+{
+    KivParser* parser = KivParser::current;
+    if (!parser || !parser->curAppReg)
+        return 0;
+    ApplicationRegistration* reg = parser->curAppReg;
+    return linkContainer(
+        "list", MSG_FLIST_NO_NAME, MSG_FLIST_CYCLE, parser->curList,
+        [reg](const char* name) -> _Menu* { return SListOps::lookup(reg->lists, &_Menu::menuID, name); },
+        [reg](char* name) -> _Menu* { return SListOps::newElement(reg->lists, name); });
+}
+
+void ListItem::setIconName(char* name)
+{
+    SListOps::setText(iconName != nullptr, iconName, name);
+}
+
+void ListItem::setActiveHelp(String* lines)
+{
+    SListOps::setList(activeHelp != nullptr, activeHelp, lines);
+}

@@ -1,0 +1,25 @@
+#include "application/Menu.h"
+#include "application/MenuTrace.h"
+
+Menu::Menu() : _Menu()
+{
+    order = PSLfifo;
+    menuTrace(menuTraceVerbose, "Menu::Menu(%s)\n", menuID);
+}
+
+Menu::Menu(char* theMenuID) : _Menu(theMenuID)
+{
+    order = PSLfifo;
+    menuTrace(menuTraceVerbose, "Menu::Menu(%s)\n", menuID);
+}
+
+Menu::~Menu()
+{
+    menuTrace(menuTraceVerbose, "Menu::~Menu(%s)\n", menuID);
+    disposeItemsAs<MenuItem>();
+}
+
+MenuItem* Menu::refMenuItems()
+{
+    return refItemsAs<MenuItem>();
+}

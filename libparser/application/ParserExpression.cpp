@@ -1,0 +1,47 @@
+#include "application/ParserExpression.h"
+#include "platform/KzPlatform.h"
+
+#include <cstdlib>
+
+namespace {
+
+// Indexed by the node kind; TERM is never handed out.
+const char* const opStrings[] = {"TERM", "&&", "||", "=", "==", "!", "!="};
+
+} // namespace
+
+const char* getOpString(ExprOpType op)
+{
+    if (op >= EOP_AND && op <= EOP_NOT_EQUAL)
+        return opStrings[op];
+    return "<err>";
+}
+
+ParserExpression::ParserExpression() : SList(), op(EOP_NA), expr1(nullptr), expr2(nullptr), term(nullptr)
+{
+}
+
+ParserExpression::ParserExpression(char* text)
+    : SList(), op(EOP_TERM), expr1(nullptr), expr2(nullptr), term(text)
+{
+}
+
+ParserExpression::ParserExpression(int value)
+    : SList(), op(EOP_TERM), expr1(nullptr), expr2(nullptr), term(nullptr)
+{
+    char buffer[32];
+    sprintf_new(buffer, "%d", value);
+    term = _strdup(buffer);
+}
+
+ParserExpression::ParserExpression(ExprOpType theOp, ParserExpression* e1, ParserExpression* e2)
+    : SList(), op(theOp), expr1(e1), expr2(e2), term(nullptr)
+{
+}
+
+ParserExpression::~ParserExpression()
+{
+    delete expr1;
+    delete expr2;
+    free(term);
+}

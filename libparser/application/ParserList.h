@@ -1,0 +1,20 @@
+#ifndef KIVPARSER_APPLICATION_PARSERLIST_H
+#define KIVPARSER_APPLICATION_PARSERLIST_H
+
+#include "application/_ParserList.h"
+
+// A named list of list items, reached from tabs and other lists through
+// f.list. The registration holds its lists newest first.
+class ParserList final : public _ParserList {
+public:
+    ParserList();
+    explicit ParserList(char* id);
+    ~ParserList();
+
+    ParserList* next() { return static_cast<ParserList*>(_next); }
+
+    // "ParserList \"name\" {" block with its items and their links.
+    void debugDump();
+};
+
+#endif

@@ -1,0 +1,25 @@
+#include "application/PopupMenu.h"
+#include "application/MenuTrace.h"
+
+PopupMenu::PopupMenu() : _Menu()
+{
+    order = PSLfifo;
+    menuTrace(menuTraceVerbose, "PopupMenu::PopupMenu(%s)\n", menuID);
+}
+
+PopupMenu::PopupMenu(char* theMenuID) : _Menu(theMenuID)
+{
+    order = PSLfifo;
+    menuTrace(menuTraceVerbose, "PopupMenu::PopupMenu(%s)\n", menuID);
+}
+
+PopupMenu::~PopupMenu()
+{
+    menuTrace(menuTraceVerbose, "PopupMenu::~PopupMenu(%s)\n", menuID);
+    disposeItemsAs<PopupItem>();
+}
+
+PopupItem* PopupMenu::refMenuItems()
+{
+    return refItemsAs<PopupItem>();
+}

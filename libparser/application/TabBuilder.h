@@ -1,0 +1,23 @@
+#ifndef KIVPARSER_APPLICATION_TABBUILDER_H
+#define KIVPARSER_APPLICATION_TABBUILDER_H
+
+// Grammar actions of tabs, lists and list items. Conventions as in
+// ApplicationBuilder.h: 0 goes on, non-zero ends the parse with result 1;
+// texts are taken over. The active help of each statement is the value list
+// in curString (null when the statement has none).
+class TabBuilder {
+public:
+    // Tab : TAB Precedence TabID IconStmt ActiveHelpStmt ^ ListBlock (icon may be null)
+    static int beginTab(int precedence, char* name, char* icon);
+    // Tab : TAB Precedence TabID IconStmt ActiveHelpStmt ListBlock -- at its end.
+    static int endTab();
+    // List : LIST ListID IconStmt ActiveHelpStmt ^ ListBlock
+    static int beginList(char* name, char* icon);
+    // List : LIST ListID IconStmt ActiveHelpStmt ListBlock -- at its end.
+    static int endList();
+    // ListItem : Precedence ListLabel IconStmt ActiveHelpStmt Function SEMICOLON
+    // (the function is in curFunction).
+    static int listItem(int precedence, char* label, char* icon);
+};
+
+#endif

@@ -1,0 +1,61 @@
+#include "application/Action.h"
+#include "application/Application.h"
+#include "application/Command.h"
+#include "application/ParserExpression.h"
+#include "application/Window.h"
+#include "dump/DumpWriter.h"
+
+namespace {
+
+const char* applicationName(Application* app)
+{
+    return DumpWriter::str(app ? app->appName : nullptr);
+}
+
+} // namespace
+
+void Action::debugDump()
+{
+    DumpWriter::open("Action \"%s\" {\n", DumpWriter::str(actionID));
+    DumpWriter::line("Application : \"%s\"\n", applicationName(application));
+    DumpWriter::line("SelectionRule : ");
+    if (selectionRule)
+        selectionRule->debugDump();
+    // The rule's line ends in the indentation blanks.
+    DumpWriter::indent();
+    DumpWriter::text("\n");
+    DumpWriter::line("DisplayString : \"%s\"\n", DumpWriter::str(displayString));
+    DumpWriter::open("NameFields {\n");
+    DumpWriter::values(nameFields);
+    DumpWriter::close();
+    DumpWriter::line("MinSelected : %d\n", minSelected);
+    DumpWriter::line("MaxSelected : %d\n", maxSelected);
+    DumpWriter::line("CallbackArg : \"%s\"\n", DumpWriter::str(callbackArg));
+    DumpWriter::open("Command {\n");
+    if (command)
+        command->debugDump();
+    DumpWriter::close();
+    if (urlPath)
+        DumpWriter::line("URL : \"%s\"\n", urlPath);
+    if (accesses) {
+        DumpWriter::open("Access {\n");
+        DumpWriter::values(accesses);
+        DumpWriter::close();
+    }
+    if (window)
+        window->debugDump();
+    DumpWriter::close();
+}
+
+void Action::debugDumpShort()
+{
+    DumpWriter::open("Action \"%s\" {\n", DumpWriter::str(actionID));
+    DumpWriter::line("Application : \"%s\"\n", applicationName(application));
+    DumpWriter::line("URLpath : \"%s\"\n", DumpWriter::str(urlPath));
+    DumpWriter::open("Access {\n");
+    DumpWriter::values(accesses);
+    DumpWriter::close();
+    if (window)
+        window->debugDump();
+    DumpWriter::close();
+}

@@ -1,0 +1,50 @@
+#include "application/Action.h"
+#include "application/Application.h"
+#include "application/Command.h"
+#include "application/Menu.h"
+#include "application/PopupMenu.h"
+#include "dump/DumpWriter.h"
+
+namespace {
+
+void dumpValues(const char* head, String* values)
+{
+    DumpWriter::open("%s {\n", head);
+    DumpWriter::values(values);
+    DumpWriter::close();
+}
+
+} // namespace
+
+void Application::debugDump()
+{
+    DumpWriter::open("Application \"%s\" : \"%s\" {\n", DumpWriter::str(appName),
+                     DumpWriter::str(appParent ? appParent->appName : nullptr));
+    dumpValues("Description", descriptions);
+    DumpWriter::line("DisplayString : \"%s\"\n", DumpWriter::str(displayString));
+    DumpWriter::line("VerificationKey : \"%s\"\n", DumpWriter::str(verificationKey));
+    DumpWriter::line("HelpDirectory : \"%s\"\n", DumpWriter::str(helpDirectory));
+    dumpValues("NameFields", nameFields);
+    DumpWriter::open("Command {\n");
+    if (command)
+        command->debugDump();
+    DumpWriter::close();
+    DumpWriter::line("Version : \"%s\"\n", DumpWriter::str(version));
+    dumpValues("Copyrights", copyrights);
+    // Named lists are walked from their head; the unnamed head is skipped.
+    for (Menu* menu = menus; menu; menu = menu->next()) {
+        if (menu->menuID)
+            menu->debugDump(0);
+    }
+    for (PopupMenu* menu = popupMenus; menu; menu = menu->next()) {
+        if (menu->menuID)
+            menu->debugDump();
+    }
+    for (Action* action = actions; action; action = action->next()) {
+        if (action->actionID)
+            action->debugDump();
+    }
+    // TODO(app2): enrollments (Enrollment::debugDump) and drop actions
+    // (DropAction::debugDump) print here once their classes are merged.
+    DumpWriter::close();
+}

@@ -1,0 +1,26 @@
+#include "application/Application.h"
+#include "application/ApplicationRegistration.h"
+#include "application/MenuBar.h"
+#include "application/PopupItem.h"
+#include "application/ToolbarButton.h"
+#include "dump/DumpWriter.h"
+
+void ApplicationRegistration::debugDump()
+{
+    for (MenuBar* bar = menuBars; bar; bar = bar->next()) {
+        if (bar->menuID)
+            bar->debugDump();
+    }
+    DumpWriter::open("PopupItems {\n");
+    for (PopupItem* item = popupItems ? popupItems->next() : nullptr; item; item = item->next())
+        item->debugDump(1);
+    DumpWriter::close();
+    DumpWriter::open("ToolbarButtons {\n");
+    for (ToolbarButton* button = toolbarButtons ? toolbarButtons->next() : nullptr; button; button = button->next())
+        button->debugDump(1);
+    DumpWriter::close();
+    for (Application* app = applications; app; app = app->next()) {
+        if (app->appName)
+            app->debugDump();
+    }
+}

@@ -1,0 +1,18 @@
+#include "application/Function.h"
+#include "dump/DumpWriter.h"
+
+void Function::debugDump()
+{
+    if (shellCommand)
+        DumpWriter::text("! %s\n", shellCommand);
+    else
+        DumpWriter::text("f.%s \"%s\"\n", DumpWriter::str(functionType), DumpWriter::str(functionArg));
+}
+
+void Function::debugDumpLine(const char* lead, Function* function)
+{
+    if (!function)
+        return;
+    DumpWriter::line("%s", lead);
+    function->debugDump();
+}

@@ -1,0 +1,10 @@
+#include "application/Menu.h"
+#include "dump/DumpWriter.h"
+
+void Menu::debugDump(int showLinks)
+{
+    DumpWriter::open("Menu \"%s\" {\n", DumpWriter::str(menuID));
+    for (MenuItem* item = menuItems ? static_cast<MenuItem*>(menuItems)->next() : nullptr; item; item = item->next())
+        item->debugDump(showLinks);
+    DumpWriter::close();
+}

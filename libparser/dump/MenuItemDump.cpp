@@ -1,0 +1,31 @@
+#include "application/Action.h"
+#include "application/Function.h"
+#include "application/Menu.h"
+#include "application/MenuItem.h"
+#include "dump/DumpWriter.h"
+
+#include <cstdio>
+
+void MenuItem::debugDump(int showLinks)
+{
+    DumpWriter::open("MenuItem <%d> \"%s%s\" _%s [%s] {\n", precedence, isBitmap == 1 ? "@" : "",
+                     DumpWriter::str(label), DumpWriter::str(mnemonic), DumpWriter::str(accelerator));
+    DumpWriter::line("ContextExpression : \"%s\"\n", DumpWriter::str(contextExpr));
+    Function::debugDumpLine("Function : ", function);
+    if (showLinks) {
+        if (menuLink)
+            static_cast<Menu*>(menuLink)->debugDump(showLinks);
+        if (actionLink)
+            actionLink->debugDump();
+    }
+    int number = 0;
+    for (MenuItem* dup = dupMenuItems ? dupMenuItems->next() : nullptr; dup; dup = dup->next()) {
+        number++;
+        char lead[32];
+        snprintf(lead, sizeof lead, "Multi-action(%d) : ", number);
+        Function::debugDumpLine(lead, dup->function);
+        if (showLinks && dup->actionLink)
+            dup->actionLink->debugDump();
+    }
+    DumpWriter::close();
+}

@@ -1,0 +1,27 @@
+#include "application/PopupMenu.h"
+#include "dump/DumpWriter.h"
+
+namespace {
+
+PopupItem* firstItem(PopupMenu* menu)
+{
+    return menu->menuItems ? static_cast<PopupItem*>(menu->menuItems)->next() : nullptr;
+}
+
+} // namespace
+
+void PopupMenu::debugDump()
+{
+    DumpWriter::open("PopupMenu \"%s\" {\n", DumpWriter::str(menuID));
+    for (PopupItem* item = firstItem(this); item; item = item->next())
+        item->debugDump(0);
+    DumpWriter::close();
+}
+
+void PopupMenu::debugDumpLinked(int showLinks)
+{
+    DumpWriter::open("PopupMenu \"%s\" {\n", DumpWriter::str(menuID));
+    for (PopupItem* item = firstItem(this); item; item = item->next())
+        item->debugDumpInPopupMenu(showLinks);
+    DumpWriter::close();
+}

@@ -1,0 +1,63 @@
+#include "application/Action.h"
+#include "application/ApplicationRegistration.h"
+#include "application/Function.h"
+#include "application/ListItem.h"
+#include "application/ParserList.h"
+#include "application/Tab.h"
+#include "application/_ParserList.h"
+#include "dump/DumpWriter.h"
+#include "lists/String.h"
+
+void ApplicationRegistration::debugDumpTabs()
+{
+    for (Tab* tab = tabs; tab; tab = tab->next()) {
+        if (tab->menuID)
+            tab->debugDump();
+    }
+}
+
+void Tab::debugDump()
+{
+    // The tab's line carries no brace: the brace opens after its active help.
+    DumpWriter::line("Tab <%d> \"%s\"\n", precedence, DumpWriter::str(menuID));
+    Indent++;
+    debugDumpBody();
+}
+
+void ParserList::debugDump()
+{
+    DumpWriter::open("ParserList \"%s\" {\n", DumpWriter::str(menuID));
+    debugDumpBody();
+}
+
+void _ParserList::debugDumpBody()
+{
+    DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(iconName));
+    DumpWriter::line("ActiveHelp {\n");
+    Indent++;
+    DumpWriter::values(activeHelp);
+    Indent--;
+    DumpWriter::line("} {\n");
+    for (ListItem* item = menuItems ? static_cast<ListItem*>(menuItems)->next() : nullptr; item;
+         item = item->next())
+        item->debugDump();
+    DumpWriter::close();
+}
+
+void ListItem::debugDump()
+{
+    DumpWriter::open("ListItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "", DumpWriter::str(label));
+    DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(iconName));
+    DumpWriter::open("ActiveHelp {\n");
+    DumpWriter::values(activeHelp);
+    DumpWriter::close();
+    DumpWriter::line("Function : ");
+    if (function)
+        function->debugDump();
+    // linkList only ever links a list to a list item.
+    if (menuLink)
+        static_cast<ParserList*>(menuLink)->debugDump();
+    if (actionLink)
+        actionLink->debugDumpShort();
+    DumpWriter::close();
+}

@@ -1,0 +1,158 @@
+#include "language/GrammarActions.h"
+#include "language/KivParser.h"
+#include "language/Lex.h"
+#include "language/ParserErr.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// Numbers reported by internal() when a value list is missing.
+enum {
+    NO_PARSER = 1,
+    NO_VALUE_LIST = 2,
+    NO_DASH_LIST = 3,
+};
+
+// The list head the value rules add to, or null after the internal-error
+// report (the text is then released).
+String* valueListHead(char* text, String* KivParser::*field, int check)
+{
+    KivParser* parser = KivParser::current;
+    String* head = parser ? parser->*field : nullptr;
+    if (!head) {
+        free(text);
+        internal(parser ? check : NO_PARSER);
+    }
+    return head;
+}
+
+int startList(String* KivParser::*field)
+{
+    KivParser* parser = KivParser::current;
+    if (!parser) {
+        internal(NO_PARSER);
+        return 1;
+    }
+    SListOps::disposeList(parser->*field);
+    parser->*field = new (std::nothrow) String();
+    if (!(parser->*field)) {
+        nomemory();
+        return 1;
+    }
+    return 0;
+}
+
+void discardList(String* KivParser::*field)
+{
+    KivParser* parser = KivParser::current;
+    if (!parser)
+        return;
+    SListOps::disposeList(parser->*field);
+    parser->*field = nullptr;
+}
+
+} // namespace
+
+int GrammarActions::startValueList()
+{
+    return startList(&KivParser::curString);
+}
+
+void GrammarActions::noValueList()
+{
+    discardList(&KivParser::curString);
+}
+
+int GrammarActions::startDashList()
+{
+    return startList(&KivParser::curDashLength);
+}
+
+int GrammarActions::addString(char* text)
+{
+    String* head = valueListHead(text, &KivParser::curString, NO_VALUE_LIST);
+    if (!head)
+        return 1;
+    head->addNewString(text);
+    return 0;
+}
+
+int GrammarActions::appendValue(char* text)
+{
+    String* head = valueListHead(text, &KivParser::curString, NO_VALUE_LIST);
+    if (!head)
+        return 1;
+    String* item = new (std::nothrow) String(text);
+    if (!item) {
+        // One name fewer; the statement goes on.
+        free(text);
+        return 0;
+    }
+    head->append(item);
+    return 0;
+}
+
+int GrammarActions::insertText(char* text)
+{
+    String* head = valueListHead(text, &KivParser::curString, NO_VALUE_LIST);
+    if (!head)
+        return 1;
+    head->addNewData(text);
+    return 0;
+}
+
+int GrammarActions::insertInteger(int value)
+{
+    String* head = valueListHead(nullptr, &KivParser::curString, NO_VALUE_LIST);
+    if (!head)
+        return 1;
+    head->addNewData(value);
+    return 0;
+}
+
+int GrammarActions::addDashLength(int length)
+{
+    String* head = valueListHead(nullptr, &KivParser::curDashLength, NO_DASH_LIST);
+    if (!head)
+        return 1;
+    head->addNewData(length);
+    return 0;
+}
+
+void GrammarActions::expectAccelerator()
+{
+    lookForAccelerator++;
+}
+
+void GrammarActions::discardValueList()
+{
+    discardList(&KivParser::curString);
+}
+
+void GrammarActions::discardDashList()
+{
+    discardList(&KivParser::curDashLength);
+}
+
+char* _strcpy3(const char* a, const char* b, const char* c)
+{
+    size_t la = a ? strlen(a) : 0;
+    size_t lb = b ? strlen(b) : 0;
+    size_t lc = c ? strlen(c) : 0;
+    char* joined = static_cast<char*>(malloc(la + lb + lc + 1));
+    if (!joined)
+        return nullptr;
+    if (la)
+        memcpy(joined, a, la);
+    if (lb)
+        memcpy(joined + la, b, lb);
+    if (lc)
+        memcpy(joined + la + lb, c, lc);
+    joined[la + lb + lc] = '\0';
+    return joined;
+}

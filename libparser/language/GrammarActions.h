@@ -1,0 +1,59 @@
+#ifndef KIVPARSER_LANGUAGE_GRAMMARACTIONS_H
+#define KIVPARSER_LANGUAGE_GRAMMARACTIONS_H
+
+// The actions the grammar owns itself: collecting value lists, switching the
+// scanner into accelerator mode after a menu item's label, and the helpers of
+// the grammar's conventions. Functions returning int follow the builders'
+// rule: 0 goes on, non-zero ends the parse with result 1.
+class GrammarActions {
+public:
+    // Hands a value held by the engine's stack to a builder and clears the
+    // slot, so that error recovery cannot release it a second time.
+    template <class T>
+    static T* take(T*& slot)
+    {
+        T* value = slot;
+        slot = nullptr;
+        return value;
+    }
+
+    // A new empty value list in the parser's curString. A list that a failed
+    // statement left behind is disposed of first.
+    static int startValueList();
+    // No value list: curString becomes null (an active help left out).
+    static void noValueList();
+    // A new empty dash-length list in the parser's curDashLength.
+    static int startDashList();
+
+    // Strings : STRING [COMMA [Strings]] -- the text directly after the head.
+    static int addString(char* text);
+    // NameField : StringOrIdentifier -- the text at the end of the list.
+    static int appendValue(char* text);
+    // AccessArgs and EnumDef -- the text directly after the head.
+    static int insertText(char* text);
+    // AccessArgs : INTVAL -- the number directly after the head.
+    static int insertInteger(int value);
+    // DashLengths -- the length directly after the head of curDashLength.
+    static int addDashLength(int length);
+
+    // MenuItem : Precedence Label ^ ... -- the next token is scanned in
+    // accelerator mode.
+    static void expectAccelerator();
+
+    // Disposes of the value list in curString / curDashLength (if any) and
+    // clears the field. Used for lists nobody took over.
+    static void discardValueList();
+    static void discardDashList();
+
+    // Constants of the generated tables: the accepting state, the highest
+    // token number and the number of rules (the accepting rule included).
+    static int finalState();
+    static int highestToken();
+    static int ruleCount();
+};
+
+// A new heap text holding a, b and c joined (a null part counts as empty);
+// null when no memory is left.
+char* _strcpy3(const char* a, const char* b, const char* c);
+
+#endif

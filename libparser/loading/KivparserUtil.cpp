@@ -1,0 +1,302 @@
+#include "loading/KivparserUtil.h"
+
+#include "application/Action.h"
+#include "application/Application.h"
+#include "application/ApplicationRegistration.h"
+#include "language/KivParser.h"
+#include "language/MessageCatalog.h"
+#include "lists/String.h"
+#include "loading/FileList.h"
+#include "platform/KzDirectory.h"
+#include "platform/KzEnvironment.h"
+#include "platform/KzPlatform.h"
+#include "symbols/FieldRegistration.h"
+#include "symbols/SnmppvReg.h"
+#include "symbols/SymbolRegistration.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <type_traits>
+
+namespace {
+
+// What tells the four loaders apart.
+struct LoaderKind {
+    const char* envName;
+    const char* standardDir;
+    int pathMsg;
+    bool printPriorities;
+};
+
+const LoaderKind arfKind = {"KIvRegDir", "%KZ_ETC_PATH%" KZ_PATH_SEP_STR "registration", MSG_ARF_PATH, true};
+const LoaderKind srfKind = {"KIvSymDir", "%KZ_ETC_PATH%" KZ_PATH_SEP_STR "symbols", MSG_SRF_PATH, false};
+const LoaderKind frfKind = {"KIvFieldDir", "%KZ_ETC_PATH%" KZ_PATH_SEP_STR "fields", MSG_FRF_PATH, false};
+const LoaderKind svrfKind = {"",
+                             "%KZ_ETC_PATH%" KZ_PATH_SEP_STR "www" KZ_PATH_SEP_STR "registration" KZ_PATH_SEP_STR
+                             "dazivovovo",
+                             MSG_SVRF_PATH, false};
+
+const char* orNone(const char* text)
+{
+    return text ? text : "NONE";
+}
+
+// The registration of the loader's kind that a parser ends with.
+ApplicationRegistration* rootOf(KivParser* parser, ApplicationRegistration*) { return parser->getAppReg(); }
+SymbolRegistration* rootOf(KivParser* parser, SymbolRegistration*) { return parser->getSymReg(); }
+FieldRegistration* rootOf(KivParser* parser, FieldRegistration*) { return parser->getFldReg(); }
+SnmppvReg* rootOf(KivParser* parser, SnmppvReg*) { return parser->getSnmppvReg(); }
+
+// Destroys the roots of the other kinds that a parse made: the loader handed
+// the parser none of them, so every one it holds is new and nobody else's.
+template <class Reg>
+void disposeForeignRoots(KivParser* parser)
+{
+    if (!std::is_same<Reg, ApplicationRegistration>::value)
+        delete parser->getAppReg();
+    if (!std::is_same<Reg, SymbolRegistration>::value)
+        delete parser->getSymReg();
+    if (!std::is_same<Reg, FieldRegistration>::value)
+        delete parser->getFldReg();
+    if (!std::is_same<Reg, SnmppvReg>::value)
+        delete parser->getSnmppvReg();
+}
+
+template <class Reg>
+Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
+{
+    char* dir = getStandardPathNoLang(path, kind.standardDir, kind.envName);
+    if (!dir)
+        return nullptr;
+    if (verbose) {
+        printf_new(parserMsg(kind.pathMsg), dir);
+        if (kind.printPriorities) {
+            printf_new(parserMsg(MSG_ARF_PRIORITY_FILE), orNone(Application::getPriorityFile()));
+            printf_new(parserMsg(MSG_ARF_PRIORITY_ORGANIZATION), orNone(Application::getPriorityOrganization()));
+            printf_new(parserMsg(MSG_ARF_PRIORITY_CLASS), orNone(Application::getPriorityClass()));
+            printf_new(parserMsg(MSG_ARF_PRIORITY_APPLICATION), orNone(Application::getPriorityApplication()));
+        }
+    }
+
+    Reg* registration = nullptr;
+    FileList* files = new (std::nothrow) FileList(dir, 0, 1, 0);
+    if (files) {
+        int totalErrors = 0;
+        int totalWarnings = 0;
+        for (int i = 0; char* name = files->getFileName(i); ++i) {
+            if (verbose)
+                printf_new(parserMsg(MSG_PARSING), name);
+            KivParser* parser = new (std::nothrow) KivParser(name, registration, verbose);
+            if (!parser)
+                continue;
+            if (verbose)
+                printf_new(parserMsg(MSG_FILE_COUNTS), parser->errors, parser->warnings);
+            totalErrors += parser->errors;
+            totalWarnings += parser->warnings;
+            registration = rootOf(parser, registration);
+            disposeForeignRoots<Reg>(parser);
+            delete parser;
+        }
+        delete files;
+        if (verbose)
+            printf_new(parserMsg(MSG_TOTAL_COUNTS), totalErrors, totalWarnings);
+    }
+    free(dir);
+    return registration;
+}
+
+// `base` + separator + `name`, on the heap.
+char* joinPath(const char* base, const char* name)
+{
+    size_t length = strlen(base) + 1 + strlen(name);
+    char* joined = static_cast<char*>(malloc(length + 1));
+    if (joined)
+        snprintf(joined, length + 1, "%s%c%s", base, KZ_PATH_SEP, name);
+    return joined;
+}
+
+// `list` without a final "C" component in each element; `list` is released.
+char* stripDefaultLanguage(char* list)
+{
+    if (!list)
+        return nullptr;
+    char* stripped = stripMatchingFinalComponents(list, "C");
+    free(list);
+    return stripped;
+}
+
+bool isBlank(const char* text)
+{
+    return strspn_new(text, " \t\n") == strlen_new(text);
+}
+
+// The text an access entry is compared by: integers by their decimal form.
+const char* accessText(String* entry, char* number, size_t size)
+{
+    if (entry->isInteger()) {
+        snprintf(number, size, "%d", entry->integer);
+        return number;
+    }
+    return entry->str;
+}
+
+bool entryGrants(String* accesses, const char* word)
+{
+    char number[16];
+    for (String* entry = accesses->next(); entry; entry = entry->next()) {
+        const char* text = accessText(entry, number, sizeof number);
+        if (text && strcmp_new(text, word) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+ApplicationRegistration* loadArf(int verbose, const char* path)
+{
+    return loadRegistration<ApplicationRegistration>(arfKind, verbose, path);
+}
+
+SymbolRegistration* loadSrf(int verbose, const char* path)
+{
+    return loadRegistration<SymbolRegistration>(srfKind, verbose, path);
+}
+
+FieldRegistration* loadFrf(int verbose, const char* path)
+{
+    return loadRegistration<FieldRegistration>(frfKind, verbose, path);
+}
+
+SnmppvReg* loadSvrf(int verbose, const char* path)
+{
+    return loadRegistration<SnmppvReg>(svrfKind, verbose, path);
+}
+
+void setArfPriorities(const char* app)
+{
+    const char* file = nullptr;
+    const char* application = nullptr;
+    if (app && strcmp_new(app, "jkiv") == 0) {
+        file = "jkiv";
+        application = "Varnel";
+    } else if (app && strcmp_new(app, "kzlaunch") == 0) {
+        file = "launcher";
+        application = "Launcher";
+    }
+    Application::setPriorityFile(file);
+    Application::setPriorityOrganization("ZETA");
+    Application::setPriorityClass("ZETA Taluna");
+    Application::setPriorityApplication(application);
+}
+
+int actionCertifiedByRole(Action* action, const char* roles, int enforceSecurity)
+{
+    if (!enforceSecurity || !action)
+        return 1;
+    String* accesses = action->accesses;
+    String* lastWritten = accesses ? accesses->next() : nullptr;
+    if (!lastWritten)
+        return 1;
+    char number[16];
+    const char* lastText = accessText(lastWritten, number, sizeof number);
+    if (!lastText || isBlank(lastText))
+        return 1;
+    if (!roles || isBlank(roles))
+        return 0;
+
+    // Words are separated by blanks only; a run of blanks is one separator.
+    const char* cursor = roles;
+    while (*cursor) {
+        while (*cursor == ' ')
+            ++cursor;
+        size_t length = strcspn(cursor, " ");
+        if (length == 0)
+            break;
+        char* word = static_cast<char*>(malloc(length + 1));
+        if (!word)
+            return 0;
+        memcpy(word, cursor, length);
+        word[length] = '\0';
+        bool granted = entryGrants(accesses, word);
+        free(word);
+        if (granted)
+            return 1;
+        cursor += length;
+    }
+    return 0;
+}
+
+char* getStandardPathNoLang(const char* path, const char* dflt, const char* envName)
+{
+    char* lang = _strdup(KzEnvironment::languageName());
+    if (!lang)
+        return nullptr;
+    bool isDefault = pathsMatch(lang, "C") != 0;
+    const char* variable = KzEnvironment::getVariable(envName ? envName : "");
+
+    char* list = nullptr;
+    if (path) {
+        list = _strdup(path);
+        if (!isDefault)
+            list = stripDefaultLanguage(list);
+    } else if (variable && *variable) {
+        list = _strdup(_KZGetPath(variable));
+        if (!isDefault)
+            list = stripDefaultLanguage(list);
+    } else {
+        const char* expanded = _KZGetPath(dflt ? dflt : "");
+        char* base = _strdup(expanded ? expanded : "");
+        if (base) {
+            list = joinPath(base, lang);
+            if (list && !isDefault && !KzDirectory::canAccess(list)) {
+                free(list);
+                free(lang);
+                lang = _strdup("C");
+                list = lang ? joinPath(base, lang) : nullptr;
+            }
+            free(base);
+        }
+    }
+
+    char* result = list && lang ? stripMatchingFinalComponents(list, lang) : nullptr;
+    free(list);
+    free(lang);
+    return result;
+}
+
+char* stripMatchingFinalComponents(char* pathBuf, const char* comp)
+{
+    if (!pathBuf)
+        return nullptr;
+    // Every element but one at the very start replaces at least one ';' of
+    // the input with its own, so the result never outgrows the input.
+    char* result = static_cast<char*>(malloc(strlen(pathBuf) + 1));
+    if (!result)
+        return nullptr;
+    size_t out = 0;
+    char* cursor = pathBuf;
+    while (*cursor) {
+        if (*cursor == ';') {
+            ++cursor;
+            continue;
+        }
+        char* element = cursor;
+        size_t length = strcspn(element, ";");
+        cursor = element + length;
+        char saved = *cursor;
+        *cursor = '\0';
+        int cut = matchPathEnd(element, comp);
+        *cursor = saved;
+        if (element != pathBuf)
+            result[out++] = ';';
+        if (cut > 0)
+            length -= static_cast<size_t>(cut);
+        memcpy(result + out, element, length);
+        out += length;
+    }
+    result[out] = '\0';
+    return result;
+}

@@ -1,0 +1,184 @@
+#include "symbols/CgiBuilder.h"
+#include "language/GrammarActions.h"
+#include "language/MessageCatalog.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+#include "symbols/AcceptArgument.h"
+#include "symbols/BuilderContext.h"
+#include "symbols/IgnoreAction.h"
+#include "symbols/SnmppvCgi.h"
+#include "symbols/SnmppvReg.h"
+
+#include <cstdlib>
+
+// The statements of a CGI block act on curSnmppvCgi; an option or an ignored
+// application collects its strings in curString. Every function owns the
+// texts it receives, also when it fails.
+
+namespace {
+
+using Ctx = BuilderContext;
+
+SnmppvCgi* currentCgi(int where)
+{
+    return Ctx::need(&KivParser::curSnmppvCgi, where);
+}
+
+// Hands a text to one of the CGI's text setters.
+int setText(void (SnmppvCgi::*setter)(char*), char* text, int where)
+{
+    SnmppvCgi* cgi = currentCgi(where);
+    if (!cgi) {
+        free(text);
+        return 1;
+    }
+    (cgi->*setter)(text);
+    return 0;
+}
+
+// Hands the value list in curString to one of the CGI's list setters.
+int setList(void (SnmppvCgi::*setter)(String*), int where)
+{
+    SnmppvCgi* cgi = currentCgi(where);
+    String* list = cgi ? Ctx::take(&KivParser::curString, where) : nullptr;
+    if (!list) {
+        GrammarActions::discardValueList();
+        return 1;
+    }
+    (cgi->*setter)(list);
+    return 0;
+}
+
+// Ends an option or an ignored application: a bare semicolon sets `markAll`
+// and the list made for the block is dropped; braces hand the list over.
+template <class T>
+int endActionsBlock(T* KivParser::*field, int bare, void (T::*markAll)(), void (T::*setList)(String*), int where)
+{
+    T* element = Ctx::need(field, where);
+    String* list = element ? Ctx::take(&KivParser::curString, where) : nullptr;
+    if (!list) {
+        GrammarActions::discardValueList();
+        return 1;
+    }
+    KivParser::current->*field = nullptr;
+    if (bare) {
+        (element->*markAll)();
+        SListOps::disposeList(list);
+    } else {
+        (element->*setList)(list);
+    }
+    return 0;
+}
+
+bool missing(const char* text)
+{
+    return !text || !*text;
+}
+
+const char* textOf(const char* text)
+{
+    return text ? text : "";
+}
+
+} // namespace
+
+int CgiBuilder::startRegistration()
+{
+    return Ctx::startRoot(&KivParser::curSnmppvReg, __LINE__);
+}
+
+int CgiBuilder::beginCgi(char* name)
+{
+    SnmppvReg* reg = Ctx::need(&KivParser::curSnmppvReg, __LINE__);
+    if (!reg) {
+        free(name);
+        return 1;
+    }
+    SnmppvCgi* cgi = Ctx::define(reg, &SnmppvReg::lookupSnmppvCgi, &SnmppvReg::newSnmppvCgi, name, "CGI", false);
+    if (!cgi)
+        return 1;
+    KivParser::current->curSnmppvCgi = cgi;
+    return 0;
+}
+
+// A CGI without a command or a path stays in the registration; both are
+// reported, the command first.
+int CgiBuilder::endCgi()
+{
+    SnmppvCgi* cgi = currentCgi(__LINE__);
+    if (!cgi)
+        return 1;
+    cgi->locked++;
+    if (missing(cgi->commandName))
+        error(parserMsg(MSG_MISSING_COMMAND), "CGI", textOf(cgi->cgiNameID));
+    if (missing(cgi->cgiPath))
+        error(parserMsg(MSG_MISSING_CGI_PATH), "CGI", textOf(cgi->cgiNameID));
+    KivParser::current->curSnmppvCgi = nullptr;
+    return 0;
+}
+
+int CgiBuilder::description()
+{
+    return setList(&SnmppvCgi::setDescriptions, __LINE__);
+}
+
+int CgiBuilder::copyright()
+{
+    return setList(&SnmppvCgi::setCopyrights, __LINE__);
+}
+
+int CgiBuilder::version(char* text)
+{
+    return setText(&SnmppvCgi::setVersion, text, __LINE__);
+}
+
+int CgiBuilder::commandName(char* name)
+{
+    return setText(&SnmppvCgi::setCommandName, name, __LINE__);
+}
+
+int CgiBuilder::cgiPath(char* path)
+{
+    return setText(&SnmppvCgi::setCgiPath, path, __LINE__);
+}
+
+int CgiBuilder::iconPath(char* path)
+{
+    return setText(&SnmppvCgi::setIconPath, path, __LINE__);
+}
+
+// Options and ignored applications are added whatever the CGI's locked
+// state: a later definition of the CGI extends its lists.
+int CgiBuilder::beginOption(char* option)
+{
+    SnmppvCgi* cgi = currentCgi(__LINE__);
+    if (!cgi) {
+        free(option);
+        return 1;
+    }
+    KivParser::current->curAcceptArgument = cgi->newAcceptArgument(option);
+    return KivParser::current->curAcceptArgument ? 0 : 1;
+}
+
+int CgiBuilder::endOption(int bare)
+{
+    return endActionsBlock(&KivParser::curAcceptArgument, bare, &AcceptArgument::setOptionWithoutArgs,
+                           &AcceptArgument::setOptionArgs, __LINE__);
+}
+
+int CgiBuilder::beginIgnoreAction(char* application)
+{
+    SnmppvCgi* cgi = currentCgi(__LINE__);
+    if (!cgi) {
+        free(application);
+        return 1;
+    }
+    KivParser::current->curIgnoreAction = cgi->newIgnoreAction(application);
+    return KivParser::current->curIgnoreAction ? 0 : 1;
+}
+
+int CgiBuilder::endIgnoreAction(int bare)
+{
+    return endActionsBlock(&KivParser::curIgnoreAction, bare, &IgnoreAction::setActionNamesAll,
+                           &IgnoreAction::setActionNames, __LINE__);
+}

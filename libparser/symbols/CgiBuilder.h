@@ -1,0 +1,39 @@
+#ifndef KIVPARSER_SYMBOLS_CGIBUILDER_H
+#define KIVPARSER_SYMBOLS_CGIBUILDER_H
+
+// Grammar actions of CGI registrations. Conventions as in
+// application/ApplicationBuilder.h: 0 goes on, non-zero ends the parse with
+// result 1; texts are taken over.
+class CgiBuilder {
+public:
+    // Registration : ^ CgiDefs -- creates curSnmppvReg when the parser has none.
+    static int startRegistration();
+    // CgiDef : CGI CgiNameID ^ CgiBlock
+    static int beginCgi(char* name);
+    // CgiDef : CGI CgiNameID CgiBlock -- at its end.
+    static int endCgi();
+    // CgiStmt : Description -- hands the value list in curString to the CGI.
+    static int description();
+    // CgiStmt : Copyright -- hands the value list in curString to the CGI.
+    static int copyright();
+    // CgiStmt : Version
+    static int version(char* text);
+    // CommandNameDef : COMMAND STRING SEMICOLON
+    static int commandName(char* name);
+    // CgiPathDef : CGIPATH URLpath SEMICOLON (the path is already converted)
+    static int cgiPath(char* path);
+    // IconPathDef : ICONPATH URLpath SEMICOLON (the path is already converted)
+    static int iconPath(char* path);
+    // OptionDef : OPTION STRING ^ ActionsBlock (curString holds a new empty list)
+    static int beginOption(char* option);
+    // OptionDef : OPTION STRING ActionsBlock -- bare is 1 when the block was a
+    // lone semicolon, else the list in curString holds the arguments.
+    static int endOption(int bare);
+    // ActionsDef : APPLICATION AppName ^ ActionsBlock (curString holds a new empty list)
+    static int beginIgnoreAction(char* application);
+    // ActionsDef : APPLICATION AppName ActionsBlock -- bare is 1 for a lone
+    // semicolon (every action), else the list in curString holds the names.
+    static int endIgnoreAction(int bare);
+};
+
+#endif

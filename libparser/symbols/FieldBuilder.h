@@ -1,0 +1,26 @@
+#ifndef KIVPARSER_SYMBOLS_FIELDBUILDER_H
+#define KIVPARSER_SYMBOLS_FIELDBUILDER_H
+
+// Grammar actions of field registrations. Conventions as in
+// application/ApplicationBuilder.h: 0 goes on, non-zero ends the parse with
+// result 1; texts are taken over.
+class FieldBuilder {
+public:
+    // Registration : ^ Fields -- creates curFldReg when the parser has none.
+    static int startRegistration();
+    // Field : FIELD FieldRegisterName ^ FieldBlock
+    static int beginField(char* name);
+    // Field : FIELD FieldRegisterName FieldBlock -- at its end.
+    static int endField();
+    // FieldType : TYPE FieldTypeName SEMICOLON (a FieldType value)
+    static int fieldType(int type);
+    // FieldFlags : FLAGS FieldFlagStmts SEMICOLON (1 list, 2 name, 4 locate,
+    // 8 global, 16 capability, or-ed)
+    static int fieldFlags(int flags);
+    // FieldEnumeration : ENUMERATION EnumDefs SEMICOLON -- hands the value list in curString to the field.
+    static int enumeration();
+    // FieldDefStmt : DisplayStringStmt
+    static int displayString(char* text);
+};
+
+#endif

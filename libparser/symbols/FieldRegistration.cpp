@@ -1,0 +1,21 @@
+#include "symbols/FieldRegistration.h"
+#include "lists/SListOps.h"
+#include "symbols/Field.h"
+#include "symbols/NamedList.h"
+
+FieldRegistration::FieldRegistration() : SList(), fields(nullptr) {}
+
+FieldRegistration::~FieldRegistration()
+{
+    SListOps::disposeList(fields);
+}
+
+Field* FieldRegistration::lookupField(char* name)
+{
+    return SListOps::lookup(fields, &Field::fieldID, name);
+}
+
+Field* FieldRegistration::newField(char* name)
+{
+    return NamedList::appendNew(fields, name);
+}

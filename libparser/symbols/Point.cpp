@@ -1,0 +1,5 @@
+#include "symbols/Point.h"
+
+Point::Point() : SList(), x(0), y(0) {}
+
+Point::Point(int x, int y) : SList(), x(x), y(y) {}

@@ -1,0 +1,21 @@
+#include "symbols/SnmppvReg.h"
+#include "lists/SListOps.h"
+#include "symbols/NamedList.h"
+#include "symbols/SnmppvCgi.h"
+
+SnmppvReg::SnmppvReg() : SList(), snmppvCgis(nullptr) {}
+
+SnmppvReg::~SnmppvReg()
+{
+    SListOps::disposeList(snmppvCgis);
+}
+
+SnmppvCgi* SnmppvReg::lookupSnmppvCgi(char* name)
+{
+    return SListOps::lookup(snmppvCgis, &SnmppvCgi::cgiNameID, name);
+}
+
+SnmppvCgi* SnmppvReg::newSnmppvCgi(char* name)
+{
+    return NamedList::appendNew(snmppvCgis, name);
+}

@@ -1,0 +1,421 @@
+#include "symbols/SymbolBuilder.h"
+#include "language/GrammarActions.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+#include "symbols/BuilderContext.h"
+#include "symbols/Capability.h"
+#include "symbols/Line.h"
+#include "symbols/Point.h"
+#include "symbols/SymbolClass.h"
+#include "symbols/SymbolRegistration.h"
+#include "symbols/SymbolType.h"
+
+#include <cstdlib>
+#include <new>
+
+// The statements of a class block act on curSymbolClass, those of a type
+// block on curSymbolType; at most one of the two is set at a time. Every
+// function owns the texts and points it receives, also when it fails.
+
+namespace {
+
+using Ctx = BuilderContext;
+
+// The symbol whose block is being read.
+_Symbol* target(int where)
+{
+    KivParser* parser = Ctx::parser(where);
+    if (!parser)
+        return nullptr;
+    if (parser->curSymbolClass)
+        return parser->curSymbolClass;
+    if (parser->curSymbolType)
+        return parser->curSymbolType;
+    internal(where);
+    return nullptr;
+}
+
+SymbolClass* currentClass(int where)
+{
+    return Ctx::need(&KivParser::curSymbolClass, where);
+}
+
+// Ends a definition block: the symbol is frozen from now on.
+template <class T>
+int endSymbol(T* KivParser::*field, int where)
+{
+    T* symbol = Ctx::need(field, where);
+    if (!symbol)
+        return 1;
+    symbol->locked++;
+    KivParser::current->*field = nullptr;
+    return 0;
+}
+
+// Links a new capability at the end of the list being read.
+int addCapability(Capability* item, int where)
+{
+    Capability* head = Ctx::need(&KivParser::curCapability, where);
+    if (!head || !item) {
+        delete item;
+        if (head)
+            nomemory();
+        return 1;
+    }
+    head->append(item);
+    return 0;
+}
+
+} // namespace
+
+int SymbolBuilder::startRegistration()
+{
+    return Ctx::startRoot(&KivParser::curSymReg, __LINE__);
+}
+
+int SymbolBuilder::beginSymbolClass(char* name)
+{
+    SymbolRegistration* reg = Ctx::need(&KivParser::curSymReg, __LINE__);
+    if (!reg) {
+        free(name);
+        return 1;
+    }
+    // A class that only a type definition made is filled without a word.
+    SymbolClass* symbolClass = Ctx::define(reg, &SymbolRegistration::lookupSymbolClass,
+                                           &SymbolRegistration::newSymbolClass, name, "SymbolClass", false);
+    if (!symbolClass)
+        return 1;
+    KivParser::current->curSymbolType = nullptr;
+    KivParser::current->curSymbolClass = symbolClass;
+    return 0;
+}
+
+int SymbolBuilder::endSymbolClass()
+{
+    return endSymbol(&KivParser::curSymbolClass, __LINE__);
+}
+
+int SymbolBuilder::beginSymbolType(char* className, char* typeName)
+{
+    SymbolRegistration* reg = Ctx::need(&KivParser::curSymReg, __LINE__);
+    if (!reg) {
+        free(className);
+        free(typeName);
+        return 1;
+    }
+    SymbolClass* symbolClass = reg->lookupSymbolClass(className);
+    if (!symbolClass) {
+        symbolClass = reg->newSymbolClass(className);
+        if (!symbolClass) {
+            free(typeName);
+            return 1;
+        }
+    } else {
+        free(className);
+    }
+    SymbolType* type = Ctx::define(symbolClass, &SymbolClass::lookupSymbolType, &SymbolClass::newSymbolType,
+                                   typeName, "SymbolType", false);
+    if (!type)
+        return 1;
+    KivParser::current->curSymbolClass = nullptr;
+    KivParser::current->curSymbolType = type;
+    return 0;
+}
+
+int SymbolBuilder::endSymbolType()
+{
+    return endSymbol(&KivParser::curSymbolType, __LINE__);
+}
+
+int SymbolBuilder::scale(int scale)
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    if (!symbolClass)
+        return 1;
+    symbolClass->setScale(scale);
+    return 0;
+}
+
+int SymbolBuilder::arcOrigin(Point* origin)
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    if (!symbolClass) {
+        delete origin;
+        return 1;
+    }
+    symbolClass->setArcOrigin(origin);
+    return 0;
+}
+
+int SymbolBuilder::arcSize(Point* size)
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    if (!symbolClass) {
+        delete size;
+        return 1;
+    }
+    symbolClass->setArcSize(size);
+    return 0;
+}
+
+// ROTATION a sets the start only; the degree keeps its value.
+int SymbolBuilder::arcRotation(int angle)
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    if (!symbolClass)
+        return 1;
+    symbolClass->setArcRotation(angle);
+    return 0;
+}
+
+int SymbolBuilder::arcRotationRange(int first, int second)
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    if (!symbolClass)
+        return 1;
+    symbolClass->setArcRotation(first, second);
+    return 0;
+}
+
+int SymbolBuilder::beginSegments()
+{
+    KivParser* parser = Ctx::parser(__LINE__);
+    if (!parser)
+        return 1;
+    SListOps::disposeList(parser->curPoint);
+    parser->curPoint = new (std::nothrow) Point();
+    if (!parser->curPoint) {
+        nomemory();
+        return 1;
+    }
+    return 0;
+}
+
+// The points arrive from the last to the first: each goes directly after the
+// head, so the list keeps source order.
+int SymbolBuilder::segmentPoint(Point* point)
+{
+    Point* head = Ctx::need(&KivParser::curPoint, __LINE__);
+    if (!head) {
+        delete point;
+        return 1;
+    }
+    head->insert(point);
+    return 0;
+}
+
+// An empty SEGMENT statement stores the head alone: no points.
+int SymbolBuilder::endSegments()
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    Point* head = symbolClass ? Ctx::take(&KivParser::curPoint, __LINE__) : nullptr;
+    if (!head)
+        return 1;
+    symbolClass->setSegments(head);
+    return 0;
+}
+
+int SymbolBuilder::point(int x, int y, Point** point)
+{
+    *point = new (std::nothrow) Point(x, y);
+    if (!*point) {
+        nomemory();
+        return 1;
+    }
+    return 0;
+}
+
+void SymbolBuilder::disposePoint(Point* point)
+{
+    delete point;
+}
+
+int SymbolBuilder::variety(int variety)
+{
+    SymbolClass* symbolClass = currentClass(__LINE__);
+    if (!symbolClass)
+        return 1;
+    symbolClass->setVariety(static_cast<VarietyType>(variety));
+    return 0;
+}
+
+int SymbolBuilder::beginCapabilities()
+{
+    KivParser* parser = Ctx::parser(__LINE__);
+    if (!parser)
+        return 1;
+    SListOps::disposeList(parser->curCapability);
+    parser->curCapability = nullptr;
+    return 0;
+}
+
+int SymbolBuilder::startCapabilityList()
+{
+    KivParser* parser = Ctx::parser(__LINE__);
+    if (!parser)
+        return 1;
+    SListOps::disposeList(parser->curCapability);
+    parser->curCapability = new (std::nothrow) Capability();
+    if (!parser->curCapability) {
+        nomemory();
+        return 1;
+    }
+    return 0;
+}
+
+int SymbolBuilder::capability(char* name)
+{
+    Capability* item = new (std::nothrow) Capability(name);
+    if (!item)
+        free(name);
+    return addCapability(item, __LINE__);
+}
+
+int SymbolBuilder::textCapability(char* name, char* value)
+{
+    Capability* item = new (std::nothrow) Capability(name, value);
+    if (!item) {
+        free(name);
+        free(value);
+    }
+    return addCapability(item, __LINE__);
+}
+
+int SymbolBuilder::integerCapability(char* name, int value)
+{
+    Capability* item = new (std::nothrow) Capability(name, value);
+    if (!item)
+        free(name);
+    return addCapability(item, __LINE__);
+}
+
+// An empty block leaves no list: the symbol's capabilities are cleared.
+int SymbolBuilder::endCapabilities()
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol)
+        return 1;
+    Capability* list = KivParser::current->curCapability;
+    KivParser::current->curCapability = nullptr;
+    symbol->setCapabilities(list);
+    return 0;
+}
+
+int SymbolBuilder::defaultStatusSource(int source)
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol)
+        return 1;
+    symbol->setDefaultStatusSource(static_cast<DefaultStatusSourceType>(source));
+    return 0;
+}
+
+int SymbolBuilder::layout(int layout)
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol)
+        return 1;
+    symbol->setLayout(static_cast<LayoutType>(layout));
+    return 0;
+}
+
+int SymbolBuilder::fileBase(char* base)
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol) {
+        free(base);
+        return 1;
+    }
+    symbol->setFileBase(base);
+    return 0;
+}
+
+int SymbolBuilder::cursorSize(int size)
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol)
+        return 1;
+    symbol->setCursorSize(size);
+    return 0;
+}
+
+int SymbolBuilder::displayString(char* text)
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol) {
+        free(text);
+        return 1;
+    }
+    symbol->setDisplayString(text);
+    return 0;
+}
+
+int SymbolBuilder::thickness(int thickness)
+{
+    _Symbol* symbol = target(__LINE__);
+    if (!symbol)
+        return 1;
+    symbol->setThickness(thickness);
+    return 0;
+}
+
+// Every line statement starts a fresh line: LINESTYLE and LINEDASHPATTERN do
+// not combine, the later statement replaces the symbol's line as a whole.
+int SymbolBuilder::beginLine()
+{
+    KivParser* parser = Ctx::parser(__LINE__);
+    if (!parser)
+        return 1;
+    delete parser->curLine;
+    parser->curLine = new (std::nothrow) Line();
+    if (!parser->curLine) {
+        nomemory();
+        return 1;
+    }
+    return 0;
+}
+
+int SymbolBuilder::lineStyle(int style)
+{
+    Line* line = Ctx::need(&KivParser::curLine, __LINE__);
+    if (!line)
+        return 1;
+    line->setLineStyle(static_cast<LineStyleType>(style));
+    return 0;
+}
+
+int SymbolBuilder::dashPattern()
+{
+    Line* line = Ctx::need(&KivParser::curLine, __LINE__);
+    String* dashes = line ? Ctx::take(&KivParser::curDashLength, __LINE__) : nullptr;
+    if (!dashes) {
+        GrammarActions::discardDashList();
+        return 1;
+    }
+    line->setDashLenghs(dashes);
+    return 0;
+}
+
+int SymbolBuilder::endLine()
+{
+    _Symbol* symbol = target(__LINE__);
+    Line* line = symbol ? Ctx::take(&KivParser::curLine, __LINE__) : nullptr;
+    if (!line)
+        return 1;
+    symbol->setLine(line);
+    return 0;
+}
+
+int SymbolBuilder::discardUnfinished()
+{
+    KivParser* parser = KivParser::current;
+    if (!parser)
+        return 0;
+    SListOps::disposeList(parser->curPoint);
+    parser->curPoint = nullptr;
+    SListOps::disposeList(parser->curCapability);
+    parser->curCapability = nullptr;
+    delete parser->curLine;
+    parser->curLine = nullptr;
+    return 0;
+}

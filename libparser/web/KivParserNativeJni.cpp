@@ -1,0 +1,47 @@
+// The native methods of com.zeta.kz.topology.KivParserNative. Built only when
+// the build found a JDK (KIVPARSER_WITH_JNI); the declarations come from the
+// header javac writes for the Java class.
+#ifdef KIVPARSER_WITH_JNI
+
+#include "com_zeta_kz_topology_KivParserNative.h"
+#include "platform/KzJava.h"
+#include "web/KivParserNative.h"
+
+JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getStyleXMLURLandCreateIfNeeded(
+    JNIEnv* env, jclass cls, jboolean force, jstring langDir)
+{
+    const char* lang = javaNativeGetNonNULLStringUTFChars(env, langDir);
+    char url[KIV_WEB_URL_LEN];
+    char errMsg[KIV_WEB_ERRMSG_LEN];
+    url[0] = '\0';
+    errMsg[0] = '\0';
+
+    jstring result = nullptr;
+    if (kivParserSetStyleXMLURLandCreateIfNeeded(url, force ? 1 : 0, lang, errMsg, sizeof errMsg) == 0) {
+        javaNativeSetStaticStringUseCodeset(env, cls, "errMsg", "");
+        result = env->NewStringUTF(url);
+    } else {
+        javaNativeSetStaticStringUseCodeset(env, cls, "errMsg", errMsg);
+    }
+    javaNativeFreeNonNULLStringUTFChars(env, langDir, lang);
+    return result;
+}
+
+JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getIconUrl(JNIEnv* env, jclass cls,
+                                                                              jstring symClassAndType)
+{
+    (void)cls;
+    const char* argument = nullptr;
+    if (symClassAndType) {
+        argument = env->GetStringUTFChars(symClassAndType, nullptr);
+        if (!argument)
+            return nullptr; // the VM ran out of memory and has thrown
+    }
+    char url[KIV_WEB_URL_LEN];
+    kivParserGetIconUrl(url, argument ? argument : "");
+    if (argument)
+        env->ReleaseStringUTFChars(symClassAndType, argument);
+    return env->NewStringUTF(url);
+}
+
+#endif

@@ -1,0 +1,32 @@
+# The Java native methods of the web client. They are built into the library
+# whenever CMake finds a JDK (javac and the JNI headers); without one the
+# library is built without them.
+find_package(Java 1.8 COMPONENTS Runtime Development QUIET)
+# The JNI headers belong to the JDK of the javac found: without JAVA_HOME,
+# point the JNI search at it (javac is often a chain of links into the JDK).
+if(Java_JAVAC_EXECUTABLE AND NOT JAVA_HOME AND NOT DEFINED ENV{JAVA_HOME})
+  get_filename_component(_kivparser_javac ${Java_JAVAC_EXECUTABLE} REALPATH)
+  get_filename_component(_kivparser_jdk ${_kivparser_javac} DIRECTORY)
+  get_filename_component(JAVA_HOME ${_kivparser_jdk} DIRECTORY)
+endif()
+find_package(JNI QUIET)
+
+if(Java_Development_FOUND AND JAVA_INCLUDE_PATH AND JAVA_INCLUDE_PATH2)
+  include(UseJava)
+  # The Java class, compiled with javac into kivparser.jar; javac also writes
+  # the C declarations of its native methods, which the library's JNI code
+  # includes, so both sides always agree.
+  set(KIVPARSER_JNI_HEADER_DIR ${CMAKE_CURRENT_BINARY_DIR}/jni)
+  add_jar(kivparser_java
+    SOURCES ${PROJECT_SOURCE_DIR}/java/com/zeta/kz/topology/KivParserNative.java
+    OUTPUT_NAME kivparser
+    GENERATE_NATIVE_HEADERS kivparser_jni_headers DESTINATION ${KIVPARSER_JNI_HEADER_DIR})
+  add_dependencies(kivparser kivparser_java)
+  target_include_directories(kivparser PRIVATE
+    ${JAVA_INCLUDE_PATH} ${JAVA_INCLUDE_PATH2} ${KIVPARSER_JNI_HEADER_DIR})
+  target_compile_definitions(kivparser PRIVATE KIVPARSER_WITH_JNI)
+  install_jar(kivparser_java DESTINATION ${CMAKE_INSTALL_DATADIR}/java)
+  message(STATUS "kivparser: Java native methods built (JDK include path ${JAVA_INCLUDE_PATH})")
+else()
+  message(STATUS "kivparser: no JDK found; the Java native methods are not built")
+endif()

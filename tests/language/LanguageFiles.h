@@ -1,0 +1,77 @@
+#ifndef KIVPARSER_TESTS_LANGUAGE_LANGUAGEFILES_H
+#define KIVPARSER_TESTS_LANGUAGE_LANGUAGEFILES_H
+
+#include "kivparser.h"
+#include "language/grammar.tab.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <unistd.h>
+
+// A scratch directory under /tmp for registration files written by a test;
+// removed with everything in it when the test ends.
+class ScratchDir {
+public:
+    ScratchDir()
+    {
+        char pattern[] = "/tmp/kivparser-language-XXXXXX";
+        char* made = mkdtemp(pattern);
+        path = made ? made : "/tmp";
+    }
+    ~ScratchDir()
+    {
+        DIR* dir = opendir(path.c_str());
+        if (dir) {
+            while (dirent* entry = readdir(dir)) {
+                std::string name = entry->d_name;
+                if (name != "." && name != "..")
+                    unlink((path + "/" + name).c_str());
+            }
+            closedir(dir);
+        }
+        rmdir(path.c_str());
+    }
+    // Writes `content` (any bytes) to the file `name` and returns its path.
+    std::string write(const std::string& name, const std::string& content)
+    {
+        std::string file = path + "/" + name;
+        FILE* stream = fopen(file.c_str(), "wb");
+        if (stream) {
+            fwrite(content.data(), 1, content.size(), stream);
+            fclose(stream);
+        }
+        return file;
+    }
+
+    std::string path;
+};
+
+// The tokens of `content`, scanned alone.
+inline std::vector<ScannedToken> scanText(ScratchDir& dir, const std::string& content, bool afterLabels = false)
+{
+    return TokenScan::scanFile(dir.write("scan.reg", content).c_str(), afterLabels);
+}
+
+inline std::vector<int> tokenNumbers(const std::vector<ScannedToken>& tokens)
+{
+    std::vector<int> numbers;
+    for (const ScannedToken& token : tokens)
+        numbers.push_back(token.token);
+    return numbers;
+}
+
+// The texts of the identifiers among `tokens`, in order.
+inline std::vector<std::string> identifiers(const std::vector<ScannedToken>& tokens)
+{
+    std::vector<std::string> names;
+    for (const ScannedToken& token : tokens)
+        if (token.token == IDENTIFIER)
+            names.push_back(token.text);
+    return names;
+}
+
+#endif

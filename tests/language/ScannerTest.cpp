@@ -1,0 +1,195 @@
+#include "language/LanguageFiles.h"
+
+#include <gtest/gtest.h>
+
+using Tokens = std::vector<int>;
+
+TEST(Scanner, KeywordsMatchInAnyCaseAndOnlyWhole)
+{
+    ScratchDir dir;
+    auto tokens = scanText(dir,
+        "MenuBar menubar MENUBAR menubars \"symbolalert\" SymbolAlert\n"
+        "string StringType general Global helpfile XHelpFile webwindow toolbarbutton\n"
+        "-initial -SHARED -disablesymdelete True FALSE");
+    EXPECT_EQ(tokenNumbers(tokens),
+              (Tokens{MENUBAR, MENUBAR, MENUBAR, IDENTIFIER, SYMBOLALERT, SYMBOLALERT,
+                      STRINGTYPE, STRINGTYPE, GLOBAL, GLOBAL, XHELPFILE, XHELPFILE, WINDOW, BUTTON,
+                      F_INITIAL, F_SHARED, F_DISABLESYMDELETE, INTVAL, INTVAL}));
+    EXPECT_EQ(tokens[3].text, "menubars");
+    EXPECT_EQ(tokens[17].value, 1);
+    EXPECT_EQ(tokens[18].value, 0);
+}
+
+TEST(Scanner, FunctionReferences)
+{
+    ScratchDir dir;
+    auto tokens = scanText(dir, "f.menu F.Action f. fx.menu f.a.b_c");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{FUNCTION, FUNCTION, FUNCTION, IDENTIFIER, FUNCTION}));
+    EXPECT_EQ(tokens[0].text, "menu");
+    EXPECT_EQ(tokens[1].text, "Action");
+    EXPECT_TRUE(tokens[2].hasText);
+    EXPECT_EQ(tokens[2].text, "");
+    EXPECT_EQ(tokens[3].text, "fx.menu");
+    EXPECT_EQ(tokens[4].text, "a.b_c");
+}
+
+TEST(Scanner, NumbersTakeOnlyAMinusSign)
+{
+    ScratchDir dir;
+    auto tokens = scanText(dir, "-12 - 12 1.5 +3 007");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{INTVAL, LEXERR, INTVAL, INTVAL, LEXERR, INTVAL, LEXERR, INTVAL, INTVAL}));
+    EXPECT_EQ(tokens[0].value, -12);
+    EXPECT_EQ(tokens[2].value, 12);
+    EXPECT_EQ(tokens[3].value, 1);
+    EXPECT_EQ(tokens[5].value, 5);
+    EXPECT_EQ(tokens[7].value, 3);
+    EXPECT_EQ(tokens[8].value, 7);
+}
+
+TEST(Scanner, StringsEscapesQuotesAndLines)
+{
+    ScratchDir dir;
+    auto tokens = scanText(dir,
+        "\"a\\\"b\" \"x\\n\" 'say \"hi\"' \"it's\" \"back\\\\slash\"\n"
+        "\"one\ntwo\nthree\" after \"joined\\\nline\" \"# not a directive\" 'open");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{STRING, STRING, STRING, STRING, STRING, STRING, IDENTIFIER, STRING,
+                                            STRING, STRING}));
+    EXPECT_EQ(tokens[0].text, "a\"b");
+    EXPECT_EQ(tokens[1].text, "xn");
+    EXPECT_EQ(tokens[2].text, "say \"hi\"");
+    EXPECT_EQ(tokens[3].text, "it's");
+    EXPECT_EQ(tokens[4].text, "back\\slash");
+    EXPECT_EQ(tokens[5].text, "one\ntwo\nthree");
+    // Newlines inside strings count: the string starts on line 2 and ends on 4.
+    EXPECT_EQ(tokens[5].line, 4);
+    EXPECT_EQ(tokens[6].text, "after");
+    EXPECT_EQ(tokens[7].text, "joinedline");
+    EXPECT_EQ(tokens[7].line, 5);
+    EXPECT_EQ(tokens[8].text, "# not a directive");
+    // An unterminated string ends with the input.
+    EXPECT_EQ(tokens[9].text, "open");
+}
+
+TEST(Scanner, CommentsNestAndCountLines)
+{
+    ScratchDir dir;
+    auto tokens = scanText(dir,
+        "a /* outer /* inner */ still\n comment */ b // rest ; {\n"
+        "c /*/ x */ d /* unterminated\n e");
+    EXPECT_EQ(identifiers(tokens), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(tokens[1].line, 2);
+    EXPECT_EQ(tokens[2].line, 3);
+}
+
+TEST(Scanner, MenuItemTailInAcceleratorMode)
+{
+    ScratchDir dir;
+    auto tokens = scanText(dir, "\"File\" _File Ctrl<Key>F f.menu File;\n"
+                                "\"x\" _x ! \"ls\";\n"
+                                "\"y\" Alt<Key>Y context foo f.action a;\n"
+                                "\"z\" <Key>F1   \n f.action z;\n"
+                                "\"w\" Shift<Key>W F.Action w;\n"
+                                "\"v\" context (a && b) !\"cmd\";\n"
+                                "\"u\" Meta<Key>X!y f.action u;\n",
+                           true);
+    ASSERT_EQ(tokenNumbers(tokens),
+              (Tokens{STRING, MNEMONIC, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
+                      STRING, MNEMONIC, OP_NOT, STRING, SEMICOLON,
+                      STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
+                      STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
+                      STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
+                      STRING, CONTEXT, LPAREN, IDENTIFIER, OP_AND, IDENTIFIER, RPAREN, OP_NOT, STRING, SEMICOLON,
+                      STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON}));
+    EXPECT_EQ(tokens[1].text, "File");
+    EXPECT_EQ(tokens[2].text, "Ctrl<Key>F");
+    EXPECT_EQ(tokens[3].text, "menu");
+    EXPECT_EQ(tokens[7].text, "x");
+    // A context clause after an accelerator on the same line is part of it.
+    EXPECT_EQ(tokens[12].text, "Alt<Key>Y context foo");
+    // The end of the line ends an accelerator, without the trailing blanks.
+    EXPECT_EQ(tokens[17].text, "<Key>F1");
+    EXPECT_EQ(tokens[18].line, 5);
+    EXPECT_EQ(tokens[22].text, "Shift<Key>W");
+    EXPECT_EQ(tokens[23].text, "Action");
+    // "!" ends an accelerator only after white space.
+    EXPECT_EQ(tokens[37].text, "Meta<Key>X!y");
+}
+
+TEST(Scanner, CharactersNoPatternTakes)
+{
+    ScratchDir dir;
+    std::string text = "& | . / * ~ $ % + ? [ ] \r \f \v \x80 \xff _ x";
+    auto tokens = scanText(dir, text);
+    Tokens expected(18, LEXERR);
+    expected.push_back(IDENTIFIER);
+    EXPECT_EQ(tokenNumbers(tokens), expected);
+
+    // Inside strings such characters are text.
+    tokens = scanText(dir, "\"\r\f\v\x80&|\"");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{STRING}));
+    EXPECT_EQ(tokens[0].text, "\r\f\v\x80&|");
+}
+
+TEST(Scanner, WindowsLineEndsAlsoAcrossReads)
+{
+    ScratchDir dir;
+    // Statements whose carriage return is the last byte of the first
+    // 8192-byte read and whose line feed is the first byte of the next.
+    std::string unix;
+    std::string windows;
+    int lines = 0;
+    while (windows.size() < 8150) {
+        unix += "name a;\n";
+        windows += "name a;\r\n";
+        lines++;
+    }
+    std::string filler(8191 - windows.size(), 'x');
+    unix += filler + "\n";
+    windows += filler + "\r\n";
+    ASSERT_EQ(windows[8191], '\r');
+    ASSERT_EQ(windows[8192], '\n');
+    unix += "b\n\"in\rstring\" c\r d\n";
+    windows += "b\r\n\"in\rstring\" c\r d\r\n";
+
+    auto fromUnix = TokenScan::scanFile(dir.write("unix.reg", unix).c_str());
+    auto fromWindows = TokenScan::scanFile(dir.write("windows.reg", windows).c_str());
+    ASSERT_EQ(fromWindows.size(), fromUnix.size());
+    for (size_t i = 0; i < fromUnix.size(); i++) {
+        EXPECT_EQ(fromWindows[i].token, fromUnix[i].token) << i;
+        EXPECT_EQ(fromWindows[i].text, fromUnix[i].text) << i;
+        EXPECT_EQ(fromWindows[i].line, fromUnix[i].line) << i;
+    }
+    // A carriage return elsewhere stays: text in a string, LEXERR outside.
+    size_t n = fromWindows.size();
+    ASSERT_GE(n, 5u);
+    EXPECT_EQ(fromWindows[n - 4].text, "in\rstring");
+    EXPECT_EQ(fromWindows[n - 2].token, LEXERR);
+    EXPECT_EQ(fromWindows[n - 1].line, lines + 3);
+}
+
+TEST(Scanner, OverlongAndOddInputIsCutNotOverrun)
+{
+    ScratchDir dir;
+    // A 100-KiB string keeps what fits its buffer; the rest is read and dropped.
+    std::string big(100 * 1024, 'q');
+    auto tokens = scanText(dir, "\"" + big + "\" after");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{STRING, IDENTIFIER}));
+    EXPECT_EQ(tokens[0].text, std::string(8191, 'q'));
+
+    // An identifier longer than the scanner's buffer is still one token.
+    std::string ident = "i" + std::string(64 * 1024, 'd');
+    tokens = scanText(dir, ident + " ;");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{IDENTIFIER, SEMICOLON}));
+    EXPECT_EQ(tokens[0].text, ident);
+
+    // Mnemonics and accelerators share the string buffer's limit.
+    tokens = scanText(dir, "\"m\" _" + big + " " + big + "\n", true);
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{STRING, MNEMONIC, ACCELERATOR}));
+    EXPECT_EQ(tokens[1].text.size(), 8191u);
+    EXPECT_EQ(tokens[2].text.size(), 8191u);
+
+    // A NUL byte is a character no pattern takes; in a string it ends the value.
+    tokens = scanText(dir, std::string("a\0b \"x\0y\" c", 11));
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{IDENTIFIER, LEXERR, IDENTIFIER, STRING, IDENTIFIER}));
+    EXPECT_EQ(tokens[3].text, "x");
+}

@@ -1,0 +1,289 @@
+#!/usr/bin/env bash
+# Process-level tests of the kivparser tool, run on the sample installation in
+# examples/ and on the files in tests/data/tools/.
+#
+# usage: tool_test.sh CASE
+# Environment: KIVPARSER_TOOL (the program), KIVPARSER_SOURCE_DIR (the source
+# tree). With KIVPARSER_REGENERATE=1 the expected outputs are rewritten from
+# the program's output instead of being compared (review the diff!).
+set -uo pipefail
+
+tool=${KIVPARSER_TOOL:?KIVPARSER_TOOL is not set}
+src=${KIVPARSER_SOURCE_DIR:?KIVPARSER_SOURCE_DIR is not set}
+data="$src/tests/data/tools"
+sample="$src/examples"
+work=$(mktemp -d /tmp/kivparser-tool.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# The sample installation as the main job uses it; the web tree is a copy in
+# the work directory, so that the style sheet is written there.
+use_sample() {
+  export KZ_ETC_PATH="$sample/etc"
+  export KZ_PATH="$work/kz"
+  export KZwwwBitmapDir="$sample/www/htdocs/bitmaps"
+  unset KIvRegDir KIvSymDir KIvFieldDir LANG LC_CTYPE KZ_WEB_PORT
+  export LC_ALL=${1:-C}
+  mkdir -p "$KZ_PATH/www/htdocs/C/dynamicViews"
+  cp "$sample/www/htdocs/C/dynamicViews/dvStyle.xml.template" "$KZ_PATH/www/htdocs/C/dynamicViews/"
+}
+
+# run EXPECTED_STATUS ARGS...: runs the tool, output in $work/out and $work/err.
+run() {
+  local want=$1
+  shift
+  "$tool" "$@" >"$work/out" 2>"$work/err"
+  local got=$?
+  if [ "$got" -ne "$want" ]; then
+    fail "kivparser $* exited with $got, expected $want"
+    sed 's/^/  stderr: /' "$work/err" | head -20 >&2
+  fi
+}
+
+# same FILE EXPECTED: the file equals the expected output (after the
+# substitutions of normalize).
+same() {
+  local got=$1 expected="$data/$2"
+  normalize <"$got" >"$work/normalized"
+  if [ "${KIVPARSER_REGENERATE:-0}" = 1 ]; then
+    cp "$work/normalized" "$expected"
+    return
+  fi
+  if ! diff -u "$expected" "$work/normalized" >"$work/diff"; then
+    fail "output differs from $2"
+    head -60 "$work/diff" >&2
+  fi
+}
+
+# Machine-dependent parts of an output: the sample's location, the host name,
+# the generation date of the style sheet.
+normalize() {
+  local host
+  host=$(hostname 2>/dev/null || uname -n)
+  sed -e "s|$sample|@SAMPLE@|g" -e "s|$data|@DATA@|g" -e "s|$work|@WORK@|g" \
+      -e "s|http://$host|http://@HOST@|g" \
+      -e '/^Generated on$/{n;s/.*/  @DATE@/;}'
+}
+
+contains() {
+  local file=$1 text=$2
+  grep -qF -- "$text" "$file" || fail "'$text' not found in $(basename "$file"): $(head -3 "$file")"
+}
+
+empty() {
+  [ ! -s "$1" ] || fail "$(basename "$1") is not empty: $(head -3 "$1")"
+}
+
+case_usage() {
+  use_sample
+  run 2
+  contains "$work/err" "kivparser: no command given"
+  contains "$work/err" "usage: kivparser COMMAND"
+  empty "$work/out"
+  run 2 frobnicate
+  contains "$work/err" "unknown command 'frobnicate'"
+  run 2 dump
+  contains "$work/err" "kivparser dump: KIND is missing"
+  contains "$work/err" "usage: kivparser dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose]"
+  run 2 dump everything
+  contains "$work/err" "unknown KIND 'everything'"
+  run 2 dump arf srf
+  run 2 dump arf --colour
+  contains "$work/err" "unknown option '--colour'"
+  run 2 dump arf --path
+  contains "$work/err" "option '--path' needs a value"
+  run 2 dump arf --fold=yes
+  contains "$work/err" "option '--fold' takes no value"
+  run 2 check
+  contains "$work/err" "kivparser check: no FILE given"
+  run 2 stylesheet now
+  run 2 icon
+  run 2 icon Computer
+  contains "$work/err" "'Computer' is not of the form CLASS:TYPE"
+  run 2 roles "ZETA Taluna Varnel Map" Delete
+  contains "$work/err" "no ROLE given"
+  empty "$work/out"
+
+  run 0 --help
+  contains "$work/out" "usage: kivparser COMMAND [ARGUMENTS]"
+  for command in dump check stylesheet icon roles; do
+    contains "$work/out" "  $command "
+    run 0 "$command" --help
+    contains "$work/out" "usage: kivparser $command"
+    contains "$work/out" "Exit status:"
+  done
+  run 0 help check
+  contains "$work/out" "usage: kivparser check FILE..."
+  run 0 --version
+  grep -qE '^kivparser [0-9]+\.[0-9]+\.[0-9]+$' "$work/out" || fail "--version printed: $(cat "$work/out")"
+}
+
+# The exact dumps of the sample, in the C locale: the C subdirectories only.
+case_dump_sample() {
+  use_sample C
+  for kind in arf tabs srf frf svrf; do
+    run 0 dump "$kind"
+    same "$work/out" "dump-$kind.out"
+    empty "$work/err"
+  done
+  # "all" is the five under their headers, loaded once each.
+  run 0 dump all
+  {
+    for kind in arf tabs srf frf svrf; do
+      echo "=== $kind ==="
+      normalize <"$data/dump-$kind.out"
+    done
+  } >"$work/expected-all"
+  normalize <"$work/out" | diff -u "$work/expected-all" - >"$work/diff" || {
+    fail "dump all differs from the five dumps"
+    head -40 "$work/diff" >&2
+  }
+}
+
+# In the C.UTF-8 locale the UTF-8 edition of the event browser replaces the
+# file of C; everything else is completed from C.
+case_dump_language() {
+  locale -a 2>/dev/null | grep -qix 'c\.utf-\?8' || { echo "no C.UTF-8 locale; skipped"; return; }
+  use_sample C.UTF-8
+  run 0 dump arf
+  same "$work/out" "dump-arf.utf8.out"
+  contains "$work/out" "Show Events…"
+  run 0 dump tabs
+  same "$work/out" "dump-tabs.out"
+  # --path may name the registration directory or its C subdirectory.
+  run 0 dump arf --path "$sample/etc/registration/C"
+  same "$work/out" "dump-arf.utf8.out"
+}
+
+# The map's own registration first and ranked first, cascades folded.
+case_dump_ranked_folded() {
+  use_sample C
+  run 0 dump arf --app jkiv --fold
+  same "$work/out" "dump-arf.jkiv-fold.out"
+  contains "$work/out" '"Outlets:Outlet Status"'
+  run 0 dump arf --verbose --app jkiv
+  same "$work/out" "dump-arf.verbose.out"
+  contains "$work/out" "ARF priority file: 'jkiv'"
+}
+
+case_dump_not_found() {
+  use_sample C
+  run 1 dump srf --path "$work/nothing"
+  empty "$work/out"
+  contains "$work/err" "kivparser: no symbol registration found in $work/nothing"
+  export KIvRegDir="$work/nothing"
+  run 1 dump all
+  contains "$work/err" "kivparser: no application registration found in $work/nothing"
+  contains "$work/out" "=== srf ==="
+  contains "$work/out" 'SymbolClass "Computer" {'
+  unset KIvRegDir
+  export KZ_ETC_PATH="$work/etc"
+  run 1 roles "ZETA Taluna Varnel Map" Delete netadmin
+  contains "$work/err" "kivparser: no application registration found in $work/etc/registration"
+}
+
+# Every file of the sample loads without a problem, except the deliberate
+# duplicate symbol type of the power equipment.
+case_check_sample() {
+  use_sample C
+  local etc="$sample/etc"
+  run 0 check "$etc"/registration/C/*
+  contains "$work/out" "total: errors: 0, warnings: 0"
+  run 0 check "$etc/registration/C.UTF-8/eventbrowser" "$etc/registration/C/jkiv" \
+      "$etc/registration/C/linkmonitor" "$etc/registration/C/powerpanel"
+  contains "$work/out" "total: errors: 0, warnings: 0"
+  run 0 check "$etc"/fields/C/* "$etc"/www/registration/dazivovovo/C/*
+  contains "$work/out" "total: errors: 0, warnings: 0"
+  run 0 check "$etc"/symbols/C/*
+  same "$work/out" "check-symbols.out"
+}
+
+# A file with known problems: the report of each, the summary, the status.
+case_check_errors() {
+  use_sample C
+  run 1 check "$data/broken-app" "$data/missing-file"
+  same "$work/out" "check-broken.out"
+  empty "$work/err"
+  # A duplicate across two files is only a warning.
+  run 0 check "$sample/etc/fields/C/base" "$data/duplicate-field"
+  contains "$work/out" "Field isNode: duplicate definition(ignore)"
+  contains "$work/out" "$data/duplicate-field: errors: 0, warnings: 1"
+}
+
+case_stylesheet() {
+  use_sample C
+  local sheet="$KZ_PATH/www/htdocs/C/dynamicViews/dvStyleV7.xml"
+  local host
+  host=$(hostname 2>/dev/null || uname -n)
+  export KZ_WEB_PORT=8080
+  run 0 stylesheet --force
+  [ "$(cat "$work/out")" = "http://$host:8080/KzDocs/C/dynamicViews/dvStyleV7.xml" ] ||
+    fail "stylesheet printed $(cat "$work/out")"
+  empty "$work/err"
+  same "$sheet" "dvStyleV7.xml"
+  # Without --force an existing style sheet is left alone.
+  echo "kept" >"$sheet"
+  run 0 stylesheet
+  [ "$(cat "$sheet")" = kept ] || fail "stylesheet without --force rewrote the file"
+  # A missing template is reported, with status 1.
+  rm "$KZ_PATH/www/htdocs/C/dynamicViews/dvStyle.xml.template"
+  run 1 stylesheet --force
+  empty "$work/out"
+  contains "$work/err" "kivparser: Could not open template file"
+}
+
+case_icon() {
+  use_sample C
+  local host base
+  host=$(hostname 2>/dev/null || uname -n)
+  base="http://$host/KzDocs/bitmaps"
+  run 0 icon Connector:Router
+  [ "$(cat "$work/out")" = "$base/C/connector/router.50.gif" ] || fail "Connector:Router: $(cat "$work/out")"
+  run 0 icon Computer:Workstation
+  [ "$(cat "$work/out")" = "$base/C/computer/workstation.70.gif" ] || fail "Computer:Workstation: $(cat "$work/out")"
+  run 0 icon Connector:Hub
+  [ "$(cat "$work/out")" = "$base/C/connector/hub.48.gif" ] || fail "Connector:Hub: $(cat "$work/out")"
+  # Unknown symbols, connections and types without bitmaps get the default.
+  for symbol in Connection:Ethernet Power:PDU Nothing:Here Computer:; do
+    run 0 icon "$symbol"
+    [ "$(cat "$work/out")" = "$base/C/connector/unknownrouter.50.gif" ] || fail "$symbol: $(cat "$work/out")"
+  done
+}
+
+case_roles() {
+  use_sample C
+  local map="ZETA Taluna Varnel Map"
+  run 0 roles "$map" Delete netadmin
+  [ "$(cat "$work/out")" = allowed ] || fail "Delete for netadmin: $(cat "$work/out")"
+  run 1 roles "$map" Delete operator helpdesk
+  [ "$(cat "$work/out")" = denied ] || fail "Delete for operator: $(cat "$work/out")"
+  run 0 roles "$map" "Interface Table" guest operator
+  [ "$(cat "$work/out")" = allowed ] || fail "Interface Table for operator: $(cat "$work/out")"
+  # No access list: open to every role.
+  run 0 roles "$map" Find guest
+  [ "$(cat "$work/out")" = allowed ] || fail "Find for guest: $(cat "$work/out")"
+  run 1 roles "Site Power Panel" "Switch Outlet" Facilities
+  [ "$(cat "$work/out")" = denied ] || fail "roles compare exactly: $(cat "$work/out")"
+  run 1 roles "No Such Application" Find guest
+  empty "$work/out"
+  contains "$work/err" 'no application "No Such Application"'
+  run 1 roles "$map" "No Such Action" guest
+  contains "$work/err" "has no action \"No Such Action\""
+}
+
+name=${1:?usage: tool_test.sh CASE}
+if ! declare -F "case_$name" >/dev/null; then
+  echo "tool_test.sh: no case $name" >&2
+  exit 2
+fi
+"case_$name"
+if [ "$failures" -ne 0 ]; then
+  echo "$name: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "$name: passed"

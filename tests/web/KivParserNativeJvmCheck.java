@@ -1,0 +1,160 @@
+import com.zeta.kz.topology.KivParserNative;
+
+import java.io.IOException;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.Paths;
+import java.util.Objects;
+
+/**
+ * Loads libkivparser into this JVM and calls both native methods against a
+ * scratch installation that it builds below the directory it is given:
+ * symbol registration files, a bitmap tree and the style sheet template.
+ * The environment (set by run-jvm-check.sh) points the library at it:
+ * KZ_PATH=root/kz-\u00e9, KIvSymDir=root/symbols, KZwwwBitmapDir=root/bitmaps,
+ * KZ_WEB_PORT=8181.
+ *
+ * usage: KivParserNativeJvmCheck library root hostname
+ */
+public final class KivParserNativeJvmCheck {
+    private static int failures = 0;
+
+    private static void check(boolean ok, String what) {
+        if (ok) {
+            System.out.println("ok      " + what);
+        } else {
+            failures++;
+            System.out.println("FAILED  " + what);
+        }
+    }
+
+    private static void checkEquals(Object expected, Object actual, String what) {
+        boolean ok = Objects.equals(expected, actual);
+        check(ok, what);
+        if (!ok) {
+            System.out.println("        expected: " + expected);
+            System.out.println("        actual:   " + actual);
+        }
+    }
+
+    private static void checkContains(String text, String part, String what) {
+        boolean ok = text != null && text.contains(part);
+        check(ok, what);
+        if (!ok) {
+            System.out.println("        missing: " + part);
+        }
+    }
+
+    private static void write(Path file, String text) throws IOException {
+        Files.createDirectories(file.getParent());
+        Files.write(file, text.getBytes(StandardCharsets.UTF_8));
+    }
+
+    public static void main(String[] args) throws Exception {
+        System.load(args[0]);
+        Path root = Paths.get(args[1]);
+        String base = "http://" + args[2] + ":8181";
+        Path styleDir = root.resolve("kz-\u00e9/www/htdocs/C/dynamicViews");
+        Path styleSheet = styleDir.resolve("dvStyleV7.xml");
+        Path template = styleDir.resolve("dvStyle.xml.template");
+        String styleUrl = base + "/KzDocs/C/dynamicViews/dvStyleV7.xml";
+        String unknownIcon = base + "/KzDocs/bitmaps/C/connector/unknownrouter.50.gif";
+
+        // Before anything is installed: the template is missing; the message
+        // comes through with the non-ASCII directory name intact.
+        Files.createDirectories(styleDir);
+        KivParserNative.errMsg = "untouched";
+        checkEquals(null, KivParserNative.getStyleXMLURLandCreateIfNeeded(false, "de"),
+                "missing template: no URL");
+        checkEquals("Could not open template file \"" + template + "\": No such file or directory",
+                KivParserNative.errMsg, "missing template: errMsg");
+        check(!Files.exists(styleSheet), "missing template: no style sheet");
+
+        // Nothing registered yet: every icon is the default one.
+        checkEquals(unknownIcon, KivParserNative.getIconUrl("Computer:Workstation"), "icon before install");
+
+        // The installation.
+        write(root.resolve("symbols/C/computers"),
+                "SymbolClass \"Computer\" {\n"
+                + "    Variety icon;\n"
+                + "    Segment (0,0) to (10,0) to (10,10) to (0,10) to (5,12);\n"
+                + "}\n"
+                + "SymbolType \"Computer\" : \"Workstation\" { FileBase \"workstation\"; }\n"
+                + "SymbolType \"Computer\" : \"Laptop\" { FileBase \"laptop\"; }\n"
+                + "SymbolType \"Computer\" : \"Abacus\" { FileBase \"abacus\"; }\n");
+        write(root.resolve("symbols/C/others"),
+                "SymbolClass \"Gadget\" {\n"
+                + "    Variety icon;\n"
+                + "    Segment (0,0) to (4,0) to (5,3) to (2,5) to (-1,3);\n"
+                + "}\n"
+                + "SymbolType \"Gadget\" : \"Widget\" { FileBase \"widget\"; }\n"
+                + "SymbolClass \"Cable\" { Variety connection; }\n"
+                + "SymbolType \"Cable\" : \"Fiber\" { FileBase \"fiber\"; }\n");
+        for (String bitmap : new String[] {"computer/workstation.20.gif", "computer/workstation.50.gif",
+                "computer/workstation.70.gif", "computer/laptop.16.gif", "computer/laptop.32.gif",
+                "gadget/widget.50.gif", "connector/fiber.50.gif"}) {
+            write(root.resolve("bitmaps/C/" + bitmap), "GIF89a");
+        }
+        write(template,
+                "<?xml version=\"1.0\"?>\n"
+                + "<!-- INSERT DATE -->\n"
+                + "<StyleSheet base=\"__BASEURL__/KzDocs\">\n"
+                + "<!-- INSERT SYMBOLS -->\n"
+                + "</StyleSheet>\n");
+
+        // A successful generation.
+        KivParserNative.errMsg = "untouched";
+        checkEquals(styleUrl, KivParserNative.getStyleXMLURLandCreateIfNeeded(false, "de"),
+                "generation: URL of the C style sheet");
+        checkEquals("", KivParserNative.errMsg, "generation: errMsg empty");
+        String sheet = Files.exists(styleSheet)
+                ? new String(Files.readAllBytes(styleSheet), StandardCharsets.UTF_8) : null;
+        check(sheet != null && sheet.startsWith("<?xml version=\"1.0\"?>\n<!--\nGenerated on\n  "),
+                "generation: date comment");
+        checkContains(sheet, "<StyleSheet base=\"" + base + "/KzDocs\">\n", "generation: base URL");
+        checkContains(sheet, "\t<NodeStyle id=\"Computer:Generic\">\n\t\t<Shape shapeStyleId=\"Square\"/>\n",
+                "generation: generic Computer element");
+        checkContains(sheet, "\t<NodeStyle id=\"Computer:Workstation\">\n\t\t<Image sizes=\"50,70\" uri=\""
+                + base + "/KzDocs/bitmaps/C/computer/workstation.gif\"/>\n", "generation: Workstation image");
+        checkContains(sheet, "<Image sizes=\"32\" uri=\"" + base + "/KzDocs/bitmaps/C/computer/laptop.gif\"/>",
+                "generation: Laptop image");
+        checkContains(sheet, "    symbolID:Abacus\n    fileBase:abacus\n    fileBaseDir:(UNSET)\n",
+                "generation: note for a type without bitmaps");
+        checkContains(sheet, "\t<NodeStyle id=\"Gadget:Widget\">\n\t\t<Image sizes=\"50\" uri=\"" + base
+                + "/KzDocs/bitmaps/C/gadget/widget.gif\"/>\n\t\t<Shape shapeStyleId=\"Trapezoid\"/>\n",
+                "generation: Widget with the five-point shape");
+        check(sheet != null && !sheet.contains("Cable"), "generation: no connection class");
+        check(sheet != null && sheet.endsWith("</StyleSheet>\n"), "generation: template end copied");
+
+        // The file exists: without force it is left as it is.
+        write(styleSheet, "edited by hand\n");
+        checkEquals(styleUrl, KivParserNative.getStyleXMLURLandCreateIfNeeded(false, null),
+                "present file: URL");
+        checkEquals("edited by hand\n", new String(Files.readAllBytes(styleSheet), StandardCharsets.UTF_8),
+                "present file: untouched");
+
+        // Icons, from the registration the generation cached.
+        checkEquals(base + "/KzDocs/bitmaps/C/computer/workstation.70.gif",
+                KivParserNative.getIconUrl("Computer:Workstation"), "icon: largest size");
+        checkEquals(base + "/KzDocs/bitmaps/C/computer/laptop.32.gif",
+                KivParserNative.getIconUrl("Computer:Laptop"), "icon: 32 and 16");
+        checkEquals(unknownIcon, KivParserNative.getIconUrl("Cable:Fiber"), "icon: connection class");
+        checkEquals(unknownIcon, KivParserNative.getIconUrl("Computer:Abacus"), "icon: no bitmaps");
+        checkEquals(unknownIcon, KivParserNative.getIconUrl("Computer"), "icon: no colon");
+        checkEquals(unknownIcon, KivParserNative.getIconUrl(null), "icon: null");
+
+        // A forced generation that fails: the template is gone again.
+        Files.delete(template);
+        KivParserNative.errMsg = "untouched";
+        checkEquals(null, KivParserNative.getStyleXMLURLandCreateIfNeeded(true, "C"), "forced, no template: null");
+        checkEquals("Could not open template file \"" + template + "\": No such file or directory",
+                KivParserNative.errMsg, "forced, no template: errMsg");
+
+        if (failures > 0) {
+            System.out.println(failures + " check(s) failed");
+            System.exit(1);
+        }
+        System.out.println("all checks passed");
+    }
+}

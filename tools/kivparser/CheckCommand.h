@@ -1,0 +1,20 @@
+#ifndef KIVPARSER_TOOL_CHECKCOMMAND_H
+#define KIVPARSER_TOOL_CHECKCOMMAND_H
+
+#include "ToolCommand.h"
+
+// kivparser check FILE...: parses registration files as a loader would, into
+// one set of registrations, reporting every problem, and sums them up.
+class CheckCommand final : public ToolCommand {
+public:
+    const char* name() const override { return "check"; }
+    const char* synopsis() const override { return "check FILE..."; }
+    const char* summary() const override;
+    const char* description() const override;
+    std::vector<OptionSpec> options() const override { return {}; }
+
+protected:
+    int run(const CommandLine& line) override;
+};
+
+#endif

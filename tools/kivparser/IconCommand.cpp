@@ -1,0 +1,40 @@
+#include "IconCommand.h"
+
+#include "kivparser.h"
+
+#include <cstdio>
+#include <cstring>
+
+const char* IconCommand::summary() const
+{
+    return "print the URL of a symbol type's icon";
+}
+
+const char* IconCommand::description() const
+{
+    return "Prints the URL of the largest installed bitmap of the symbol type TYPE of the\n"
+           "symbol class CLASS (for example Connector:Router), as the web client gets it.\n"
+           "A symbol that is unknown, not of icon variety or without installed bitmaps\n"
+           "gets the URL of the default icon.\n"
+           "\n"
+           "Exit status: 0, or 2 for a usage error.\n";
+}
+
+int IconCommand::run(const CommandLine& line)
+{
+    if (line.operands().size() != 1)
+        return usageError(line.operands().empty() ? "CLASS:TYPE is missing" : "only one CLASS:TYPE may be given");
+    const char* symbol = line.operands()[0];
+    if (!std::strchr(symbol, ':'))
+        return usageError(std::string("'") + symbol + "' is not of the form CLASS:TYPE");
+    if (std::strlen(symbol) >= KIV_WEB_URL_LEN)
+        return usageError("CLASS:TYPE is too long");
+    char url[KIV_WEB_URL_LEN];
+    kivParserGetIconUrl(url, symbol);
+    delete lastSrf;
+    lastSrf = nullptr;
+    lastSymbolClass = nullptr;
+    std::printf("%s\n", url);
+    std::fflush(stdout);
+    return kExitOk;
+}

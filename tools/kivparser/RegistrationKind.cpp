@@ -1,0 +1,38 @@
+#include "RegistrationKind.h"
+
+#include "ToolCommand.h"
+#include "kivparser.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#define KZ_ETC "%KZ_ETC_PATH%" KZ_PATH_SEP_STR
+
+const RegistrationKind RegistrationKind::application("application registration", KZ_ETC "registration",
+                                                     "KIvRegDir");
+const RegistrationKind RegistrationKind::symbol("symbol registration", KZ_ETC "symbols", "KIvSymDir");
+const RegistrationKind RegistrationKind::field("field registration", KZ_ETC "fields", "KIvFieldDir");
+const RegistrationKind RegistrationKind::cgi("CGI registration",
+                                             KZ_ETC "www" KZ_PATH_SEP_STR "registration" KZ_PATH_SEP_STR
+                                                    "dazivovovo",
+                                             "");
+
+RegistrationKind::RegistrationKind(const char* title, const char* standardDir, const char* envName)
+    : title_(title), standardDir_(standardDir), envName_(envName)
+{
+}
+
+std::string RegistrationKind::directoryFor(const char* path) const
+{
+    char* dir = getStandardPathNoLang(path, standardDir_, envName_);
+    std::string result = dir ? dir : standardDir_;
+    free(dir);
+    return result;
+}
+
+int RegistrationKind::reportNotFound(const char* path) const
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "kivparser: no %s found in %s\n", title_, directoryFor(path).c_str());
+    return kExitFailure;
+}

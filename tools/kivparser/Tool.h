@@ -1,0 +1,30 @@
+#ifndef KIVPARSER_TOOL_TOOL_H
+#define KIVPARSER_TOOL_TOOL_H
+
+#include "CheckCommand.h"
+#include "DumpCommand.h"
+#include "IconCommand.h"
+#include "RolesCommand.h"
+#include "StylesheetCommand.h"
+
+// The kivparser program: picks the command named by the first argument and
+// runs it; answers --help and --version itself.
+class Tool {
+public:
+    Tool();
+    int run(int argc, char** argv);
+
+private:
+    ToolCommand* find(const char* name);
+    void printHelp() const;
+    static int usageError(const std::string& message);
+
+    DumpCommand dump_;
+    CheckCommand check_;
+    StylesheetCommand stylesheet_;
+    IconCommand icon_;
+    RolesCommand roles_;
+    std::vector<ToolCommand*> commands_;
+};
+
+#endif
