@@ -1,190 +1,392 @@
 #include "application/ActionBuilder.h"
-#include "language/GrammarActions.h"
+#include "application/Action.h"
+#include "application/Application.h"
+#include "application/ApplicationRegistration.h"
+#include "application/BuilderContext.h"
+#include "application/Command.h"
+#include "application/ParserExpression.h"
+#include "application/Window.h"
+#include "language/KivParser.h"
+#include "language/MessageCatalog.h"
+#include "language/ParserErr.h"
+#include "lists/String.h"
+#include "web/UrlPathConv.h"
 
 #include <cstdlib>
+#include <new>
 
-// Stub bodies: they release what they are given until the action model fills
-// them in. Until then no expression is ever made (every result is null);
-// once the model makes them, these functions own and dispose of the
-// expressions they receive, disposeExpression included.
+namespace {
+
+// Numbers of the consistency checks reported through internal().
+enum {
+    CHECK_BEGIN_ACTION = 300,
+    CHECK_END_ACTION = 301,
+    CHECK_STATEMENT = 302,
+    CHECK_VALUE_LIST = 303,
+    CHECK_COMMAND = 304,
+    CHECK_BEGIN_WINDOW = 305,
+    CHECK_END_WINDOW = 306,
+    CHECK_WINDOW_STATEMENT = 307,
+};
+
+// Applies `set` to the current action, or reports the missing action.
+template <class Set>
+int onAction(Set set)
+{
+    Action* action = BuilderContext::action(CHECK_STATEMENT);
+    if (!action)
+        return 1;
+    set(action);
+    return 0;
+}
+
+int onActionText(void (Action::*store)(char*), char* text)
+{
+    Action* action = BuilderContext::action(CHECK_STATEMENT);
+    if (!action) {
+        free(text);
+        return 1;
+    }
+    (action->*store)(text);
+    return 0;
+}
+
+int onActionValueList(void (Action::*store)(String*))
+{
+    Action* action = BuilderContext::action(CHECK_STATEMENT);
+    if (!action)
+        return 1;
+    String* list = BuilderContext::takeValueList(CHECK_VALUE_LIST);
+    if (!list)
+        return 1;
+    (action->*store)(list);
+    return 0;
+}
+
+// Applies `set` to the window being filled, or reports the missing window.
+template <class Set>
+int onWindow(Set set)
+{
+    KivParser* parser = BuilderContext::parser(CHECK_WINDOW_STATEMENT);
+    if (!parser)
+        return 1;
+    if (!parser->curWindow) {
+        internal(CHECK_WINDOW_STATEMENT);
+        return 1;
+    }
+    set(parser->curWindow);
+    return 0;
+}
+
+// *result becomes the node `make` builds; without memory the parts are
+// disposed of and the parse ends.
+template <class Make>
+int node(ParserExpression** result, Make make, ParserExpression* e1, ParserExpression* e2)
+{
+    *result = make();
+    if (!*result) {
+        delete e1;
+        delete e2;
+        nomemory();
+        return 1;
+    }
+    return 0;
+}
+
+int operatorNode(ExprOpType op, ParserExpression* left, ParserExpression* right, ParserExpression** result)
+{
+    return node(
+        result, [=] { return new (std::nothrow) ParserExpression(op, left, right); }, left, right);
+}
+
+int textTerm(char* text, ParserExpression** result)
+{
+    if (!text) {
+        // The scanner could not copy the text.
+        *result = nullptr;
+        nomemory();
+        return 1;
+    }
+    int failed = node(result, [=] { return new (std::nothrow) ParserExpression(text); }, nullptr, nullptr);
+    if (failed)
+        free(text);
+    return failed;
+}
+
+int numberTerm(int value, ParserExpression** result)
+{
+    ParserExpression* term = new (std::nothrow) ParserExpression(value);
+    if (term && !term->term) {
+        delete term;
+        term = nullptr;
+    }
+    return node(result, [=] { return term; }, nullptr, nullptr);
+}
+
+// field == value / field != value: the two terms under one node.
+int comparison(ExprOpType op, char* name, ParserExpression* value, ParserExpression** result)
+{
+    ParserExpression* field = nullptr;
+    if (!value || textTerm(name, &field)) {
+        if (!value)
+            free(name);
+        delete value;
+        *result = nullptr;
+        return 1;
+    }
+    return operatorNode(op, field, value, result);
+}
+
+ParserExpression* textValue(char* text)
+{
+    ParserExpression* term = nullptr;
+    textTerm(text, &term);
+    return term;
+}
+
+ParserExpression* numberValue(int value)
+{
+    ParserExpression* term = nullptr;
+    numberTerm(value, &term);
+    return term;
+}
+
+} // namespace
 
 int ActionBuilder::beginAction(char* name)
 {
-    free(name);
+    Application* app = BuilderContext::application(CHECK_BEGIN_ACTION);
+    if (app && !name)
+        nomemory();
+    if (!app || !name) {
+        free(name);
+        return 1;
+    }
+    Action* action = app->lookupAction(name);
+    if (!action) {
+        action = app->newAction(name);
+        if (!action)
+            return 1;
+        action->setApplication(app);
+    } else {
+        // An unlocked action is a placeholder of an f.action reference: it is
+        // filled without a message.
+        if (action->locked)
+            warning(parserMsg(MSG_DUPLICATE), "Action", name);
+        free(name);
+    }
+    KivParser::current->curAction = action;
     return 0;
 }
 
 int ActionBuilder::endAction()
 {
+    Action* action = BuilderContext::action(CHECK_END_ACTION);
+    if (!action)
+        return 1;
+    action->locked++;
+    KivParser::current->curAction = nullptr;
     return 0;
 }
 
-int ActionBuilder::selectionRule(ParserExpression*)
+int ActionBuilder::selectionRule(ParserExpression* rule)
 {
+    Action* action = BuilderContext::action(CHECK_STATEMENT);
+    if (!action) {
+        delete rule;
+        return 1;
+    }
+    action->setSelectionRule(rule);
     return 0;
 }
 
 int ActionBuilder::nameFields()
 {
-    GrammarActions::discardValueList();
-    return 0;
+    return onActionValueList(&Action::setNameFields);
 }
 
-int ActionBuilder::minSelected(int)
+int ActionBuilder::accesses()
 {
-    return 0;
+    return onActionValueList(&Action::setAccesses);
 }
 
-int ActionBuilder::maxSelected(int)
+int ActionBuilder::minSelected(int count)
 {
-    return 0;
+    return onAction([count](Action* action) { action->setMinSelected(count); });
+}
+
+int ActionBuilder::maxSelected(int count)
+{
+    return onAction([count](Action* action) { action->setMaxSelected(count); });
 }
 
 int ActionBuilder::callbackArgs(char* args)
 {
-    free(args);
+    return onActionText(&Action::setCallbackArg, args);
+}
+
+int ActionBuilder::displayString(char* text)
+{
+    return onActionText(&Action::setDisplayString, text);
+}
+
+int ActionBuilder::urlPath(char* path)
+{
+    return onActionText(&Action::setUrlPath, path);
+}
+
+int ActionBuilder::convertUrlPath(char* path, char** converted)
+{
+    bool given = path != nullptr;
+    *converted = UrlPathConv(path);
+    if (given && !*converted) {
+        nomemory();
+        return 1;
+    }
     return 0;
 }
 
 int ActionBuilder::actionCommand()
 {
+    KivParser* parser = BuilderContext::parser(CHECK_COMMAND);
+    if (!parser)
+        return 1;
+    Command* command = parser->curCommand;
+    parser->curCommand = nullptr;
+    if (!command) {
+        internal(CHECK_COMMAND);
+        return 1;
+    }
+    Action* action = BuilderContext::action(CHECK_STATEMENT);
+    if (!action) {
+        delete command;
+        return 1;
+    }
+    action->setCommand(command);
     return 0;
 }
 
-int ActionBuilder::displayString(char* text)
+int ActionBuilder::andExpression(ParserExpression* left, ParserExpression* right, ParserExpression** result)
 {
-    free(text);
-    return 0;
+    return operatorNode(EOP_AND, left, right, result);
 }
 
-int ActionBuilder::urlPath(char* path)
+int ActionBuilder::orExpression(ParserExpression* left, ParserExpression* right, ParserExpression** result)
 {
-    free(path);
-    return 0;
+    return operatorNode(EOP_OR, left, right, result);
 }
 
-int ActionBuilder::convertUrlPath(char* path, char** converted)
+int ActionBuilder::notExpression(ParserExpression* operand, ParserExpression** result)
 {
-    *converted = path;
-    return 0;
+    return operatorNode(EOP_NOT, operand, nullptr, result);
 }
 
-int ActionBuilder::accesses()
+int ActionBuilder::integerTerm(int value, ParserExpression** result)
 {
-    GrammarActions::discardValueList();
-    return 0;
-}
-
-int ActionBuilder::andExpression(ParserExpression*, ParserExpression*, ParserExpression** result)
-{
-    *result = nullptr;
-    return 0;
-}
-
-int ActionBuilder::orExpression(ParserExpression*, ParserExpression*, ParserExpression** result)
-{
-    *result = nullptr;
-    return 0;
-}
-
-int ActionBuilder::notExpression(ParserExpression*, ParserExpression** result)
-{
-    *result = nullptr;
-    return 0;
-}
-
-int ActionBuilder::integerTerm(int, ParserExpression** result)
-{
-    *result = nullptr;
-    return 0;
+    return numberTerm(value, result);
 }
 
 int ActionBuilder::nameTerm(char* name, ParserExpression** result)
 {
-    free(name);
-    *result = nullptr;
-    return 0;
+    return textTerm(name, result);
 }
 
 int ActionBuilder::equalsText(char* name, char* value, ParserExpression** result)
 {
-    free(name);
-    free(value);
-    *result = nullptr;
-    return 0;
+    return comparison(EOP_EQUAL, name, textValue(value), result);
 }
 
 int ActionBuilder::differsFromText(char* name, char* value, ParserExpression** result)
 {
-    free(name);
-    free(value);
-    *result = nullptr;
-    return 0;
+    return comparison(EOP_NOT_EQUAL, name, textValue(value), result);
 }
 
-int ActionBuilder::equalsInteger(char* name, int, ParserExpression** result)
+int ActionBuilder::equalsInteger(char* name, int value, ParserExpression** result)
 {
-    free(name);
-    *result = nullptr;
-    return 0;
+    return comparison(EOP_EQUAL, name, numberValue(value), result);
 }
 
-int ActionBuilder::differsFromInteger(char* name, int, ParserExpression** result)
+int ActionBuilder::differsFromInteger(char* name, int value, ParserExpression** result)
 {
-    free(name);
-    *result = nullptr;
-    return 0;
+    return comparison(EOP_NOT_EQUAL, name, numberValue(value), result);
 }
 
-void ActionBuilder::disposeExpression(ParserExpression*) {}
+void ActionBuilder::disposeExpression(ParserExpression* expression)
+{
+    delete expression;
+}
 
 int ActionBuilder::beginWindow(char* label)
 {
-    free(label);
+    ApplicationRegistration* reg = BuilderContext::registration(CHECK_BEGIN_WINDOW);
+    if (!reg) {
+        free(label);
+        return 1;
+    }
+    // Every block makes a new window; there is no look-up.
+    Window* window = reg->newWindow(label);
+    if (!window)
+        return 1;
+    KivParser::current->curWindow = window;
     return 0;
 }
 
 int ActionBuilder::endWindow()
 {
+    KivParser* parser = BuilderContext::parser(CHECK_END_WINDOW);
+    if (!parser)
+        return 1;
+    Window* window = parser->curWindow;
+    parser->curWindow = nullptr;
+    if (!window) {
+        internal(CHECK_END_WINDOW);
+        return 1;
+    }
+    window->locked++;
+    Action* action = BuilderContext::action(CHECK_END_WINDOW);
+    if (!action)
+        return 1;
+    // A locked action keeps its window; this one stays in the registration.
+    action->setWindow(window);
     return 0;
 }
 
-int ActionBuilder::windowType(int)
+int ActionBuilder::windowType(int type)
 {
-    return 0;
+    return onWindow([type](Window* w) { w->setType(static_cast<TypeSpecType>(type)); });
 }
 
-int ActionBuilder::windowStatus(int)
+int ActionBuilder::windowStatus(int onOff)
 {
-    return 0;
+    return onWindow([onOff](Window* w) { w->setStatus(static_cast<OnOffType>(onOff)); });
 }
 
-int ActionBuilder::windowScrollbars(int)
+int ActionBuilder::windowScrollbars(int onOff)
 {
-    return 0;
+    return onWindow([onOff](Window* w) { w->setScrollbar(static_cast<OnOffType>(onOff)); });
 }
 
-int ActionBuilder::windowToolbar(int)
+int ActionBuilder::windowToolbar(int onOff)
 {
-    return 0;
+    return onWindow([onOff](Window* w) { w->setToolbar(static_cast<OnOffType>(onOff)); });
 }
 
-int ActionBuilder::windowLocation(int)
+int ActionBuilder::windowLocation(int onOff)
 {
-    return 0;
+    return onWindow([onOff](Window* w) { w->setLocation(static_cast<OnOffType>(onOff)); });
 }
 
-int ActionBuilder::windowResizable(int)
+int ActionBuilder::windowResizable(int onOff)
 {
-    return 0;
+    return onWindow([onOff](Window* w) { w->setResizable(static_cast<OnOffType>(onOff)); });
 }
 
-int ActionBuilder::windowWidth(int)
+int ActionBuilder::windowWidth(int width)
 {
-    return 0;
+    return onWindow([width](Window* w) { w->setWidth(width); });
 }
 
-int ActionBuilder::windowHeight(int)
+int ActionBuilder::windowHeight(int height)
 {
-    return 0;
+    return onWindow([height](Window* w) { w->setHeight(height); });
 }

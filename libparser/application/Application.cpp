@@ -1,6 +1,7 @@
 #include "application/Application.h"
 #include "application/Action.h"
 #include "application/Command.h"
+#include "application/DropAction.h"
 #include "application/Menu.h"
 #include "application/PopupMenu.h"
 #include "language/ParserErr.h"
@@ -65,7 +66,8 @@ Application::~Application()
     SListOps::disposeList(menus);
     SListOps::disposeList(popupMenus);
     SListOps::disposeList(actions);
-    // TODO(app2): dispose of enrollments and dropActions once their classes are merged.
+    SListOps::disposeList(enrollments);
+    SListOps::disposeList(dropActions);
 }
 
 void Application::setDisplayString(char* text) { SListOps::setText(locked, displayString, text); }
@@ -81,10 +83,17 @@ void Application::setAppParent(Application* parent) { SListOps::setValue(locked,
 Menu* Application::newMenu(char* name) { return SListOps::newElement(menus, name); }
 PopupMenu* Application::newPopupMenu(char* name) { return SListOps::newElement(popupMenus, name); }
 Action* Application::newAction(char* name) { return SListOps::newElement(actions, name); }
+DropAction* Application::newDropAction(char* name) { return SListOps::newElement(dropActions, name); }
+
+Enrollment* Application::newEnrollment(EnrollOpType op) { return SListOps::newElement(enrollments, op); }
 
 Menu* Application::lookupMenu(char* name) { return SListOps::lookup(menus, &_Menu::menuID, name); }
 PopupMenu* Application::lookupPopupMenu(char* name) { return SListOps::lookup(popupMenus, &_Menu::menuID, name); }
 Action* Application::lookupAction(char* name) { return SListOps::lookup(actions, &Action::actionID, name); }
+DropAction* Application::lookupDropAction(char* name)
+{
+    return SListOps::lookup(dropActions, &DropAction::dropActionID, name);
+}
 
 Menu* Application::refMenus() { return SListOps::refHead(menus); }
 

@@ -2,6 +2,7 @@
 #define KIVPARSER_APPLICATION_APPLICATION_H
 
 #include "lists/SList.h"
+#include "application/Enrollment.h"
 
 class String;
 class Command;
@@ -42,13 +43,14 @@ public:
     Menu* newMenu(char* name);
     PopupMenu* newPopupMenu(char* name);
     Action* newAction(char* name);
-    // newDropAction(char*) and newEnrollment(EnrollOpType) join once the
-    // enrollment and drop-action classes are published.
+    DropAction* newDropAction(char* name);
+    Enrollment* newEnrollment(EnrollOpType op);
 
     // First element whose name equals `name` exactly, or null.
     Menu* lookupMenu(char* name);
     PopupMenu* lookupPopupMenu(char* name);
     Action* lookupAction(char* name);
+    DropAction* lookupDropAction(char* name);
 
     // Head of `menus`, created on first use (null after nomemory).
     Menu* refMenus();

@@ -1,6 +1,8 @@
 #include "application/ApplicationRegistration.h"
 #include "application/Application.h"
 #include "application/MenuBar.h"
+#include "application/ParserList.h"
+#include "application/Tab.h"
 #include "application/PopupItem.h"
 #include "application/ToolbarButton.h"
 #include "application/Window.h"
@@ -22,7 +24,8 @@ ApplicationRegistration::~ApplicationRegistration()
     SListOps::disposeList(menuBars);
     SListOps::disposeList(popupItems);
     SListOps::disposeList(toolbarButtons);
-    // TODO(app2): dispose of tabs and lists once Tab and ParserList are merged.
+    SListOps::disposeList(tabs);
+    SListOps::disposeList(lists);
     SListOps::disposeList(windows);
 }
 
@@ -44,6 +47,26 @@ PopupItem* ApplicationRegistration::lookupPopupItem(char* label)
 Window* ApplicationRegistration::lookupWindow(char* name)
 {
     return SListOps::lookup(windows, &Window::windowID, name);
+}
+
+Tab* ApplicationRegistration::lookupTab(char* name)
+{
+    return SListOps::lookup(tabs, &_Menu::menuID, name);
+}
+
+ParserList* ApplicationRegistration::lookupList(char* name)
+{
+    return SListOps::lookup(lists, &_Menu::menuID, name);
+}
+
+ParserList* ApplicationRegistration::newList(char* name)
+{
+    return SListOps::newElement(lists, name);
+}
+
+Tab* ApplicationRegistration::refTabs()
+{
+    return SListOps::refHead(tabs);
 }
 
 Application* ApplicationRegistration::newApplication(char* name)

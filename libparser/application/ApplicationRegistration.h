@@ -25,15 +25,20 @@ public:
     MenuBar* lookupMenuBar(char* name);
     PopupItem* lookupPopupItem(char* label);
     Window* lookupWindow(char* name);
+    Tab* lookupTab(char* name);
+    ParserList* lookupList(char* name);
 
     // Creates and appends (no duplicate check); null after nomemory.
     Application* newApplication(char* name);
     Window* newWindow(char* name);
+    // Lists are held newest first.
+    ParserList* newList(char* name);
 
     // Heads of the lists, created on first use (null after nomemory).
     MenuBar* refMenuBars();
     PopupItem* refPopupItems();
     ToolbarButton* refToolbarButtons();
+    Tab* refTabs();
 
     // Insert one element in its sorted place; null is ignored.
     void setPopupItems(PopupItem* item);
@@ -41,7 +46,10 @@ public:
 
     // The dump of everything but tabs and lists.
     void debugDump();
+    // The dump of the tabs with their list items.
     void debugDumpTabs();
+    // Folds every cascade reached from a menu bar that leads to exactly one
+    // action into its parent entry.
     void removeSingleActionMenus();
 
     Application* applications;

@@ -1,116 +1,209 @@
 #include "application/EnrollmentBuilder.h"
+#include "application/Application.h"
+#include "application/BuilderSupport.h"
+#include "application/Enrollment.h"
+#include "application/FieldEnrollment.h"
+#include "application/ParserExpression.h"
+#include "application/Rule.h"
+#include "lists/SListOps.h"
 
-#include <cstdlib>
+#include <new>
 
-// Stub bodies: they release what they are given until the enrollment model
-// fills them in (the expressions received are still null until then; the
-// model disposes of them).
+// Enrollments are never merged: every ENROLL statement appends a new
+// enrollment, whatever the application's lock state. Rules and field
+// enrollments have no lock either; a later statement replaces an earlier one.
+// The ends of rules and enrollment blocks have no action: curRule and
+// curEnrollment keep naming the last ones until the next replaces them.
 
-int EnrollmentBuilder::beginEnrollment(int)
+namespace {
+
+// Numbers reported by internal() when an object is missing.
+enum {
+    NO_APPLICATION = 701,
+    NO_ENROLLMENT = 702,
+    NO_RULE = 703,
+    NO_FIELD_ENROLLMENT = 704,
+};
+
+template <class Apply>
+int onRule(Apply apply)
 {
+    return BuilderSupport::with(&KivParser::curRule, NO_RULE, apply);
+}
+
+template <class Apply>
+int onField(Apply apply)
+{
+    return BuilderSupport::with(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, apply);
+}
+
+template <class Apply>
+int onFieldText(char* text, Apply apply)
+{
+    return BuilderSupport::withValue(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, text, apply);
+}
+
+// Makes newRule(first, second) of the current enrollment the current rule;
+// the expressions are taken over in every case.
+int beginRuleWith(ParserExpression* first, ParserExpression* second)
+{
+    Enrollment* enrollment = BuilderSupport::current(&KivParser::curEnrollment, NO_ENROLLMENT);
+    if (!enrollment) {
+        delete first;
+        delete second;
+        return 1;
+    }
+    Rule* rule = enrollment->newRule(first, second);
+    if (!rule)
+        return 1;
+    KivParser::current->curRule = rule;
+    return 0;
+}
+
+// TODO(app2): Application::newEnrollment once the application model has it.
+Enrollment* newEnrollmentOf(Application* application, EnrollOpType op)
+{
+    Enrollment* enrollment =
+        SListOps::refHead(application->enrollments) ? new (std::nothrow) Enrollment(op) : nullptr;
+    if (!enrollment) {
+        if (application->enrollments)
+            nomemory();
+        return nullptr;
+    }
+    application->enrollments->append(enrollment);
+    return enrollment;
+}
+
+} // namespace
+
+int EnrollmentBuilder::beginEnrollment(int operation)
+{
+    Application* application = BuilderSupport::current(&KivParser::curApplication, NO_APPLICATION);
+    if (!application)
+        return 1;
+    Enrollment* enrollment = newEnrollmentOf(application, static_cast<EnrollOpType>(operation));
+    if (!enrollment)
+        return 1;
+    KivParser::current->curEnrollment = enrollment;
     return 0;
 }
 
 int EnrollmentBuilder::beginConfiguration()
 {
-    return 0;
+    // The configuration block holds its fields directly: one unconditional rule.
+    if (beginEnrollment(ENR_CONFIG) != 0)
+        return 1;
+    return beginRuleWith(nullptr, nullptr);
 }
 
-int EnrollmentBuilder::beginRule(ParserExpression*)
+int EnrollmentBuilder::beginRule(ParserExpression* condition)
 {
-    return 0;
+    return beginRuleWith(condition, nullptr);
 }
 
-int EnrollmentBuilder::beginConnectRule(ParserExpression*, ParserExpression*)
+int EnrollmentBuilder::beginConnectRule(ParserExpression* first, ParserExpression* second)
 {
-    return 0;
+    return beginRuleWith(first, second);
 }
 
-int EnrollmentBuilder::scale(int)
+int EnrollmentBuilder::scale(int scale)
 {
-    return 0;
+    return onRule([scale](Rule* rule) { rule->setScale(scale); });
 }
 
-int EnrollmentBuilder::initialVerify(int)
+int EnrollmentBuilder::initialVerify(int onOff)
 {
-    return 0;
+    return onRule([onOff](Rule* rule) { rule->setInitialVerify(static_cast<OnOffType>(onOff)); });
 }
 
-int EnrollmentBuilder::help(int, char* name)
+int EnrollmentBuilder::help(int helpType, char* name)
 {
-    free(name);
-    return 0;
+    return BuilderSupport::withValue(&KivParser::curRule, NO_RULE, name, [helpType](Rule* rule, char* text) {
+        rule->setHelpType(static_cast<HelpType>(helpType));
+        rule->setHelpName(text);
+    });
 }
 
 int EnrollmentBuilder::beginFieldEnrollment(char* name)
 {
-    free(name);
+    FieldEnrollment* field = nullptr;
+    if (BuilderSupport::withValue(&KivParser::curRule, NO_RULE, name,
+                                 [&field](Rule* rule, char* text) { field = rule->newFieldEnrollment(text); }) ||
+        !field)
+        return 1;
+    KivParser::current->curFieldEnrollment = field;
     return 0;
 }
 
 int EnrollmentBuilder::endFieldEnrollment()
 {
+    if (KivParser::current)
+        KivParser::current->curFieldEnrollment = nullptr;
     return 0;
 }
 
-int EnrollmentBuilder::noDisplay(int)
+int EnrollmentBuilder::noDisplay(int onOff)
 {
-    return 0;
+    return onField([onOff](FieldEnrollment* field) { field->setNoDisplay(static_cast<OnOffType>(onOff)); });
 }
 
-int EnrollmentBuilder::immediateVerify(int)
+int EnrollmentBuilder::immediateVerify(int onOff)
 {
-    return 0;
+    return onField([onOff](FieldEnrollment* field) { field->setImmediateVerify(static_cast<OnOffType>(onOff)); });
 }
 
 int EnrollmentBuilder::fieldLabel(char* label)
 {
-    free(label);
-    return 0;
+    return onFieldText(label, [](FieldEnrollment* field, char* text) { field->setFieldLabel(text); });
 }
 
-int EnrollmentBuilder::geometry(int, int)
+int EnrollmentBuilder::geometry(int x, int y)
 {
-    return 0;
+    return onField([x, y](FieldEnrollment* field) { field->setGeometry(x, y); });
 }
 
-int EnrollmentBuilder::geometryWithSize(int, int, int, int)
+int EnrollmentBuilder::geometryWithSize(int x, int y, int width, int height)
 {
-    return 0;
+    return onField([=](FieldEnrollment* field) { field->setGeometry(x, y, width, height); });
 }
 
-int EnrollmentBuilder::editPolicy(int)
+int EnrollmentBuilder::editPolicy(int policy)
 {
-    return 0;
+    return onField([policy](FieldEnrollment* field) { field->setEditPolicy(static_cast<EditPolicyType>(policy)); });
 }
 
-int EnrollmentBuilder::listDisplayPolicy(int)
+int EnrollmentBuilder::listDisplayPolicy(int policy)
 {
-    return 0;
+    return onField([policy](FieldEnrollment* field) {
+        field->setListDisplayPolicy(static_cast<ListDisplayPolicyType>(policy));
+    });
 }
 
-int EnrollmentBuilder::listSelectionPolicy(int)
+int EnrollmentBuilder::listSelectionPolicy(int policy)
 {
-    return 0;
+    return onField([policy](FieldEnrollment* field) {
+        field->setListSelectionPolicy(static_cast<ListSelectionPolicyType>(policy));
+    });
 }
 
-int EnrollmentBuilder::integerDisplayPolicy(int)
+int EnrollmentBuilder::integerDisplayPolicy(int policy)
 {
-    return 0;
+    return onField([policy](FieldEnrollment* field) {
+        field->setIntegerDisplayPolicy(static_cast<IntegerDisplayPolicyType>(policy));
+    });
 }
 
-int EnrollmentBuilder::editPosition(int)
+int EnrollmentBuilder::editPosition(int position)
 {
-    return 0;
+    return onField([position](FieldEnrollment* field) { field->setEditPosition(position); });
 }
 
 int EnrollmentBuilder::defaultText(char* value)
 {
-    free(value);
-    return 0;
+    return onFieldText(value, [](FieldEnrollment* field, char* text) { field->setDefaultValue(text); });
 }
 
-int EnrollmentBuilder::defaultInteger(int)
+int EnrollmentBuilder::defaultInteger(int value)
 {
-    return 0;
+    return onField([value](FieldEnrollment* field) { field->setDefaultValue(value); });
 }

@@ -53,6 +53,10 @@ public:
     static int targetAnyOfClass(char* symbolClass, char** target);
     // TargetSymbolType : TARG_SYMB_TYPE SymClassName COLON SymbolName
     static int targetSymbolType(char* symbolClass, char* symbolType, char** target);
+
+    // Disposes of the entries a popup-menu block collected but did not hand
+    // to its popup menu (the block failed), and clears curPopupMenu.
+    static void discardCollected();
 };
 
 #endif

@@ -1,41 +1,175 @@
 #include "application/TabBuilder.h"
+#include "application/ApplicationRegistration.h"
+#include "application/BuilderSupport.h"
+#include "application/Function.h"
+#include "application/ListItem.h"
+#include "application/ParserList.h"
+#include "application/Tab.h"
 #include "language/GrammarActions.h"
+#include "language/MessageCatalog.h"
+#include "lists/SListOps.h"
+#include "lists/String.h"
+#include "platform/KzPlatform.h"
 
 #include <cstdlib>
+#include <new>
 
-// Stub bodies: they release what they are given (the active help in
-// curString included) until the tab and list model fills them in.
+// Tabs and lists are registration-wide: every definition of the same name,
+// from any application and any file, adds its items to the one object and may
+// supply an icon, active help and (for tabs) a precedence still missing.
 
-int TabBuilder::beginTab(int, char* name, char* icon)
+namespace {
+
+// Numbers reported by internal() when an object is missing.
+enum {
+    NO_REGISTRATION = 901,
+    NO_TAB = 902,
+    NO_LIST = 903,
+    NO_ITEMS = 904,
+};
+
+// Releases what a statement handed over when it cannot go on: the texts, the
+// active help collected in curString and the function in curFunction.
+int dropStatement(char* name, char* icon)
 {
     free(name);
     free(icon);
     GrammarActions::discardValueList();
+    if (KivParser::current) {
+        delete KivParser::current->curFunction;
+        KivParser::current->curFunction = nullptr;
+    }
+    return 1;
+}
+
+// The active help of the statement, taken out of curString.
+String* takeActiveHelp()
+{
+    return GrammarActions::take(KivParser::current->curString);
+}
+
+// Icon and active help offered to a tab or list, then its items head made the
+// one the list items go to.
+int openItems(_ParserList* list, char* icon)
+{
+    list->setIconName(icon);
+    list->setActiveHelp(takeActiveHelp());
+    KivParser::current->curMenuItem = list->refMenuItems();
+    return KivParser::current->curMenuItem ? 0 : 1;
+}
+
+// The end of a tab or list block: one more completed definition.
+template <class T>
+int closeItems(T* KivParser::*field, int check)
+{
+    if (BuilderSupport::with(field, check, [](T* list) { list->locked++; }))
+        return 1;
+    KivParser::current->curMenuItem = nullptr;
+    KivParser::current->*field = nullptr;
     return 0;
+}
+
+} // namespace
+
+int TabBuilder::beginTab(int precedence, char* name, char* icon)
+{
+    ApplicationRegistration* reg = BuilderSupport::current(&KivParser::curAppReg, NO_REGISTRATION);
+    Tab* head = reg ? SListOps::refHead(reg->tabs) : nullptr;
+    if (!head)
+        return dropStatement(name, icon);
+    Tab* tab = SListOps::lookup(head, &_Menu::menuID, name);
+    bool place = false;
+    if (!tab) {
+        tab = new (std::nothrow) Tab(name);
+        if (!tab) {
+            nomemory();
+            return dropStatement(name, icon);
+        }
+        place = true;
+    } else {
+        // A tab first defined without precedence moves once, when one is given.
+        if (tab->precedence < 0 && precedence >= 0) {
+            head->pullaway(tab);
+            place = true;
+        }
+        free(name);
+    }
+    tab->setPrecedence(precedence);
+    if (place)
+        head->append(tab);
+    KivParser::current->curTab = tab;
+    return openItems(tab, icon);
 }
 
 int TabBuilder::endTab()
 {
-    return 0;
+    return closeItems(&KivParser::curTab, NO_TAB);
 }
 
 int TabBuilder::beginList(char* name, char* icon)
 {
-    free(name);
-    free(icon);
-    GrammarActions::discardValueList();
-    return 0;
+    ApplicationRegistration* reg = BuilderSupport::current(&KivParser::curAppReg, NO_REGISTRATION);
+    if (!reg)
+        return dropStatement(name, icon);
+    ParserList* list = SListOps::lookup(reg->lists, &_Menu::menuID, name);
+    if (list) {
+        // Made earlier by a definition or by an f.list reference.
+        free(name);
+    } else {
+        list = SListOps::newElement(reg->lists, name);
+        if (!list)
+            return dropStatement(nullptr, icon);
+    }
+    KivParser::current->curList = list;
+    return openItems(list, icon);
 }
 
 int TabBuilder::endList()
 {
-    return 0;
+    return closeItems(&KivParser::curList, NO_LIST);
 }
 
-int TabBuilder::listItem(int, char* label, char* icon)
+int TabBuilder::listItem(int precedence, char* label, char* icon)
 {
-    free(label);
-    free(icon);
-    GrammarActions::discardValueList();
-    return 0;
+    _MenuItem* head = BuilderSupport::current(&KivParser::curMenuItem, NO_ITEMS);
+    if (!head)
+        return dropStatement(label, icon);
+    KivParser* parser = KivParser::current;
+    Function* function = GrammarActions::take(parser->curFunction);
+    ListItem* existing = static_cast<ListItem*>(head->lookup_MenuItem(label));
+    if (existing) {
+        const char* listName = function ? function->functionArg : nullptr;
+        if (existing->menuLink && function && function->isType("list")) {
+            if (!listName) {
+                warning(parserMsg(MSG_MISSING_LIST_NAME), label);
+            } else {
+                // The list the item opens takes the new name.
+                char* copy = _strdup(listName);
+                if (!copy) {
+                    nomemory();
+                    delete function;
+                    return dropStatement(label, icon);
+                }
+                free(existing->menuLink->menuID);
+                existing->menuLink->menuID = copy;
+            }
+        } else {
+            warning(parserMsg(MSG_DUP_LISTITEM), label);
+        }
+        existing->setIconName(icon);
+        existing->setActiveHelp(takeActiveHelp());
+        free(label);
+        delete function;
+        return 0;
+    }
+    String* activeHelp = takeActiveHelp();
+    ListItem* item = new (std::nothrow) ListItem(precedence, label, icon, activeHelp, function);
+    if (!item) {
+        nomemory();
+        SListOps::disposeList(activeHelp);
+        delete function;
+        return dropStatement(label, icon);
+    }
+    head->append(item);
+    return item->linkAction() || item->linkList() ? 1 : 0;
 }

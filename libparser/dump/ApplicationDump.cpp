@@ -1,6 +1,8 @@
 #include "application/Action.h"
 #include "application/Application.h"
 #include "application/Command.h"
+#include "application/DropAction.h"
+#include "application/Enrollment.h"
 #include "application/Menu.h"
 #include "application/PopupMenu.h"
 #include "dump/DumpWriter.h"
@@ -44,7 +46,12 @@ void Application::debugDump()
         if (action->actionID)
             action->debugDump();
     }
-    // TODO(app2): enrollments (Enrollment::debugDump) and drop actions
-    // (DropAction::debugDump) print here once their classes are merged.
+    // Enrollments are walked from the head (which prints nothing).
+    for (Enrollment* enrollment = enrollments; enrollment; enrollment = enrollment->next())
+        enrollment->debugDump();
+    for (DropAction* dropAction = dropActions; dropAction; dropAction = dropAction->next()) {
+        if (dropAction->dropActionID)
+            dropAction->debugDump();
+    }
     DumpWriter::close();
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <type_traits>
 
 // The rules every model class shares, written once:
 //  - disposing of an owned list (successors first, then the head);
@@ -60,18 +61,19 @@ public:
         return head;
     }
 
-    // The `new` rule: constructs `T(arg)` (which takes the name over) and links
+    // The `new` rule: constructs `T(arg)` (which takes a name over) and links
     // it through the head (created on first use), whose append decides the
-    // place. No duplicate check. On allocation failure: nomemory, the name is
-    // released, null.
-    template <class T>
-    static T* newElement(T*& head, char* name)
+    // place. No duplicate check. On allocation failure: nomemory, a text
+    // argument is released, null.
+    template <class T, class Arg>
+    static T* newElement(T*& head, Arg arg)
     {
-        T* item = refHead(head) ? new (std::nothrow) T(name) : nullptr;
+        T* item = refHead(head) ? new (std::nothrow) T(arg) : nullptr;
         if (!item) {
             if (head)
                 nomemory();
-            free(name);
+            if constexpr (std::is_same_v<Arg, char*>)
+                free(arg);
             return nullptr;
         }
         head->append(item);
