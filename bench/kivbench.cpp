@@ -22,7 +22,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -125,7 +124,8 @@ public:
     {
         for (const Run& run : runs)
             if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                seconds[run.benchmark_name()] = run.real_accumulated_time / (double)run.iterations;
+                seconds[run.run_name.function_name + "/" + run.run_name.args] =
+                    run.cpu_accumulated_time / (double)run.iterations;
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> seconds;
@@ -146,36 +146,49 @@ long kilobytes(const char* field)
     return value;
 }
 
-// Peak resident memory that the work adds, in bytes, measured in a child
-// process so that nothing of the benchmarks before it counts.
-template <class Work>
-long peakBytes(Work work)
+// Peak resident memory that a load (or the peer's read) of the tree at
+// `root` adds to a fresh process, in bytes: this program runs itself with
+// --peak=WHAT:ROOT, so that nothing of the benchmarks counts.
+long peakBytes(const char* what, const std::string& root)
 {
-    int fds[2];
-    if (pipe(fds) != 0)
+    char self[4096];
+    ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (length <= 0)
         return -1;
-    pid_t child = fork();
-    if (child == 0) {
-        close(fds[0]);
-        FILE* reset = fopen("/proc/self/clear_refs", "w");
-        if (reset) {
-            fputs("5", reset);
-            fclose(reset);
-        }
-        long before = kilobytes("VmRSS");
-        work();
-        long peak = (kilobytes("VmHWM") - before) * 1024;
-        ssize_t written = write(fds[1], &peak, sizeof peak);
-        _exit(written == sizeof peak ? 0 : 1);
-    }
-    close(fds[1]);
+    self[length] = 0;
+    std::string command = "'" + std::string(self) + "' --peak=" + what + ":'" + root + "'";
+    FILE* child = popen(command.c_str(), "r");
+    if (!child)
+        return -1;
     long peak = -1;
-    if (child < 0 || read(fds[0], &peak, sizeof peak) != sizeof peak)
+    if (fscanf(child, "%ld", &peak) != 1)
         peak = -1;
-    close(fds[0]);
-    if (child > 0)
-        waitpid(child, nullptr, 0);
+    pclose(child);
     return peak;
+}
+
+// The child's side of peakBytes.
+int measurePeak(const char* spec)
+{
+    std::string what(spec, strcspn(spec, ":"));
+    std::string root = spec[what.size()] ? spec + what.size() + 1 : "";
+    long before = kilobytes("VmRSS");
+    if (what == "load") {
+        ApplicationRegistration* a = loadArf(0, (root + "/registration").c_str());
+        SymbolRegistration* s = loadSrf(0, (root + "/symbols").c_str());
+        FieldRegistration* f = loadFrf(0, (root + "/fields").c_str());
+        printf("%ld\n", (kilobytes("VmHWM") - before) * 1024);
+        delete a;
+        delete s;
+        delete f;
+    } else {
+        config_t config;
+        config_init(&config);
+        config_read_file(&config, (root + "/peer.cfg").c_str());
+        printf("%ld\n", (kilobytes("VmHWM") - before) * 1024);
+        config_destroy(&config);
+    }
+    return 0;
 }
 
 void summary(const Collector& results, const std::vector<int>& sizes)
@@ -193,22 +206,7 @@ void summary(const Collector& results, const std::vector<int>& sizes)
         double scan = get("BM_Scan", n), arf = get("BM_LoadArf", n), srf = get("BM_LoadSrf", n),
                frf = get("BM_LoadFrf", n), peer = get("BM_Peer", n);
         double load = arf + srf + frf;
-        std::string arfDir = t.dir("registration"), srfDir = t.dir("symbols"), frfDir = t.dir("fields");
-        long peak = peakBytes([&] {
-            ApplicationRegistration* a = loadArf(0, arfDir.c_str());
-            SymbolRegistration* s = loadSrf(0, srfDir.c_str());
-            FieldRegistration* f = loadFrf(0, frfDir.c_str());
-            benchmark::DoNotOptimize(a);
-            benchmark::DoNotOptimize(s);
-            benchmark::DoNotOptimize(f);
-        });
-        std::string peerFile = t.peer();
-        long peerPeak = peakBytes([&] {
-            config_t config;
-            config_init(&config);
-            config_read_file(&config, peerFile.c_str());
-            benchmark::DoNotOptimize(config);
-        });
+        long peak = peakBytes("load", t.root), peerPeak = peakBytes("peer", t.root);
         // Per byte: how much longer the load takes for one input byte than
         // the peer does for one byte of its file.
         double perByteLoad = load / t.bytes(), perBytePeer = peer / t.sizes.peerBytes;
@@ -261,6 +259,8 @@ std::vector<int> parseSizes(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && strncmp(argv[1], "--peak=", 7) == 0)
+        return measurePeak(argv[1] + 7);
     std::vector<int> sizes = parseSizes(argc, argv);
     char pattern[] = "/tmp/kivbench.XXXXXX";
     if (!mkdtemp(pattern)) {
@@ -271,11 +271,11 @@ int main(int argc, char** argv)
 
     for (int n : sizes) {
         treeFor(n);
-        benchmark::RegisterBenchmark("BM_Scan", BM_Scan)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("BM_LoadArf", BM_LoadArf)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("BM_LoadSrf", BM_LoadSrf)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("BM_LoadFrf", BM_LoadFrf)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
-        benchmark::RegisterBenchmark("BM_Peer", BM_Peer)->Arg(n)->Unit(benchmark::kMillisecond)->UseRealTime();
+        benchmark::RegisterBenchmark("BM_Scan", BM_Scan)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_LoadArf", BM_LoadArf)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_LoadSrf", BM_LoadSrf)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_LoadFrf", BM_LoadFrf)->Arg(n)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark("BM_Peer", BM_Peer)->Arg(n)->Unit(benchmark::kMillisecond);
     }
     benchmark::Initialize(&argc, argv);
     Collector collector;
