@@ -3,37 +3,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
-class ApplicationRegistration;
-class SymbolRegistration;
-class FieldRegistration;
-class SnmppvReg;
-
-// What the registration targets share: a scratch file that each input is
-// written to (the parser reads files by path), standard output sent to
-// /dev/null (the dumps and verbose diagnostics are produced, then discarded),
-// and the dump, fold and release of whatever roots a parse produced.
+// What the registration targets share: scratch files that the inputs are
+// written to (the parser reads files by path). The parse, dump, fold and
+// release are those of the regression tests (tests/support/RegistrationRun),
+// so that an input the fuzzer found replays there exactly.
 class FuzzSupport {
 public:
-    // Once per process: discards standard output, clears the trace switch
-    // and makes the scratch file.
+    // Once per process: clears the trace switch and makes the scratch files.
     static void setUp();
-    // Writes `data` to the scratch file (replacing what it held) and
-    // returns its path, or null when it cannot be written.
-    static char* scratchFile(const uint8_t* data, size_t size);
-
-    struct Roots {
-        ApplicationRegistration* arf = nullptr;
-        SymbolRegistration* srf = nullptr;
-        FieldRegistration* frf = nullptr;
-        SnmppvReg* pvrf = nullptr;
-    };
-    // Parses `data` as one registration file into `roots` (null roots are
-    // created by the parse when the file needs them).
-    static void parseInto(Roots& roots, const uint8_t* data, size_t size);
-    // Dumps every root, folds single-action menus, dumps again, and destroys
-    // everything.
-    static void dumpFoldAndRelease(Roots& roots);
+    // Writes `data` to scratch file `which` (0 or 1), replacing what it held,
+    // and returns its path (empty when it cannot be written).
+    static std::string scratchFile(int which, const uint8_t* data, size_t size);
 };
 
 #endif

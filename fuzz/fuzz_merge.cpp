@@ -3,6 +3,7 @@
 // arbitrary input. The input holds the first file, a line "%%" and the second
 // file; without that line it is cut in the middle.
 #include "FuzzSupport.h"
+#include "support/RegistrationRun.h"
 
 #include <cstring>
 
@@ -33,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     size_t second;
     size_t first = splitPoint(data, size, &second);
-    FuzzSupport::Roots roots;
-    FuzzSupport::parseInto(roots, data, first);
-    FuzzSupport::parseInto(roots, data + second, size - second);
-    FuzzSupport::dumpFoldAndRelease(roots);
+    std::string one = FuzzSupport::scratchFile(0, data, first);
+    std::string two = FuzzSupport::scratchFile(1, data + second, size - second);
+    if (!one.empty() && !two.empty())
+        RegistrationRun::parseDumpFold(one, two);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Arbitrary bytes as one registration file of whatever kind its first token
 // selects, parsed into fresh roots, dumped, folded and released.
 #include "FuzzSupport.h"
+#include "support/RegistrationRun.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -10,8 +11,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzSupport::Roots roots;
-    FuzzSupport::parseInto(roots, data, size);
-    FuzzSupport::dumpFoldAndRelease(roots);
+    std::string file = FuzzSupport::scratchFile(0, data, size);
+    if (!file.empty())
+        RegistrationRun::parseDumpFold(file);
     return 0;
 }

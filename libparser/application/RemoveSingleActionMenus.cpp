@@ -21,6 +21,7 @@
 #include "application/Menu.h"
 #include "application/MenuBar.h"
 #include "application/MenuItem.h"
+#include "lists/SListIndex.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -73,6 +74,7 @@ bool foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
         if (joined) {
             free(entry->label);
             entry->label = joined;
+            SListIndex::renamed(entry);
         } else if (needLabels) {
             return false;
         }
