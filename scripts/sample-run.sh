@@ -36,9 +36,15 @@ else
   export LC_ALL=C
 fi
 
+# Both steps run; the job fails when either does.
+status=0
 echo "# kivparser dump all    (KZ_ETC_PATH=$KZ_ETC_PATH, locale $LC_ALL)"
-"$tool" dump all
+"$tool" dump all || status=1
 echo
 echo "# kivparser stylesheet --force    (KZ_PATH=$KZ_PATH)"
-"$tool" stylesheet --force
-echo "style sheet: $sheetdir/dvStyleV7.xml"
+if "$tool" stylesheet --force; then
+  echo "style sheet: $sheetdir/dvStyleV7.xml"
+else
+  status=1
+fi
+exit $status

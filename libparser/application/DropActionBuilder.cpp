@@ -3,7 +3,6 @@
 #include "application/BuilderSupport.h"
 #include "application/DropAction.h"
 #include "language/MessageCatalog.h"
-#include "lists/SListOps.h"
 
 #include <cstdlib>
 
@@ -40,9 +39,9 @@ int DropActionBuilder::beginDropAction(char* name)
         free(name);
         return 1;
     }
-    DropAction* dropAction = SListOps::lookup(application->dropActions, &DropAction::dropActionID, name);
+    DropAction* dropAction = application->lookupDropAction(name);
     if (!dropAction) {
-        dropAction = SListOps::newElement(application->dropActions, name);
+        dropAction = application->newDropAction(name);
         if (!dropAction)
             return 1;
     } else {

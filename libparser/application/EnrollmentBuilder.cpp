@@ -5,9 +5,6 @@
 #include "application/FieldEnrollment.h"
 #include "application/ParserExpression.h"
 #include "application/Rule.h"
-#include "lists/SListOps.h"
-
-#include <new>
 
 // Enrollments are never merged: every ENROLL statement appends a new
 // enrollment, whatever the application's lock state. Rules and field
@@ -60,20 +57,6 @@ int beginRuleWith(ParserExpression* first, ParserExpression* second)
     return 0;
 }
 
-// TODO(app2): Application::newEnrollment once the application model has it.
-Enrollment* newEnrollmentOf(Application* application, EnrollOpType op)
-{
-    Enrollment* enrollment =
-        SListOps::refHead(application->enrollments) ? new (std::nothrow) Enrollment(op) : nullptr;
-    if (!enrollment) {
-        if (application->enrollments)
-            nomemory();
-        return nullptr;
-    }
-    application->enrollments->append(enrollment);
-    return enrollment;
-}
-
 } // namespace
 
 int EnrollmentBuilder::beginEnrollment(int operation)
@@ -81,7 +64,7 @@ int EnrollmentBuilder::beginEnrollment(int operation)
     Application* application = BuilderSupport::current(&KivParser::curApplication, NO_APPLICATION);
     if (!application)
         return 1;
-    Enrollment* enrollment = newEnrollmentOf(application, static_cast<EnrollOpType>(operation));
+    Enrollment* enrollment = application->newEnrollment(static_cast<EnrollOpType>(operation));
     if (!enrollment)
         return 1;
     KivParser::current->curEnrollment = enrollment;

@@ -31,8 +31,8 @@ int ListItem::linkList()
     ApplicationRegistration* reg = parser->curAppReg;
     return linkContainer(
         "list", MSG_FLIST_NO_NAME, MSG_FLIST_CYCLE, parser->curList,
-        [reg](const char* name) -> _Menu* { return SListOps::lookup(reg->lists, &_Menu::menuID, name); },
-        [reg](char* name) -> _Menu* { return SListOps::newElement(reg->lists, name); });
+        [reg](const char* name) -> _Menu* { return reg->lookupList(const_cast<char*>(name)); },
+        [reg](char* name) -> _Menu* { return reg->newList(name); });
 }
 
 void ListItem::setIconName(char* name)

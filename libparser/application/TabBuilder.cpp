@@ -74,10 +74,10 @@ int closeItems(T* KivParser::*field, int check)
 int TabBuilder::beginTab(int precedence, char* name, char* icon)
 {
     ApplicationRegistration* reg = BuilderSupport::current(&KivParser::curAppReg, NO_REGISTRATION);
-    Tab* head = reg ? SListOps::refHead(reg->tabs) : nullptr;
+    Tab* head = reg ? reg->refTabs() : nullptr;
     if (!head)
         return dropStatement(name, icon);
-    Tab* tab = SListOps::lookup(head, &_Menu::menuID, name);
+    Tab* tab = reg->lookupTab(name);
     bool place = false;
     if (!tab) {
         tab = new (std::nothrow) Tab(name);
@@ -111,12 +111,12 @@ int TabBuilder::beginList(char* name, char* icon)
     ApplicationRegistration* reg = BuilderSupport::current(&KivParser::curAppReg, NO_REGISTRATION);
     if (!reg)
         return dropStatement(name, icon);
-    ParserList* list = SListOps::lookup(reg->lists, &_Menu::menuID, name);
+    ParserList* list = reg->lookupList(name);
     if (list) {
         // Made earlier by a definition or by an f.list reference.
         free(name);
     } else {
-        list = SListOps::newElement(reg->lists, name);
+        list = reg->newList(name);
         if (!list)
             return dropStatement(nullptr, icon);
     }

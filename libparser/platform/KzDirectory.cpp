@@ -1,21 +1,22 @@
 #include "platform/KzDirectory.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-KzDirectory::KzDirectory(const char* path) : dir(path ? opendir(path) : nullptr) {}
+KzDirectory::KzDirectory(const char* path) : handle(path ? opendir(path) : nullptr) {}
 
 KzDirectory::~KzDirectory()
 {
-    if (dir)
-        closedir(dir);
+    if (handle)
+        closedir(static_cast<DIR*>(handle));
 }
 
 const char* KzDirectory::nextEntry()
 {
-    if (!dir)
+    if (!handle)
         return nullptr;
-    while (struct dirent* entry = readdir(dir)) {
+    while (struct dirent* entry = readdir(static_cast<DIR*>(handle))) {
         if (!isHidden(entry->d_name))
             return entry->d_name;
     }

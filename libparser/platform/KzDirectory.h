@@ -1,8 +1,6 @@
 #ifndef KIVPARSER_PLATFORM_KZDIRECTORY_H
 #define KIVPARSER_PLATFORM_KZDIRECTORY_H
 
-#include <dirent.h>
-
 // Directory enumeration and the file tests of the loaders. A name that begins
 // with a dot is hidden on this platform; hidden entries (and "." and "..")
 // are never delivered.
@@ -12,7 +10,7 @@ public:
     explicit KzDirectory(const char* path);
     ~KzDirectory();
 
-    bool isOpen() const { return dir != nullptr; }
+    bool isOpen() const { return handle != nullptr; }
 
     // Name of the next visible entry, or null at the end. The text lives
     // until the next call or the end of the enumeration.
@@ -26,7 +24,7 @@ public:
     static int isHidden(const char* name);
 
 private:
-    DIR* dir;
+    void* handle; // the system's enumeration, kept out of this header
 
     KzDirectory(const KzDirectory&) = delete;
     KzDirectory& operator=(const KzDirectory&) = delete;

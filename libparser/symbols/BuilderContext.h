@@ -4,6 +4,7 @@
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
 #include "language/ParserErr.h"
+#include "lists/SListOps.h"
 
 #include <cstdlib>
 
@@ -62,6 +63,41 @@ public:
         return object;
     }
 
+    // Starts a definition block: the definition of `name` in the root held in
+    // `rootField` (see define) becomes the parser's `currentField`.
+    template <class Root, class T>
+    static int beginDefinition(Root* KivParser::*rootField, T* (Root::*lookup)(char*), T* (Root::*create)(char*),
+                               T* KivParser::*currentField, char* name, const char* kind, bool warnAlways, int where)
+    {
+        Root* root = need(rootField, where);
+        if (!root) {
+            free(name);
+            return 1;
+        }
+        T* object = define(root, lookup, create, name, kind, warnAlways);
+        if (!object)
+            return 1;
+        KivParser::current->*currentField = object;
+        return 0;
+    }
+
+    // A new empty head (or object) of type T in `field`; what a failed
+    // statement left there is disposed of first.
+    template <class T>
+    static int startFresh(T* KivParser::*field, int where)
+    {
+        KivParser* current = parser(where);
+        if (!current)
+            return 1;
+        SListOps::disposeList(current->*field);
+        current->*field = new (std::nothrow) T();
+        if (!(current->*field)) {
+            nomemory();
+            return 1;
+        }
+        return 0;
+    }
+
     // Creates the registration root in `field` unless the parser has one.
     template <class T>
     static int startRoot(T* KivParser::*field, int where)
@@ -69,14 +105,7 @@ public:
         KivParser* current = parser(where);
         if (!current)
             return 1;
-        if (!(current->*field)) {
-            current->*field = new (std::nothrow) T();
-            if (!(current->*field)) {
-                nomemory();
-                return 1;
-            }
-        }
-        return 0;
+        return current->*field ? 0 : startFresh(field, where);
     }
 };
 

@@ -49,6 +49,20 @@ int setList(void (SnmppvCgi::*setter)(String*), int where)
     return 0;
 }
 
+// Starts an option or an ignored application of the CGI: a new element in
+// `field`, named by `name`.
+template <class T>
+int beginActionsBlock(T* KivParser::*field, T* (SnmppvCgi::*create)(char*), char* name, int where)
+{
+    SnmppvCgi* cgi = currentCgi(where);
+    if (!cgi) {
+        free(name);
+        return 1;
+    }
+    KivParser::current->*field = (cgi->*create)(name);
+    return KivParser::current->*field ? 0 : 1;
+}
+
 // Ends an option or an ignored application: a bare semicolon sets `markAll`
 // and the list made for the block is dropped; braces hand the list over.
 template <class T>
@@ -89,16 +103,8 @@ int CgiBuilder::startRegistration()
 
 int CgiBuilder::beginCgi(char* name)
 {
-    SnmppvReg* reg = Ctx::need(&KivParser::curSnmppvReg, __LINE__);
-    if (!reg) {
-        free(name);
-        return 1;
-    }
-    SnmppvCgi* cgi = Ctx::define(reg, &SnmppvReg::lookupSnmppvCgi, &SnmppvReg::newSnmppvCgi, name, "CGI", false);
-    if (!cgi)
-        return 1;
-    KivParser::current->curSnmppvCgi = cgi;
-    return 0;
+    return Ctx::beginDefinition(&KivParser::curSnmppvReg, &SnmppvReg::lookupSnmppvCgi, &SnmppvReg::newSnmppvCgi,
+                                &KivParser::curSnmppvCgi, name, "CGI", false, __LINE__);
 }
 
 // A CGI without a command or a path stays in the registration; both are
@@ -151,13 +157,7 @@ int CgiBuilder::iconPath(char* path)
 // state: a later definition of the CGI extends its lists.
 int CgiBuilder::beginOption(char* option)
 {
-    SnmppvCgi* cgi = currentCgi(__LINE__);
-    if (!cgi) {
-        free(option);
-        return 1;
-    }
-    KivParser::current->curAcceptArgument = cgi->newAcceptArgument(option);
-    return KivParser::current->curAcceptArgument ? 0 : 1;
+    return beginActionsBlock(&KivParser::curAcceptArgument, &SnmppvCgi::newAcceptArgument, option, __LINE__);
 }
 
 int CgiBuilder::endOption(int bare)
@@ -168,13 +168,7 @@ int CgiBuilder::endOption(int bare)
 
 int CgiBuilder::beginIgnoreAction(char* application)
 {
-    SnmppvCgi* cgi = currentCgi(__LINE__);
-    if (!cgi) {
-        free(application);
-        return 1;
-    }
-    KivParser::current->curIgnoreAction = cgi->newIgnoreAction(application);
-    return KivParser::current->curIgnoreAction ? 0 : 1;
+    return beginActionsBlock(&KivParser::curIgnoreAction, &SnmppvCgi::newIgnoreAction, application, __LINE__);
 }
 
 int CgiBuilder::endIgnoreAction(int bare)

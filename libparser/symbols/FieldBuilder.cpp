@@ -30,16 +30,8 @@ int FieldBuilder::startRegistration()
 // discard the block.
 int FieldBuilder::beginField(char* name)
 {
-    FieldRegistration* reg = Ctx::need(&KivParser::curFldReg, __LINE__);
-    if (!reg) {
-        free(name);
-        return 1;
-    }
-    Field* field = Ctx::define(reg, &FieldRegistration::lookupField, &FieldRegistration::newField, name, "Field", true);
-    if (!field)
-        return 1;
-    KivParser::current->curField = field;
-    return 0;
+    return Ctx::beginDefinition(&KivParser::curFldReg, &FieldRegistration::lookupField, &FieldRegistration::newField,
+                                &KivParser::curField, name, "Field", true, __LINE__);
 }
 
 int FieldBuilder::endField()

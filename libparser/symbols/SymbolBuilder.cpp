@@ -40,6 +40,51 @@ SymbolClass* currentClass(int where)
     return Ctx::need(&KivParser::curSymbolClass, where);
 }
 
+// Applies `set` to the symbol whose block is being read, or to the class.
+template <class Set>
+int onSymbol(Set set, int where)
+{
+    _Symbol* symbol = target(where);
+    if (!symbol)
+        return 1;
+    set(symbol);
+    return 0;
+}
+
+template <class Set>
+int onClass(Set set, int where)
+{
+    SymbolClass* symbolClass = currentClass(where);
+    if (!symbolClass)
+        return 1;
+    set(symbolClass);
+    return 0;
+}
+
+// Hands over a text (released when there is no symbol).
+int textOnSymbol(void (_Symbol::*setter)(char*), char* text, int where)
+{
+    _Symbol* symbol = target(where);
+    if (!symbol) {
+        free(text);
+        return 1;
+    }
+    (symbol->*setter)(text);
+    return 0;
+}
+
+// Hands over a point of the class's arc (deleted when there is no class).
+int pointOnClass(void (SymbolClass::*setter)(Point*), Point* point, int where)
+{
+    SymbolClass* symbolClass = currentClass(where);
+    if (!symbolClass) {
+        delete point;
+        return 1;
+    }
+    (symbolClass->*setter)(point);
+    return 0;
+}
+
 // Ends a definition block: the symbol is frozen from now on.
 template <class T>
 int endSymbol(T* KivParser::*field, int where)
@@ -75,19 +120,13 @@ int SymbolBuilder::startRegistration()
 
 int SymbolBuilder::beginSymbolClass(char* name)
 {
-    SymbolRegistration* reg = Ctx::need(&KivParser::curSymReg, __LINE__);
-    if (!reg) {
-        free(name);
-        return 1;
-    }
     // A class that only a type definition made is filled without a word.
-    SymbolClass* symbolClass = Ctx::define(reg, &SymbolRegistration::lookupSymbolClass,
-                                           &SymbolRegistration::newSymbolClass, name, "SymbolClass", false);
-    if (!symbolClass)
-        return 1;
-    KivParser::current->curSymbolType = nullptr;
-    KivParser::current->curSymbolClass = symbolClass;
-    return 0;
+    int result = Ctx::beginDefinition(&KivParser::curSymReg, &SymbolRegistration::lookupSymbolClass,
+                                      &SymbolRegistration::newSymbolClass, &KivParser::curSymbolClass, name,
+                                      "SymbolClass", false, __LINE__);
+    if (result == 0)
+        KivParser::current->curSymbolType = nullptr;
+    return result;
 }
 
 int SymbolBuilder::endSymbolClass()
@@ -129,66 +168,33 @@ int SymbolBuilder::endSymbolType()
 
 int SymbolBuilder::scale(int scale)
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    if (!symbolClass)
-        return 1;
-    symbolClass->setScale(scale);
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setScale(scale); }, __LINE__);
 }
 
 int SymbolBuilder::arcOrigin(Point* origin)
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    if (!symbolClass) {
-        delete origin;
-        return 1;
-    }
-    symbolClass->setArcOrigin(origin);
-    return 0;
+    return pointOnClass(&SymbolClass::setArcOrigin, origin, __LINE__);
 }
 
 int SymbolBuilder::arcSize(Point* size)
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    if (!symbolClass) {
-        delete size;
-        return 1;
-    }
-    symbolClass->setArcSize(size);
-    return 0;
+    return pointOnClass(&SymbolClass::setArcSize, size, __LINE__);
 }
 
 // ROTATION a sets the start only; the degree keeps its value.
 int SymbolBuilder::arcRotation(int angle)
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    if (!symbolClass)
-        return 1;
-    symbolClass->setArcRotation(angle);
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setArcRotation(angle); }, __LINE__);
 }
 
 int SymbolBuilder::arcRotationRange(int first, int second)
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    if (!symbolClass)
-        return 1;
-    symbolClass->setArcRotation(first, second);
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setArcRotation(first, second); }, __LINE__);
 }
 
 int SymbolBuilder::beginSegments()
 {
-    KivParser* parser = Ctx::parser(__LINE__);
-    if (!parser)
-        return 1;
-    SListOps::disposeList(parser->curPoint);
-    parser->curPoint = new (std::nothrow) Point();
-    if (!parser->curPoint) {
-        nomemory();
-        return 1;
-    }
-    return 0;
+    return Ctx::startFresh(&KivParser::curPoint, __LINE__);
 }
 
 // The points arrive from the last to the first: each goes directly after the
@@ -232,11 +238,7 @@ void SymbolBuilder::disposePoint(Point* point)
 
 int SymbolBuilder::variety(int variety)
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    if (!symbolClass)
-        return 1;
-    symbolClass->setVariety(static_cast<VarietyType>(variety));
-    return 0;
+    return onClass([=](SymbolClass* c) { c->setVariety(static_cast<VarietyType>(variety)); }, __LINE__);
 }
 
 int SymbolBuilder::beginCapabilities()
@@ -251,16 +253,7 @@ int SymbolBuilder::beginCapabilities()
 
 int SymbolBuilder::startCapabilityList()
 {
-    KivParser* parser = Ctx::parser(__LINE__);
-    if (!parser)
-        return 1;
-    SListOps::disposeList(parser->curCapability);
-    parser->curCapability = new (std::nothrow) Capability();
-    if (!parser->curCapability) {
-        nomemory();
-        return 1;
-    }
-    return 0;
+    return Ctx::startFresh(&KivParser::curCapability, __LINE__);
 }
 
 int SymbolBuilder::capability(char* name)
@@ -303,76 +296,40 @@ int SymbolBuilder::endCapabilities()
 
 int SymbolBuilder::defaultStatusSource(int source)
 {
-    _Symbol* symbol = target(__LINE__);
-    if (!symbol)
-        return 1;
-    symbol->setDefaultStatusSource(static_cast<DefaultStatusSourceType>(source));
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setDefaultStatusSource(static_cast<DefaultStatusSourceType>(source)); },
+                    __LINE__);
 }
 
 int SymbolBuilder::layout(int layout)
 {
-    _Symbol* symbol = target(__LINE__);
-    if (!symbol)
-        return 1;
-    symbol->setLayout(static_cast<LayoutType>(layout));
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setLayout(static_cast<LayoutType>(layout)); }, __LINE__);
 }
 
 int SymbolBuilder::fileBase(char* base)
 {
-    _Symbol* symbol = target(__LINE__);
-    if (!symbol) {
-        free(base);
-        return 1;
-    }
-    symbol->setFileBase(base);
-    return 0;
+    return textOnSymbol(&_Symbol::setFileBase, base, __LINE__);
 }
 
 int SymbolBuilder::cursorSize(int size)
 {
-    _Symbol* symbol = target(__LINE__);
-    if (!symbol)
-        return 1;
-    symbol->setCursorSize(size);
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setCursorSize(size); }, __LINE__);
 }
 
 int SymbolBuilder::displayString(char* text)
 {
-    _Symbol* symbol = target(__LINE__);
-    if (!symbol) {
-        free(text);
-        return 1;
-    }
-    symbol->setDisplayString(text);
-    return 0;
+    return textOnSymbol(&_Symbol::setDisplayString, text, __LINE__);
 }
 
 int SymbolBuilder::thickness(int thickness)
 {
-    _Symbol* symbol = target(__LINE__);
-    if (!symbol)
-        return 1;
-    symbol->setThickness(thickness);
-    return 0;
+    return onSymbol([=](_Symbol* s) { s->setThickness(thickness); }, __LINE__);
 }
 
 // Every line statement starts a fresh line: LINESTYLE and LINEDASHPATTERN do
 // not combine, the later statement replaces the symbol's line as a whole.
 int SymbolBuilder::beginLine()
 {
-    KivParser* parser = Ctx::parser(__LINE__);
-    if (!parser)
-        return 1;
-    delete parser->curLine;
-    parser->curLine = new (std::nothrow) Line();
-    if (!parser->curLine) {
-        nomemory();
-        return 1;
-    }
-    return 0;
+    return Ctx::startFresh(&KivParser::curLine, __LINE__);
 }
 
 int SymbolBuilder::lineStyle(int style)

@@ -2,24 +2,19 @@
 #define KIVPARSER_TESTS_APPLICATION_APPTESTSUPPORT_H
 
 #include "kivparser.h"
+#include "support/TestParser.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-// A parser that read nothing (its file does not exist), made current so that
-// model operations can count diagnostics and find the current objects.
+// A quiet parser that read nothing, made current, with the registration
+// given (if any) as its root.
 class IdleParser {
 public:
-    explicit IdleParser(ApplicationRegistration* reg = nullptr)
-        : parser(const_cast<char*>("/nonexistent/kivparser-app-test.reg"), reg, 0)
-    {
-        parser.errors = 0;
-        parser.warnings = 0;
-        parser.ok = 1;
-    }
-    KivParser* operator->() { return &parser; }
-    KivParser parser;
+    explicit IdleParser(ApplicationRegistration* reg = nullptr) : parser(0) { parser->curAppReg = reg; }
+    KivParser* operator->() { return parser.get(); }
+    TestParser parser;
 };
 
 inline char* dup(const char* s)

@@ -114,3 +114,31 @@ TEST(ApplicationGolden, ParentsSelfParentAndUndefinedActionsPerBlock)
                     "E 2 Application \"Self\": Action \"undefined2\" is referenced but not defined."}}},
                  "parents.dump");
 }
+
+TEST(ApplicationGolden, FunctionNamesInAnyCaseAndProcessFlags)
+{
+    ApplicationRegistration* reg = parseFiles({{"case.reg", {}}});
+    ASSERT_NE(reg, nullptr);
+    Application* app = reg->lookupApplication(const_cast<char*>("case"));
+    ASSERT_NE(app, nullptr);
+    MenuBar* bar = reg->lookupMenuBar(const_cast<char*>("Bar"));
+    ASSERT_NE(bar, nullptr);
+    MenuItem* one = static_cast<MenuItem*>(bar->menuItems->lookup_MenuItem(const_cast<char*>("One")));
+    MenuItem* two = static_cast<MenuItem*>(bar->menuItems->lookup_MenuItem(const_cast<char*>("Two")));
+    ASSERT_TRUE(one && two);
+    EXPECT_EQ(two->next(), nullptr); // the empty statement adds nothing
+    EXPECT_EQ(one->actionLink, app->lookupAction(const_cast<char*>("act")));
+    EXPECT_NE(one->actionLink, nullptr);
+    EXPECT_EQ(two->menuLink, app->lookupMenu(const_cast<char*>("Sub")));
+    EXPECT_NE(two->menuLink, nullptr);
+    EXPECT_STREQ(two->function->functionType, "MENU");
+    ASSERT_NE(app->command, nullptr);
+    EXPECT_EQ(app->command->processFlag, 2ul | 8ul);
+    Command* actionCommand = one->actionLink->command;
+    ASSERT_NE(actionCommand, nullptr);
+    EXPECT_EQ(actionCommand->processFlag, 1ul);
+    EXPECT_STREQ(actionCommand->hostSpec, "h");
+    EXPECT_STREQ(actionCommand->launchSpec, "l");
+    EXPECT_STREQ(actionCommand->commandName, "act");
+    delete reg;
+}

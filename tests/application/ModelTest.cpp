@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "support/TestParser.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -169,7 +170,7 @@ TEST(ApplicationModel, RegistrationListsAndLookups)
 
 TEST(ApplicationModel, MenuBarKeepsFirstPrecedenceAndMnemonic)
 {
-    IdleParser parser;
+    TestParser parser(0);
     MenuBar bar(dup("File"));
     EXPECT_EQ(bar.order, PSLpriority);
     EXPECT_EQ(bar.getPrecedence(), 50);
@@ -242,7 +243,8 @@ TEST(ApplicationModel, CycleTestFollowsLinksDepthFirst)
 TEST(ApplicationModel, LinksMakePlaceholdersAndRefuseCycles)
 {
     ApplicationRegistration reg;
-    IdleParser parser(&reg);
+    TestParser parser(0);
+    parser->curAppReg = &reg;
     Application* app = reg.newApplication(dup("A"));
     parser->curApplication = app;
 

@@ -6,7 +6,7 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-Names namesOf(ScratchDir& dir, const std::string& content)
+Names namesOf(LanguageDir& dir, const std::string& content)
 {
     return identifiers(scanText(dir, content));
 }
@@ -15,7 +15,7 @@ Names namesOf(ScratchDir& dir, const std::string& content)
 
 TEST(Directives, DefinedUndefinedAndElseBranches)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     EXPECT_EQ(namesOf(dir, "#ifdef WINNT\na\n#endif\nb\n"), (Names{"a", "b"}));
     EXPECT_EQ(namesOf(dir, "#ifndef WINNT\na\n#else\nb\n#endif\nc\n"), (Names{"b", "c"}));
     EXPECT_EQ(namesOf(dir, "#ifdef NT\na\n#else\nb\n#endif\nc\n"), (Names{"a", "c"}));
@@ -30,7 +30,7 @@ TEST(Directives, DefinedUndefinedAndElseBranches)
 
 TEST(Directives, BlanksAroundSymbolAndAfterHash)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     EXPECT_EQ(namesOf(dir, "#ifdef   REMOTE_CONSOLE \t \na\n#endif\n"), (Names{"a"}));
     EXPECT_EQ(namesOf(dir, "#  ifdef NT\na\n#endif\n"), (Names{"a"}));
     EXPECT_EQ(namesOf(dir, "#\tifndef\tNT\na\n#endif\nb\n"), (Names{"b"}));
@@ -40,7 +40,7 @@ TEST(Directives, BlanksAroundSymbolAndAfterHash)
 
 TEST(Directives, TheInstallationIsAskedOnce)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     setenv("KZ_ON_SERVER", "1", 1);
     setenv("KZ_HSRP", "1", 1);
     EXPECT_EQ(namesOf(dir, "#ifdef REMOTE_CONSOLE\na\n#endif\n#ifdef ET_HSRP_ENABLED\nb\n#endif\n"),
@@ -53,7 +53,7 @@ TEST(Directives, TheInstallationIsAskedOnce)
 
 TEST(Directives, UnknownWordsAreReadAndIgnored)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     EXPECT_EQ(namesOf(dir, "#include x\ny\n"), (Names{"x", "y"}));
     // Directive words are lower case; other spellings are not directives.
     EXPECT_EQ(namesOf(dir, "#IFDEF UNKNOWN\na\n#ENDIF\n"), (Names{"UNKNOWN", "a"}));
@@ -66,7 +66,7 @@ TEST(Directives, UnknownWordsAreReadAndIgnored)
 
 TEST(Directives, ConditionalsDoNotNest)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     // A complete inner conditional with an #else clears skipElse: the outer
     // #else is then read.
     EXPECT_EQ(namesOf(dir, "#ifdef WINNT\na\n#ifdef NT\nb\n#else\nc\n#endif\nd\n#else\ne\n#endif\nf\n"),
@@ -88,7 +88,7 @@ TEST(Directives, ConditionalsDoNotNest)
 
 TEST(Directives, SkipElseCarriesIntoTheNextFile)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     EXPECT_EQ(namesOf(dir, "#ifdef WINNT\na\n"), (Names{"a"}));
     EXPECT_EQ(namesOf(dir, "#else\nb\n#endif\nc\n"), (Names{"c"}));
     // #endif cleared it: the next #else is read.
@@ -97,7 +97,7 @@ TEST(Directives, SkipElseCarriesIntoTheNextFile)
 
 TEST(Directives, LongWordsAndSymbolsStayInTheirBuffer)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string longWord(5000, 'w');
     EXPECT_EQ(namesOf(dir, "#" + longWord + "\na\n"), (Names{"a"}));
     std::string longSymbol(5000, 'N');

@@ -12,17 +12,21 @@
 #include <dirent.h>
 #include <unistd.h>
 
+// Helpers of the language tests; the namespace keeps them apart from the
+// helpers of other folders in the one test program.
+namespace langtest {
+
 // A scratch directory under /tmp for registration files written by a test;
 // removed with everything in it when the test ends.
-class ScratchDir {
+class LanguageDir {
 public:
-    ScratchDir()
+    LanguageDir()
     {
         char pattern[] = "/tmp/kivparser-language-XXXXXX";
         char* made = mkdtemp(pattern);
         path = made ? made : "/tmp";
     }
-    ~ScratchDir()
+    ~LanguageDir()
     {
         DIR* dir = opendir(path.c_str());
         if (dir) {
@@ -51,7 +55,7 @@ public:
 };
 
 // The tokens of `content`, scanned alone.
-inline std::vector<ScannedToken> scanText(ScratchDir& dir, const std::string& content, bool afterLabels = false)
+inline std::vector<ScannedToken> scanText(LanguageDir& dir, const std::string& content, bool afterLabels = false)
 {
     return TokenScan::scanFile(dir.write("scan.reg", content).c_str(), afterLabels);
 }
@@ -73,5 +77,9 @@ inline std::vector<std::string> identifiers(const std::vector<ScannedToken>& tok
             names.push_back(token.text);
     return names;
 }
+
+} // namespace langtest
+
+using namespace langtest;
 
 #endif

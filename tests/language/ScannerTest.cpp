@@ -6,7 +6,7 @@ using Tokens = std::vector<int>;
 
 TEST(Scanner, KeywordsMatchInAnyCaseAndOnlyWhole)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto tokens = scanText(dir,
         "MenuBar menubar MENUBAR menubars \"symbolalert\" SymbolAlert\n"
         "string StringType general Global helpfile XHelpFile webwindow toolbarbutton\n"
@@ -22,7 +22,7 @@ TEST(Scanner, KeywordsMatchInAnyCaseAndOnlyWhole)
 
 TEST(Scanner, FunctionReferences)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto tokens = scanText(dir, "f.menu F.Action f. fx.menu f.a.b_c");
     ASSERT_EQ(tokenNumbers(tokens), (Tokens{FUNCTION, FUNCTION, FUNCTION, IDENTIFIER, FUNCTION}));
     EXPECT_EQ(tokens[0].text, "menu");
@@ -35,7 +35,7 @@ TEST(Scanner, FunctionReferences)
 
 TEST(Scanner, NumbersTakeOnlyAMinusSign)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto tokens = scanText(dir, "-12 - 12 1.5 +3 007");
     ASSERT_EQ(tokenNumbers(tokens), (Tokens{INTVAL, LEXERR, INTVAL, INTVAL, LEXERR, INTVAL, LEXERR, INTVAL, INTVAL}));
     EXPECT_EQ(tokens[0].value, -12);
@@ -48,7 +48,7 @@ TEST(Scanner, NumbersTakeOnlyAMinusSign)
 
 TEST(Scanner, StringsEscapesQuotesAndLines)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto tokens = scanText(dir,
         "\"a\\\"b\" \"x\\n\" 'say \"hi\"' \"it's\" \"back\\\\slash\"\n"
         "\"one\ntwo\nthree\" after \"joined\\\nline\" \"# not a directive\" 'open");
@@ -72,7 +72,7 @@ TEST(Scanner, StringsEscapesQuotesAndLines)
 
 TEST(Scanner, CommentsNestAndCountLines)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto tokens = scanText(dir,
         "a /* outer /* inner */ still\n comment */ b // rest ; {\n"
         "c /*/ x */ d /* unterminated\n e");
@@ -83,7 +83,7 @@ TEST(Scanner, CommentsNestAndCountLines)
 
 TEST(Scanner, MenuItemTailInAcceleratorMode)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     auto tokens = scanText(dir, "\"File\" _File Ctrl<Key>F f.menu File;\n"
                                 "\"x\" _x ! \"ls\";\n"
                                 "\"y\" Alt<Key>Y context foo f.action a;\n"
@@ -117,7 +117,7 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
 
 TEST(Scanner, CharactersNoPatternTakes)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     std::string text = "& | . / * ~ $ % + ? [ ] \r \f \v \x80 \xff _ x";
     auto tokens = scanText(dir, text);
     Tokens expected(18, LEXERR);
@@ -132,7 +132,7 @@ TEST(Scanner, CharactersNoPatternTakes)
 
 TEST(Scanner, WindowsLineEndsAlsoAcrossReads)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     // Statements whose carriage return is the last byte of the first
     // 8192-byte read and whose line feed is the first byte of the next.
     std::string unix;
@@ -169,7 +169,7 @@ TEST(Scanner, WindowsLineEndsAlsoAcrossReads)
 
 TEST(Scanner, OverlongAndOddInputIsCutNotOverrun)
 {
-    ScratchDir dir;
+    LanguageDir dir;
     // A 100-KiB string keeps what fits its buffer; the rest is read and dropped.
     std::string big(100 * 1024, 'q');
     auto tokens = scanText(dir, "\"" + big + "\" after");

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace symtest;
+
 // Descriptions with a trailing comma, options with ";", "{ }" and strings,
 // ignore actions with ";" and strings, a CGI without command and path, empty
 // strings for both, and a second definition that adds to the first.

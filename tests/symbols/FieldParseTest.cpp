@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace symtest;
+
 // Flags empty, LIST and GLOBAL, given twice; enumerations a, b, c (stored
 // c, b, a) and replaced; a field defined again in a second file.
 TEST(FieldParse, GoldenDumpOverTwoFiles)

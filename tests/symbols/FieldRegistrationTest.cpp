@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace symtest;
+
 TEST(FieldRegistration, LookupOrderAndFrozenSetters)
 {
     FieldRegistration reg;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+using namespace symtest;
+
 namespace {
 
 struct ParsedSymbols {
@@ -153,7 +155,15 @@ TEST(SymbolParse, UnfinishedFileReleasesHalfBuiltParts)
         parseText(parsed, text);
         EXPECT_EQ(parsed.parser->ok, 0) << text;
         ASSERT_NE(parsed.reg, nullptr);
-        EXPECT_EQ(parsed.reg->symbolClasses->next()->capabilities, nullptr) << text;
-        EXPECT_EQ(parsed.reg->symbolClasses->next()->line, nullptr) << text;
+        SymbolClass* a = parsed.reg->symbolClasses->next();
+        SymbolType* b = a->symbolTypes ? a->symbolTypes->next() : nullptr;
+        for (_Symbol* symbol : {static_cast<_Symbol*>(a), static_cast<_Symbol*>(b)}) {
+            if (!symbol)
+                continue;
+            EXPECT_EQ(symbol->capabilities, nullptr) << text;
+            EXPECT_EQ(symbol->line, nullptr) << text;
+            EXPECT_EQ(symbol->locked, 0) << text;
+        }
+        EXPECT_EQ(a->segments, nullptr) << text;
     }
 }

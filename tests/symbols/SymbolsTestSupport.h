@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+// Kept in a namespace of their own: helpers of other test folders may carry
+// the same names.
+namespace symtest {
+
 // A heap copy the model can take over.
 inline char* heap(const char* s)
 {
@@ -112,5 +116,7 @@ KivParser* parseFile(const std::string& path, Root* root, std::string* output = 
         parser = new KivParser(const_cast<char*>(path.c_str()), root, 0);
     return parser;
 }
+
+} // namespace symtest
 
 #endif

@@ -28,6 +28,7 @@ use_sample() {
   export KZ_PATH="$work/kz"
   export KZwwwBitmapDir="$sample/www/htdocs/bitmaps"
   unset KIvRegDir KIvSymDir KIvFieldDir LANG LC_CTYPE KZ_WEB_PORT
+  unset KZ_ON_SERVER KZ_EXTENDED_TOPOLOGY KZ_IPV6 KZ_HSRP
   export LC_ALL=${1:-C}
   mkdir -p "$KZ_PATH/www/htdocs/C/dynamicViews"
   cp "$sample/www/htdocs/C/dynamicViews/dvStyle.xml.template" "$KZ_PATH/www/htdocs/C/dynamicViews/"
@@ -111,8 +112,9 @@ case_usage() {
 
   run 0 --help
   contains "$work/out" "usage: kivparser COMMAND [ARGUMENTS]"
+  cp "$work/out" "$work/help"
   for command in dump check stylesheet icon roles; do
-    contains "$work/out" "  $command "
+    contains "$work/help" "  $command "
     run 0 "$command" --help
     contains "$work/out" "usage: kivparser $command"
     contains "$work/out" "Exit status:"
@@ -171,6 +173,22 @@ case_dump_ranked_folded() {
   contains "$work/out" "ARF priority file: 'jkiv'"
 }
 
+# The sample's conditional sections follow the installation's switches.
+case_conditionals() {
+  use_sample C
+  run 0 dump arf
+  contains "$work/out" 'Command Name : "powerpanel -display-remote"'
+  grep -q 'Ping (IPv6)' "$work/out" && fail "the IPv6 entry is there with IPv6 off"
+  KZ_IPV6=yes KZ_ON_SERVER=1 run 0 dump arf
+  contains "$work/out" 'MenuItem <70> "Ping (IPv6)" _6 [] {'
+  contains "$work/out" 'Action "Ping6" {'
+  contains "$work/out" 'Command Name : "powerpanel"'
+  run 0 dump srf
+  grep -q 'SymbolClass "Domain"' "$work/out" && fail "the Domain class is there without the extended topology"
+  KZ_EXTENDED_TOPOLOGY=on run 0 dump srf
+  contains "$work/out" 'SymbolClass "Domain" {'
+}
+
 case_dump_not_found() {
   use_sample C
   run 1 dump srf --path "$work/nothing"
@@ -209,6 +227,11 @@ case_check_errors() {
   run 1 check "$data/broken-app" "$data/missing-file"
   same "$work/out" "check-broken.out"
   empty "$work/err"
+  # A directory is not parsed (the scanner cannot read one); it counts as an error.
+  run 1 check "$sample/etc/fields/C" "$sample/etc/fields/C/power"
+  contains "$work/err" "kivparser check: $sample/etc/fields/C is a directory, not a registration file"
+  contains "$work/out" "$sample/etc/fields/C: errors: 1, warnings: 0"
+  contains "$work/out" "total: errors: 1, warnings: 0"
   # A duplicate across two files is only a warning.
   run 0 check "$sample/etc/fields/C/base" "$data/duplicate-field"
   contains "$work/out" "Field isNode: duplicate definition(ignore)"

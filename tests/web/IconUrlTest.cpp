@@ -1,5 +1,7 @@
 #include "web/WebTestSupport.h"
 
+using namespace webtest;
+
 namespace {
 
 std::string iconUrl(const char* symClassAndType)

@@ -7,6 +7,8 @@
 #include <regex>
 #include <sys/resource.h>
 
+using namespace webtest;
+
 namespace {
 
 int generate(const WebInstallation& inst, int force, std::string* err = nullptr, std::string* url = nullptr)

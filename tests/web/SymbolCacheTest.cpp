@@ -3,6 +3,8 @@
 // The style sheet and the icon URLs on a real installation: symbol
 // registration files loaded from disk, bitmaps found in the bitmap tree.
 
+using namespace webtest;
+
 namespace {
 
 const char* const computers =

@@ -26,6 +26,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// All in a namespace of its own: every test folder joins one test program.
+namespace webtest {
+
 // A directory under /tmp, removed with everything in it at the end.
 class TempDir {
 public:
@@ -161,5 +164,7 @@ std::string captureStream(F write)
     free(text);
     return out;
 }
+
+} // namespace webtest
 
 #endif

@@ -4,22 +4,28 @@
 
 #include <cstdio>
 #include <new>
+#include <sys/stat.h>
 
-const char* CheckCommand::summary() const
-{
-    return "parse registration files and report every problem";
-}
+namespace {
 
-const char* CheckCommand::description() const
+const CommandTexts texts = {
+    "check",
+    "check FILE...",
+    "parse registration files and report every problem",
+    "Parses the files in the order given, as a loader parses the files of a\n"
+    "directory: into one set of registrations, so that a name defined again in a\n"
+    "later file is reported as a duplicate. Every error and warning is printed\n"
+    "with its file and line. The output ends with one line per file and a total.\n"
+    "Run it on a registration file before installing it.\n"
+    "\n"
+    "Exit status: 0 when no file reported an error (warnings allowed), 1 when one\n"
+    "did (a file that cannot be opened, or a directory, counts as an error), 2 for\n"
+    "a usage error.\n"};
+
+}  // namespace
+
+CheckCommand::CheckCommand() : ToolCommand(texts, {})
 {
-    return "Parses the files in the order given, as a loader parses the files of a\n"
-           "directory: into one set of registrations, so that a name defined again in a\n"
-           "later file is reported as a duplicate. Every error and warning is printed\n"
-           "with its file and line. The output ends with one line per file and a total.\n"
-           "Run it on a registration file before installing it.\n"
-           "\n"
-           "Exit status: 0 when no file reported an error (warnings allowed), 1 when one\n"
-           "did (a file that cannot be opened counts as an error), 2 for a usage error.\n";
 }
 
 namespace {
@@ -44,6 +50,14 @@ int CheckCommand::run(const CommandLine& line)
     std::vector<FileCounts> counts;
     for (char* file : line.operands()) {
         printf_new(parserMsg(MSG_PARSING), file);
+        // The scanner cannot read a directory; a loader never hands it one.
+        struct stat status;
+        if (stat(file, &status) == 0 && S_ISDIR(status.st_mode)) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "kivparser check: %s is a directory, not a registration file\n", file);
+            counts.push_back({file, 1, 0});
+            continue;
+        }
         KivParser* parser = new (std::nothrow) KivParser(file, arf, srf, frf, svrf, 1);
         if (!parser) {
             counts.push_back({file, 1, 0});

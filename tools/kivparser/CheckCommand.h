@@ -7,11 +7,7 @@
 // one set of registrations, reporting every problem, and sums them up.
 class CheckCommand final : public ToolCommand {
 public:
-    const char* name() const override { return "check"; }
-    const char* synopsis() const override { return "check FILE..."; }
-    const char* summary() const override;
-    const char* description() const override;
-    std::vector<OptionSpec> options() const override { return {}; }
+    CheckCommand();
 
 protected:
     int run(const CommandLine& line) override;

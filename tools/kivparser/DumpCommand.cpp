@@ -8,6 +8,33 @@
 
 namespace {
 
+const CommandTexts texts = {
+    "dump",
+    "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose]",
+    "load registrations of one kind (or all) and print them",
+    "Loads every registration file of one kind and prints the registration as\n"
+    "the library's dump prints it. KIND is one of:\n"
+    "  arf    application registrations: menu bars, popup items, toolbar buttons,\n"
+    "         applications with their menus, actions, enrollments, drop actions\n"
+    "  tabs   the tabs of the application registrations, with their lists\n"
+    "  srf    symbol registrations (classes and types)\n"
+    "  frf    field registrations\n"
+    "  svrf   CGI registrations of the web viewer\n"
+    "  all    the five above in this order, each under a line naming it\n"
+    "\n"
+    "Options:\n"
+    "  --path DIRLIST  load from these directories (';'-separated) instead of the\n"
+    "                  standard ones; each holds a C subdirectory and language\n"
+    "                  subdirectories, or is itself one of them\n"
+    "  --app NAME      name the loading program first (setArfPriorities): its own\n"
+    "                  file is parsed first and applications are ranked for it\n"
+    "  --fold          fold cascades that lead to a single action into their entry\n"
+    "  --verbose       print the directories, every file parsed and every problem\n"
+    "\n"
+    "Exit status: 0 when every registration asked for was loaded, 1 when one was\n"
+    "not found (the directory looked in is named), 2 for a usage error.\n"};
+
+
 // Loads the registration of one kind without tabs and prints it with its own
 // dump operation.
 template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
@@ -23,44 +50,9 @@ int loadAndDump(int verbose, const char* path)
 
 }  // namespace
 
-const char* DumpCommand::synopsis() const
+DumpCommand::DumpCommand()
+    : ToolCommand(texts, {{"--path", true}, {"--app", true}, {"--fold", false}, {"--verbose", false}})
 {
-    return "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose]";
-}
-
-const char* DumpCommand::summary() const
-{
-    return "load registrations of one kind (or all) and print them";
-}
-
-const char* DumpCommand::description() const
-{
-    return "Loads every registration file of one kind and prints the registration as\n"
-           "the library's dump prints it. KIND is one of:\n"
-           "  arf    application registrations: menu bars, popup items, toolbar buttons,\n"
-           "         applications with their menus, actions, enrollments, drop actions\n"
-           "  tabs   the tabs of the application registrations, with their lists\n"
-           "  srf    symbol registrations (classes and types)\n"
-           "  frf    field registrations\n"
-           "  svrf   CGI registrations of the web viewer\n"
-           "  all    the five above in this order, each under a line naming it\n"
-           "\n"
-           "Options:\n"
-           "  --path DIRLIST  load from these directories (';'-separated) instead of the\n"
-           "                  standard ones; each holds a C subdirectory and language\n"
-           "                  subdirectories, or is itself one of them\n"
-           "  --app NAME      name the loading program first (setArfPriorities): its own\n"
-           "                  file is parsed first and applications are ranked for it\n"
-           "  --fold          fold cascades that lead to a single action into their entry\n"
-           "  --verbose       print the directories, every file parsed and every problem\n"
-           "\n"
-           "Exit status: 0 when every registration asked for was loaded, 1 when one was\n"
-           "not found (the directory looked in is named), 2 for a usage error.\n";
-}
-
-std::vector<OptionSpec> DumpCommand::options() const
-{
-    return {{"--path", true}, {"--app", true}, {"--fold", false}, {"--verbose", false}};
 }
 
 int DumpCommand::run(const CommandLine& line)

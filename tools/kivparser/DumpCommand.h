@@ -9,11 +9,7 @@ class ApplicationRegistration;
 // and prints them exactly as the library's dump operations print them.
 class DumpCommand final : public ToolCommand {
 public:
-    const char* name() const override { return "dump"; }
-    const char* synopsis() const override;
-    const char* summary() const override;
-    const char* description() const override;
-    std::vector<OptionSpec> options() const override;
+    DumpCommand();
 
 protected:
     int run(const CommandLine& line) override;

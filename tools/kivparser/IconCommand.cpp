@@ -5,19 +5,23 @@
 #include <cstdio>
 #include <cstring>
 
-const char* IconCommand::summary() const
-{
-    return "print the URL of a symbol type's icon";
-}
+namespace {
 
-const char* IconCommand::description() const
+const CommandTexts texts = {
+    "icon",
+    "icon CLASS:TYPE",
+    "print the URL of a symbol type's icon",
+    "Prints the URL of the largest installed bitmap of the symbol type TYPE of the\n"
+    "symbol class CLASS (for example Connector:Router), as the web client gets it.\n"
+    "A symbol that is unknown, not of icon variety or without installed bitmaps\n"
+    "gets the URL of the default icon.\n"
+    "\n"
+    "Exit status: 0, or 2 for a usage error.\n"};
+
+}  // namespace
+
+IconCommand::IconCommand() : ToolCommand(texts, {})
 {
-    return "Prints the URL of the largest installed bitmap of the symbol type TYPE of the\n"
-           "symbol class CLASS (for example Connector:Router), as the web client gets it.\n"
-           "A symbol that is unknown, not of icon variety or without installed bitmaps\n"
-           "gets the URL of the default icon.\n"
-           "\n"
-           "Exit status: 0, or 2 for a usage error.\n";
 }
 
 int IconCommand::run(const CommandLine& line)

@@ -5,30 +5,29 @@
 
 #include <cstdio>
 
-const char* RolesCommand::synopsis() const
-{
-    return "roles [--path DIRLIST] [--app NAME] APP ACTION ROLE...";
-}
+namespace {
 
-const char* RolesCommand::summary() const
-{
-    return "tell whether the roles may run an action of an application";
-}
+const CommandTexts texts = {
+    "roles",
+    "roles [--path DIRLIST] [--app NAME] APP ACTION ROLE...",
+    "tell whether the roles may run an action of an application",
+    "Loads the application registrations and prints \"allowed\" when a user with\n"
+    "the given roles may run the action ACTION of the application APP, with\n"
+    "security enforced, else \"denied\". An action without an access list may be\n"
+    "run by everybody; otherwise one of the roles must be one of its access\n"
+    "entries (exact comparison).\n"
+    "\n"
+    "Options:\n"
+    "  --path DIRLIST  load from these directories instead of the standard ones\n"
+    "  --app NAME      name the loading program first (setArfPriorities)\n"
+    "\n"
+    "Exit status: 0 for allowed, 1 for denied or when the registrations, the\n"
+    "application or the action cannot be found, 2 for a usage error.\n"};
 
-const char* RolesCommand::description() const
+}  // namespace
+
+RolesCommand::RolesCommand() : ToolCommand(texts, {{"--path", true}, {"--app", true}})
 {
-    return "Loads the application registrations and prints \"allowed\" when a user with\n"
-           "the given roles may run the action ACTION of the application APP, with\n"
-           "security enforced, else \"denied\". An action without an access list may be\n"
-           "run by everybody; otherwise one of the roles must be one of its access\n"
-           "entries (exact comparison).\n"
-           "\n"
-           "Options:\n"
-           "  --path DIRLIST  load from these directories instead of the standard ones\n"
-           "  --app NAME      name the loading program first (setArfPriorities)\n"
-           "\n"
-           "Exit status: 0 for allowed, 1 for denied or when the registrations, the\n"
-           "application or the action cannot be found, 2 for a usage error.\n";
 }
 
 int RolesCommand::run(const CommandLine& line)

@@ -7,11 +7,7 @@
 // an action, with security enforced.
 class RolesCommand final : public ToolCommand {
 public:
-    const char* name() const override { return "roles"; }
-    const char* synopsis() const override;
-    const char* summary() const override;
-    const char* description() const override;
-    std::vector<OptionSpec> options() const override { return {{"--path", true}, {"--app", true}}; }
+    RolesCommand();
 
 protected:
     int run(const CommandLine& line) override;

@@ -4,25 +4,29 @@
 
 #include <cstdio>
 
-const char* StylesheetCommand::summary() const
-{
-    return "generate the web style sheet when needed and print its URL";
-}
+namespace {
 
-const char* StylesheetCommand::description() const
+const CommandTexts texts = {
+    "stylesheet",
+    "stylesheet [--force]",
+    "generate the web style sheet when needed and print its URL",
+    "Prints the URL of the dynamic views' style sheet, dvStyleV7.xml in\n"
+    "%KZ_PATH%/www/htdocs/C/dynamicViews. The style sheet is generated from the\n"
+    "template dvStyle.xml.template of that directory when it does not exist yet:\n"
+    "one style per symbol class and type of icon variety, with the bitmap sizes\n"
+    "installed below the bitmap directory (KZwwwBitmapDir, default\n"
+    "%KZ_PATH%/www/htdocs/bitmaps).\n"
+    "\n"
+    "Options:\n"
+    "  --force  generate it even when it exists (after installing new icons)\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the style sheet could not be generated\n"
+    "(the reason is printed), 2 for a usage error.\n"};
+
+}  // namespace
+
+StylesheetCommand::StylesheetCommand() : ToolCommand(texts, {{"--force", false}})
 {
-    return "Prints the URL of the dynamic views' style sheet, dvStyleV7.xml in\n"
-           "%KZ_PATH%/www/htdocs/C/dynamicViews. The style sheet is generated from the\n"
-           "template dvStyle.xml.template of that directory when it does not exist yet:\n"
-           "one style per symbol class and type of icon variety, with the bitmap sizes\n"
-           "installed below the bitmap directory (KZwwwBitmapDir, default\n"
-           "%KZ_PATH%/www/htdocs/bitmaps).\n"
-           "\n"
-           "Options:\n"
-           "  --force  generate it even when it exists (after installing new icons)\n"
-           "\n"
-           "Exit status: 0 on success, 1 when the style sheet could not be generated\n"
-           "(the reason is printed), 2 for a usage error.\n";
 }
 
 int StylesheetCommand::run(const CommandLine& line)

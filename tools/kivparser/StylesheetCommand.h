@@ -7,11 +7,7 @@
 // and prints its URL.
 class StylesheetCommand final : public ToolCommand {
 public:
-    const char* name() const override { return "stylesheet"; }
-    const char* synopsis() const override { return "stylesheet [--force]"; }
-    const char* summary() const override;
-    const char* description() const override;
-    std::vector<OptionSpec> options() const override { return {{"--force", false}}; }
+    StylesheetCommand();
 
 protected:
     int run(const CommandLine& line) override;

@@ -13,21 +13,23 @@ enum ToolExit {
     kExitUsage = 2     // the command line was wrong
 };
 
-// One command of the tool ("dump", "check" ...): its name, its usage and help
-// texts, the options it accepts, and what it does.
+// What a command is called and how it is explained.
+struct CommandTexts {
+    const char* name;         // "dump"
+    const char* synopsis;     // the usage line without the program name
+    const char* summary;      // one line for the tool's command list
+    const char* description;  // printed by --help after the usage line
+};
+
+// One command of the tool ("dump", "check" ...): its texts, the options it
+// accepts (besides --help), and what it does.
 class ToolCommand {
 public:
+    ToolCommand(const CommandTexts& texts, std::vector<OptionSpec> options);
     virtual ~ToolCommand() = default;
 
-    virtual const char* name() const = 0;
-    // The usage line without the program name, e.g. "icon CLASS:TYPE".
-    virtual const char* synopsis() const = 0;
-    // One line for the tool's command list.
-    virtual const char* summary() const = 0;
-    // The text printed by --help after the usage line.
-    virtual const char* description() const = 0;
-    // Options besides --help.
-    virtual std::vector<OptionSpec> options() const = 0;
+    const char* name() const { return texts_.name; }
+    const char* summary() const { return texts_.summary; }
 
     // Runs the command on its arguments (those after the command name):
     // --help prints the help, a wrong command line is a usage error.
@@ -43,6 +45,10 @@ protected:
     int usageError(const std::string& message) const;
     // Prints "kivparser: <message>" to standard error; returns kExitFailure.
     static int failure(const std::string& message);
+
+private:
+    CommandTexts texts_;
+    std::vector<OptionSpec> options_;
 };
 
 #endif

@@ -1,0 +1,197 @@
+#include "language/LanguageFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string pathIn(LanguageDir& dir, const std::string& content, const char* name = "file.reg")
+{
+    return dir.write(name, content);
+}
+
+// Parses `content` once more with a parser that has already parsed an empty
+// file, to see the engine's own result.
+int parseResult(LanguageDir& dir, const std::string& content, KivParser** used = nullptr)
+{
+    static KivParser* parser = nullptr;
+    delete parser;
+    std::string empty = pathIn(dir, "", "empty.reg");
+    parser = new KivParser(const_cast<char*>(empty.c_str()), nullptr, nullptr, nullptr, nullptr, 0);
+    std::string path = pathIn(dir, content, "again.reg");
+    FILE* stream = fopen(path.c_str(), "r");
+    lexNewInput(stream);
+    int result = parser->parse();
+    fclose(stream);
+    if (used)
+        *used = parser;
+    return result;
+}
+
+int countOf(const std::string& text, const std::string& part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        count++;
+    return count;
+}
+
+} // namespace
+
+TEST(Parser, OneReportPerBadStatement)
+{
+    LanguageDir dir;
+    std::string path = pathIn(dir, "Application a {\n"
+                                   "  Version \"1\";\n"
+                                   "  bad words here;\n"
+                                   "  Version \"2\";\n"
+                                   "  MenuBar \"m\" { \"x\" f.action a; nonsense !; \"y\" f.action b; }\n"
+                                   "}\n");
+    testing::internal::CaptureStdout();
+    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(parser.errors, 2);
+    EXPECT_EQ(parser.ok, 0);
+    EXPECT_EQ(countOf(out, "Error: syntax error"), 2);
+    EXPECT_EQ(countOf(out, "Line: 3\n"), 1);
+    EXPECT_EQ(countOf(out, "Line: 5\n"), 1);
+
+    // Two bad statements in a row: two reports; the parse still ends well.
+    KivParser* used = nullptr;
+    EXPECT_EQ(parseResult(dir, "Application a { x y; z w; Version \"1\"; }", &used), 0);
+    EXPECT_EQ(used->errors, 2);
+}
+
+TEST(Parser, UnknownWordBeforeClosingBrace)
+{
+    LanguageDir dir;
+    KivParser* used = nullptr;
+    // The brace is discarded while the parser waits for a semicolon; the
+    // input then ends during recovery.
+    EXPECT_EQ(parseResult(dir, "Application a { Version \"1\"; bogus }\n", &used), 1);
+    EXPECT_EQ(used->errors, 1);
+    // With statements after it, recovery ends at the next semicolon.
+    EXPECT_EQ(parseResult(dir, "Application a { bogus } Version \"1\"; }\n", &used), 0);
+    EXPECT_EQ(used->errors, 1);
+    // Text that no registration starts with cannot be recovered.
+    EXPECT_EQ(parseResult(dir, "; ; ;", &used), 1);
+    EXPECT_EQ(used->errors, 1);
+}
+
+TEST(Parser, DeepSelectionRuleOverflowsTheStack)
+{
+    LanguageDir dir;
+    auto rule = [](int depth) {
+        return "Application a { Action x { SelectionRule " + std::string(depth, '(') + "a" +
+               std::string(depth, ')') + "; } }";
+    };
+    KivParser* used = nullptr;
+    EXPECT_EQ(parseResult(dir, rule(400), &used), 0);
+    EXPECT_EQ(used->errors, 0);
+
+    std::string path = pathIn(dir, rule(500));
+    testing::internal::CaptureStdout();
+    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(parser.errors, 1);
+    EXPECT_EQ(countOf(out, "Error: yacc stack overflow"), 1);
+    EXPECT_EQ(parseResult(dir, rule(500)), 1);
+}
+
+TEST(Parser, EmptyCommentOnlyAndSymbolAlertFiles)
+{
+    LanguageDir dir;
+    for (const char* content : {"", "// nothing\n/* at /* all */ */\n\n", "#ifdef UNKNOWN\nApplication a { }\n#endif\n"}) {
+        std::string path = pathIn(dir, content);
+        KivParser parser(const_cast<char*>(path.c_str()), nullptr, nullptr, nullptr, nullptr, 1);
+        EXPECT_EQ(parser.ok, 1);
+        EXPECT_EQ(parser.errors, 0);
+        EXPECT_EQ(parser.getAppReg(), nullptr);
+        EXPECT_EQ(parser.getSymReg(), nullptr);
+        EXPECT_EQ(parser.getFldReg(), nullptr);
+        EXPECT_EQ(parser.getSnmppvReg(), nullptr);
+    }
+
+    // A symbol-alert file ends the parse at once: what follows is not read.
+    std::string alert = "\"SymbolAlert\" critical\nSymbolAlert } { garbage !!! \"unterminated";
+    std::string path = pathIn(dir, alert);
+    KivParser parser(const_cast<char*>(path.c_str()), nullptr, nullptr, nullptr, nullptr, 1);
+    EXPECT_EQ(parser.ok, 1);
+    EXPECT_EQ(parser.errors, 0);
+    EXPECT_EQ(parser.warnings, 0);
+    EXPECT_EQ(parser.getAppReg(), nullptr);
+    EXPECT_EQ(parser.getSymReg(), nullptr);
+    EXPECT_EQ(parseResult(dir, alert), 0);
+}
+
+TEST(Parser, MissingFileLeavesTheScannerAlone)
+{
+    testing::internal::CaptureStdout();
+    KivParser parser(const_cast<char*>("/nonexistent/dir/app.reg"), static_cast<ApplicationRegistration*>(nullptr), 1);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(parser.ok, 0);
+    EXPECT_EQ(parser.errors, 1);
+    EXPECT_EQ(parser.fp, nullptr);
+    EXPECT_STREQ(parser.filename, "/nonexistent/dir/app.reg");
+    EXPECT_EQ(countOf(out, "Error: can't open /nonexistent/dir/app.reg\n"), 1);
+    EXPECT_EQ(KivParser::started, 0);
+    EXPECT_EQ(KivParser::current, &parser);
+}
+
+TEST(Parser, StandardInputWhenNoPathIsGiven)
+{
+    LanguageDir dir;
+    std::string path = pathIn(dir, "Application a {\n bad;\n}\n");
+    ASSERT_NE(freopen(path.c_str(), "r", stdin), nullptr);
+    KivParser parser;
+    EXPECT_EQ(parser.filename, nullptr);
+    EXPECT_EQ(parser.verbose, 0);
+    EXPECT_EQ(parser.errors, 1);
+    EXPECT_EQ(parser.ok, 0);
+    EXPECT_EQ(parser.lineno, 4);
+}
+
+TEST(Parser, FilesInTurnCountTheirOwnReports)
+{
+    LanguageDir dir;
+    std::string first = pathIn(dir, "Application a {\n x;\n y;\n}\n", "first.reg");
+    std::string second = pathIn(dir, "Application b {\n Version \"1\";\n}\n", "second.reg");
+    std::string third = pathIn(dir, "Application c {\n z;\n", "third.reg");
+    KivParser one(const_cast<char*>(first.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+    EXPECT_EQ(one.errors, 2);
+    KivParser two(const_cast<char*>(second.c_str()), one.getAppReg(), 0);
+    EXPECT_EQ(two.errors, 0);
+    EXPECT_EQ(two.ok, 1);
+    EXPECT_EQ(two.lineno, 4);
+    EXPECT_EQ(KivParser::started, 2);
+    KivParser three(const_cast<char*>(third.c_str()), two.getAppReg(), 0);
+    EXPECT_EQ(three.errors, 2);
+    EXPECT_EQ(one.errors, 2);
+    EXPECT_EQ(two.errors, 0);
+}
+
+TEST(Parser, TraceGoesToStandardOutput)
+{
+    LanguageDir dir;
+    std::string path = pathIn(dir, "Field f { bad; }");
+    setenv("YYDEBUG", "1", 1);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    KivParser parser(const_cast<char*>(path.c_str()), static_cast<FieldRegistration*>(nullptr), 0);
+    std::string out = testing::internal::GetCapturedStdout();
+    std::string err = testing::internal::GetCapturedStderr();
+    unsetenv("YYDEBUG");
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(parser.errors, 1);
+    EXPECT_EQ(out.rfind("yydebug: state 0, reading 314 (FIELD)\n", 0), 0u) << out;
+    EXPECT_NE(out.find("yydebug: state 0, reducing by rule 5 ($$3 :)\n"), std::string::npos);
+    EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state "), std::string::npos);
+    EXPECT_NE(out.find(", shifting to state "), std::string::npos);
+    EXPECT_NE(out.find(", reading 276 (IDENTIFIER)\n"), std::string::npos);
+    EXPECT_NE(out.find(", error recovery shifting to state "), std::string::npos);
+    EXPECT_NE(out.find("(ErrorStmt : error SEMICOLON)\n"), std::string::npos);
+    EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state 2\n"), std::string::npos);
+    EXPECT_EQ(out.find("KIVyy"), std::string::npos);
+}
