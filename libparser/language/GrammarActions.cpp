@@ -19,16 +19,35 @@ enum {
 };
 
 // The list head the value rules add to, or null after the internal-error
-// report (the text is then released).
-String* valueListHead(char* text, String* KivParser::*field, int check)
+// report.
+String* valueListHead(String* KivParser::*field, int check)
 {
     KivParser* parser = KivParser::current;
     String* head = parser ? parser->*field : nullptr;
-    if (!head) {
-        free(text);
+    if (!head)
         internal(parser ? check : NO_PARSER);
-    }
     return head;
+}
+
+void release(char* text)
+{
+    free(text);
+}
+
+void release(int) {}
+
+// Inserts the value directly after the head of the list in `field`; the
+// value is released when there is no list.
+template <class Value>
+int insertAfterHead(String* KivParser::*field, int check, Value value)
+{
+    String* head = valueListHead(field, check);
+    if (!head) {
+        release(value);
+        return 1;
+    }
+    head->addNewData(value);
+    return 0;
 }
 
 int startList(String* KivParser::*field)
@@ -75,18 +94,17 @@ int GrammarActions::startDashList()
 
 int GrammarActions::addString(char* text)
 {
-    String* head = valueListHead(text, &KivParser::curString, NO_VALUE_LIST);
-    if (!head)
-        return 1;
-    head->addNewString(text);
-    return 0;
+    // addNewString: the same insertion after the head as any text value.
+    return insertAfterHead(&KivParser::curString, NO_VALUE_LIST, text);
 }
 
 int GrammarActions::appendValue(char* text)
 {
-    String* head = valueListHead(text, &KivParser::curString, NO_VALUE_LIST);
-    if (!head)
+    String* head = valueListHead(&KivParser::curString, NO_VALUE_LIST);
+    if (!head) {
+        free(text);
         return 1;
+    }
     String* item = new (std::nothrow) String(text);
     if (!item) {
         // One name fewer; the statement goes on.
@@ -99,29 +117,17 @@ int GrammarActions::appendValue(char* text)
 
 int GrammarActions::insertText(char* text)
 {
-    String* head = valueListHead(text, &KivParser::curString, NO_VALUE_LIST);
-    if (!head)
-        return 1;
-    head->addNewData(text);
-    return 0;
+    return insertAfterHead(&KivParser::curString, NO_VALUE_LIST, text);
 }
 
 int GrammarActions::insertInteger(int value)
 {
-    String* head = valueListHead(nullptr, &KivParser::curString, NO_VALUE_LIST);
-    if (!head)
-        return 1;
-    head->addNewData(value);
-    return 0;
+    return insertAfterHead(&KivParser::curString, NO_VALUE_LIST, value);
 }
 
 int GrammarActions::addDashLength(int length)
 {
-    String* head = valueListHead(nullptr, &KivParser::curDashLength, NO_DASH_LIST);
-    if (!head)
-        return 1;
-    head->addNewData(length);
-    return 0;
+    return insertAfterHead(&KivParser::curDashLength, NO_DASH_LIST, length);
 }
 
 void GrammarActions::expectAccelerator()

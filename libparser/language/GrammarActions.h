@@ -17,8 +17,10 @@ public:
         return value;
     }
 
-    // A new empty value list in the parser's curString. A list that a failed
-    // statement left behind is disposed of first.
+    // A new empty value list in the parser's curString. The builder that
+    // hands the list to its owner clears curString; a list still there when
+    // the next one starts, or when the parse ends, was left by a failed
+    // statement and is disposed of.
     static int startValueList();
     // No value list: curString becomes null (an active help left out).
     static void noValueList();

@@ -114,6 +114,8 @@ void KivParser::initialize(char* path)
             return;
         }
     }
+    // The first parser of the process sets the scanner's input, every later
+    // one restarts the scanner on its own stream.
     lexNewInput(fp);
     parse();
     ok = errors == 0 ? 1 : 0;

@@ -79,6 +79,10 @@ TEST(Directives, ConditionalsDoNotNest)
     auto tokens = scanText(dir, "#ifdef UNKNOWN\n\"x #endif \" y\n");
     ASSERT_EQ(tokenNumbers(tokens), (std::vector<int>{STRING}));
     EXPECT_EQ(tokens[0].text, " y\n");
+    // A character looked at and put back while skipping keeps the line count.
+    tokens = scanText(dir, "#ifdef UNKNOWN\na /\nb /\n#endif\nc\n");
+    ASSERT_EQ(identifiers(tokens), (Names{"c"}));
+    EXPECT_EQ(tokens[0].line, 5);
     // Many undefined conditionals in one skipped stretch.
     std::string many = "#ifdef UNKNOWN\n";
     for (int i = 0; i < 20000; i++)

@@ -78,6 +78,19 @@ inline std::vector<std::string> identifiers(const std::vector<ScannedToken>& tok
     return names;
 }
 
+// Destroys the roots a parse made (the caller of a parser owns them).
+inline void releaseRoots(KivParser& parser)
+{
+    delete parser.getAppReg();
+    delete parser.getSymReg();
+    delete parser.getFldReg();
+    delete parser.getSnmppvReg();
+    parser.curAppReg = nullptr;
+    parser.curSymReg = nullptr;
+    parser.curFldReg = nullptr;
+    parser.curSnmppvReg = nullptr;
+}
+
 } // namespace langtest
 
 using namespace langtest;

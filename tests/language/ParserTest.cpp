@@ -17,6 +17,8 @@ std::string pathIn(LanguageDir& dir, const std::string& content, const char* nam
 int parseResult(LanguageDir& dir, const std::string& content, KivParser** used = nullptr)
 {
     static KivParser* parser = nullptr;
+    if (parser)
+        releaseRoots(*parser);
     delete parser;
     std::string empty = pathIn(dir, "", "empty.reg");
     parser = new KivParser(const_cast<char*>(empty.c_str()), nullptr, nullptr, nullptr, nullptr, 0);
@@ -25,6 +27,8 @@ int parseResult(LanguageDir& dir, const std::string& content, KivParser** used =
     lexNewInput(stream);
     int result = parser->parse();
     fclose(stream);
+    if (!used)
+        releaseRoots(*parser);
     if (used)
         *used = parser;
     return result;
@@ -47,7 +51,7 @@ TEST(Parser, OneReportPerBadStatement)
                                    "  Version \"1\";\n"
                                    "  bad words here;\n"
                                    "  Version \"2\";\n"
-                                   "  MenuBar \"m\" { \"x\" f.action a; nonsense !; \"y\" f.action b; }\n"
+                                   "  MenuBar \"m\" { \"x\" ! \"a\"; nonsense !; \"y\" ! \"b\"; }\n"
                                    "}\n");
     testing::internal::CaptureStdout();
     KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
@@ -57,6 +61,7 @@ TEST(Parser, OneReportPerBadStatement)
     EXPECT_EQ(countOf(out, "Error: syntax error"), 2);
     EXPECT_EQ(countOf(out, "Line: 3\n"), 1);
     EXPECT_EQ(countOf(out, "Line: 5\n"), 1);
+    releaseRoots(parser);
 
     // Two bad statements in a row: two reports; the parse still ends well.
     KivParser* used = nullptr;
@@ -97,6 +102,7 @@ TEST(Parser, DeepSelectionRuleOverflowsTheStack)
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(parser.errors, 1);
     EXPECT_EQ(countOf(out, "Error: yacc stack overflow"), 1);
+    releaseRoots(parser);
     EXPECT_EQ(parseResult(dir, rule(500)), 1);
 }
 
@@ -151,6 +157,7 @@ TEST(Parser, StandardInputWhenNoPathIsGiven)
     EXPECT_EQ(parser.errors, 1);
     EXPECT_EQ(parser.ok, 0);
     EXPECT_EQ(parser.lineno, 4);
+    releaseRoots(parser);
 }
 
 TEST(Parser, FilesInTurnCountTheirOwnReports)
@@ -170,12 +177,13 @@ TEST(Parser, FilesInTurnCountTheirOwnReports)
     EXPECT_EQ(three.errors, 2);
     EXPECT_EQ(one.errors, 2);
     EXPECT_EQ(two.errors, 0);
+    releaseRoots(one);
 }
 
 TEST(Parser, TraceGoesToStandardOutput)
 {
     LanguageDir dir;
-    std::string path = pathIn(dir, "Field f { bad; }");
+    std::string path = pathIn(dir, "Field f { Type bad; }");
     setenv("YYDEBUG", "1", 1);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -190,8 +198,65 @@ TEST(Parser, TraceGoesToStandardOutput)
     EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state "), std::string::npos);
     EXPECT_NE(out.find(", shifting to state "), std::string::npos);
     EXPECT_NE(out.find(", reading 276 (IDENTIFIER)\n"), std::string::npos);
+    EXPECT_NE(out.find("yydebug: error recovery discarding state "), std::string::npos);
     EXPECT_NE(out.find(", error recovery shifting to state "), std::string::npos);
+    EXPECT_NE(out.find(", error recovery discards token 276 (IDENTIFIER)\n"), std::string::npos);
     EXPECT_NE(out.find("(ErrorStmt : error SEMICOLON)\n"), std::string::npos);
     EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state 2\n"), std::string::npos);
     EXPECT_EQ(out.find("KIVyy"), std::string::npos);
+    releaseRoots(parser);
+}
+
+TEST(Parser, AFileOfAnotherKindGetsARootOfItsOwn)
+{
+    LanguageDir dir;
+    std::string application = pathIn(dir, "Application a { Version \"1\"; }", "a.arf");
+    std::string cgi = pathIn(dir, "CGI c { Command \"c\"; CgiPath \"/c\"; }", "c.svrf");
+    std::string symbols = pathIn(dir, "SymbolClass s { }", "s.srf");
+
+    SymbolRegistration* own = new SymbolRegistration();
+    KivParser first(const_cast<char*>(application.c_str()), own, 0);
+    EXPECT_EQ(first.ok, 1);
+    EXPECT_EQ(first.getSymReg(), own);
+    ASSERT_NE(first.getAppReg(), nullptr);
+    EXPECT_NE(first.getAppReg()->lookupApplication(const_cast<char*>("a")), nullptr);
+    EXPECT_EQ(own->lookupSymbolClass(const_cast<char*>("s")), nullptr);
+
+    KivParser second(const_cast<char*>(cgi.c_str()), static_cast<FieldRegistration*>(nullptr), 0);
+    EXPECT_EQ(second.ok, 1);
+    EXPECT_EQ(second.getFldReg(), nullptr);
+    ASSERT_NE(second.getSnmppvReg(), nullptr);
+    EXPECT_NE(second.getSnmppvReg()->lookupSnmppvCgi(const_cast<char*>("c")), nullptr);
+
+    // A root the caller gave is filled, not replaced.
+    KivParser third(const_cast<char*>(symbols.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+    EXPECT_EQ(third.getAppReg(), nullptr);
+    ASSERT_NE(third.getSymReg(), nullptr);
+    KivParser fourth(const_cast<char*>(symbols.c_str()), own, 0);
+    EXPECT_EQ(fourth.getSymReg(), own);
+    EXPECT_NE(own->lookupSymbolClass(const_cast<char*>("s")), nullptr);
+
+    delete first.getAppReg();
+    delete second.getSnmppvReg();
+    delete third.getSymReg();
+    delete own;
+}
+
+TEST(Parser, TwoFilesIntoOneRoot)
+{
+    LanguageDir dir;
+    std::string first = pathIn(dir, "Application a {\n bad;\n Version \"1\";\n}\n", "first.arf");
+    std::string second = pathIn(dir, "Application b {\n Version \"2\";\n}\n", "second.arf");
+    KivParser one(const_cast<char*>(first.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+    ApplicationRegistration* root = one.getAppReg();
+    ASSERT_NE(root, nullptr);
+    KivParser two(const_cast<char*>(second.c_str()), root, 0);
+    EXPECT_EQ(two.getAppReg(), root);
+    EXPECT_NE(root->lookupApplication(const_cast<char*>("a")), nullptr);
+    EXPECT_NE(root->lookupApplication(const_cast<char*>("b")), nullptr);
+    EXPECT_EQ(one.errors, 1);
+    EXPECT_EQ(one.ok, 0);
+    EXPECT_EQ(two.errors, 0);
+    EXPECT_EQ(two.ok, 1);
+    delete root;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 using Tokens = std::vector<int>;
 
 TEST(Scanner, KeywordsMatchInAnyCaseAndOnlyWhole)
@@ -90,7 +92,8 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
                                 "\"z\" <Key>F1   \n f.action z;\n"
                                 "\"w\" Shift<Key>W F.Action w;\n"
                                 "\"v\" context (a && b) !\"cmd\";\n"
-                                "\"u\" Meta<Key>X!y f.action u;\n",
+                                "\"u\" Meta<Key>X!y f.action u;\n"
+                                "\"t\" Ctrl<Key>T fx F.action t;\n",
                            true);
     ASSERT_EQ(tokenNumbers(tokens),
               (Tokens{STRING, MNEMONIC, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
@@ -99,6 +102,7 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
                       STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
                       STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
                       STRING, CONTEXT, LPAREN, IDENTIFIER, OP_AND, IDENTIFIER, RPAREN, OP_NOT, STRING, SEMICOLON,
+                      STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON,
                       STRING, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON}));
     EXPECT_EQ(tokens[1].text, "File");
     EXPECT_EQ(tokens[2].text, "Ctrl<Key>F");
@@ -113,6 +117,9 @@ TEST(Scanner, MenuItemTailInAcceleratorMode)
     EXPECT_EQ(tokens[23].text, "Action");
     // "!" ends an accelerator only after white space.
     EXPECT_EQ(tokens[37].text, "Meta<Key>X!y");
+    // Only "f." after white space ends it; an "f" starting another word does not.
+    EXPECT_EQ(tokens[42].text, "Ctrl<Key>T fx");
+    EXPECT_EQ(tokens[43].text, "action");
 }
 
 TEST(Scanner, CharactersNoPatternTakes)
@@ -192,4 +199,28 @@ TEST(Scanner, OverlongAndOddInputIsCutNotOverrun)
     tokens = scanText(dir, std::string("a\0b \"x\0y\" c", 11));
     ASSERT_EQ(tokenNumbers(tokens), (Tokens{IDENTIFIER, LEXERR, IDENTIFIER, STRING, IDENTIFIER}));
     EXPECT_EQ(tokens[3].text, "x");
+}
+
+TEST(Scanner, MultibyteCharactersAreReadWhole)
+{
+    setenv("LOCPATH", KIVPARSER_TEST_LOCPATH, 1);
+    if (!setlocale(LC_CTYPE, "zh_TW.BIG5"))
+        GTEST_SKIP() << "the test locale zh_TW.BIG5 could not be built here";
+    LanguageDir dir;
+    // The second byte of this character is a backslash: read whole, it
+    // neither escapes the closing quote nor ends a mnemonic early.
+    const std::string xu = "\xb3\x5c";
+    auto tokens = scanText(dir, "\"" + xu + "\" \"a" + xu + "\\\"b\" /* " + xu + " */ x\n"
+                                "\"bad \xff\x30 byte\"");
+    auto item = scanText(dir, "\"m\" _" + xu + "k Ctrl<Key>" + xu + " f.action a;\n", true);
+    setlocale(LC_CTYPE, "C");
+    ASSERT_EQ(tokenNumbers(tokens), (Tokens{STRING, STRING, IDENTIFIER, STRING}));
+    EXPECT_EQ(tokens[0].text, xu);
+    EXPECT_EQ(tokens[1].text, "a" + xu + "\"b");
+    ASSERT_EQ(tokenNumbers(item), (Tokens{STRING, MNEMONIC, ACCELERATOR, FUNCTION, IDENTIFIER, SEMICOLON}));
+    EXPECT_EQ(item[1].text, xu + "k");
+    EXPECT_EQ(item[2].text, "Ctrl<Key>" + xu);
+    // A byte that starts no character is read as the character 0, which
+    // ends the value; the bytes after it are read again.
+    EXPECT_EQ(tokens[3].text, "bad ");
 }
