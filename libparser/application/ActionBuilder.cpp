@@ -155,26 +155,16 @@ ParserExpression* numberValue(int value)
 
 int ActionBuilder::beginAction(char* name)
 {
-    Application* app = BuilderContext::application(CHECK_BEGIN_ACTION);
-    if (app && !name)
-        nomemory();
-    if (!app || !name) {
-        free(name);
+    Application* app = BuilderContext::applicationFor(name, CHECK_BEGIN_ACTION);
+    if (!app)
         return 1;
-    }
-    Action* action = app->lookupAction(name);
-    if (!action) {
-        action = app->newAction(name);
-        if (!action)
-            return 1;
-        action->setApplication(app);
-    } else {
-        // An unlocked action is a placeholder of an f.action reference: it is
-        // filled without a message.
-        if (action->locked)
-            warning(parserMsg(MSG_DUPLICATE), "Action", name);
-        free(name);
-    }
+    // An unlocked action found here is the placeholder of an f.action
+    // reference: it is filled without a message.
+    Action* action =
+        BuilderContext::findOrCreate(app, name, &Application::lookupAction, &Application::newAction, "Action");
+    if (!action)
+        return 1;
+    action->setApplication(app); // the application that holds it; unchanged for a found one
     KivParser::current->curAction = action;
     return 0;
 }

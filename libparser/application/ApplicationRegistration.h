@@ -50,6 +50,11 @@ public:
     void debugDumpTabs();
     // Folds every cascade reached from a menu bar that leads to exactly one
     // action into its parent entry.
+    // A submenu opened by several entries: when it is folded and destroyed,
+    // every other entry that opened it (in any menu bar or any application's
+    // menu, reached or not) is folded the same way: it takes the single
+    // action, loses its link, and gets ":" and the action entry's label
+    // appended when both have a label. No entry keeps a destroyed menu.
     void removeSingleActionMenus();
 
     Application* applications;

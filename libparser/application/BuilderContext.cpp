@@ -2,6 +2,8 @@
 #include "language/KivParser.h"
 #include "language/ParserErr.h"
 
+#include <cstdlib>
+
 namespace {
 
 template <class T>
@@ -45,4 +47,16 @@ String* BuilderContext::takeValueList(int check)
     String* list = present(at->curString, check);
     at->curString = nullptr;
     return list;
+}
+
+Application* BuilderContext::applicationFor(char* name, int check)
+{
+    Application* app = application(check);
+    if (app && !name)
+        nomemory();
+    if (!app || !name) {
+        free(name);
+        return nullptr;
+    }
+    return app;
 }

@@ -1,5 +1,6 @@
 #include "application/ListItem.h"
 #include "application/ApplicationRegistration.h"
+#include "application/MenuTrace.h"
 #include "application/ParserList.h"
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
@@ -10,15 +11,18 @@
 
 ListItem::ListItem() : _MenuItem(), iconName(nullptr), activeHelp(nullptr)
 {
+    menuTrace(menuItemTraceVerbose, "ListItem::ListItem(%s)\n", label);
 }
 
 ListItem::ListItem(int precedence, char* label, char* theIconName, String* theActiveHelp, Function* function)
     : _MenuItem(precedence, label, 0, nullptr, function), iconName(theIconName), activeHelp(theActiveHelp)
 {
+    menuTrace(menuItemTraceVerbose, "ListItem::ListItem(%s)\n", label);
 }
 
 ListItem::~ListItem()
 {
+    menuTrace(menuItemTraceVerbose, "ListItem::~ListItem(%s)\n", label);
     free(iconName);
     SListOps::disposeList(activeHelp);
 }

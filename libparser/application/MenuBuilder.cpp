@@ -160,6 +160,25 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
     return 0;
 }
 
+// The end of a menu-bar or menu block: the menu counts one more completed
+// block; the parser forgets it and its entry list.
+template <class M>
+int endMenuBlock(M* KivParser::*current, int check)
+{
+    KivParser* parser = BuilderContext::parser(check);
+    if (!parser)
+        return 1;
+    M* menu = parser->*current;
+    parser->curMenuItem = nullptr;
+    parser->*current = nullptr;
+    if (!menu) {
+        internal(check);
+        return 1;
+    }
+    menu->locked++;
+    return 0;
+}
+
 } // namespace
 
 void MenuBuilder::discardCollected()
@@ -220,39 +239,17 @@ int MenuBuilder::beginMenuBar(int precedence, char* name, char* mnemonic)
 
 int MenuBuilder::endMenuBar()
 {
-    KivParser* parser = BuilderContext::parser(CHECK_END_MENU_BAR);
-    if (!parser)
-        return 1;
-    MenuBar* bar = parser->curMenuBar;
-    parser->curMenuItem = nullptr;
-    parser->curMenuBar = nullptr;
-    if (!bar) {
-        internal(CHECK_END_MENU_BAR);
-        return 1;
-    }
-    bar->locked++;
-    return 0;
+    return endMenuBlock(&KivParser::curMenuBar, CHECK_END_MENU_BAR);
 }
 
 int MenuBuilder::beginMenu(char* name)
 {
-    Application* app = BuilderContext::application(CHECK_MENU);
-    if (app && !name)
-        nomemory();
-    if (!app || !name) {
-        free(name);
+    Application* app = BuilderContext::applicationFor(name, CHECK_MENU);
+    if (!app)
         return 1;
-    }
     discardCollected();
-    Menu* menu = app->lookupMenu(name);
-    if (!menu) {
-        menu = app->newMenu(name);
-        if (!menu)
-            return 1;
-    } else {
-        free(name);
-    }
-    MenuItem* items = menu->refMenuItems();
+    Menu* menu = BuilderContext::findOrCreate(app, name, &Application::lookupMenu, &Application::newMenu, nullptr);
+    MenuItem* items = menu ? menu->refMenuItems() : nullptr;
     if (!items)
         return 1;
     KivParser* parser = KivParser::current;
@@ -264,40 +261,19 @@ int MenuBuilder::beginMenu(char* name)
 
 int MenuBuilder::endMenu()
 {
-    KivParser* parser = BuilderContext::parser(CHECK_END_MENU);
-    if (!parser)
-        return 1;
-    Menu* menu = parser->curMenu;
-    parser->curMenuItem = nullptr;
-    parser->curMenu = nullptr;
-    if (!menu) {
-        internal(CHECK_END_MENU);
-        return 1;
-    }
-    menu->locked++;
-    return 0;
+    return endMenuBlock(&KivParser::curMenu, CHECK_END_MENU);
 }
 
 int MenuBuilder::beginPopupMenu(char* name)
 {
-    Application* app = BuilderContext::application(CHECK_POPUP_MENU);
-    if (app && !name)
-        nomemory();
-    if (!app || !name) {
-        free(name);
+    Application* app = BuilderContext::applicationFor(name, CHECK_POPUP_MENU);
+    if (!app)
         return 1;
-    }
     discardCollected();
-    PopupMenu* menu = app->lookupPopupMenu(name);
-    if (!menu) {
-        menu = app->newPopupMenu(name);
-        if (!menu)
-            return 1;
-    } else {
-        if (menu->locked)
-            warning(parserMsg(MSG_DUPLICATE), "PopupMenu", name);
-        free(name);
-    }
+    PopupMenu* menu = BuilderContext::findOrCreate(app, name, &Application::lookupPopupMenu,
+                                                   &Application::newPopupMenu, "PopupMenu");
+    if (!menu)
+        return 1;
     // The block's entries are collected apart; its end decides whether the
     // popup menu takes them.
     collected = new (std::nothrow) PopupItem();

@@ -41,7 +41,29 @@ ParserExpression::ParserExpression(ExprOpType theOp, ParserExpression* e1, Parse
 
 ParserExpression::~ParserExpression()
 {
-    delete expr1;
-    delete expr2;
+    // A long chain (a && b && c ...) makes a deep tree: its nodes are
+    // released one by one, each after its operands were taken from it, so
+    // that no destructor call nests inside another. Nodes are never in a
+    // list, so their list link chains the nodes still to release.
+    ParserExpression* pending = nullptr;
+    auto takeOperands = [&pending](ParserExpression* node) {
+        ParserExpression* operands[] = {node->expr1, node->expr2};
+        node->expr1 = nullptr;
+        node->expr2 = nullptr;
+        for (ParserExpression* operand : operands) {
+            if (operand) {
+                operand->_next = pending;
+                pending = operand;
+            }
+        }
+    };
+    takeOperands(this);
+    while (pending) {
+        ParserExpression* node = pending;
+        pending = static_cast<ParserExpression*>(node->_next);
+        node->_next = nullptr;
+        takeOperands(node);
+        delete node;
+    }
     free(term);
 }

@@ -21,10 +21,10 @@
 #include "application/Menu.h"
 #include "application/MenuBar.h"
 #include "application/MenuItem.h"
+#include "language/GrammarActions.h"
 #include "lists/SListIndex.h"
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -49,20 +49,6 @@ MenuItem* firstEntry(_Menu* menu)
     return menu && menu->menuItems ? static_cast<MenuItem*>(menu->menuItems->next()) : nullptr;
 }
 
-// "a:b" as a new heap text; null when no memory is left.
-char* joinLabels(const char* a, const char* b)
-{
-    size_t lengthA = strlen(a);
-    size_t lengthB = strlen(b);
-    char* joined = static_cast<char*>(malloc(lengthA + lengthB + 2));
-    if (!joined)
-        return nullptr;
-    memcpy(joined, a, lengthA);
-    joined[lengthA] = ':';
-    memcpy(joined + lengthA + 1, b, lengthB + 1);
-    return joined;
-}
-
 // Makes `entry` run the action of `single` (the only entry of the submenu it
 // opened) instead of opening the submenu. With `needLabels` the fold happens
 // only when both labels exist and can be joined; otherwise a missing label
@@ -70,7 +56,7 @@ char* joinLabels(const char* a, const char* b)
 bool foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
 {
     if (entry->label && single->label) {
-        char* joined = joinLabels(entry->label, single->label);
+        char* joined = _strcpy3(entry->label, ":", single->label);
         if (joined) {
             free(entry->label);
             entry->label = joined;
@@ -128,9 +114,11 @@ static void removeSingleActionMenu(ApplicationRegistration* reg, MenuItem* entry
 }
 
 // Number of actions that `menu` leads to, all nested levels counted; folds
-// every nested single-action cascade on the way (bottom-up).
-static int _numOfActions(ApplicationRegistration* reg, _Menu* menu, const OpenMenu* outer)
+// every nested single-action cascade on the way (bottom-up). Entries link
+// submenus only; anything else they might hold counts no action.
+static int _numOfActions(ApplicationRegistration* reg, _Menu* link, const OpenMenu* outer)
 {
+    Menu* menu = dynamic_cast<Menu*>(link);
     if (!menu || !menu->menuItems)
         return 0;
     const OpenMenu open = {menu, outer};

@@ -2,6 +2,7 @@
 #include "application/_Menu.h"
 #include "application/Action.h"
 #include "application/Application.h"
+#include "application/BuilderContext.h"
 #include "application/Function.h"
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
@@ -45,18 +46,17 @@ int _MenuItem::linkAction()
         error("%s", parserMsg(MSG_FACTION_NO_NAME));
         return 0;
     }
-    Action* action = app->lookupAction(function->functionArg);
-    if (!action) {
-        char* name = _strdup(function->functionArg);
-        if (!name) {
-            nomemory();
-            return 1;
-        }
-        action = app->newAction(name);
-        if (!action)
-            return 1;
-        action->setApplication(app);
+    char* name = _strdup(function->functionArg);
+    if (!name) {
+        nomemory();
+        return 1;
     }
+    // A name not defined yet gets a placeholder that its action block fills.
+    Action* action =
+        BuilderContext::findOrCreate(app, name, &Application::lookupAction, &Application::newAction, nullptr);
+    if (!action)
+        return 1;
+    action->setApplication(app);
     actionLink = action;
     return 0;
 }

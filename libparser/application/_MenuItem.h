@@ -39,6 +39,11 @@ public:
 protected:
     ~_MenuItem();
 
+    // The dump lines every entry prints inside its block: the context
+    // expression and the function; when links are shown, the linked menu
+    // (printed by `dumpMenu`) and the linked action.
+    void debugDumpBody(int showLinks, void (*dumpMenu)(_Menu* menu, int showLinks));
+
     // The shared part of linkMenu, linkPopupMenu and linkList: when the
     // function is f.<type>, find the container named by its argument with
     // `lookup`, or make a placeholder with `create` (which takes the name over

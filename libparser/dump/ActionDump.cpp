@@ -12,6 +12,13 @@ const char* applicationName(Application* app)
     return DumpWriter::str(app ? app->appName : nullptr);
 }
 
+void dumpAccesses(String* accesses)
+{
+    DumpWriter::open("Access {\n");
+    DumpWriter::values(accesses);
+    DumpWriter::close();
+}
+
 } // namespace
 
 void Action::debugDump()
@@ -37,11 +44,8 @@ void Action::debugDump()
     DumpWriter::close();
     if (urlPath)
         DumpWriter::line("URL : \"%s\"\n", urlPath);
-    if (accesses) {
-        DumpWriter::open("Access {\n");
-        DumpWriter::values(accesses);
-        DumpWriter::close();
-    }
+    if (accesses)
+        dumpAccesses(accesses);
     if (window)
         window->debugDump();
     DumpWriter::close();
@@ -52,9 +56,7 @@ void Action::debugDumpShort()
     DumpWriter::open("Action \"%s\" {\n", DumpWriter::str(actionID));
     DumpWriter::line("Application : \"%s\"\n", applicationName(application));
     DumpWriter::line("URLpath : \"%s\"\n", DumpWriter::str(urlPath));
-    DumpWriter::open("Access {\n");
-    DumpWriter::values(accesses);
-    DumpWriter::close();
+    dumpAccesses(accesses); // always printed here
     if (window)
         window->debugDump();
     DumpWriter::close();

@@ -10,14 +10,7 @@ void MenuItem::debugDump(int showLinks)
 {
     DumpWriter::open("MenuItem <%d> \"%s%s\" _%s [%s] {\n", precedence, isBitmap == 1 ? "@" : "",
                      DumpWriter::str(label), DumpWriter::str(mnemonic), DumpWriter::str(accelerator));
-    DumpWriter::line("ContextExpression : \"%s\"\n", DumpWriter::str(contextExpr));
-    Function::debugDumpLine("Function : ", function);
-    if (showLinks) {
-        if (menuLink)
-            static_cast<Menu*>(menuLink)->debugDump(showLinks);
-        if (actionLink)
-            actionLink->debugDump();
-    }
+    debugDumpBody(showLinks, [](_Menu* menu, int links) { static_cast<Menu*>(menu)->debugDump(links); });
     int number = 0;
     for (MenuItem* dup = dupMenuItems ? dupMenuItems->next() : nullptr; dup; dup = dup->next()) {
         number++;

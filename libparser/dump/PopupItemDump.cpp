@@ -6,18 +6,9 @@
 
 namespace {
 
-// The lines every popup entry prints: context, function, and the links when
-// they are shown.
-void dumpPopupBody(PopupItem* item, int showLinks)
+void dumpPopupMenu(_Menu* menu, int showLinks)
 {
-    DumpWriter::line("ContextExpression : \"%s\"\n", DumpWriter::str(item->contextExpr));
-    Function::debugDumpLine("Function : ", item->function);
-    if (!showLinks)
-        return;
-    if (item->menuLink)
-        static_cast<PopupMenu*>(item->menuLink)->debugDumpLinked(showLinks);
-    if (item->actionLink)
-        item->actionLink->debugDump();
+    static_cast<PopupMenu*>(menu)->debugDumpLinked(showLinks);
 }
 
 } // namespace
@@ -25,7 +16,7 @@ void dumpPopupBody(PopupItem* item, int showLinks)
 void PopupItem::debugDump(int showLinks)
 {
     DumpWriter::open("PopupItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "", DumpWriter::str(label));
-    dumpPopupBody(this, showLinks);
+    debugDumpBody(showLinks, dumpPopupMenu);
     DumpWriter::line("TargetSymbolType : \"%s\"\n", DumpWriter::str(targetSymbolType));
     DumpWriter::close();
 }
@@ -34,6 +25,6 @@ void PopupItem::debugDumpInPopupMenu(int showLinks)
 {
     DumpWriter::open("PopupMenuItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "",
                      DumpWriter::str(label));
-    dumpPopupBody(this, showLinks);
+    debugDumpBody(showLinks, dumpPopupMenu);
     DumpWriter::close();
 }

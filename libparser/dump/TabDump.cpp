@@ -51,9 +51,7 @@ void ListItem::debugDump()
     DumpWriter::open("ActiveHelp {\n");
     DumpWriter::values(activeHelp);
     DumpWriter::close();
-    DumpWriter::line("Function : ");
-    if (function)
-        function->debugDump();
+    Function::debugDumpLine("Function : ", function);
     // linkList only ever links a list to a list item.
     if (menuLink)
         static_cast<ParserList*>(menuLink)->debugDump();

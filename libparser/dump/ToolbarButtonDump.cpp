@@ -1,5 +1,3 @@
-#include "application/Action.h"
-#include "application/Function.h"
 #include "application/Menu.h"
 #include "application/ToolbarButton.h"
 #include "dump/DumpWriter.h"
@@ -8,13 +6,6 @@ void ToolbarButton::debugDump(int showLinks)
 {
     DumpWriter::open("ToolbarButton <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "",
                      DumpWriter::str(label));
-    DumpWriter::line("ContextExpression : \"%s\"\n", DumpWriter::str(contextExpr));
-    Function::debugDumpLine("Function : ", function);
-    if (showLinks) {
-        if (menuLink)
-            static_cast<Menu*>(menuLink)->debugDump(showLinks);
-        if (actionLink)
-            actionLink->debugDump();
-    }
+    debugDumpBody(showLinks, [](_Menu* menu, int links) { static_cast<Menu*>(menu)->debugDump(links); });
     DumpWriter::close();
 }

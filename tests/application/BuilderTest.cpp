@@ -151,7 +151,7 @@ TEST(ApplicationBuilders, ExpressionDumpOfOddTrees)
     ParserExpression nullTerm(static_cast<char*>(nullptr));
     ParserExpression assign(EOP_ASSIGN, new ParserExpression(dup("a")), nullptr);
     ParserExpression lonelyNot(EOP_NOT, nullptr, nullptr);
-    ParserExpression odd(static_cast<ExprOpType>(9), new ParserExpression(1), new ParserExpression(2));
+    ParserExpression odd(EOP_MAX, new ParserExpression(1), new ParserExpression(2));
     testing::internal::CaptureStdout();
     none.debugDump();
     nullTerm.debugDump();
@@ -159,4 +159,26 @@ TEST(ApplicationBuilders, ExpressionDumpOfOddTrees)
     lonelyNot.debugDump();
     odd.debugDump();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "<n/a><null>(\"a\"=<err>)!(<err>)(\"1\"<err>\"2\")");
+}
+
+// A selection rule written as a long chain (a && a && ... ) is a tree as
+// deep as the chain; releasing it must not exhaust the stack.
+TEST(ApplicationBuilders, DeepExpressionTreesAreReleased)
+{
+    TestParser parser(0);
+    ParserExpression* tree = nullptr;
+    ASSERT_EQ(ActionBuilder::nameTerm(dup("a"), &tree), 0);
+    for (int i = 0; i < 300000; i++) {
+        ParserExpression* term = nullptr;
+        ASSERT_EQ(ActionBuilder::integerTerm(i, &term), 0);
+        ParserExpression* joined = nullptr;
+        ASSERT_EQ(i % 2 ? ActionBuilder::andExpression(tree, term, &joined)
+                        : ActionBuilder::notExpression(tree, &joined),
+                  0);
+        if (!(i % 2))
+            delete term;
+        tree = joined;
+    }
+    ActionBuilder::disposeExpression(tree);
+    EXPECT_EQ(parser->errors, 0);
 }

@@ -3,29 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(DropAction, OperationsReplaceAndTheLockKeepsTheFirstDefinition)
-{
-    DropAction drop(dup("D"));
-    EXPECT_EQ(drop.dropOp, 0ul);
-    drop.setDropOp(DROP_OP_MOVE | DROP_OP_COPY);
-    drop.setDropOp(DROP_OP_COPY);
-    EXPECT_EQ(drop.dropOp, 2ul);
-    drop.setHelpString(dup("one"));
-    drop.setHelpString(dup("two"));
-    drop.setSelectionRule(new ParserExpression(dup("a")));
-    drop.setSelectionRule(new ParserExpression(dup("b")));
-    EXPECT_STREQ(drop.helpString, "two");
-    EXPECT_STREQ(drop.selectionRule->term, "b");
-
-    drop.locked = 1;
-    drop.setDropOp(DROP_OP_MOVE);
-    drop.setHelpString(dup("three"));
-    drop.setSelectionRule(new ParserExpression(dup("c")));
-    EXPECT_EQ(drop.dropOp, 2ul);
-    EXPECT_STREQ(drop.helpString, "two");
-    EXPECT_STREQ(drop.selectionRule->term, "b");
-}
-
 TEST(DropActionBuilder, RedefinitionWarnsOnlyOnceLocked)
 {
     ApplicationRegistration reg;

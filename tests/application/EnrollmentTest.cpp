@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "ListNames.h"
 #include "application/EnrollmentBuilder.h"
 
 #include <gtest/gtest.h>
@@ -6,14 +7,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> fieldNames(Rule* rule)
-{
-    std::vector<std::string> out;
-    for (FieldEnrollment* f = rule->fieldEnrollments ? rule->fieldEnrollments->next() : nullptr; f; f = f->next())
-        out.push_back(f->fieldEnrollName ? f->fieldEnrollName : "<null>");
-    return out;
-}
 
 std::vector<EnrollOpType> operations(Application* app)
 {
@@ -65,35 +58,6 @@ TEST(FieldEnrollment, SettersReplaceAndDefaultsSwitchType)
     EXPECT_STREQ(field.fieldLabel, "two");
 }
 
-TEST(Rule, FieldsInWritingOrderAndLastHelpWins)
-{
-    Enrollment enrollment(ENR_CONNECT);
-    Rule* rule = enrollment.newRule(term("a"), term("b"));
-    ASSERT_NE(rule, nullptr);
-    EXPECT_STREQ(rule->expr1->term, "a");
-    EXPECT_STREQ(rule->expr2->term, "b");
-    EXPECT_EQ(rule->scale, -1);
-    EXPECT_EQ(rule->initialVerify, OOF_NA);
-    EXPECT_EQ(rule->helpType, HLP_NA);
-
-    // A repeated name gives a second field enrollment.
-    rule->newFieldEnrollment(dup("x"));
-    rule->newFieldEnrollment(dup("y"));
-    rule->newFieldEnrollment(dup("x"));
-    EXPECT_EQ(fieldNames(rule), (std::vector<std::string>{"x", "y", "x"}));
-
-    rule->setHelpType(HLP_MANPAGE);
-    rule->setHelpName(dup("man1"));
-    rule->setHelpType(HLP_XHELPINDEX);
-    rule->setHelpName(dup("idx"));
-    EXPECT_EQ(rule->helpType, HLP_XHELPINDEX);
-    EXPECT_STREQ(rule->helpName, "idx");
-
-    Rule* second = enrollment.newRule(nullptr, nullptr);
-    EXPECT_EQ(enrollment.rules->next(), rule);
-    EXPECT_EQ(rule->next(), second);
-}
-
 TEST(EnrollmentBuilder, EveryEnrollAppendsEvenToALockedApplication)
 {
     ApplicationRegistration reg;
@@ -126,7 +90,7 @@ TEST(EnrollmentBuilder, EveryEnrollAppendsEvenToALockedApplication)
     EXPECT_EQ(EnrollmentBuilder::scale(6), 0);
     EXPECT_EQ(config->scale, 6);
     EXPECT_EQ(config->initialVerify, OOF_OFF);
-    EXPECT_EQ(fieldNames(config), (std::vector<std::string>{"F"}));
+    EXPECT_EQ(namesOf(config->fieldEnrollments, &FieldEnrollment::fieldEnrollName), (Names{"F"}));
 
     EXPECT_EQ(operations(app), (std::vector<EnrollOpType>{ENR_ADD, ENR_ADD, ENR_CONFIG}));
     EXPECT_EQ(parser->errors, 0);

@@ -1,19 +1,12 @@
 #include "AppTestSupport.h"
 #include "GoldenSupport.h"
+#include "ListNames.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> menuNames(Application* app)
-{
-    std::vector<std::string> out;
-    for (Menu* m = app->menus ? app->menus->next() : nullptr; m; m = m->next())
-        out.push_back(m->menuID ? m->menuID : "<null>");
-    return out;
-}
 
 // A registration built by hand: one application with one menu bar, menus and
 // actions, entries linked as the test says.
@@ -65,7 +58,7 @@ TEST(Folding, GoldenCascadesFoldedFromTheMenuBar)
     EXPECT_EQ(dumpOf(reg), readExpected("fold.dump"));
     Application* app = reg->lookupApplication(const_cast<char*>("Fold"));
     ASSERT_NE(app, nullptr);
-    EXPECT_EQ(menuNames(app), (std::vector<std::string>{"Unreached", "MixedMenu", "EmptyMenu", "TwoMenu"}));
+    EXPECT_EQ(namesOf(app->menus, &_Menu::menuID), (Names{"Unreached", "MixedMenu", "EmptyMenu", "TwoMenu"}));
 
     // Folding again changes nothing: every cascade left leads to 0 or 2 actions.
     reg->removeSingleActionMenus();
@@ -107,7 +100,7 @@ TEST(Folding, EntriesThatCannotFoldStayAsTheyAre)
     EXPECT_EQ(toEmpty->menuLink, m4);
     EXPECT_EQ(toDeep->menuLink, m5);
     EXPECT_STREQ(toDeep->label, "W");
-    EXPECT_EQ(menuNames(h.app), (std::vector<std::string>{"M5", "M4", "M3", "M2", "M1"}));
+    EXPECT_EQ(namesOf(h.app->menus, &_Menu::menuID), (Names{"M5", "M4", "M3", "M2", "M1"}));
     h.dumpAll();
 }
 
@@ -139,7 +132,7 @@ TEST(Folding, SharedSubmenuFoldsEveryEntryThatOpensIt)
     EXPECT_STREQ(inner->label, "Three:Go");
     EXPECT_EQ(unlabelled->label, nullptr);
     EXPECT_STREQ(elsewhere->label, "Four:Go");
-    EXPECT_EQ(menuNames(h.app), (std::vector<std::string>{"Unreached"}));
+    EXPECT_EQ(namesOf(h.app->menus, &_Menu::menuID), (Names{"Unreached"}));
     h.dumpAll();
 }
 
@@ -161,7 +154,7 @@ TEST(Folding, SharedSubmenuInsideOneMenuCountsForEachEntry)
     EXPECT_STREQ(b->label, "B:Go");
     EXPECT_EQ(b->actionLink, go);
     EXPECT_EQ(top->menuLink, m);
-    EXPECT_EQ(menuNames(h.app), (std::vector<std::string>{"M"}));
+    EXPECT_EQ(namesOf(h.app->menus, &_Menu::menuID), (Names{"M"}));
     h.dumpAll();
 }
 
@@ -184,7 +177,7 @@ TEST(Folding, LinksThatCloseACycleEndTheWalk)
     h.reg->removeSingleActionMenus();
     EXPECT_EQ(toA->menuLink, a);
     EXPECT_EQ(toSelf->menuLink, self);
-    EXPECT_EQ(menuNames(h.app), (std::vector<std::string>{"Self", "B", "A"}));
+    EXPECT_EQ(namesOf(h.app->menus, &_Menu::menuID), (Names{"Self", "B", "A"}));
 }
 
 TEST(Folding, OnlyMenuBarsAreVisited)
@@ -197,11 +190,36 @@ TEST(Folding, OnlyMenuBarsAreVisited)
     h.entry(s, "Go", nullptr, go);
     Menu* unreached = h.menu("Unreached");
     MenuItem* inner = h.entry(unreached, "In", s, nullptr);
+    // A bar entry holding a list instead of a submenu is no cascade.
+    ParserList* list = h.reg->newList(dup("L"));
+    ListItem* item = new ListItem(-1, dup("Go"), nullptr, nullptr, nullptr);
+    item->actionLink = go;
+    list->refMenuItems()->append(item);
+    MenuItem* toList = h.entry(h.bar, "ToList", list, nullptr);
     h.reg->removeSingleActionMenus();
     EXPECT_EQ(inner->menuLink, s);
     EXPECT_STREQ(inner->label, "In");
+    EXPECT_EQ(toList->menuLink, list);
+    EXPECT_STREQ(toList->label, "ToList");
 
     ApplicationRegistration empty;
     empty.removeSingleActionMenus();
     EXPECT_EQ(empty.menuBars, nullptr);
+}
+
+TEST(Folding, RegistrationWithRefusedCyclesAndAnEmptySubmenu)
+{
+    // The refused links leave entries without a link; folding finds nothing
+    // to fold and every link left can still be walked.
+    ApplicationRegistration* reg = parseFiles({{"fold_cycle.reg",
+                                               {"E 4 f.menu A: cyclic reference.(ignore)",
+                                                "E 5 f.menu C: cyclic reference.(ignore)"}}});
+    ASSERT_NE(reg, nullptr);
+    std::string before = dumpOf(reg);
+    reg->removeSingleActionMenus();
+    EXPECT_EQ(dumpOf(reg), before);
+    Application* app = reg->lookupApplication(const_cast<char*>("Loops"));
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(namesOf(app->menus, &_Menu::menuID), (Names{"B", "Empty", "C", "A"}));
+    delete reg;
 }

@@ -1,4 +1,7 @@
 #include "AppTestSupport.h"
+#include "ListNames.h"
+#include "GoldenSupport.h"
+#include "application/MenuTrace.h"
 #include "application/TabBuilder.h"
 
 #include <gtest/gtest.h>
@@ -6,30 +9,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> tabNames(ApplicationRegistration& reg)
-{
-    std::vector<std::string> out;
-    for (Tab* t = reg.tabs ? reg.tabs->next() : nullptr; t; t = t->next())
-        out.push_back(t->menuID ? t->menuID : "<null>");
-    return out;
-}
-
-std::vector<std::string> listNames(ApplicationRegistration& reg)
-{
-    std::vector<std::string> out;
-    for (ParserList* l = reg.lists ? reg.lists->next() : nullptr; l; l = l->next())
-        out.push_back(l->menuID ? l->menuID : "<null>");
-    return out;
-}
-
-std::vector<std::string> itemLabels(_Menu* list)
-{
-    std::vector<std::string> out;
-    for (_MenuItem* i = list->menuItems ? list->menuItems->next() : nullptr; i; i = i->next())
-        out.push_back(i->label ? i->label : "<null>");
-    return out;
-}
 
 String* helpLines(std::initializer_list<const char*> lines)
 {
@@ -114,14 +93,14 @@ TEST(TabBuilder, TabsSortedAndMovedOnceWhenAPrecedenceIsFirstGiven)
     ASSERT_EQ(r.tab(50, "Fifty"), 0);
     ASSERT_EQ(r.tab(10, "Ten"), 0);
     ASSERT_EQ(r.tab(250, "Top"), 0);
-    EXPECT_EQ(tabNames(r.reg), (std::vector<std::string>{"Top", "Sixty", "Late", "Fifty", "Ten"}));
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Top", "Sixty", "Late", "Fifty", "Ten"}));
     // Given 80 later, Late moves before the tabs of 50 to 79.
     ASSERT_EQ(r.tab(80, "Late"), 0);
-    EXPECT_EQ(tabNames(r.reg), (std::vector<std::string>{"Top", "Late", "Sixty", "Fifty", "Ten"}));
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Top", "Late", "Sixty", "Fifty", "Ten"}));
     // A different precedence later: warned about, nothing moves.
     ASSERT_EQ(r.tab(20, "Ten"), 0);
     ASSERT_EQ(r.tab(90, "Late"), 0);
-    EXPECT_EQ(tabNames(r.reg), (std::vector<std::string>{"Top", "Late", "Sixty", "Fifty", "Ten"}));
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Top", "Late", "Sixty", "Fifty", "Ten"}));
     EXPECT_EQ(r.parser->warnings, 2);
     Tab* late = r.reg.tabs->next()->next();
     EXPECT_EQ(late->precedence, 80);
@@ -144,11 +123,11 @@ TEST(TabBuilder, ListsNewestFirstWithPlaceholdersAndDuplicates)
     ASSERT_EQ(TabBuilder::beginList(dup("Second"), nullptr), 0);
     ASSERT_EQ(TabBuilder::endList(), 0);
     ParserList* later = r.reg.lists->next()->next();
-    EXPECT_EQ(listNames(r.reg), (std::vector<std::string>{"Second", "Later", "First"}));
+    EXPECT_EQ(namesOf(r.reg.lists, &_Menu::menuID), (Names{"Second", "Later", "First"}));
     ASSERT_EQ(TabBuilder::beginList(dup("Later"), nullptr), 0);
     EXPECT_EQ(r.parser->curList, later);
     ASSERT_EQ(TabBuilder::endList(), 0);
-    EXPECT_EQ(listNames(r.reg), (std::vector<std::string>{"Second", "Later", "First"}));
+    EXPECT_EQ(namesOf(r.reg.lists, &_Menu::menuID), (Names{"Second", "Later", "First"}));
 
     // The duplicate item offered its icon; the linked list takes a new name.
     ParserList* first = r.reg.lists->next()->next()->next();
@@ -161,43 +140,10 @@ TEST(TabBuilder, ListsNewestFirstWithPlaceholdersAndDuplicates)
     EXPECT_EQ(r.item("Go", "LIST", "Renamed"), 0);
     ASSERT_EQ(TabBuilder::endList(), 0);
     EXPECT_STREQ(later->menuID, "Renamed");
-    EXPECT_EQ(itemLabels(first), (std::vector<std::string>{"Go"}));
+    EXPECT_EQ(namesOf(first->menuItems, &_MenuItem::label), (Names{"Go"}));
     EXPECT_EQ(first->locked, 2);
     EXPECT_EQ(r.parser->warnings, 3);
     EXPECT_EQ(r.parser->errors, 0);
-}
-
-TEST(TabBuilder, ListLinksRefuseCyclesAndMissingNames)
-{
-    Registration r;
-    ASSERT_EQ(TabBuilder::beginList(dup("A"), nullptr), 0);
-    EXPECT_EQ(r.item("ToB", "list", "B"), 0);
-    EXPECT_EQ(r.item("Self", "list", "A"), 0);
-    EXPECT_EQ(r.item("None", "list", nullptr), 0);
-    EXPECT_EQ(r.item("Act", "action", "run"), 0);
-    ASSERT_EQ(TabBuilder::endList(), 0);
-    ASSERT_EQ(TabBuilder::beginList(dup("B"), nullptr), 0);
-    EXPECT_EQ(r.item("ToA", "list", "A"), 0);
-    ASSERT_EQ(TabBuilder::endList(), 0);
-    EXPECT_EQ(r.parser->errors, 3);
-
-    // In a tab nothing is under definition: any list may be linked.
-    ASSERT_EQ(TabBuilder::beginTab(-1, dup("T"), nullptr), 0);
-    EXPECT_EQ(r.item("A", "list", "A"), 0);
-    ASSERT_EQ(TabBuilder::endTab(), 0);
-    EXPECT_EQ(r.parser->errors, 3);
-
-    ParserList* a = SListOps::lookup(r.reg.lists, &_Menu::menuID, "A");
-    ParserList* b = SListOps::lookup(r.reg.lists, &_Menu::menuID, "B");
-    ASSERT_NE(a, nullptr);
-    ASSERT_NE(b, nullptr);
-    _MenuItem* toB = a->menuItems->lookup_MenuItem(const_cast<char*>("ToB"));
-    EXPECT_EQ(toB->menuLink, b);
-    EXPECT_EQ(a->menuItems->lookup_MenuItem(const_cast<char*>("Self"))->menuLink, nullptr);
-    EXPECT_EQ(a->menuItems->lookup_MenuItem(const_cast<char*>("None"))->menuLink, nullptr);
-    EXPECT_NE(a->menuItems->lookup_MenuItem(const_cast<char*>("Act"))->actionLink, nullptr);
-    EXPECT_EQ(b->menuItems->lookup_MenuItem(const_cast<char*>("ToA"))->menuLink, nullptr);
-    EXPECT_EQ(r.reg.tabs->next()->menuItems->next()->menuLink, a);
 }
 
 TEST(TabBuilder, StatementsWithoutTheirObjectEndTheParse)
@@ -218,4 +164,39 @@ TEST(TabBuilder, StatementsWithoutTheirObjectEndTheParse)
     EXPECT_EQ(TabBuilder::endTab(), 1);
     EXPECT_EQ(TabBuilder::endList(), 1);
     EXPECT_EQ(parser->errors, 5);
+}
+
+TEST(TabBuilder, AnErrorInsideAListBlockSkipsTheRestOfTheBlock)
+{
+    // List blocks have no error statement of their own: a bad item (or a lone
+    // ";") costs one syntax error and the rest of that block; the list still
+    // ends, and the statements after the block are read normally.
+    ApplicationRegistration* reg =
+        parseFiles({{"list_error.reg", {"E 2 syntax error", "E 4 syntax error"}}});
+    ASSERT_NE(reg, nullptr);
+    ParserList* l = reg->lookupList(const_cast<char*>("L"));
+    ParserList* m = reg->lookupList(const_cast<char*>("M"));
+    ParserList* n = reg->lookupList(const_cast<char*>("N"));
+    Tab* t = reg->lookupTab(const_cast<char*>("T"));
+    ASSERT_TRUE(l && m && n && t);
+    EXPECT_EQ(namesOf(l->menuItems, &_MenuItem::label), (Names{"a"}));
+    EXPECT_EQ(l->locked, 1);
+    EXPECT_EQ(namesOf(t->menuItems, &_MenuItem::label), (Names{"t"}));
+    EXPECT_EQ(namesOf(m->menuItems, &_MenuItem::label), (Names{"m"}));
+    EXPECT_EQ(m->menuItems->next()->menuLink, l);
+    EXPECT_EQ(m->menuItems->next()->precedence, 5);
+    EXPECT_EQ(namesOf(n->menuItems, &_MenuItem::label), (Names{"n"}));
+    delete reg;
+}
+
+TEST(ListItem, TraceLinesUnderTheEntriesSwitch)
+{
+    menuItemTraceVerbose = 1;
+    testing::internal::CaptureStderr();
+    delete new ListItem(-1, dup("Item"), nullptr, nullptr, nullptr);
+    delete new ListItem();
+    std::string traced = testing::internal::GetCapturedStderr();
+    menuItemTraceVerbose = 0;
+    EXPECT_EQ(traced, "ListItem::ListItem(Item)\nListItem::~ListItem(Item)\n"
+                      "ListItem::ListItem(NONE)\nListItem::~ListItem(NONE)\n");
 }

@@ -1,0 +1,16 @@
+#include "application/_MenuItem.h"
+#include "application/Action.h"
+#include "application/Function.h"
+#include "dump/DumpWriter.h"
+
+void _MenuItem::debugDumpBody(int showLinks, void (*dumpMenu)(_Menu* menu, int showLinks))
+{
+    DumpWriter::line("ContextExpression : \"%s\"\n", DumpWriter::str(contextExpr));
+    Function::debugDumpLine("Function : ", function);
+    if (!showLinks)
+        return;
+    if (menuLink)
+        dumpMenu(menuLink, showLinks);
+    if (actionLink)
+        actionLink->debugDump();
+}
