@@ -31,30 +31,6 @@ TEST(SymbolRegistration, ClassesKeepOrderAndLookupIsExact)
     EXPECT_EQ(lower->lookupSymbolType(const_cast<char*>("Router")), nullptr);
 }
 
-TEST(SymbolRegistration, InitialValues)
-{
-    SymbolClass cls(heap("C"));
-    EXPECT_EQ(cls.cursorSize, -1);
-    EXPECT_EQ(cls.layout, LYT_NA);
-    EXPECT_EQ(cls.defaultStatusSource, DSS_NA);
-    EXPECT_EQ(cls.thickness, -1);
-    EXPECT_EQ(cls.scale, -1);
-    EXPECT_EQ(cls.variety, VFY_NA);
-    EXPECT_EQ(cls.arcRotationStart, -1);
-    EXPECT_EQ(cls.arcRotationDegree, -1);
-    EXPECT_EQ(cls.locked, 0);
-    EXPECT_EQ(cls.arcOrigin, nullptr);
-    EXPECT_EQ(cls.segments, nullptr);
-    SymbolType type;
-    EXPECT_EQ(type.symbolID, nullptr);
-    EXPECT_EQ(type.cursorSize, -1);
-    EXPECT_EQ(type.availableBitmapSizes, nullptr);
-    EXPECT_EQ(type.fileBaseDir, nullptr);
-    Line line;
-    EXPECT_EQ(line.lineStyle, LNT_NA);
-    EXPECT_EQ(line.dashLengths, nullptr);
-}
-
 // Open symbols take every value (the last one counts); frozen ones keep what
 // they hold and release what they are given (the leak checker watches).
 TEST(SymbolRegistration, SettersReplaceUntilLocked)
@@ -130,14 +106,6 @@ TEST(SymbolRegistration, EmptyCapabilitiesClearAndBitmapFactsIgnoreLock)
     type.setFileBaseDir(heap("C/b"));
     EXPECT_EQ(listValues(type.availableBitmapSizes), (std::vector<std::string>{"50"}));
     EXPECT_STREQ(type.fileBaseDir, "C/b");
-}
-
-TEST(SymbolRegistration, LineDashesReplaced)
-{
-    Line line;
-    line.setDashLenghs(intList({1, 2, 3}));
-    line.setDashLenghs(intList({4, 2}));
-    EXPECT_EQ(listValues(line.dashLengths), (std::vector<std::string>{"4", "2"}));
 }
 
 TEST(SymbolRegistrationDump, ClassAndTypeGolden)
