@@ -37,12 +37,21 @@ bool grow(jchar** out, size_t* capacity)
 
 // Converts `text` (`len` bytes in the locale's code set) to UTF-16 in a new
 // buffer (released with free); *units receives its length. Null when memory
-// runs out or the code set is unknown to iconv.
+// runs out.
 jchar* toUtf16(const char* text, size_t len, jsize* units)
 {
     iconv_t cd = iconv_open(utf16Name(), nl_langinfo(CODESET));
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return nullptr;
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        // No converter for this code set: ASCII stays, anything else is unknown.
+        jchar* out = static_cast<jchar*>(malloc((len + 1) * sizeof(jchar)));
+        for (size_t i = 0; out && i < len; ++i) {
+            unsigned char byte = static_cast<unsigned char>(text[i]);
+            out[i] = byte < 0x80 ? byte : 0xFFFD;
+        }
+        if (out)
+            *units = static_cast<jsize>(len);
+        return out;
+    }
 
     // One byte rarely yields more than two UTF-16 units; the buffer grows if
     // a code set proves otherwise.
@@ -124,14 +133,10 @@ int javaNativeSetStaticStringUseCodeset(JNIEnv* env, jclass cls, const char* fie
 
     jsize units = 0;
     jchar* chars = toUtf16(value, strlen(value), &units);
-    jstring text;
-    if (chars) {
-        text = env->NewString(chars, units);
-        free(chars);
-    } else {
-        // No converter for this code set: the bytes as they are.
-        text = env->NewStringUTF(value);
-    }
+    if (!chars)
+        return -1;
+    jstring text = env->NewString(chars, units);
+    free(chars);
     if (!text) {
         env->ExceptionClear();
         return -1;

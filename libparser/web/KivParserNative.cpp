@@ -231,27 +231,24 @@ int kivParserSetStyleXMLURLandCreateIfNeeded(char* urlMem, int force, const char
 int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, char* errBuf,
                       int errBufLen)
 {
-    if (errBufLen < KIV_WEB_ERRMSG_LEN) {
-        message(errBuf, errBufLen, "INTERNAL ERROR: errBufLen:%d, require %d", errBufLen,
-                KIV_WEB_ERRMSG_LEN);
-        return -1;
-    }
-    if (!errBuf || !xmlTemplateFile || !xmlOutputFile) {
+    if (errBufLen < KIV_WEB_ERRMSG_LEN || !errBuf || !xmlTemplateFile || !xmlOutputFile) {
         message(errBuf, errBufLen, "INTERNAL ERROR: errBufLen:%d, require %d", errBufLen,
                 KIV_WEB_ERRMSG_LEN);
         return -1;
     }
     errBuf[0] = '\0';
 
+    // errno is taken at once: the catalog lookup may touch it.
     FILE* in = fopen_new(xmlTemplateFile, "r");
     if (!in) {
-        message(errBuf, errBufLen, parserMsg(MSG_TEMPLATE_OPEN), xmlTemplateFile,
-                _KZstrerror(errno));
+        const char* reason = _KZstrerror(errno);
+        message(errBuf, errBufLen, parserMsg(MSG_TEMPLATE_OPEN), xmlTemplateFile, reason);
         return -1;
     }
     FILE* out = fopen_new(xmlOutputFile, "w");
     if (!out) {
-        message(errBuf, errBufLen, parserMsg(MSG_STYLE_CREATE), xmlOutputFile, _KZstrerror(errno));
+        const char* reason = _KZstrerror(errno);
+        message(errBuf, errBufLen, parserMsg(MSG_STYLE_CREATE), xmlOutputFile, reason);
         fclose_new(in);
         return -1;
     }

@@ -4,18 +4,6 @@ using namespace webtest;
 
 namespace {
 
-std::string iconUrl(const char* symClassAndType)
-{
-    char url[KIV_WEB_URL_LEN];
-    kivParserGetIconUrl(url, symClassAndType);
-    return url;
-}
-
-std::string defaultIcon()
-{
-    return baseUrl() + "/KzDocs/bitmaps/C/connector/unknownrouter.50.gif";
-}
-
 // A registration as a load with bitmap discovery would leave it.
 SymbolRegistration* sampleRegistration()
 {

@@ -38,18 +38,6 @@ void installBitmaps(const WebInstallation& inst, std::initializer_list<const cha
         writeFile(inst.dir / "bitmaps/C/" + file, "GIF89a");
 }
 
-std::string iconUrl(const char* symClassAndType)
-{
-    char url[KIV_WEB_URL_LEN];
-    kivParserGetIconUrl(url, symClassAndType);
-    return url;
-}
-
-std::string defaultIcon()
-{
-    return baseUrl() + "/KzDocs/bitmaps/C/connector/unknownrouter.50.gif";
-}
-
 // The generated style sheet without its date comment (lines 2 to 6 of the
 // template's date marker).
 std::string withoutDate(std::string sheet)

@@ -84,6 +84,18 @@ inline std::string baseUrl()
     return std::string("http://") + _KZinetGetMyHostName() + _KZgetWebServerDefaultPortSuffixStr();
 }
 
+inline std::string iconUrl(const char* symClassAndType)
+{
+    char url[KIV_WEB_URL_LEN];
+    kivParserGetIconUrl(url, symClassAndType);
+    return url;
+}
+
+inline std::string defaultIcon()
+{
+    return baseUrl() + "/KzDocs/bitmaps/C/connector/unknownrouter.50.gif";
+}
+
 // The installation the web code looks at: %KZ_PATH% and the web server's port.
 // The symbol cache is emptied at the end so that each test leaves no objects.
 class WebInstallation {
