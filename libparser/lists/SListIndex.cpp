@@ -3,6 +3,7 @@
 #include "lists/PSList.h"
 #include "lists/SList.h"
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
@@ -29,10 +30,23 @@ struct Index {
     PSList* lastOf[SListIndex::MAX_PRECEDENCE + 1] = {};
 };
 
-// Process-wide, like the lists themselves: one thread at a time.
+// Process-wide, like the lists themselves: one thread at a time. Most list
+// operations concern lists without an index; a bit per address (set for every
+// element ever enlisted, the heads included) answers them without a look into
+// the maps.
 struct Registry {
     std::unordered_map<const SList*, Index*> heads;
     std::unordered_map<const SList*, Index*> members;
+    enum { BITS = 1 << 21 };
+    unsigned char seen[BITS / 8] = {};
+
+    static size_t bit(const SList* element)
+    {
+        uintptr_t p = reinterpret_cast<uintptr_t>(element) >> 4;
+        return (p ^ (p >> 21)) & (BITS - 1);
+    }
+    void mark(const SList* element) { seen[bit(element) / 8] |= (unsigned char)(1u << (bit(element) % 8)); }
+    bool maybe(const SList* element) const { return seen[bit(element) / 8] & (1u << (bit(element) % 8)); }
 };
 
 Registry& registry()
@@ -49,6 +63,8 @@ const char* nameAt(SList* element, std::ptrdiff_t offset)
 Index* indexOf(const SList* element)
 {
     Registry& r = registry();
+    if (!r.maybe(element))
+        return nullptr;
     auto found = r.members.find(element);
     return found == r.members.end() ? nullptr : found->second;
 }
@@ -62,12 +78,14 @@ Index* indexFor(SList* head)
     Index* index = new Index();
     index->head = head;
     r.heads.emplace(head, index);
+    r.mark(head);
     SListIndex::active = true;
     return index;
 }
 
 void enlist(Index* index, SList* element)
 {
+    registry().mark(element);
     auto placed = registry().members.emplace(element, index);
     if (placed.second) {
         index->members++;
@@ -281,6 +299,8 @@ void SListIndex::unlinked(SList* before, SList* item)
 void SListIndex::destroyed(SList* element)
 {
     Registry& r = registry();
+    if (!r.maybe(element))
+        return;
     auto head = r.heads.find(element);
     if (head != r.heads.end()) {
         Index* index = head->second;
@@ -292,6 +312,8 @@ void SListIndex::destroyed(SList* element)
                 it = it->second == index ? r.members.erase(it) : std::next(it);
         delete index;
         active = !r.heads.empty();
+        if (!active)
+            memset(r.seen, 0, sizeof r.seen);
         return;
     }
     Index* index = indexOf(element);
