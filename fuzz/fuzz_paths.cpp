@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     free(stripMatchingFinalComponents(list, b.c_str()));
     free(list);
 
-    FilePath* file = new FilePath(copyOf(a));
+    char* original = copyOf(a);
+    FilePath* file = new FilePath(original); // keeps a copy of its own
+    free(original);
     file->isRelativePath();
     char* root = copyOf(b);
     file->makeAbsPath(root, withLang);
