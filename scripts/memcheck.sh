@@ -63,8 +63,9 @@ if [ -s "$logs/failures.txt" ]; then
   status=1
 fi
 
-# The tool on the sample installation: every registration kind, the style
-# sheet into a scratch web tree, an icon URL and a role check.
+# The tool on the sample installation: every registration kind (and the
+# application registration ranked and folded), the style sheet into a scratch
+# web tree, an icon URL, a role check and a check of every sample file.
 tool="$build/tools/kivparser/kivparser"
 if [ -x "$tool" ] && [ -d examples/etc ]; then
   web=$(mktemp -d /tmp/kivmemcheck.XXXXXX)
@@ -85,8 +86,12 @@ if [ -x "$tool" ] && [ -d examples/etc ]; then
     echo "memcheck: kivparser $* clean"
   }
   run_tool dump all
+  run_tool dump arf --app jkiv --fold --verbose
   run_tool stylesheet --force
-  run_tool check
+  run_tool icon Connector:Router
+  run_tool roles "ZETA Taluna Varnel Map" Delete operator
+  run_tool check examples/etc/registration/C/* examples/etc/symbols/C/* examples/etc/fields/C/* \
+    examples/etc/www/registration/dazivovovo/C/*
 else
   echo "memcheck: the tool or the sample installation is missing; only the tests were checked"
 fi
