@@ -88,6 +88,20 @@ bool contains(Entry* head, Entry* wanted)
     return false;
 }
 
+// Disposes of the list and of every element of `made` that is no longer in
+// it (taken out, or appended behind a removed element that the head's _tail
+// still named: the lists never repair _tail through remove()).
+void disposeAll(Entry* head, std::vector<Entry*>& made)
+{
+    std::vector<Entry*> outside;
+    for (Entry* e : made)
+        if (!contains(head, e))
+            outside.push_back(e);
+    SListOps::disposeList(head);
+    for (Entry* e : outside)
+        delete e;
+}
+
 size_t length(Entry* head)
 {
     size_t n = 0;
@@ -126,7 +140,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
     for (PSListOrder order : { PSLpriority, PSLprecedence }) {
         Entry* indexed = new Entry(order, -1, 0, nullptr);
         Entry* plain = new Entry(order, -1, 0, nullptr);
-        std::vector<Entry*> removed;
+        std::vector<Entry*> madeIndexed, madePlain;
         int tag = 0;
         for (int step = 0; step < 1200; ++step) {
             int what = (int)(random() % 100);
@@ -139,6 +153,8 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
                 ++tag;
                 Entry* a = new Entry(order, precedence, tag, nullptr);
                 Entry* b = new Entry(order, precedence, tag, nullptr);
+                madeIndexed.push_back(a);
+                madePlain.push_back(b);
                 a->_application = b->_application = app;
                 indexed->add(a);
                 plainAdd(plain, b);
@@ -154,20 +170,16 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
                     a->remove();
                     b->remove();
                 }
-                // remove() through a _base that no longer leads to the
-                // element leaves it in place. Removed elements are kept until
-                // the end, so that no new element takes the address that some
-                // _base still names.
-                if (!contains(indexed, a))
-                    removed.push_back(a);
-                if (!contains(plain, b))
-                    removed.push_back(b);
+                // Removed elements are kept until the end, so that no new
+                // element takes the address that some _base still names.
             } else if (what < 96 && step > 900) {
                 // Linked behind the head out of order: the index must notice
                 // (late, so that the indexed walk has long been at work).
                 ++tag;
                 Entry* a = new Entry(order, 0, tag, nullptr);
                 Entry* b = new Entry(order, 0, tag, nullptr);
+                madeIndexed.push_back(a);
+                madePlain.push_back(b);
                 indexed->insert(a);
                 plain->insert(b);
             } else if (what >= 96) {
@@ -182,10 +194,8 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
             }
             ASSERT_EQ(shape(indexed), shape(plain)) << "step " << step;
         }
-        SListOps::disposeList(indexed);
-        SListOps::disposeList(plain);
-        for (Entry* e : removed)
-            delete e;
+        disposeAll(indexed, madeIndexed);
+        disposeAll(plain, madePlain);
     }
     release(apps);
 }
@@ -220,7 +230,7 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
 {
     std::mt19937 random(42);
     Entry* head = new Entry(PSLfifo, -1, 0, nullptr);
-    std::vector<Entry*> removed;
+    std::vector<Entry*> made;
     int tag = 0;
     auto name = [&](int n) { return "name " + std::to_string(n); };
     for (int step = 0; step < 2000; ++step) {
@@ -229,6 +239,7 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
         if (what < 45 || n < 40) {
             // New names mostly, now and then one already there.
             Entry* e = new Entry(PSLfifo, -1, ++tag, name(random() % 700).c_str());
+            made.push_back(e);
             if (what % 3 == 0)
                 head->add(e); // newest first
             else if (what % 3 == 1)
@@ -241,8 +252,7 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
                 head->pullaway(e);
             else
                 e->remove();
-            if (!contains(head, e))
-                removed.push_back(e); // kept: some _base may name it
+            // Kept until the end: some _base may name it.
 
         } else if (what < 65) {
             Entry* e = at(head, random() % n);
@@ -262,9 +272,7 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
         }
     }
     EXPECT_EQ(SListOps::lookup(head, &Entry::name, nullptr), nullptr);
-    SListOps::disposeList(head);
-    for (Entry* e : removed)
-        delete e;
+    disposeAll(head, made);
     Entry* none = nullptr;
     EXPECT_EQ(SListOps::lookup(none, &Entry::name, "name 1"), nullptr);
 }
