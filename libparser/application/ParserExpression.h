@@ -4,7 +4,7 @@
 #include "lists/SList.h"
 
 // Node kinds of an expression tree.
-enum ExprOpType {
+enum ExprOpType : int {
     EOP_NA = -1,
     EOP_TERM = 0,
     EOP_AND = 1,

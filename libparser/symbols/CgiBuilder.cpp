@@ -4,7 +4,7 @@
 #include "lists/SListOps.h"
 #include "lists/String.h"
 #include "symbols/AcceptArgument.h"
-#include "symbols/BuilderContext.h"
+#include "symbols/SymbolsBuilderContext.h"
 #include "symbols/IgnoreAction.h"
 #include "symbols/SnmppvCgi.h"
 #include "symbols/SnmppvReg.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-using Ctx = BuilderContext;
+using Ctx = SymbolsBuilderContext;
 
 SnmppvCgi* currentCgi(int where)
 {

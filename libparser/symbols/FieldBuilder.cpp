@@ -1,7 +1,7 @@
 #include "symbols/FieldBuilder.h"
 #include "language/GrammarActions.h"
 #include "lists/String.h"
-#include "symbols/BuilderContext.h"
+#include "symbols/SymbolsBuilderContext.h"
 #include "symbols/Field.h"
 #include "symbols/FieldRegistration.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-using Ctx = BuilderContext;
+using Ctx = SymbolsBuilderContext;
 
 Field* currentField(int where)
 {

@@ -2,7 +2,7 @@
 #include "language/GrammarActions.h"
 #include "lists/SListOps.h"
 #include "lists/String.h"
-#include "symbols/BuilderContext.h"
+#include "symbols/SymbolsBuilderContext.h"
 #include "symbols/Capability.h"
 #include "symbols/Line.h"
 #include "symbols/Point.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-using Ctx = BuilderContext;
+using Ctx = SymbolsBuilderContext;
 
 // The symbol whose block is being read.
 _Symbol* target(int where)

@@ -200,3 +200,30 @@ TEST(ListItem, TraceLinesUnderTheEntriesSwitch)
     EXPECT_EQ(traced, "ListItem::ListItem(Item)\nListItem::~ListItem(Item)\n"
                       "ListItem::ListItem(NONE)\nListItem::~ListItem(NONE)\n");
 }
+
+TEST(TabBuilder, EqualPrecedenceOrderedByTheRankOfTheDefiningApplication)
+{
+    Application::setPriorityOrganization("com.x");
+    Application::setPriorityClass("com.x.nm");
+    Application::setPriorityApplication("main");
+    Registration r;
+    Application* other = r.parser->curApplication;
+    Application* later = r.reg.newApplication(dup("0-first-by-name"));
+    Application* primary = r.reg.newApplication(dup("com.x.nm.main"));
+    ASSERT_EQ(primary->priority, AppPRIMARY);
+
+    ASSERT_EQ(r.tab(40, "ByA"), 0);
+    r.parser->curApplication = later;
+    ASSERT_EQ(r.tab(40, "ByName"), 0);
+    r.parser->curApplication = primary;
+    ASSERT_EQ(r.tab(-1, "Default"), 0);
+    ASSERT_EQ(r.tab(40, "ByPrimary"), 0);
+    // A later definition by another application does not change the rank the
+    // tab was first made with.
+    r.parser->curApplication = other;
+    ASSERT_EQ(r.tab(40, "ByPrimary"), 0);
+    EXPECT_EQ(namesOf(r.reg.tabs, &_Menu::menuID), (Names{"Default", "ByPrimary", "ByName", "ByA"}));
+    Application::setPriorityOrganization(nullptr);
+    Application::setPriorityClass(nullptr);
+    Application::setPriorityApplication(nullptr);
+}

@@ -1,5 +1,5 @@
-#ifndef KIVPARSER_SYMBOLS_BUILDERCONTEXT_H
-#define KIVPARSER_SYMBOLS_BUILDERCONTEXT_H
+#ifndef KIVPARSER_SYMBOLS_SYMBOLSBUILDERCONTEXT_H
+#define KIVPARSER_SYMBOLS_SYMBOLSBUILDERCONTEXT_H
 
 #include "language/KivParser.h"
 #include "language/MessageCatalog.h"
@@ -14,7 +14,7 @@
 // works on: a current-object field of the parser at work. When the parser or
 // the field is missing an internal error is reported (with the number the
 // caller gives) and null returned; the caller then ends the parse.
-class BuilderContext {
+class SymbolsBuilderContext {
 public:
     static KivParser* parser(int where)
     {
