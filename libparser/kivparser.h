@@ -8,6 +8,7 @@
 #include "lists/PSList.h"
 #include "lists/String.h"
 #include "lists/SListOps.h"
+#include "lists/SListIndex.h"
 #include "lists/ValueTypes.h"
 
 // --- platform ---

@@ -19,6 +19,11 @@ have_cmd pkg-config || need+=(pkg-config)
 [ -f /usr/include/iconv.h ] || need+=(libc6-dev)
 # Locale sources: the tests build a multibyte test locale from them.
 [ -f /usr/share/i18n/locales/zh_TW ] || need+=(locales)
+# The extra checks (fuzz targets, valgrind) and the benchmark (its peer library).
+have_cmd clang++    || need+=(clang)
+have_cmd valgrind   || need+=(valgrind)
+[ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
+[ -f /usr/include/libconfig.h ] || need+=(libconfig-dev)
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")
 done

@@ -155,6 +155,7 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
     if (newName) {
         free(submenu->menuID);
         submenu->menuID = newName;
+        SListIndex::renamed(submenu);
     }
     menus->append(submenu);
     return 0;

@@ -22,6 +22,7 @@
 #include "application/MenuBar.h"
 #include "application/MenuItem.h"
 #include "language/GrammarActions.h"
+#include "lists/SListIndex.h"
 
 #include <cstdlib>
 
@@ -59,6 +60,7 @@ bool foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
         if (joined) {
             free(entry->label);
             entry->label = joined;
+            SListIndex::renamed(entry);
         } else if (needLabels) {
             return false;
         }

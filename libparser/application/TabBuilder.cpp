@@ -130,6 +130,7 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
                 }
                 free(existing->menuLink->menuID);
                 existing->menuLink->menuID = copy;
+                SListIndex::renamed(existing->menuLink);
             }
         } else {
             warning(parserMsg(MSG_DUP_LISTITEM), label);

@@ -1,5 +1,6 @@
 #include "lists/PSList.h"
 #include "application/Application.h"
+#include "lists/SListIndex.h"
 
 PSList::PSList(PSListOrder theOrder, int thePrecedence, int theDefaultPrecedence)
     : SList(), defaultPrecedence(theDefaultPrecedence), precedence(thePrecedence), order(theOrder)
@@ -25,22 +26,31 @@ void PSList::add(PSList* item)
         return;
     SList* at = this;
     PSList* cursor = this;
-    if (order == PSLprecedence || order == PSLpriority) {
-        Application* app = item->getApplication();
-        int prec = item->getPrecedence();
-        int usePriority = order == PSLpriority;
-        for (cursor = next(); cursor; cursor = cursor->next()) {
-            int p = cursor->getPrecedence();
-            if (p < prec)
-                break;
-            if (p == prec && Application::collate(app, cursor->getApplication(), usePriority) < 0)
-                break;
-            at = cursor;
-        }
-    }
-    if (!cursor) {
-        SList::append(item);
+    if (order != PSLprecedence && order != PSLpriority) {
+        at->insert(item);
         return;
     }
-    at->insert(item);
+    Application* app = item->getApplication();
+    int prec = item->getPrecedence();
+    int usePriority = order == PSLpriority;
+    // A long list starts the walk behind the elements it would pass anyway
+    // (see SListIndex); the insertion point is the same.
+    PSList* start = SListIndex::sortedStart(this, prec, app, usePriority);
+    at = start;
+    int steps = 0;
+    for (cursor = start->next(); cursor; cursor = cursor->next(), ++steps) {
+        int p = cursor->getPrecedence();
+        if (p < prec)
+            break;
+        if (p == prec && Application::collate(app, cursor->getApplication(), usePriority) < 0)
+            break;
+        at = cursor;
+    }
+    SListIndex::sortedLink = true;
+    if (!cursor)
+        SList::append(item);
+    else
+        at->insert(item);
+    SListIndex::sortedLink = false;
+    SListIndex::placed(this, item, prec, cursor, steps);
 }

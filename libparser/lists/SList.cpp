@@ -1,9 +1,16 @@
 #include "lists/SList.h"
 #include "language/KivParser.h"
+#include "lists/SListIndex.h"
 
 SList::SList() : _tail(this), _next(nullptr), _base(this), _application(nullptr)
 {
     initApplication();
+}
+
+SList::~SList()
+{
+    if (SListIndex::active)
+        SListIndex::destroyed(this);
 }
 
 void SList::initApplication()
@@ -21,6 +28,8 @@ void SList::insert(SList* item)
     item->_next = _next;
     _next = item;
     item->_base = this;
+    if (SListIndex::active)
+        SListIndex::linked(this, item);
 }
 
 void SList::append(SList* item)
@@ -30,6 +39,8 @@ void SList::append(SList* item)
     _tail->_next = item;
     _tail = item;
     item->_base = this;
+    if (SListIndex::active)
+        SListIndex::linked(this, item);
 }
 
 void SList::pullaway(SList* item)
@@ -43,6 +54,8 @@ void SList::pullaway(SList* item)
             item->_next = nullptr;
             if (!prev->_next)
                 _tail = prev;
+            if (SListIndex::active)
+                SListIndex::unlinked(prev, item);
             break;
         }
     }

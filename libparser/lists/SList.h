@@ -27,7 +27,7 @@ public:
     Application* _application;
 
 protected:
-    ~SList() = default;
+    ~SList();
     SList(const SList&) = delete;
     SList& operator=(const SList&) = delete;
 };

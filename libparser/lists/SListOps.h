@@ -2,7 +2,9 @@
 #define KIVPARSER_LISTS_SLISTOPS_H
 
 #include "language/ParserErr.h"
+#include "lists/SListIndex.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -35,17 +37,16 @@ public:
 
     // First element of the chain starting at `head` (the head included) whose
     // name field `key` equals `name`.
+    // Long lists are looked up through an index with the same result
+    // (SListIndex).
     template <class T, class Owner>
     static T* lookup(T* head, char* Owner::*key, const char* name)
     {
-        if (!name)
+        if (!head || !name)
             return nullptr;
-        for (T* item = head; item; item = static_cast<T*>(item->_next)) {
-            const char* itemName = item->*key;
-            if (itemName && strcmp(itemName, name) == 0)
-                return item;
-        }
-        return nullptr;
+        SList* base = head;
+        std::ptrdiff_t offset = reinterpret_cast<char*>(&(head->*key)) - reinterpret_cast<char*>(base);
+        return static_cast<T*>(SListIndex::lookup(base, offset, name));
     }
 
     // The `ref` rule: the head of a list, created (default-constructed) on

@@ -1,0 +1,43 @@
+#include "FuzzSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+char scratchPath[2][64];
+
+void removeScratch()
+{
+    for (char* path : scratchPath)
+        if (path[0])
+            unlink(path);
+}
+} // namespace
+
+void FuzzSupport::setUp()
+{
+    unsetenv("YYDEBUG");
+    const char* dir = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    for (char* path : scratchPath) {
+        snprintf(path, sizeof scratchPath[0], "%s/kivfuzz-XXXXXX", dir);
+        int fd = mkstemp(path);
+        if (fd < 0) {
+            perror("kivfuzz: scratch file");
+            abort();
+        }
+        close(fd);
+    }
+    atexit(removeScratch);
+}
+
+std::string FuzzSupport::scratchFile(int which, const uint8_t* data, size_t size)
+{
+    FILE* fp = fopen(scratchPath[which], "wb");
+    if (!fp)
+        return std::string();
+    bool ok = size == 0 || fwrite(data, 1, size, fp) == size;
+    if (fclose(fp) != 0 || !ok)
+        return std::string();
+    return scratchPath[which];
+}

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The checks that run after the test suite (scripts/test.sh calls this script
+# at its end):
+#  1. the fuzz targets of fuzz/, built with clang++ (libFuzzer, AddressSanitizer,
+#     LeakSanitizer, UndefinedBehaviorSanitizer) in build-fuzz/, each run for a
+#     bounded time from seed corpora made of the test files, the sample
+#     installation and the saved regression inputs; any crash, leak, sanitizer
+#     report or time-out fails the run and leaves the input in
+#     build-fuzz/artifacts/;
+#  2. the memory check of scripts/memcheck.sh (valgrind) on the plain build.
+#
+# Environment:
+#   KIVPARSER_FUZZ_SECONDS   time per fuzz target (default 60; 0 skips fuzzing)
+#   KIVPARSER_MEMCHECK=0     skips the valgrind check
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+seconds=${KIVPARSER_FUZZ_SECONDS:-60}
+jobs=$(nproc 2>/dev/null || echo 2)
+status=0
+
+# The fuzz targets need the whole parse and every function they call.
+fuzz_ready() {
+  local f
+  for f in libparser/language/grammar.y libparser/loading/KivparserUtil.h libparser/loading/FileList.h \
+           libparser/symbols/FilePath.h libparser/symbols/SnmppvReg.h libparser/web/UrlPathConv.h; do
+    [ -e "$f" ] || { echo "extra-checks: $f missing; fuzzing skipped"; return 1; }
+  done
+  grep -q removeSingleActionMenus libparser/application/ApplicationRegistration.h \
+    || { echo "extra-checks: menu folding missing; fuzzing skipped"; return 1; }
+  command -v clang++ >/dev/null || { echo "extra-checks: clang++ missing; fuzzing skipped"; return 1; }
+}
+
+# Seed corpora in build-fuzz/seeds/<target>: registration files of the test
+# data and of the sample installation; for the merge target, pairs of files
+# of the same kind joined by the "%%" line the target splits at.
+make_seeds() {
+  local seeds=build-fuzz/seeds
+  rm -rf "$seeds"
+  mkdir -p "$seeds/registration" "$seeds/merge" "$seeds/paths"
+  local n=0 f
+  while IFS= read -r -d '' f; do
+    n=$((n + 1))
+    cp "$f" "$seeds/registration/seed-$n"
+  done < <(find tests/data examples/etc -type f ! -name '*.dump' ! -name '*.py' ! -name '*.out' \
+             ! -name '*.msg' ! -name '*.gif' ! -name '*.template' -size -64k -print0 2>/dev/null | sort -z)
+  [ -d tests/data/fuzz ] && cp tests/data/fuzz/* "$seeds/registration/" 2>/dev/null || true
+  # Pairs: consecutive files of one directory, and each file with itself.
+  local dir prev m=0
+  while IFS= read -r -d '' dir; do
+    prev=
+    for f in "$dir"/*; do
+      [ -f "$f" ] || continue
+      case $f in *.dump|*.py|*.out|*.msg|*.gif|*.template) continue ;; esac
+      m=$((m + 1))
+      { cat "$f"; printf '\n%%%%\n'; cat "${prev:-$f}"; } > "$seeds/merge/pair-$m"
+      prev=$f
+    done
+  done < <(find tests/data examples/etc -type d -print0 2>/dev/null | sort -z)
+  cp fuzz/corpus/paths/* "$seeds/paths/" 2>/dev/null || true
+}
+
+run_fuzzer() {
+  local target=$1 max_len=$2; shift 2
+  local corpus=build-fuzz/corpus/$target
+  mkdir -p "$corpus" build-fuzz/artifacts
+  echo "extra-checks: fuzzing $target for ${seconds}s"
+  if ! build-fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len="$max_len" -artifact_prefix="build-fuzz/artifacts/$target-" -print_final_stats=1 \
+        "$@" "$corpus" "build-fuzz/seeds/$target" > "build-fuzz/$target.log" 2>&1; then
+    tail -n 60 "build-fuzz/$target.log"
+    echo "extra-checks: fuzz target $target failed; inputs in build-fuzz/artifacts/" >&2
+    status=1
+    return
+  fi
+  grep -E '^stat::number_of_executed_units|^Done' "build-fuzz/$target.log" || true
+}
+
+if [ "$seconds" != 0 ] && fuzz_ready; then
+  CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build-fuzz -j"$jobs"
+  make_seeds
+  export ASAN_OPTIONS=detect_leaks=1
+  export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+  run_fuzzer registration 12000 -dict=fuzz/registration.dict
+  run_fuzzer merge 24000 -dict=fuzz/registration.dict
+  run_fuzzer paths 20000
+fi
+
+if [ "${KIVPARSER_MEMCHECK:-1}" != 0 ]; then
+  bash scripts/memcheck.sh build || status=1
+fi
+
+exit $status

@@ -1,0 +1,295 @@
+// The indexes of long lists must not change a single result: every test here
+// runs the same operations on a list that gets indexed and checks it, step by
+// step, against the plain walk (written out again below).
+#include "kivparser.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+class Entry final : public PSList {
+public:
+    Entry(PSListOrder order, int precedence, int tag, const char* name)
+        : PSList(order, precedence, 50), tag(tag), name(name ? strdup(name) : nullptr)
+    {
+    }
+    ~Entry() { free(name); }
+    int tag;
+    char* name;
+    Entry* next() { return static_cast<Entry*>(_next); }
+};
+
+// The placement walk as the lists have always done it, over a list that never
+// gets an index.
+void plainAdd(PSList* head, PSList* item)
+{
+    SList* at = head;
+    PSList* cursor = head;
+    if (head->order == PSLprecedence || head->order == PSLpriority) {
+        for (cursor = head->next(); cursor; cursor = cursor->next()) {
+            int p = cursor->getPrecedence();
+            if (p < item->getPrecedence())
+                break;
+            if (p == item->getPrecedence() &&
+                Application::collate(item->getApplication(), cursor->getApplication(), head->order == PSLpriority) < 0)
+                break;
+            at = cursor;
+        }
+    }
+    if (!cursor)
+        head->SList::append(item);
+    else
+        at->insert(item);
+}
+
+Entry* plainLookup(Entry* head, const char* name)
+{
+    for (Entry* e = head; e; e = e->next())
+        if (e->name && strcmp(e->name, name) == 0)
+            return e;
+    return nullptr;
+}
+
+// The chain as tags, with what each element's _base names (the head, an
+// element of the chain by its tag, or something no longer in it) and the tag
+// of the head's _tail.
+std::string shape(Entry* head)
+{
+    std::unordered_map<SList*, std::string> names{ { head, "head" } };
+    for (Entry* e = head->next(); e; e = e->next())
+        names[e] = std::to_string(e->tag);
+    std::string out;
+    for (Entry* e = head->next(); e; e = e->next()) {
+        auto base = names.find(e->_base);
+        out += names[e] + "/" + (base == names.end() ? "gone" : base->second) + " ";
+    }
+    return out + "tail " + names[head->_tail];
+}
+
+Entry* at(Entry* head, size_t n)
+{
+    Entry* e = head->next();
+    while (e && n--)
+        e = e->next();
+    return e;
+}
+
+bool contains(Entry* head, Entry* wanted)
+{
+    for (Entry* e = head->next(); e; e = e->next())
+        if (e == wanted)
+            return true;
+    return false;
+}
+
+// Disposes of the list and of every element of `made` that is no longer in
+// it (taken out, or appended behind a removed element that the head's _tail
+// still named: the lists never repair _tail through remove()).
+void disposeAll(Entry* head, std::vector<Entry*>& made)
+{
+    std::vector<Entry*> outside;
+    for (Entry* e : made)
+        if (!contains(head, e))
+            outside.push_back(e);
+    SListOps::disposeList(head);
+    for (Entry* e : outside)
+        delete e;
+}
+
+size_t length(Entry* head)
+{
+    size_t n = 0;
+    for (Entry* e = head->next(); e; e = e->next())
+        ++n;
+    return n;
+}
+
+// Applications of every rank, two without a name; the ranks come from the
+// priority strings set here.
+std::vector<Application*> applications()
+{
+    Application::setPriorityOrganization("Org");
+    Application::setPriorityClass("Org Tools");
+    Application::setPriorityApplication("Mapper");
+    std::vector<Application*> apps;
+    for (const char* name : { "Org Tools Mapper", "Org Tools B", "Org A", "Zeta", "Alpha", "Mid" })
+        apps.push_back(new Application(strdup(name)));
+    apps.push_back(new Application());
+    apps.push_back(nullptr);
+    return apps;
+}
+
+void release(std::vector<Application*>& apps)
+{
+    for (Application* app : apps)
+        SListOps::disposeList(app); // one element each
+}
+
+} // namespace
+
+TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
+{
+    std::vector<Application*> apps = applications();
+    std::mt19937 random(20261205);
+    for (PSListOrder order : { PSLpriority, PSLprecedence }) {
+        Entry* indexed = new Entry(order, -1, 0, nullptr);
+        Entry* plain = new Entry(order, -1, 0, nullptr);
+        std::vector<Entry*> madeIndexed, madePlain;
+        int tag = 0;
+        for (int step = 0; step < 1200; ++step) {
+            int what = (int)(random() % 100);
+            if (what < 85 || length(plain) < 40) {
+                // Precedences cluster so that long groups of equal keys form;
+                // a few are out of the indexed range or not given.
+                static const int choices[] = { -1, 0, 10, 50, 50, 50, 60, 60, 99, 100, 250 };
+                int precedence = choices[random() % (sizeof choices / sizeof choices[0])];
+                Application* app = apps[random() % apps.size()];
+                ++tag;
+                Entry* a = new Entry(order, precedence, tag, nullptr);
+                Entry* b = new Entry(order, precedence, tag, nullptr);
+                madeIndexed.push_back(a);
+                madePlain.push_back(b);
+                a->_application = b->_application = app;
+                indexed->add(a);
+                plainAdd(plain, b);
+            } else if (what < 93) {
+                // Taken out, through the head or through the element itself.
+                size_t n = random() % length(plain);
+                Entry* a = at(indexed, n);
+                Entry* b = at(plain, n);
+                if (what % 2) {
+                    indexed->pullaway(a);
+                    plain->pullaway(b);
+                } else {
+                    a->remove();
+                    b->remove();
+                }
+                // Removed elements are kept until the end, so that no new
+                // element takes the address that some _base still names.
+            } else if (what < 96 && step > 900) {
+                // Linked behind the head out of order: the index must notice
+                // (late, so that the indexed walk has long been at work).
+                ++tag;
+                Entry* a = new Entry(order, 0, tag, nullptr);
+                Entry* b = new Entry(order, 0, tag, nullptr);
+                madeIndexed.push_back(a);
+                madePlain.push_back(b);
+                indexed->insert(a);
+                plain->insert(b);
+            } else if (what >= 96) {
+                // A moved element: out and back in through the sorted add.
+                size_t n = random() % length(plain);
+                Entry* a = at(indexed, n);
+                Entry* b = at(plain, n);
+                indexed->pullaway(a);
+                plain->pullaway(b);
+                indexed->add(a);
+                plainAdd(plain, b);
+            }
+            ASSERT_EQ(shape(indexed), shape(plain)) << "step " << step;
+        }
+        disposeAll(indexed, madeIndexed);
+        disposeAll(plain, madePlain);
+    }
+    release(apps);
+}
+
+TEST(SListIndex, LongSharedListsKeepTheOrderOfTheRules)
+{
+    // Precedence first, then rank, then name, then arrival: the plain rule,
+    // checked directly on a list long enough to be indexed.
+    std::vector<Application*> apps = applications();
+    Entry* head = new Entry(PSLpriority, -1, 0, nullptr);
+    for (int tag = 1; tag <= 400; ++tag) {
+        Entry* e = new Entry(PSLpriority, (tag * 37) % 7 * 10, tag, nullptr);
+        e->_application = apps[(tag * 13) % apps.size()];
+        head->add(e);
+    }
+    for (Entry* e = head->next(); e && e->next(); e = e->next()) {
+        Entry* f = e->next();
+        ASSERT_GE(e->getPrecedence(), f->getPrecedence());
+        if (e->getPrecedence() == f->getPrecedence()) {
+            int c = Application::collate(e->getApplication(), f->getApplication(), 1);
+            ASSERT_LE(c, 0);
+            if (c == 0) {
+                ASSERT_LT(e->tag, f->tag);
+            }
+        }
+    }
+    SListOps::disposeList(head);
+    release(apps);
+}
+
+TEST(SListIndex, LookupsMatchThePlainWalk)
+{
+    std::mt19937 random(42);
+    Entry* head = new Entry(PSLfifo, -1, 0, nullptr);
+    std::vector<Entry*> made;
+    int tag = 0;
+    auto name = [&](int n) { return "name " + std::to_string(n); };
+    for (int step = 0; step < 2000; ++step) {
+        int what = (int)(random() % 100);
+        size_t n = length(head);
+        if (what < 45 || n < 40) {
+            // New names mostly, now and then one already there.
+            Entry* e = new Entry(PSLfifo, -1, ++tag, name(random() % 700).c_str());
+            made.push_back(e);
+            if (what % 3 == 0)
+                head->add(e); // newest first
+            else if (what % 3 == 1)
+                head->SList::append(e);
+            else
+                at(head, random() % n)->insert(e);
+        } else if (what < 60) {
+            Entry* e = at(head, random() % n);
+            if (what % 2)
+                head->pullaway(e);
+            else
+                e->remove();
+            // Kept until the end: some _base may name it.
+
+        } else if (what < 65) {
+            Entry* e = at(head, random() % n);
+            free(e->name);
+            e->name = strdup(name(random() % 700).c_str());
+            SListIndex::renamed(e);
+        } else if (what < 67) {
+            Entry* e = at(head, random() % n);
+            free(e->name);
+            e->name = nullptr;
+            SListIndex::renamed(e);
+        }
+        for (int probe = 0; probe < 5; ++probe) {
+            std::string wanted = name(random() % 750);
+            Entry* expected = plainLookup(head, wanted.c_str());
+            ASSERT_EQ(SListOps::lookup(head, &Entry::name, wanted.c_str()), expected) << "step " << step;
+        }
+    }
+    EXPECT_EQ(SListOps::lookup(head, &Entry::name, nullptr), nullptr);
+    disposeAll(head, made);
+    Entry* none = nullptr;
+    EXPECT_EQ(SListOps::lookup(none, &Entry::name, "name 1"), nullptr);
+}
+
+TEST(SListIndex, ListsDestroyedAndMadeAgainStartClean)
+{
+    // A new list at the address of a destroyed one must not inherit its index.
+    for (int round = 0; round < 20; ++round) {
+        Entry* head = new Entry(PSLpriority, -1, 0, nullptr);
+        for (int tag = 1; tag <= 80; ++tag)
+            head->add(new Entry(PSLpriority, round % 2 ? tag % 5 : 100 - tag, tag, ("n" + std::to_string(tag)).c_str()));
+        ASSERT_NE(SListOps::lookup(head, &Entry::name, "n80"), nullptr);
+        EXPECT_EQ(SListOps::lookup(head, &Entry::name, "n81"), nullptr);
+        Entry* last = nullptr;
+        for (Entry* e = head->next(); e; e = e->next())
+            last = e;
+        EXPECT_EQ(last, head->_tail);
+        SListOps::disposeList(head);
+    }
+}
