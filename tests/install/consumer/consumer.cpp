@@ -6,6 +6,8 @@
 #include <cstring>
 #include <nl_types.h>
 
+using namespace kivparser;
+
 int main()
 {
     int failures = 0;
