@@ -1,6 +1,6 @@
 #include "CheckCommand.h"
 
-#include "kivparser/kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 #include <new>

@@ -1,6 +1,6 @@
 #include "IconCommand.h"
 
-#include "kivparser/kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 #include <cstring>

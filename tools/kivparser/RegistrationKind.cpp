@@ -1,7 +1,7 @@
 #include "RegistrationKind.h"
 
 #include "ToolCommand.h"
-#include "kivparser/kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 #include <cstdlib>

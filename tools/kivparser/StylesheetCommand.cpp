@@ -1,6 +1,6 @@
 #include "StylesheetCommand.h"
 
-#include "kivparser/kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 
