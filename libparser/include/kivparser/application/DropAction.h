@@ -28,7 +28,7 @@ public:
 
     DropAction* next() { return static_cast<DropAction*>(_next); }
 
-    // "DropAction \"name\" {" block at the current Indent; nothing for a list
+    // "DropAction \"name\" {" block at the current indentation; nothing for a list
     // head (no name).
     void debugDump();
 

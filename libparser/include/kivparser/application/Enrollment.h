@@ -35,7 +35,7 @@ public:
     Enrollment* next() { return static_cast<Enrollment*>(_next); }
 
     // "Enroll Add {" (and its siblings) with the rules one level deeper, at
-    // the current Indent; nothing for a list head or another operation.
+    // the current indentation; nothing for a list head or another operation.
     void debugDump();
 
     EnrollOpType enrollOp;
