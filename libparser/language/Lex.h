@@ -24,6 +24,11 @@ void lexNewInput(FILE* stream);
 // The line being scanned (the parser's, or the scanner's own when no parser
 // is at work).
 int lexLine();
+// The text of `token`, the token the scanner delivered last, for the report
+// of a syntax error: the value read for the tokens read by hand (strings,
+// mnemonics, accelerators), the matched text for the others, empty at the
+// end of the input (token 0 or less).
+const char* lexTokenText(int token);
 
 // Raised by the grammar after a menu item's label: the next call scans in
 // accelerator mode.

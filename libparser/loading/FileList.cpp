@@ -2,6 +2,7 @@
 
 #include "kivparser/application/Application.h"
 #include "kivparser/language/MessageCatalog.h"
+#include "language/ParserErrInternal.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -165,7 +166,8 @@ void FileList::logError(const char* msg, int errnoValue)
 {
     ++errors;
     if (verbose)
-        printf_new(parserMsg(MSG_ERROR_PAIR), msg ? msg : "", errnoValue ? _KZstrerror(errnoValue) : "");
+        reportLine(RPT_ERROR, nullptr, errnoValue, MSG_ERROR_PAIR, msg ? msg : "",
+                   errnoValue ? _KZstrerror(errnoValue) : "");
 }
 
 void FileList::logTooLong(int length)

@@ -26,6 +26,7 @@
 #include <kivparser/language/KivParser.h>
 #include <kivparser/language/ParserErr.h>
 #include <kivparser/language/MessageCatalog.h>
+#include <kivparser/language/ParserReport.h>
 
 // --- application registrations ---
 #include <kivparser/application/ApplicationRegistration.h>
