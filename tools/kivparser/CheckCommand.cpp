@@ -27,7 +27,7 @@ const std::string help = std::string(
 
 const CommandTexts texts = {
     "check",
-    "check [--format=text|gnu|json] [--max-reports N] FILE...",
+    "check FILE... [--format=text|gnu|json] [--max-reports N]",
     "parse registration files and report every problem",
     help.c_str()};
 
