@@ -26,6 +26,8 @@ have_cmd clang++    || need+=(clang)
 have_cmd valgrind   || need+=(valgrind)
 [ -f /usr/include/benchmark/benchmark.h ] || need+=(libbenchmark-dev)
 [ -f /usr/include/libconfig.h ] || need+=(libconfig-dev)
+# The test of the JSON export validates it against its schema.
+python3 -c 'import jsonschema' >/dev/null 2>&1 || need+=(python3-jsonschema)
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")
 done
