@@ -116,12 +116,18 @@ int DumpCommand::dumpOne()
     Registration* registration = load(verbose_, path_);
     if (!registration)
         return notFound(kind);
+    print(registration);
+    delete registration;
+    return kExitOk;
+}
+
+template <class Registration>
+void DumpCommand::print(Registration* registration)
+{
     if (json_)
         dumpJson(stdout, registration);
     else
         registration->debugDump();
-    delete registration;
-    return kExitOk;
 }
 
 ApplicationRegistration* DumpCommand::loadApplications()
@@ -147,12 +153,8 @@ int DumpCommand::dumpApplications(bool menus, bool tabs)
         }
         return status;
     }
-    if (menus) {
-        if (json_)
-            dumpJson(stdout, registration);
-        else
-            registration->debugDump();
-    }
+    if (menus)
+        print(registration);
     if (all_)
         header("tabs");
     if (tabs) {

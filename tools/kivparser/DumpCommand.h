@@ -21,6 +21,9 @@ private:
     int dumpApplications(bool menus, bool tabs);
     template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
     int dumpOne();
+    // The library's text dump of a registration, or its JSON document.
+    template <class Registration>
+    void print(Registration* registration);
     kivparser::ApplicationRegistration* loadApplications();
     int notFound(const RegistrationKind& kind);
     // The line before each part of "all" (text), or the member name (JSON).
