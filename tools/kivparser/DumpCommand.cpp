@@ -29,9 +29,10 @@ const std::string help = std::string(
     "  --fold          fold cascades that lead to a single action into their entry\n"
     "  --verbose       print the directories, every file parsed and every problem\n") +
     ReportPrinter::optionHelp +
-    "                  With --format=json the registration itself is printed as\n"
-    "                  one JSON document (for all, one object with a member per\n"
-    "                  KIND; null for a kind that was not found).\n"
+    "\n"
+    "With --format=json the registration itself is printed as one JSON document\n"
+    "(for all, one object with a member per KIND, null for a kind that was not\n"
+    "found).\n"
     "\n"
     "Exit status: 0 when every registration asked for was loaded, 1 when one was\n"
     "not found (the directory looked in is named), 2 for a usage error.\n";

@@ -10,11 +10,13 @@ using namespace kivparser;
 const OptionSpec ReportPrinter::formatOption = {"--format", true};
 const OptionSpec ReportPrinter::maxReportsOption = {"--max-reports", true};
 const char* const ReportPrinter::optionHelp =
-    "  --format=FORMAT how problems are reported: text (the default: framed\n"
+    "  --format=text|gnu|json\n"
+    "                  how problems are reported: text (the default: framed\n"
     "                  reports on standard output), gnu (one line per problem on\n"
     "                  standard error, FILE:LINE: error: MESSAGE) or json (one JSON\n"
     "                  object per problem and line on standard error)\n"
-    "  --max-reports N print at most N problems per file (all are counted), then\n"
+    "  --max-reports N\n"
+    "                  print at most N problems per file (all are counted), then\n"
     "                  one line that says how many were left out\n";
 
 ReportPrinter::~ReportPrinter()
