@@ -19,6 +19,9 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \
 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j"$jobs" 2>&1 | tee build-asan/ctest.log
 
+# The parallel-load test under ThreadSanitizer (the library and that test only).
+bash scripts/thread-check.sh
+
 if [ -x scripts/extra-checks.sh ]; then
   bash scripts/extra-checks.sh
 fi
