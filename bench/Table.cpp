@@ -23,6 +23,15 @@ void Table::print() const
         line(row);
 }
 
+void Table::addMeasured(std::vector<std::string> row, size_t keys)
+{
+    for (size_t i = keys; i < row.size(); ++i)
+        if (row[i] != "n/a") {
+            add(std::move(row));
+            return;
+        }
+}
+
 std::string Table::number(double value, int decimals, const char* suffix)
 {
     if (!(value >= 0) || std::isinf(value))

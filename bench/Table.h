@@ -10,6 +10,8 @@ class Table {
 public:
     explicit Table(std::vector<std::string> header) : header(std::move(header)) {}
     void add(std::vector<std::string> row) { rows.push_back(std::move(row)); }
+    // Adds the row unless every cell after the first `keys` is "n/a".
+    void addMeasured(std::vector<std::string> row, size_t keys);
     bool empty() const { return rows.empty(); }
     void print() const;
 

@@ -259,7 +259,7 @@ void summary(const Collector& results, const std::vector<int>& sizes)
             std::vector<std::string> row = { Table::count(n), MODE_NAMES[mode] };
             for (PassKind kind : allPassKinds())
                 row.push_back(Table::number(rate(mode, kind, n), 1));
-            rates.add(row);
+            rates.addMeasured(row, 2);
         }
     rates.print();
 
@@ -273,16 +273,20 @@ void summary(const Collector& results, const std::vector<int>& sizes)
             const Median* p = results.find(mode, PassKind::Peer, n);
             double perByte = ratio(results.seconds(mode, PassKind::Full, n) / (double)in.bytes(PassKind::Full),
                                    results.seconds(mode, PassKind::Peer, n) / (double)in.peerBytes);
-            full.add({ Table::count(n), MODE_NAMES[mode],
+            full.addMeasured({ Table::count(n), MODE_NAMES[mode],
                        Table::number(ratio(rate(mode, PassKind::Full, n), rate(mode, PassKind::Bound, n)), 2),
                        Table::number(f && p ? perByte : -1, 2),
                        Table::number(f ? f->peakBytes / (double)in.bytes(PassKind::Full) : -1, 2),
                        Table::number(p ? p->peakBytes / (double)in.peerBytes : -1, 2),
                        Table::number(f ? f->destroySeconds * 1e3 : -1, 1),
                        Table::number(f ? ratio(f->destroySeconds, f->seconds) : -1, 2),
-                       Table::number(f ? f->faults : -1, 0) });
+                       Table::number(f ? f->faults : -1, 0) },
+                             2);
         }
-    full.print();
+    if (full.empty())
+        printf("(not measured)\n");
+    else
+        full.print();
 
     printf("\nGrowth of the time from N to 10 N (10.0x is linear)\n");
     header[0] = "from N";
@@ -295,7 +299,7 @@ void summary(const Collector& results, const std::vector<int>& sizes)
             for (PassKind kind : allPassKinds())
                 row.push_back(
                     Table::number(ratio(results.seconds(mode, kind, 10 * n), results.seconds(mode, kind, n)), 1, "x"));
-            growth.add(row);
+            growth.addMeasured(row, 2);
         }
     }
     if (growth.empty())
@@ -385,6 +389,7 @@ int main(int argc, char** argv)
     if (argc == 4 && strcmp(argv[1], "--one-load") == 0)
         return oneLoadMain(argv[2], argv[3]);
 
+    setvbuf(stdout, nullptr, _IOLBF, 0); // the progress lines go to the error stream
     std::vector<int> sizes = parseSizes(takeOption(argc, argv, "--sizes", "100,1000,10000"));
     int repetitions = std::max(1, atoi(takeOption(argc, argv, "--reps", "3").c_str()));
     bool all = takeOption(argc, argv, "--all", "") == "yes";
