@@ -1,6 +1,10 @@
 #include "Passes.h"
 
-#include "kivparser.h"
+#include <kivparser/kivparser.h>
+
+// The library's internals: the scanner and TokenScan.
+#include "language/Lex.h"
+#include "language/TokenScan.h"
 #include "language/grammar.tab.h"
 
 #include <libconfig.h>
@@ -59,7 +63,7 @@ long scanFile(const std::string& path)
         return -1;
     KivParser* saved = KivParser::current;
     KivParser::current = nullptr; // the scanner keeps its own line count
-    lexNewInput(stream);
+    kivparser::lexNewInput(stream);
     long tokens = 0;
     for (int token; (token = KIVyylex()) > 0; ++tokens) {
         switch (token) {
@@ -232,7 +236,7 @@ bool scanAgreesWithTokenScan(const Installation& installation)
 {
     for (const std::string& file : installation.files) {
         long ours = scanFile(file);
-        long library = (long)TokenScan::scanFile(file.c_str()).size();
+        long library = (long)kivparser::TokenScan::scanFile(file.c_str()).size();
         if (ours != library) {
             fprintf(stderr, "kivbench: %s: the scanner-only pass reads %ld tokens, TokenScan %ld\n", file.c_str(),
                     ours, library);

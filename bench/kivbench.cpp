@@ -141,7 +141,9 @@ public:
                 shown.push_back(run);
                 continue;
             }
-            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
+            // One repetition has no aggregates: its run is the median.
+            bool median = run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.repetitions == 1;
+            if (!median)
                 continue;
             shown.push_back(run);
             std::string name = run.run_name.function_name;

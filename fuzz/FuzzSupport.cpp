@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
+using namespace kivparser;
+
 namespace {
 char scratchPath[2][64];
 

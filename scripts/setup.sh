@@ -17,6 +17,8 @@ have_cmd make       || need+=(make)
 have_cmd pkg-config || need+=(pkg-config)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 [ -f /usr/include/iconv.h ] || need+=(libc6-dev)
+# The install test compiles a host that includes X11's Xlib.h beside the library.
+[ -f /usr/include/X11/Xlib.h ] || need+=(libx11-dev)
 # Locale sources: the tests build a multibyte test locale from them.
 [ -f /usr/share/i18n/locales/zh_TW ] || need+=(locales)
 # The extra checks (fuzz targets, valgrind) and the benchmark (its peer library).

@@ -1,10 +1,12 @@
-#include "language/KivParser.h"
+#include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 KivParser* KivParser::current = nullptr;
 int KivParser::started = 0;
@@ -120,3 +122,5 @@ void KivParser::initialize(char* path)
     parse();
     ok = errors == 0 ? 1 : 0;
 }
+
+} // namespace kivparser

@@ -1,11 +1,13 @@
-#include "language/ParserErr.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+namespace kivparser {
 
 namespace {
 
@@ -107,3 +109,5 @@ void KIVyyerror(const char* s)
 {
     error("%s", s);
 }
+
+} // namespace kivparser
