@@ -52,135 +52,157 @@ std::string application(const char* name, const std::string& body)
 
 const std::string SMALL_BODY = "    Version \"1.0\";\n";
 
-struct Case {
-    std::string name;
-    std::string text;
-    int against; // the index of the case it is timed against, -1 for a reference
-    double seconds = -1;
-    int loads = 0;
+// One size of a case, timed.
+struct Timing {
     long bytes = 0;
+    double seconds = -1; // median of the loads
+    int loads = 0;
 };
 
-bool writeCase(const std::string& dir, Case& c)
+struct Case {
+    Case(const char* name, std::string (*text)(long), long size, int against)
+        : name(name), text(text), size(size), against(against)
+    {
+    }
+    std::string name;
+    std::string (*text)(long size);
+    long size;   // bytes, or menus for the chains
+    int against; // the index of the case it is timed against, -1 for a reference
+    Timing full, quarter;
+};
+
+// Writes the text below dir/name/registration/C; its size in `timing`.
+bool writeCase(const std::string& dir, const std::string& text, Timing& timing)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::path folder = fs::path(dir) / c.name / "registration" / "C";
+    fs::path folder = fs::path(dir) / "registration" / "C";
     fs::create_directories(folder, ec);
     FILE* fp = fopen((folder / "case").c_str(), "w");
     if (!fp)
         return false;
-    bool ok = fwrite(c.text.data(), 1, c.text.size(), fp) == c.text.size();
+    bool ok = fwrite(text.data(), 1, text.size(), fp) == text.size();
     ok = fclose(fp) == 0 && ok;
-    c.bytes = (long)c.text.size();
-    std::string().swap(c.text);
+    timing.bytes = (long)text.size();
     return ok;
 }
 
-bool timeCase(const std::string& dir, Case& c, int repetitions)
+bool timeCase(const std::string& dir, const std::string& name, int repetitions, Timing& timing)
 {
     std::vector<double> times;
     for (int i = 0; i < repetitions; ++i) {
         PassFigures figures;
-        if (!passInFreshProcess(PassKind::Arf, dir + "/" + c.name, &figures)) {
-            fprintf(stderr, "kivbench: the load of %s/%s failed\n", dir.c_str(), c.name.c_str());
+        if (!passInFreshProcess(PassKind::Arf, dir, &figures)) {
+            fprintf(stderr, "kivbench: the load of %s failed\n", dir.c_str());
             return false;
         }
         times.push_back(figures.seconds);
-        fprintf(stderr, "kivbench: %s: %.3f s\n", c.name.c_str(), figures.seconds);
+        fprintf(stderr, "kivbench: %s, %s bytes: %.3f s\n", name.c_str(), Table::count(timing.bytes).c_str(),
+                figures.seconds);
         if (figures.seconds > ONE_LOAD_IS_ENOUGH)
             break;
     }
     std::sort(times.begin(), times.end());
-    c.seconds = times[times.size() / 2];
-    c.loads = (int)times.size();
+    timing.seconds = times[times.size() / 2];
+    timing.loads = (int)times.size();
     return true;
 }
 
-} // namespace
+std::string ordinaryText(long bytes) { return application("Linear Ordinary", statements(bytes)); }
 
-std::string LinearCases::ordinaryText(long bytes) { return application("Linear Ordinary", statements(bytes)); }
-
-std::string LinearCases::commentText(long bytes)
+std::string commentText(long bytes)
 {
     return "/*\n" + filler(bytes, false) + "\n*/\n" + application("Linear Comment", SMALL_BODY);
 }
 
-std::string LinearCases::stringText(long bytes)
+std::string stringText(long bytes)
 {
     return application("Linear String", "    Description { \"" + filler(bytes, false) + "\" }\n");
 }
 
-std::string LinearCases::labelText(long bytes)
+std::string labelText(long bytes)
 {
     return application("Linear Label", "    Menu \"Long\" { \"" + filler(bytes, false) +
                                            "\" f.action \"Open\"; }\n    Action \"Open\" { CallbackArgs \"-open\"; }\n");
 }
 
-std::string LinearCases::acceleratorText(long bytes)
+std::string acceleratorText(long bytes)
 {
     return application("Linear Accelerator", "    Menu \"Long\" { \"Label\" _L Ctrl<Key>" + filler(bytes, true) +
                                                  " f.action \"Open\"; }\n"
                                                  "    Action \"Open\" { CallbackArgs \"-open\"; }\n");
 }
 
-std::string LinearCases::skippedText(long bytes)
+std::string skippedText(long bytes)
 {
     return "#ifdef KIVBENCH_NEVER_DEFINED\n" + statements(bytes) + "#endif\n" + application("Linear Skipped", SMALL_BODY);
 }
 
-std::string LinearCases::chainText(int menus, bool fromTheEnd)
+// Menus "Chain 0" to "Chain n-1", each opening the next.
+std::string chainText(long menus, bool fromTheEnd)
 {
     std::string body;
     char text[160];
-    for (int k = 0; k < menus; ++k) {
-        int menu = fromTheEnd ? menus - 1 - k : k;
+    for (long k = 0; k < menus; ++k) {
+        long menu = fromTheEnd ? menus - 1 - k : k;
         if (menu + 1 < menus)
-            snprintf(text, sizeof text, "    Menu \"Chain %d\" { \"Next\" f.menu \"Chain %d\"; }\n", menu, menu + 1);
+            snprintf(text, sizeof text, "    Menu \"Chain %ld\" { \"Next\" f.menu \"Chain %ld\"; }\n", menu, menu + 1);
         else
-            snprintf(text, sizeof text, "    Menu \"Chain %d\" { \"Last\" f.action \"Open\"; }\n", menu);
+            snprintf(text, sizeof text, "    Menu \"Chain %ld\" { \"Last\" f.action \"Open\"; }\n", menu);
         body += text;
     }
     body += "    Action \"Open\" { CallbackArgs \"-open\"; }\n";
-    return application(fromTheEnd ? "Linear Chain Reversed" : "Linear Chain", body);
+    return application("Linear Chain", body);
 }
+
+std::string chainInOrder(long menus) { return chainText(menus, false); }
+std::string chainFromItsEnd(long menus) { return chainText(menus, true); }
+
+} // namespace
 
 bool LinearCases::run(const std::string& dir, const Options& o)
 {
     const int ordinary = 0, inOrder = 6;
     std::vector<Case> cases = {
-        { "ordinary statements", ordinaryText(o.bytes), -1 },
-        { "comment", commentText(o.bytes), ordinary },
-        { "string", stringText(o.bytes), ordinary },
-        { "menu item label", labelText(o.bytes), ordinary },
-        { "accelerator", acceleratorText(o.bytes), ordinary },
-        { "skipped #ifdef stretch", skippedText(o.bytes), ordinary },
-        { "menu chain in order", chainText(o.menus, false), -1 },
-        { "menu chain from its end", chainText(o.menus, true), inOrder },
+        { "ordinary statements", ordinaryText, o.bytes, -1 },
+        { "comment", commentText, o.bytes, ordinary },
+        { "string", stringText, o.bytes, ordinary },
+        { "menu item label", labelText, o.bytes, ordinary },
+        { "accelerator", acceleratorText, o.bytes, ordinary },
+        { "skipped #ifdef stretch", skippedText, o.bytes, ordinary },
+        { "menu chain in order", chainInOrder, o.menus, -1 },
+        { "menu chain from its end", chainFromItsEnd, o.menus, inOrder },
     };
-
-    for (Case& c : cases)
-        if (!writeCase(dir, c)) {
-            fprintf(stderr, "kivbench: cannot write %s/%s\n", dir.c_str(), c.name.c_str());
-            return false;
+    for (size_t i = 0; i < cases.size(); ++i) {
+        Case& c = cases[i];
+        for (bool quarter : { true, false }) {
+            std::string where = dir + "/case" + std::to_string(i) + (quarter ? "q" : "");
+            Timing& timing = quarter ? c.quarter : c.full;
+            if (!writeCase(where, c.text(quarter ? c.size / 4 : c.size), timing)) {
+                fprintf(stderr, "kivbench: cannot write %s\n", where.c_str());
+                return false;
+            }
+            if (!timeCase(where, c.name, o.repetitions, timing))
+                return false;
         }
-    for (Case& c : cases)
-        if (!timeCase(dir, c, o.repetitions))
-            return false;
+    }
 
     printf("\nLinear-time cases: one file each, loaded by loadArf in a fresh process; CPU seconds, median of the "
            "loads made (one when a load takes over %.0f s). The ratio is the time per byte over that of the "
-           "reference; the target is at most 3.\n",
+           "reference at the full size (the target is at most 3); the growth is the time at the full size over "
+           "that at a quarter of it (4.0x is linear).\n",
            ONE_LOAD_IS_ENOUGH);
-    Table table({ "case", "bytes", "loads", "seconds", "MB/s", "over", "ratio" });
+    Table table({ "case", "bytes", "loads", "seconds", "MB/s", "over", "ratio", "growth" });
     for (const Case& c : cases) {
         const Case* against = c.against >= 0 ? &cases[(size_t)c.against] : nullptr;
         double ratio = -1;
-        if (against && against->seconds > 0)
-            ratio = (c.seconds / (double)c.bytes) / (against->seconds / (double)against->bytes);
-        table.add({ c.name, Table::count(c.bytes), std::to_string(c.loads), Table::number(c.seconds, 3),
-                    Table::number(c.seconds > 0 ? (double)c.bytes / c.seconds / 1e6 : -1, 1),
-                    against ? against->name : "(reference)", against ? Table::number(ratio, 1, "x") : "" });
+        if (against && against->full.seconds > 0)
+            ratio = (c.full.seconds / (double)c.full.bytes) / (against->full.seconds / (double)against->full.bytes);
+        double growth = c.quarter.seconds > 0 ? c.full.seconds / c.quarter.seconds : -1;
+        table.add({ c.name, Table::count(c.full.bytes), std::to_string(c.full.loads), Table::number(c.full.seconds, 3),
+                    Table::number(c.full.seconds > 0 ? (double)c.full.bytes / c.full.seconds / 1e6 : -1, 1),
+                    against ? against->name : "(reference)", against ? Table::number(ratio, 1, "x") : "",
+                    Table::number(growth, 1, "x") });
     }
     table.print();
     return true;

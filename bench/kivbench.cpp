@@ -399,7 +399,7 @@ int main(int argc, char** argv)
     bool bySize = !linear || all;
     LinearCases::Options linearOptions;
     linearOptions.bytes = (long)(atof(takeOption(argc, argv, "--linear-mb", "16").c_str()) * (1 << 20));
-    linearOptions.menus = atoi(takeOption(argc, argv, "--linear-menus", "10000").c_str());
+    linearOptions.menus = atol(takeOption(argc, argv, "--linear-menus", "10000").c_str());
     linearOptions.repetitions = repetitions;
 
     benchmark::Initialize(&argc, argv);
