@@ -41,7 +41,7 @@ const char* const MODE_NAMES[] = { "warm", "cold" };
 
 // Each warm repetition reads at least this much input (several iterations
 // at small sizes), so that the timer's resolution does not matter.
-const double WARM_BYTES_PER_REPETITION = 20e6;
+const double WARM_BYTES_PER_REPETITION = 50e6;
 
 std::string workDir;
 std::map<int, Installation> installations;
