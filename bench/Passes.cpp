@@ -44,23 +44,10 @@ long readFile(const std::string& path)
     return total;
 }
 
-long boundScanFile(const std::string& path)
-{
-    FILE* stream = fopen(path.c_str(), "r");
-    if (!stream)
-        return -1;
-    long tokens = kivboundScan(stream);
-    fclose(stream);
-    return tokens;
-}
-
 // The scanner as TokenScan drives it, less the copy of every token into a
 // vector (a quarter of the pass): each token's text is released at once.
-long scanFile(const std::string& path)
+long libraryScan(FILE* stream)
 {
-    FILE* stream = fopen(path.c_str(), "r");
-    if (!stream)
-        return -1;
     KivParser* saved = KivParser::current;
     KivParser::current = nullptr; // the scanner keeps its own line count
     kivparser::lexNewInput(stream);
@@ -79,6 +66,16 @@ long scanFile(const std::string& path)
         }
     }
     KivParser::current = saved;
+    return tokens;
+}
+
+// The tokens a scanner finds in a file, or -1 when it cannot be opened.
+long scanFile(const std::string& path, long (*scanner)(FILE*))
+{
+    FILE* stream = fopen(path.c_str(), "r");
+    if (!stream)
+        return -1;
+    long tokens = scanner(stream);
     fclose(stream);
     return tokens;
 }
@@ -182,10 +179,9 @@ bool Pass::run()
     case PassKind::Read:
     case PassKind::Bound:
     case PassKind::Scan: {
-        long (*pass)(const std::string&) =
-            kind == PassKind::Read ? readFile : kind == PassKind::Bound ? boundScanFile : scanFile;
         for (const std::string& file : installation.files) {
-            long n = pass(file);
+            long n = kind == PassKind::Read ? readFile(file)
+                                            : scanFile(file, kind == PassKind::Bound ? kivboundScan : libraryScan);
             ok = ok && n >= 0;
             b.sink += n;
         }
@@ -235,7 +231,7 @@ void Pass::destroy()
 bool scanAgreesWithTokenScan(const Installation& installation)
 {
     for (const std::string& file : installation.files) {
-        long ours = scanFile(file);
+        long ours = scanFile(file, libraryScan);
         long library = (long)kivparser::TokenScan::scanFile(file.c_str()).size();
         if (ours != library) {
             fprintf(stderr, "kivbench: %s: the scanner-only pass reads %ld tokens, TokenScan %ld\n", file.c_str(),

@@ -23,7 +23,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -417,15 +416,14 @@ int main(int argc, char** argv)
     if (bySize) {
         for (int n : sizes) {
             double bytes = 6600.0 * n; // about what the installation reads
-            for (PassKind kind : allPassKinds()) {
-                auto iterations = (benchmark::IterationCount)std::clamp(WARM_BYTES_PER_REPETITION / bytes, 1.0, 1000.0);
+            auto iterations = (benchmark::IterationCount)std::clamp(WARM_BYTES_PER_REPETITION / bytes, 1.0, 1000.0);
+            for (PassKind kind : allPassKinds())
                 benchmark::RegisterBenchmark(benchName(WARM, kind, n).c_str(),
                                              [kind, n](benchmark::State& state) { warmPass(state, kind, n); })
                     ->Iterations(iterations)
                     ->Repetitions(repetitions)
                     ->ReportAggregatesOnly(true)
                     ->Unit(benchmark::kMillisecond);
-            }
             for (PassKind kind : allPassKinds())
                 benchmark::RegisterBenchmark(benchName(COLD, kind, n).c_str(),
                                              [kind, n](benchmark::State& state) { coldPass(state, kind, n); })
