@@ -1,9 +1,11 @@
 #include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
+#include "language/ParserErrInternal.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace kivparser {
@@ -112,7 +114,7 @@ void KivParser::initialize(char* path)
         }
         fp = fopen_new(filename, "r");
         if (!fp) {
-            error(parserMsg(MSG_CANT_OPEN), filename);
+            reportCantOpen(filename, errno);
             return;
         }
     }

@@ -1,6 +1,7 @@
 #include "kivparser/language/ParserErr.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
+#include "language/ParserErrInternal.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
@@ -103,6 +104,12 @@ void error(const char* fmt, ...)
 void internal(int srccodeline)
 {
     error(parserMsg(MSG_INTERNAL), srccodeline);
+}
+
+void reportCantOpen(const char* filename, int errnoValue)
+{
+    (void)errnoValue; // the framed report names the file only
+    error(parserMsg(MSG_CANT_OPEN), filename);
 }
 
 void KIVyyerror(const char* s)
