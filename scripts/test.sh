@@ -5,7 +5,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
