@@ -5,8 +5,8 @@
 # usage: scripts/setup.sh [build|test]
 #   build  (the default; the main job) building the library and the tool:
 #          a C++ compiler, make, CMake, flex, byacc and gencat
-#   test   (the test command) the above, and GoogleTest, pkg-config and the
-#          locale sources (the test suite), clang with its libFuzzer runtime
+#   test   (the test command) the above, and GoogleTest, pkg-config, the
+#          locale sources and X11's headers (the test suite), clang with its libFuzzer runtime
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
 #          and libconfig (the benchmark), man (the manual page's test)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
@@ -38,6 +38,8 @@ have_file /usr/include/iconv.h || need+=(libc6-dev)
 if [ "$set_name" = test ]; then
   have_file /usr/include/gtest/gtest.h || need+=(libgtest-dev)
   have_cmd pkg-config || need+=(pkg-config)
+  # The install test compiles a host that includes X11's Xlib.h beside the library.
+  have_file /usr/include/X11/Xlib.h || need+=(libx11-dev)
   have_cmd localedef  || need+=(libc-bin)
   # Locale sources: the tests build a multibyte test locale from them.
   have_file /usr/share/i18n/locales/zh_TW || need+=(locales)
