@@ -34,13 +34,25 @@ on_exit() {
 }
 trap on_exit EXIT
 
-# suite NAME BUILDDIR: the test suite of one build; notes what ran and the
-# tests that skipped themselves.
+# suite NAME BUILDDIR: notes the test suite of one build, and each test that
+# skipped itself with the reason it printed.
 suite() {
-  local name=$1 log="$2/ctest.log" count skipped
-  count=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
-  skipped=$(sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*Skipped.*/\1/p' "$log" | tr '\n' ' ')
-  note ran "test suite, $name ($2/): ${count:-0} tests${skipped:+; skipped: $skipped}"
+  local name=$1 build=$2 count test
+  count=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$build/ctest.log" | tail -n 1)
+  note ran "test suite, $name ($build/): ${count:-0} tests"
+  for test in $(sed -n 's/.*Test *#[0-9]*: \([^ ]*\) .*\*\*\*Skipped.*/\1/p' "$build/ctest.log"); do
+    note skipped "test $test in $build/: $(skip_reason "$build" "$test")"
+  done
+}
+
+# skip_reason BUILDDIR TEST: the line in which the test said why it skipped.
+skip_reason() {
+  awk -v name="$2" '
+    /^[0-9]+\/[0-9]+ Test: / { inside = ($3 == name); next }
+    !inside { next }
+    after { print; exit }
+    /: Skipped$/ { after = 1; next }
+    /skipped/ && !/SKIPPED/ { print; exit }' "$1/Testing/Temporary/LastTest.log"
 }
 
 current="test suite, plain build"
