@@ -1,6 +1,6 @@
 #include "ScannerPass.h"
 
-#include "language/KivParser.h"
+#include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
 #include "language/grammar.tab.h"
 

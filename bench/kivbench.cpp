@@ -10,7 +10,7 @@
 #include "SyntheticInstallation.h"
 #include "ScannerPass.h"
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <benchmark/benchmark.h>
 #include <libconfig.h>

@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+using namespace kivparser;
+
 namespace {
 const char separator[] = "\n%%\n";
 

@@ -1,13 +1,15 @@
 // The path functions over arbitrary strings, long ones included: the
 // comparisons of path ends, the language-free directory list with its
 // stripping of final components, file paths made absolute, and URL escaping.
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+using namespace kivparser;
 
 namespace {
 char* copyOf(const std::string& s)

@@ -3,6 +3,8 @@
 #include "FuzzSupport.h"
 #include "support/RegistrationRun.h"
 
+using namespace kivparser;
+
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     FuzzSupport::setUp();

@@ -1,10 +1,12 @@
-#include "application/Action.h"
-#include "application/Command.h"
-#include "application/ParserExpression.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Command.h"
+#include "kivparser/application/ParserExpression.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 Action::Action() : SList()
 {
@@ -100,3 +102,5 @@ void Action::setWindow(Window* win)
 {
     SListOps::setValue(locked, window, win);
 }
+
+} // namespace kivparser

@@ -1,19 +1,21 @@
 #include "application/ActionBuilder.h"
-#include "application/Action.h"
-#include "application/Application.h"
-#include "application/ApplicationRegistration.h"
-#include "application/Command.h"
-#include "application/ParserExpression.h"
-#include "application/Window.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Command.h"
+#include "kivparser/application/ParserExpression.h"
+#include "kivparser/application/Window.h"
 #include "language/BuilderContext.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
-#include "lists/String.h"
-#include "web/UrlPathConv.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/web/UrlPathConv.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 namespace {
 
@@ -341,3 +343,5 @@ int ActionBuilder::windowHeight(int height)
 {
     return onWindow([height](Window* w) { w->setHeight(height); });
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_ACTIONBUILDER_H
 #define KIVPARSER_APPLICATION_ACTIONBUILDER_H
 
+namespace kivparser {
+
 class ParserExpression;
 
 // Grammar actions of actions, selection-rule expressions, access lists, URLs
@@ -77,5 +79,7 @@ public:
     // WindowStmt : HEIGHT INTVAL SEMICOLON
     static int windowHeight(int height);
 };
+
+} // namespace kivparser
 
 #endif

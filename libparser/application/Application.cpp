@@ -1,17 +1,19 @@
-#include "application/Application.h"
-#include "application/Action.h"
-#include "application/Command.h"
-#include "application/DropAction.h"
-#include "application/Menu.h"
-#include "application/PopupMenu.h"
-#include "language/ParserErr.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Command.h"
+#include "kivparser/application/DropAction.h"
+#include "kivparser/application/Menu.h"
+#include "kivparser/application/PopupMenu.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+namespace kivparser {
 
 const char* Application::priorityFile = nullptr;
 const char* Application::priorityOrganization = nullptr;
@@ -146,3 +148,5 @@ int Application::collate(Application* a, Application* b, int usePriority)
         return 1;
     return strcoll_new(first, second);
 }
+
+} // namespace kivparser

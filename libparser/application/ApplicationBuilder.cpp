@@ -1,20 +1,22 @@
 #include "application/ApplicationBuilder.h"
-#include "application/Action.h"
-#include "application/Application.h"
-#include "application/ApplicationRegistration.h"
-#include "application/Command.h"
-#include "application/Function.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Command.h"
+#include "kivparser/application/Function.h"
 #include "application/MenuBuilder.h"
 #include "language/BuilderContext.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+namespace kivparser {
 
 namespace {
 
@@ -247,3 +249,5 @@ int ApplicationBuilder::discardUnfinished()
     MenuBuilder::discardCollected();
     return 0;
 }
+
+} // namespace kivparser

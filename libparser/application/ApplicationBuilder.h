@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_APPLICATIONBUILDER_H
 #define KIVPARSER_APPLICATION_APPLICATIONBUILDER_H
 
+namespace kivparser {
+
 // Grammar actions of the application level, of commands and of functions.
 // Every function is called by exactly the rule named in its comment. The
 // convention of all builders: static, returns 0 to go on and non-zero to end
@@ -56,5 +58,7 @@ public:
     // fields of the application kind (command, function, collected items).
     static int discardUnfinished();
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,16 +1,18 @@
-#include "application/ApplicationRegistration.h"
-#include "application/Application.h"
-#include "application/MenuBar.h"
-#include "application/ParserList.h"
-#include "application/Tab.h"
-#include "application/PopupItem.h"
-#include "application/ToolbarButton.h"
-#include "application/Window.h"
-#include "language/ParserErr.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/MenuBar.h"
+#include "kivparser/application/ParserList.h"
+#include "kivparser/application/Tab.h"
+#include "kivparser/application/PopupItem.h"
+#include "kivparser/application/ToolbarButton.h"
+#include "kivparser/application/Window.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 ApplicationRegistration::ApplicationRegistration()
     : SList(), applications(nullptr), menuBars(nullptr), popupItems(nullptr), toolbarButtons(nullptr),
@@ -113,3 +115,5 @@ void ApplicationRegistration::setToolbarButtons(ToolbarButton* button)
     else
         delete button;
 }
+
+} // namespace kivparser

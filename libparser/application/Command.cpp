@@ -1,7 +1,9 @@
-#include "application/Command.h"
+#include "kivparser/application/Command.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 Command::Command() : SList(), processFlag(0), commandName(nullptr), hostSpec(nullptr), launchSpec(nullptr), locked(0)
 {
@@ -33,3 +35,5 @@ void Command::setProcessFlag(unsigned long flags)
 {
     SListOps::setValue(locked, processFlag, flags);
 }
+
+} // namespace kivparser

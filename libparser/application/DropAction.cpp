@@ -1,8 +1,10 @@
-#include "application/DropAction.h"
-#include "application/ParserExpression.h"
+#include "kivparser/application/DropAction.h"
+#include "kivparser/application/ParserExpression.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 DropAction::DropAction() : SList()
 {
@@ -45,3 +47,5 @@ void DropAction::setHelpString(char* text)
 {
     SListOps::setText(locked, helpString, text);
 }
+
+} // namespace kivparser

@@ -1,11 +1,13 @@
 #include "application/DropActionBuilder.h"
-#include "application/Application.h"
-#include "application/DropAction.h"
-#include "application/ParserExpression.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/DropAction.h"
+#include "kivparser/application/ParserExpression.h"
 #include "language/BuilderContext.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/language/MessageCatalog.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 // A drop action is filled by its first block and locked at its end; every
 // later block of the same name in the application is announced as a
@@ -65,3 +67,5 @@ int DropActionBuilder::helpString(char* text)
 {
     return onDropActionValue(text, [](DropAction* dropAction, char* help) { dropAction->setHelpString(help); });
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_DROPACTIONBUILDER_H
 #define KIVPARSER_APPLICATION_DROPACTIONBUILDER_H
 
+namespace kivparser {
+
 class ParserExpression;
 
 // Grammar actions of drop actions. Conventions as in ApplicationBuilder.h:
@@ -18,5 +20,7 @@ public:
     // DropHelp : HELPSTRING HelpString SEMICOLON
     static int helpString(char* text);
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,10 +1,12 @@
-#include "application/Enrollment.h"
-#include "application/ParserExpression.h"
-#include "application/Rule.h"
-#include "language/ParserErr.h"
+#include "kivparser/application/Enrollment.h"
+#include "kivparser/application/ParserExpression.h"
+#include "kivparser/application/Rule.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 
 #include <new>
+
+namespace kivparser {
 
 Enrollment::Enrollment() : SList()
 {
@@ -41,3 +43,5 @@ Rule* Enrollment::newRule(ParserExpression* e1, ParserExpression* e2)
     rules->append(rule);
     return rule;
 }
+
+} // namespace kivparser

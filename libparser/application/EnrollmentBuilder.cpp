@@ -1,10 +1,12 @@
 #include "application/EnrollmentBuilder.h"
-#include "application/Application.h"
-#include "application/Enrollment.h"
-#include "application/FieldEnrollment.h"
-#include "application/ParserExpression.h"
-#include "application/Rule.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/Enrollment.h"
+#include "kivparser/application/FieldEnrollment.h"
+#include "kivparser/application/ParserExpression.h"
+#include "kivparser/application/Rule.h"
 #include "language/BuilderContext.h"
+
+namespace kivparser {
 
 // Enrollments are never merged: every ENROLL statement appends a new
 // enrollment, whatever the application's lock state. Rules and field
@@ -190,3 +192,5 @@ int EnrollmentBuilder::defaultInteger(int value)
 {
     return onField([value](FieldEnrollment* field) { field->setDefaultValue(value); });
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_ENROLLMENTBUILDER_H
 #define KIVPARSER_APPLICATION_ENROLLMENTBUILDER_H
 
+namespace kivparser {
+
 class ParserExpression;
 
 // Grammar actions of enrollments, rules and field enrollments. Conventions as
@@ -55,5 +57,7 @@ public:
     // FieldDefaultValue : DEFAULTVALUE INTVAL SEMICOLON
     static int defaultInteger(int value);
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,7 +1,9 @@
-#include "application/FieldEnrollment.h"
+#include "kivparser/application/FieldEnrollment.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 FieldEnrollment::FieldEnrollment() : SList()
 {
@@ -81,3 +83,5 @@ void FieldEnrollment::setDefaultValue(int value)
     defaultValueType = VLU_INTEGER;
     defaultValue.defaultValue_integer = value;
 }
+
+} // namespace kivparser

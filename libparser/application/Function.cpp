@@ -1,7 +1,9 @@
-#include "application/Function.h"
+#include "kivparser/application/Function.h"
 
 #include <cctype>
 #include <cstdlib>
+
+namespace kivparser {
 
 Function::Function() : SList(), shellCommand(nullptr), functionType(nullptr), functionArg(nullptr)
 {
@@ -31,3 +33,5 @@ bool Function::isType(const char* name) const
     }
     return *a == *b;
 }
+
+} // namespace kivparser

@@ -1,13 +1,15 @@
-#include "application/ListItem.h"
-#include "application/ApplicationRegistration.h"
+#include "kivparser/application/ListItem.h"
+#include "kivparser/application/ApplicationRegistration.h"
 #include "application/MenuTrace.h"
-#include "application/ParserList.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/application/ParserList.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 ListItem::ListItem() : _MenuItem(), iconName(nullptr), activeHelp(nullptr)
 {
@@ -48,3 +50,5 @@ void ListItem::setActiveHelp(String* lines)
 {
     SListOps::setList(activeHelp != nullptr, activeHelp, lines);
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/Menu.h"
+#include "kivparser/application/Menu.h"
 #include "application/MenuTrace.h"
+
+namespace kivparser {
 
 Menu::Menu() : Menu(nullptr)
 {
@@ -21,3 +23,5 @@ MenuItem* Menu::refMenuItems()
 {
     return refItemsAs<MenuItem>();
 }
+
+} // namespace kivparser

@@ -1,12 +1,14 @@
-#include "application/MenuBar.h"
+#include "kivparser/application/MenuBar.h"
 #include "application/MenuTrace.h"
 #include "application/PrecedencePlacement.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 
 #include <climits>
 #include <cstdlib>
 #include <cwchar>
+
+namespace kivparser {
 
 namespace {
 
@@ -76,3 +78,5 @@ void MenuBar::setMnemonic(char* m)
         warning(parserMsg(MSG_MENUBAR_MNEMONIC), menuID, static_cast<int>(added), static_cast<int>(held));
     free(m);
 }
+
+} // namespace kivparser

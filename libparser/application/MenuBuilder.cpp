@@ -1,24 +1,26 @@
 #include "application/MenuBuilder.h"
-#include "application/Application.h"
-#include "application/ApplicationRegistration.h"
-#include "application/Function.h"
-#include "application/Menu.h"
-#include "application/MenuBar.h"
-#include "application/MenuItem.h"
-#include "application/PopupItem.h"
-#include "application/PopupMenu.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Function.h"
+#include "kivparser/application/Menu.h"
+#include "kivparser/application/MenuBar.h"
+#include "kivparser/application/MenuItem.h"
+#include "kivparser/application/PopupItem.h"
+#include "kivparser/application/PopupMenu.h"
 #include "application/PrecedencePlacement.h"
-#include "application/ToolbarButton.h"
+#include "kivparser/application/ToolbarButton.h"
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 namespace {
 
@@ -459,3 +461,5 @@ int MenuBuilder::targetSymbolType(char* symbolClass, char* symbolType, char** ta
 {
     return join(symbolClass, symbolClass, ":", symbolType, symbolType, target);
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_MENUBUILDER_H
 #define KIVPARSER_APPLICATION_MENUBUILDER_H
 
+namespace kivparser {
+
 // Grammar actions of menu bars, menus, popup menus, menu items, popup items,
 // toolbar buttons, labels, context expressions and target symbol types.
 // Conventions as in ApplicationBuilder.h: 0 goes on, non-zero ends the parse
@@ -58,5 +60,7 @@ public:
     // to its popup menu (the block failed), and clears curPopupMenu.
     static void discardCollected();
 };
+
+} // namespace kivparser
 
 #endif

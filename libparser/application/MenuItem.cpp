@@ -1,14 +1,16 @@
-#include "application/MenuItem.h"
-#include "application/Application.h"
-#include "application/Menu.h"
+#include "kivparser/application/MenuItem.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/Menu.h"
 #include "application/MenuTrace.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 MenuItem::MenuItem() : _MenuItem(), mnemonic(nullptr), accelerator(nullptr), dupMenuItems(nullptr)
 {
@@ -47,3 +49,5 @@ int MenuItem::linkMenu()
         [app](char* name) -> _Menu* { return app->lookupMenu(name); },
         [app](char* name) -> _Menu* { return app->newMenu(name); });
 }
+
+} // namespace kivparser

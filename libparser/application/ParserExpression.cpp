@@ -1,7 +1,9 @@
-#include "application/ParserExpression.h"
+#include "kivparser/application/ParserExpression.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 namespace {
 
@@ -67,3 +69,5 @@ ParserExpression::~ParserExpression()
     }
     free(term);
 }
+
+} // namespace kivparser

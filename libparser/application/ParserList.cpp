@@ -1,4 +1,6 @@
-#include "application/ParserList.h"
+#include "kivparser/application/ParserList.h"
+
+namespace kivparser {
 
 ParserList::ParserList() : _ParserList()
 {
@@ -9,3 +11,5 @@ ParserList::ParserList(char* id) : _ParserList(id)
 }
 
 ParserList::~ParserList() = default;
+
+} // namespace kivparser

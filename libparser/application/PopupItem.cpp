@@ -1,11 +1,13 @@
-#include "application/PopupItem.h"
-#include "application/Application.h"
+#include "kivparser/application/PopupItem.h"
+#include "kivparser/application/Application.h"
 #include "application/MenuTrace.h"
-#include "application/PopupMenu.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/application/PopupMenu.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 PopupItem::PopupItem() : _MenuItem(), targetSymbolType(nullptr)
 {
@@ -37,3 +39,5 @@ int PopupItem::linkPopupMenu()
         [app](char* name) -> _Menu* { return app->lookupPopupMenu(name); },
         [app](char* name) -> _Menu* { return app->newPopupMenu(name); });
 }
+
+} // namespace kivparser

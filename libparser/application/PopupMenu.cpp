@@ -1,5 +1,7 @@
-#include "application/PopupMenu.h"
+#include "kivparser/application/PopupMenu.h"
 #include "application/MenuTrace.h"
+
+namespace kivparser {
 
 PopupMenu::PopupMenu() : PopupMenu(nullptr)
 {
@@ -21,3 +23,5 @@ PopupItem* PopupMenu::refMenuItems()
 {
     return refItemsAs<PopupItem>();
 }
+
+} // namespace kivparser

@@ -1,12 +1,14 @@
 #ifndef KIVPARSER_APPLICATION_PRECEDENCEPLACEMENT_H
 #define KIVPARSER_APPLICATION_PRECEDENCEPLACEMENT_H
 
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 
 #include <cstdlib>
 
 #include <new>
+
+namespace kivparser {
 
 // Menu bars and tabs are registration-wide and kept in precedence order. A
 // definition block of one of them names it with a precedence (-1 when none
@@ -59,5 +61,7 @@ public:
             warning(parserMsg(message), name, given, held);
     }
 };
+
+} // namespace kivparser
 
 #endif

@@ -16,15 +16,17 @@
 // a link back into a menu that is being counted counts no action and is not
 // followed, so the walk always ends.
 
-#include "application/Application.h"
-#include "application/ApplicationRegistration.h"
-#include "application/Menu.h"
-#include "application/MenuBar.h"
-#include "application/MenuItem.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Menu.h"
+#include "kivparser/application/MenuBar.h"
+#include "kivparser/application/MenuItem.h"
 #include "language/GrammarActions.h"
 #include "lists/SListIndex.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 namespace {
 
@@ -148,3 +150,5 @@ void ApplicationRegistration::removeSingleActionMenus()
         }
     }
 }
+
+} // namespace kivparser

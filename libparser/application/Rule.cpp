@@ -1,9 +1,11 @@
-#include "application/Rule.h"
-#include "application/FieldEnrollment.h"
-#include "application/ParserExpression.h"
+#include "kivparser/application/Rule.h"
+#include "kivparser/application/FieldEnrollment.h"
+#include "kivparser/application/ParserExpression.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 Rule::Rule() : SList()
 {
@@ -45,3 +47,5 @@ FieldEnrollment* Rule::newFieldEnrollment(char* name)
 {
     return SListOps::newElement(fieldEnrollments, name);
 }
+
+} // namespace kivparser

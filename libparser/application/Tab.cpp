@@ -1,6 +1,8 @@
-#include "application/Tab.h"
+#include "kivparser/application/Tab.h"
 #include "application/PrecedencePlacement.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/language/MessageCatalog.h"
+
+namespace kivparser {
 
 Tab::Tab() : _ParserList()
 {
@@ -18,3 +20,5 @@ void Tab::setPrecedence(int p)
 {
     PrecedencePlacement::keepFirst(precedence, p, MSG_TAB_PRECEDENCE, menuID ? menuID : "");
 }
+
+} // namespace kivparser

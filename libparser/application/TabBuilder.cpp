@@ -1,19 +1,21 @@
 #include "application/TabBuilder.h"
-#include "application/ApplicationRegistration.h"
-#include "application/Function.h"
-#include "application/ListItem.h"
-#include "application/ParserList.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Function.h"
+#include "kivparser/application/ListItem.h"
+#include "kivparser/application/ParserList.h"
 #include "application/PrecedencePlacement.h"
-#include "application/Tab.h"
+#include "kivparser/application/Tab.h"
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/language/MessageCatalog.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 // Tabs and lists are registration-wide: every definition of the same name,
 // from any application and any file, adds its items to the one object and may
@@ -152,3 +154,5 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
     head->append(item);
     return item->linkAction() || item->linkList() ? 1 : 0;
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_TABBUILDER_H
 #define KIVPARSER_APPLICATION_TABBUILDER_H
 
+namespace kivparser {
+
 // Grammar actions of tabs, lists and list items. Conventions as in
 // ApplicationBuilder.h: 0 goes on, non-zero ends the parse with result 1;
 // texts are taken over. The active help of each statement is the value list
@@ -19,5 +21,7 @@ public:
     // (the function is in curFunction).
     static int listItem(int precedence, char* label, char* icon);
 };
+
+} // namespace kivparser
 
 #endif

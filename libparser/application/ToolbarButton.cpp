@@ -1,5 +1,7 @@
-#include "application/ToolbarButton.h"
+#include "kivparser/application/ToolbarButton.h"
 #include "application/MenuTrace.h"
+
+namespace kivparser {
 
 ToolbarButton::ToolbarButton() : _MenuItem()
 {
@@ -17,3 +19,5 @@ ToolbarButton::~ToolbarButton()
 {
     menuTrace(menuItemTraceVerbose, "ToolbarButton::~ToolbarButton(%s)\n", label);
 }
+
+} // namespace kivparser

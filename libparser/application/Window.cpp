@@ -1,8 +1,10 @@
-#include "application/Window.h"
+#include "kivparser/application/Window.h"
 
 #include "lists/SListOps.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 Window::Window() : SList()
 {
@@ -42,3 +44,5 @@ void Window::setLocation(OnOffType value) { SListOps::setValue(locked, location,
 void Window::setResizable(OnOffType value) { SListOps::setValue(locked, resizable, value); }
 void Window::setWidth(int value) { SListOps::setValue(locked, width, value); }
 void Window::setHeight(int value) { SListOps::setValue(locked, height, value); }
+
+} // namespace kivparser

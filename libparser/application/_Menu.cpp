@@ -1,10 +1,14 @@
-#include "application/_Menu.h"
-#include "application/MenuItem.h"
-#include "application/PopupItem.h"
+#include "kivparser/application/_Menu.h"
+#include "kivparser/application/MenuItem.h"
+#include "kivparser/application/PopupItem.h"
+#include "kivparser/application/ListItem.h"
+#include "lists/SListOps.h"
 
 #include <cstdlib>
 #include <unordered_set>
 #include <vector>
+
+namespace kivparser {
 
 _Menu::_Menu() : PSList(PSLpriority, -1, 50), menuID(nullptr), menuItems(nullptr), locked(0)
 {
@@ -18,6 +22,37 @@ _Menu::~_Menu()
 {
     free(menuID);
 }
+
+template <class Item>
+Item* _Menu::refItemsAs()
+{
+    Item* held = static_cast<Item*>(menuItems);
+    SListOps::refHead(held);
+    menuItems = held;
+    return held;
+}
+
+template <class Item>
+void _Menu::setItemsAs(Item* items)
+{
+    Item* held = static_cast<Item*>(menuItems);
+    SListOps::setList(locked, held, items);
+    menuItems = held;
+}
+
+template <class Item>
+void _Menu::disposeItemsAs()
+{
+    SListOps::disposeList(static_cast<Item*>(menuItems));
+    menuItems = nullptr;
+}
+
+template MenuItem* _Menu::refItemsAs<MenuItem>();
+template PopupItem* _Menu::refItemsAs<PopupItem>();
+template ListItem* _Menu::refItemsAs<ListItem>();
+template void _Menu::disposeItemsAs<MenuItem>();
+template void _Menu::disposeItemsAs<PopupItem>();
+template void _Menu::disposeItemsAs<ListItem>();
 
 void _Menu::setMenuItems(PopupItem* items)
 {
@@ -54,3 +89,5 @@ bool _Menu::cycledetect(_Menu* from, _Menu* target)
     }
     return false;
 }
+
+} // namespace kivparser

@@ -1,16 +1,18 @@
-#include "application/_MenuItem.h"
-#include "application/_Menu.h"
-#include "application/Action.h"
-#include "application/Application.h"
-#include "application/Function.h"
+#include "kivparser/application/_MenuItem.h"
+#include "kivparser/application/_Menu.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/Function.h"
 #include "language/BuilderContext.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 _MenuItem::_MenuItem()
     : PSList(PSLpriority, -1, 50), label(nullptr), isBitmap(-1), contextExpr(nullptr), function(nullptr),
@@ -89,3 +91,5 @@ int _MenuItem::linkContainer(const char* type, int missingMsg, int cycleMsg, _Me
     menuLink = found;
     return 0;
 }
+
+} // namespace kivparser

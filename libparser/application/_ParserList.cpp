@@ -1,12 +1,14 @@
-#include "application/_ParserList.h"
-#include "application/ListItem.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/application/_ParserList.h"
+#include "kivparser/application/ListItem.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 _ParserList::_ParserList() : _Menu(), iconName(nullptr), activeHelp(nullptr)
 {
@@ -44,3 +46,5 @@ void _ParserList::setActiveHelp(String* lines)
 {
     SListOps::setList(activeHelp != nullptr, activeHelp, lines);
 }
+
+} // namespace kivparser

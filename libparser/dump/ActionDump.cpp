@@ -1,9 +1,11 @@
-#include "application/Action.h"
-#include "application/Application.h"
-#include "application/Command.h"
-#include "application/ParserExpression.h"
-#include "application/Window.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/Command.h"
+#include "kivparser/application/ParserExpression.h"
+#include "kivparser/application/Window.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -61,3 +63,5 @@ void Action::debugDumpShort()
         window->debugDump();
     DumpWriter::close();
 }
+
+} // namespace kivparser

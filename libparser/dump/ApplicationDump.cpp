@@ -1,11 +1,13 @@
-#include "application/Action.h"
-#include "application/Application.h"
-#include "application/Command.h"
-#include "application/DropAction.h"
-#include "application/Enrollment.h"
-#include "application/Menu.h"
-#include "application/PopupMenu.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/Command.h"
+#include "kivparser/application/DropAction.h"
+#include "kivparser/application/Enrollment.h"
+#include "kivparser/application/Menu.h"
+#include "kivparser/application/PopupMenu.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -55,3 +57,5 @@ void Application::debugDump()
     }
     DumpWriter::close();
 }
+
+} // namespace kivparser

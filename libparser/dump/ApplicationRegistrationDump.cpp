@@ -1,9 +1,11 @@
-#include "application/Application.h"
-#include "application/ApplicationRegistration.h"
-#include "application/MenuBar.h"
-#include "application/PopupItem.h"
-#include "application/ToolbarButton.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/MenuBar.h"
+#include "kivparser/application/PopupItem.h"
+#include "kivparser/application/ToolbarButton.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void ApplicationRegistration::debugDump()
 {
@@ -24,3 +26,5 @@ void ApplicationRegistration::debugDump()
             app->debugDump();
     }
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/Command.h"
+#include "kivparser/application/Command.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void Command::debugDump()
 {
@@ -9,3 +11,5 @@ void Command::debugDump()
     // The launch host is printed under the same label as the host.
     DumpWriter::line("HostSpec : \"%s\"\n", DumpWriter::str(launchSpec));
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
-#include "application/DropAction.h"
-#include "application/ParserExpression.h"
+#include "kivparser/application/DropAction.h"
+#include "kivparser/application/ParserExpression.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void DropAction::debugDump()
 {
@@ -17,3 +19,5 @@ void DropAction::debugDump()
     DumpWriter::line("HelpString    : \"%s\"\n", DumpWriter::str(helpString));
     DumpWriter::close();
 }
+
+} // namespace kivparser

@@ -1,9 +1,11 @@
 #include "dump/DumpWriter.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdarg>
 #include <cstdio>
+
+namespace kivparser {
 
 int Indent = 0;
 
@@ -55,3 +57,5 @@ void DumpWriter::values(String* head)
             line("\"%s\",\n", str(value->str));
     }
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_DUMP_DUMPWRITER_H
 #define KIVPARSER_DUMP_DUMPWRITER_H
 
+namespace kivparser {
+
 class String;
 
 // The nesting level of the dump, process-wide: every new output line starts
@@ -26,5 +28,7 @@ public:
     // "%d,\n" for integers, "\"%s\",\n" for texts.
     static void values(String* head);
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,8 +1,10 @@
-#include "application/Enrollment.h"
-#include "application/FieldEnrollment.h"
-#include "application/ParserExpression.h"
-#include "application/Rule.h"
+#include "kivparser/application/Enrollment.h"
+#include "kivparser/application/FieldEnrollment.h"
+#include "kivparser/application/ParserExpression.h"
+#include "kivparser/application/Rule.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void Enrollment::debugDump()
 {
@@ -76,3 +78,5 @@ void FieldEnrollment::debugDump()
         DumpWriter::line("DefaultValue     : <null>\n");
     DumpWriter::close();
 }
+
+} // namespace kivparser

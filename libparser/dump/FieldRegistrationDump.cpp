@@ -1,7 +1,9 @@
 #include "dump/DumpWriter.h"
-#include "lists/String.h"
-#include "symbols/Field.h"
-#include "symbols/FieldRegistration.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/symbols/Field.h"
+#include "kivparser/symbols/FieldRegistration.h"
+
+namespace kivparser {
 
 void FieldRegistration::debugDump()
 {
@@ -21,3 +23,5 @@ void FieldRegistration::debugDump()
         W::close();
     }
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/Function.h"
+#include "kivparser/application/Function.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void Function::debugDump()
 {
@@ -16,3 +18,5 @@ void Function::debugDumpLine(const char* lead, Function* function)
     DumpWriter::line("%s", lead);
     function->debugDump();
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/MenuBar.h"
+#include "kivparser/application/MenuBar.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void MenuBar::debugDump()
 {
@@ -8,3 +10,5 @@ void MenuBar::debugDump()
         item->debugDump(1);
     DumpWriter::close();
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/Menu.h"
+#include "kivparser/application/Menu.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void Menu::debugDump(int showLinks)
 {
@@ -8,3 +10,5 @@ void Menu::debugDump(int showLinks)
         item->debugDump(showLinks);
     DumpWriter::close();
 }
+
+} // namespace kivparser

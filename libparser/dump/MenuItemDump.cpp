@@ -1,10 +1,12 @@
-#include "application/Action.h"
-#include "application/Function.h"
-#include "application/Menu.h"
-#include "application/MenuItem.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Function.h"
+#include "kivparser/application/Menu.h"
+#include "kivparser/application/MenuItem.h"
 #include "dump/DumpWriter.h"
 
 #include <cstdio>
+
+namespace kivparser {
 
 void MenuItem::debugDump(int showLinks)
 {
@@ -22,3 +24,5 @@ void MenuItem::debugDump(int showLinks)
     }
     DumpWriter::close();
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/ParserExpression.h"
+#include "kivparser/application/ParserExpression.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -39,3 +41,5 @@ void ParserExpression::debugDump()
         break;
     }
 }
+
+} // namespace kivparser

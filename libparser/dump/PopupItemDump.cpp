@@ -1,8 +1,10 @@
-#include "application/Action.h"
-#include "application/Function.h"
-#include "application/PopupItem.h"
-#include "application/PopupMenu.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Function.h"
+#include "kivparser/application/PopupItem.h"
+#include "kivparser/application/PopupMenu.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -28,3 +30,5 @@ void PopupItem::debugDumpInPopupMenu(int showLinks)
     debugDumpBody(showLinks, dumpPopupMenu);
     DumpWriter::close();
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
-#include "application/PopupMenu.h"
+#include "kivparser/application/PopupMenu.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -25,3 +27,5 @@ void PopupMenu::debugDumpLinked(int showLinks)
         item->debugDumpInPopupMenu(showLinks);
     DumpWriter::close();
 }
+
+} // namespace kivparser

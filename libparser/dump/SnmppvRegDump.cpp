@@ -1,10 +1,12 @@
 #include "dump/DumpWriter.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
-#include "symbols/AcceptArgument.h"
-#include "symbols/IgnoreAction.h"
-#include "symbols/SnmppvCgi.h"
-#include "symbols/SnmppvReg.h"
+#include "kivparser/symbols/AcceptArgument.h"
+#include "kivparser/symbols/IgnoreAction.h"
+#include "kivparser/symbols/SnmppvCgi.h"
+#include "kivparser/symbols/SnmppvReg.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -54,3 +56,5 @@ void SnmppvReg::debugDump()
     for (SnmppvCgi* cgi = snmppvCgis ? snmppvCgis->next() : nullptr; cgi; cgi = cgi->next())
         dumpCgi(cgi);
 }
+
+} // namespace kivparser

@@ -1,11 +1,13 @@
 #include "dump/DumpWriter.h"
-#include "lists/String.h"
-#include "symbols/Capability.h"
-#include "symbols/Line.h"
-#include "symbols/Point.h"
-#include "symbols/SymbolClass.h"
-#include "symbols/SymbolRegistration.h"
-#include "symbols/SymbolType.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/symbols/Capability.h"
+#include "kivparser/symbols/Line.h"
+#include "kivparser/symbols/Point.h"
+#include "kivparser/symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolRegistration.h"
+#include "kivparser/symbols/SymbolType.h"
+
+namespace kivparser {
 
 namespace {
 
@@ -97,3 +99,5 @@ void SymbolRegistration::debugDump()
          symbolClass = symbolClass->next())
         dumpClass(symbolClass);
 }
+
+} // namespace kivparser

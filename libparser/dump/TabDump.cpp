@@ -1,12 +1,14 @@
-#include "application/Action.h"
-#include "application/ApplicationRegistration.h"
-#include "application/Function.h"
-#include "application/ListItem.h"
-#include "application/ParserList.h"
-#include "application/Tab.h"
-#include "application/_ParserList.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/application/Function.h"
+#include "kivparser/application/ListItem.h"
+#include "kivparser/application/ParserList.h"
+#include "kivparser/application/Tab.h"
+#include "kivparser/application/_ParserList.h"
 #include "dump/DumpWriter.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
+
+namespace kivparser {
 
 void ApplicationRegistration::debugDumpTabs()
 {
@@ -59,3 +61,5 @@ void ListItem::debugDump()
         actionLink->debugDumpShort();
     DumpWriter::close();
 }
+
+} // namespace kivparser

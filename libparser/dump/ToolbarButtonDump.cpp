@@ -1,6 +1,8 @@
-#include "application/Menu.h"
-#include "application/ToolbarButton.h"
+#include "kivparser/application/Menu.h"
+#include "kivparser/application/ToolbarButton.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void ToolbarButton::debugDump(int showLinks)
 {
@@ -9,3 +11,5 @@ void ToolbarButton::debugDump(int showLinks)
     debugDumpBody(showLinks, [](_Menu* menu, int links) { static_cast<Menu*>(menu)->debugDump(links); });
     DumpWriter::close();
 }
+
+} // namespace kivparser

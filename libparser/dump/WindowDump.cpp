@@ -1,5 +1,7 @@
-#include "application/Window.h"
+#include "kivparser/application/Window.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void Window::debugDump()
 {
@@ -14,3 +16,5 @@ void Window::debugDump()
     DumpWriter::line("Height   : %d\n", height);
     DumpWriter::close();
 }
+
+} // namespace kivparser

@@ -1,7 +1,9 @@
-#include "application/_MenuItem.h"
-#include "application/Action.h"
-#include "application/Function.h"
+#include "kivparser/application/_MenuItem.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Function.h"
 #include "dump/DumpWriter.h"
+
+namespace kivparser {
 
 void _MenuItem::debugDumpBody(int showLinks, void (*dumpMenu)(_Menu* menu, int showLinks))
 {
@@ -14,3 +16,5 @@ void _MenuItem::debugDumpBody(int showLinks, void (*dumpMenu)(_Menu* menu, int s
     if (actionLink)
         actionLink->debugDump();
 }
+
+} // namespace kivparser

@@ -1,5 +1,7 @@
 #include "language/BuilderContext.h"
 
+namespace kivparser {
+
 KivParser* BuilderContext::parser(int check)
 {
     KivParser* at = KivParser::current;
@@ -7,3 +9,5 @@ KivParser* BuilderContext::parser(int check)
         internal(check);
     return at;
 }
+
+} // namespace kivparser

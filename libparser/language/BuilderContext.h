@@ -1,14 +1,16 @@
 #ifndef KIVPARSER_LANGUAGE_BUILDERCONTEXT_H
 #define KIVPARSER_LANGUAGE_BUILDERCONTEXT_H
 
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
 
 #include <new>
+
+namespace kivparser {
 
 // How the builders reach what a grammar action works on: the parser at work
 // and its current-object fields. When the parser or the object is missing an
@@ -163,5 +165,7 @@ public:
         return at->*field ? 0 : startFresh(field, check);
     }
 };
+
+} // namespace kivparser
 
 #endif

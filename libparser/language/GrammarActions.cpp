@@ -1,14 +1,16 @@
 #include "language/GrammarActions.h"
 #include "language/BuilderContext.h"
-#include "language/KivParser.h"
+#include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+namespace kivparser {
 
 namespace {
 
@@ -152,3 +154,5 @@ char* _strcpy3(const char* a, const char* b, const char* c)
     joined[la + lb + lc] = '\0';
     return joined;
 }
+
+} // namespace kivparser

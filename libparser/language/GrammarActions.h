@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_LANGUAGE_GRAMMARACTIONS_H
 #define KIVPARSER_LANGUAGE_GRAMMARACTIONS_H
 
+namespace kivparser {
+
 // The actions the grammar owns itself: collecting value lists, switching the
 // scanner into accelerator mode after a menu item's label, and the helpers of
 // the grammar's conventions. Functions returning int follow the builders'
@@ -57,5 +59,7 @@ public:
 // A new heap text holding a, b and c joined (a null part counts as empty);
 // null when no memory is left.
 char* _strcpy3(const char* a, const char* b, const char* c);
+
+} // namespace kivparser
 
 #endif

@@ -1,10 +1,14 @@
-#include "language/KivParser.h"
+#include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
-#include "language/MessageCatalog.h"
-#include "language/ParserErr.h"
+#include "language/ParserErrInternal.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
+#include <cerrno>
 #include <cstdlib>
+
+namespace kivparser {
 
 KivParser* KivParser::current = nullptr;
 int KivParser::started = 0;
@@ -110,7 +114,7 @@ void KivParser::initialize(char* path)
         }
         fp = fopen_new(filename, "r");
         if (!fp) {
-            error(parserMsg(MSG_CANT_OPEN), filename);
+            reportCantOpen(filename, errno);
             return;
         }
     }
@@ -120,3 +124,5 @@ void KivParser::initialize(char* path)
     parse();
     ok = errors == 0 ? 1 : 0;
 }
+
+} // namespace kivparser

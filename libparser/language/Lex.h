@@ -4,7 +4,8 @@
 #include <cstdio>
 
 // The scanner of the registration language and its process-wide state (one
-// parse at a time).
+// parse at a time). The entry points that flex generates keep its global
+// names.
 
 // The next token (0 at the end of the input), its value in KIVyylval.
 int KIVyylex();
@@ -12,6 +13,8 @@ int KIVyylex();
 void KIVyyrestart(FILE* stream);
 // The scanner's input stream; standard input when none was set.
 extern FILE* KIVyyin;
+
+namespace kivparser {
 
 // Hands a new input to the scanner: the first input of the process becomes
 // KIVyyin (none: standard input), every later one restarts the scanner on it
@@ -27,5 +30,7 @@ int lexLine();
 extern int lookForAccelerator;
 // 1 while the first branch of a conditional is read, so that #else skips.
 extern int skipElse;
+
+} // namespace kivparser
 
 #endif

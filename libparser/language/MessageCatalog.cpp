@@ -1,4 +1,5 @@
-#include "language/MessageCatalog.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "language/MessageCatalogCache.h"
 #include "platform/KzPlatform.h"
 
 #include <cerrno>
@@ -6,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <nl_types.h>
+
+namespace kivparser {
 
 namespace {
 
@@ -146,3 +149,5 @@ const char* parserMsg(int n)
 {
     return _libparserMsg(1, n, const_cast<char*>(parserMsgDefault(n)));
 }
+
+} // namespace kivparser

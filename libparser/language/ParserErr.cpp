@@ -1,11 +1,14 @@
-#include "language/ParserErr.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/language/ParserErr.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "language/ParserErrInternal.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+namespace kivparser {
 
 namespace {
 
@@ -103,7 +106,15 @@ void internal(int srccodeline)
     error(parserMsg(MSG_INTERNAL), srccodeline);
 }
 
+void reportCantOpen(const char* filename, int errnoValue)
+{
+    (void)errnoValue; // the framed report names the file only
+    error(parserMsg(MSG_CANT_OPEN), filename);
+}
+
 void KIVyyerror(const char* s)
 {
     error("%s", s);
 }
+
+} // namespace kivparser

@@ -1,11 +1,13 @@
 #include "language/TokenScan.h"
-#include "language/KivParser.h"
+#include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
 #include "language/grammar.tab.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
 #include <cstdlib>
+
+namespace kivparser {
 
 std::vector<ScannedToken> TokenScan::scanFile(const char* path, bool afterLabels)
 {
@@ -61,3 +63,5 @@ std::vector<ScannedToken> TokenScan::scanFile(const char* path, bool afterLabels
     fclose_new(stream);
     return tokens;
 }
+
+} // namespace kivparser

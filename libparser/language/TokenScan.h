@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace kivparser {
+
 // One token as the scanner delivered it.
 struct ScannedToken {
     int token;        // token number (257..419), or a character's code
@@ -22,5 +24,7 @@ class TokenScan {
 public:
     static std::vector<ScannedToken> scanFile(const char* path, bool afterLabels = false);
 };
+
+} // namespace kivparser
 
 #endif

@@ -18,15 +18,17 @@
  */
 
 %code requires {
+namespace kivparser {
 class ParserExpression;
 class Point;
+}
 }
 
 %{
 #include "language/GrammarActions.h"
-#include "language/KivParser.h"
+#include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
-#include "language/ParserErr.h"
+#include "kivparser/language/ParserErr.h"
 #include "application/ActionBuilder.h"
 #include "application/ApplicationBuilder.h"
 #include "application/DropActionBuilder.h"
@@ -39,6 +41,8 @@ class Point;
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
+
+using namespace kivparser;
 
 /* The engine keeps at most 500 states; one more is "yacc stack overflow". */
 #define YYMAXDEPTH 500
@@ -62,11 +66,11 @@ class Point;
     char* mnemonic;
     char* accelerator;
     char* strval;
-    ParserExpression* expr;
+    kivparser::ParserExpression* expr;
     int helptype;   /* HelpType */
     int intdisp;    /* IntegerDisplayPolicyType */
     int dss;        /* DefaultStatusSourceType */
-    Point* point;
+    kivparser::Point* point;
     int lyt;        /* LayoutType */
 }
 

@@ -34,7 +34,7 @@ add_custom_command(
   COMMENT "Generating the scanner"
   VERBATIM)
 
-target_sources(kivparser PRIVATE ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP})
+target_sources(kivparser_objects PRIVATE ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP})
 # Generated engines: their own idioms (unused labels and parameters, sign
 # comparisons in the tables) are not ours to fix.
 set_source_files_properties(${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP} PROPERTIES

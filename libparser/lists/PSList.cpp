@@ -1,6 +1,8 @@
-#include "lists/PSList.h"
-#include "application/Application.h"
+#include "kivparser/lists/PSList.h"
+#include "kivparser/application/Application.h"
 #include "lists/SListIndex.h"
+
+namespace kivparser {
 
 PSList::PSList(PSListOrder theOrder, int thePrecedence, int theDefaultPrecedence)
     : SList(), defaultPrecedence(theDefaultPrecedence), precedence(thePrecedence), order(theOrder)
@@ -54,3 +56,5 @@ void PSList::add(PSList* item)
     SListIndex::sortedLink = false;
     SListIndex::placed(this, item, prec, cursor, steps);
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
-#include "lists/SList.h"
-#include "language/KivParser.h"
+#include "kivparser/lists/SList.h"
+#include "kivparser/language/KivParser.h"
 #include "lists/SListIndex.h"
+
+namespace kivparser {
 
 SList::SList() : _tail(this), _next(nullptr), _base(this), _application(nullptr)
 {
@@ -67,3 +69,5 @@ void SList::remove()
     if (_base != this)
         _base->pullaway(this);
 }
+
+} // namespace kivparser

@@ -1,12 +1,14 @@
 #include "lists/SListIndex.h"
-#include "application/Application.h"
-#include "lists/PSList.h"
-#include "lists/SList.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/lists/PSList.h"
+#include "kivparser/lists/SList.h"
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 #include <unordered_map>
+
+namespace kivparser {
 
 bool SListIndex::active = false;
 bool SListIndex::sortedLink = false;
@@ -332,3 +334,5 @@ void SListIndex::renamed(SList* element)
     if (Index* index = indexOf(element))
         dropNames(index);
 }
+
+} // namespace kivparser

@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+namespace kivparser {
+
 class SList;
 class PSList;
 class Application;
@@ -62,5 +64,7 @@ public:
     // Set by PSList::add while it links an element at its sorted place.
     static bool sortedLink;
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,7 +1,7 @@
 #ifndef KIVPARSER_LISTS_SLISTOPS_H
 #define KIVPARSER_LISTS_SLISTOPS_H
 
-#include "language/ParserErr.h"
+#include "kivparser/language/ParserErr.h"
 #include "lists/SListIndex.h"
 
 #include <cstddef>
@@ -9,6 +9,8 @@
 #include <cstring>
 #include <new>
 #include <type_traits>
+
+namespace kivparser {
 
 // The rules every model class shares, written once:
 //  - disposing of an owned list (successors first, then the head);
@@ -121,5 +123,7 @@ public:
             field = value;
     }
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,8 +1,10 @@
-#include "lists/String.h"
-#include "language/ParserErr.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/language/ParserErr.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 String::String() : SList(), type(V_STR), str(nullptr) {}
 
@@ -41,3 +43,5 @@ void String::addNewString(char* s)
 {
     addNewData(s);
 }
+
+} // namespace kivparser

@@ -1,7 +1,7 @@
-#include "loading/FileList.h"
+#include "kivparser/loading/FileList.h"
 
-#include "application/Application.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/language/MessageCatalog.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+namespace kivparser {
 
 FileList* FileList::current = nullptr;
 
@@ -304,3 +306,5 @@ void FileList::sort()
 {
     qsort(fileList, static_cast<size_t>(fileCount), sizeof(FileInfo), compareFileInfo);
 }
+
+} // namespace kivparser

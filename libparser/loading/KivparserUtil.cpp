@@ -1,24 +1,26 @@
-#include "loading/KivparserUtil.h"
+#include "kivparser/loading/KivparserUtil.h"
 
-#include "application/Action.h"
-#include "application/Application.h"
-#include "application/ApplicationRegistration.h"
-#include "language/KivParser.h"
-#include "language/MessageCatalog.h"
-#include "lists/String.h"
-#include "loading/FileList.h"
+#include "kivparser/application/Action.h"
+#include "kivparser/application/Application.h"
+#include "kivparser/application/ApplicationRegistration.h"
+#include "kivparser/language/KivParser.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/loading/FileList.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
-#include "symbols/FieldRegistration.h"
-#include "symbols/SnmppvReg.h"
-#include "symbols/SymbolRegistration.h"
+#include "kivparser/symbols/FieldRegistration.h"
+#include "kivparser/symbols/SnmppvReg.h"
+#include "kivparser/symbols/SymbolRegistration.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <type_traits>
+
+namespace kivparser {
 
 namespace {
 
@@ -300,3 +302,5 @@ char* stripMatchingFinalComponents(char* pathBuf, const char* comp)
     result[out] = '\0';
     return result;
 }
+
+} // namespace kivparser

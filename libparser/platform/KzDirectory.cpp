@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace kivparser {
+
 KzDirectory::KzDirectory(const char* path) : handle(path ? opendir(path) : nullptr) {}
 
 KzDirectory::~KzDirectory()
@@ -40,3 +42,5 @@ int KzDirectory::isHidden(const char* name)
 {
     return name && name[0] == '.' ? 1 : 0;
 }
+
+} // namespace kivparser

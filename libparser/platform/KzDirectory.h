@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_PLATFORM_KZDIRECTORY_H
 #define KIVPARSER_PLATFORM_KZDIRECTORY_H
 
+namespace kivparser {
+
 // Directory enumeration and the file tests of the loaders. A name that begins
 // with a dot is hidden on this platform; hidden entries (and "." and "..")
 // are never delivered.
@@ -29,5 +31,7 @@ private:
     KzDirectory(const KzDirectory&) = delete;
     KzDirectory& operator=(const KzDirectory&) = delete;
 };
+
+} // namespace kivparser
 
 #endif

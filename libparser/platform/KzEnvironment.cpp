@@ -3,6 +3,8 @@
 #include <clocale>
 #include <cstdlib>
 
+namespace kivparser {
+
 const char* KzEnvironment::getVariable(const char* name)
 {
     if (!name || !*name)
@@ -15,3 +17,5 @@ const char* KzEnvironment::languageName()
     const char* name = setlocale(LC_CTYPE, nullptr);
     return name && *name ? name : "C";
 }
+
+} // namespace kivparser

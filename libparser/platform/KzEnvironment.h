@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_PLATFORM_KZENVIRONMENT_H
 #define KIVPARSER_PLATFORM_KZENVIRONMENT_H
 
+namespace kivparser {
+
 // The process facts the loaders read: environment variables and the name of
 // the character-type locale, which names the language subdirectory of every
 // registration directory.
@@ -15,5 +17,7 @@ public:
     // is only valid until the locale changes: copy it.
     static const char* languageName();
 };
+
+} // namespace kivparser
 
 #endif

@@ -10,6 +10,8 @@
 #include <iconv.h>
 #include <langinfo.h>
 
+namespace kivparser {
+
 namespace {
 
 const char emptyText[] = "";
@@ -145,5 +147,7 @@ int javaNativeSetStaticStringUseCodeset(JNIEnv* env, jclass cls, const char* fie
     env->DeleteLocalRef(text);
     return 0;
 }
+
+} // namespace kivparser
 
 #endif

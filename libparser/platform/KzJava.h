@@ -6,6 +6,8 @@
 
 #include <jni.h>
 
+namespace kivparser {
+
 // The bytes of `str` as JNI gives them (modified UTF-8); never null: a null
 // string, or one whose characters cannot be had, gives an empty text.
 const char* javaNativeGetNonNULLStringUTFChars(JNIEnv* env, jstring str);
@@ -19,5 +21,7 @@ void javaNativeFreeNonNULLStringUTFChars(JNIEnv* env, jstring str, const char* c
 // field does not exist or memory runs out (no Java exception is left pending).
 int javaNativeSetStaticStringUseCodeset(JNIEnv* env, jclass cls, const char* fieldName,
                                         const char* value);
+
+} // namespace kivparser
 
 #endif

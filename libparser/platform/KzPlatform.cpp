@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <vector>
 
+namespace kivparser {
+
 // Build-time defaults of the installation paths (set by platform/rules.cmake).
 #ifndef KIVPARSER_DEFAULT_KZ_PATH
 #define KIVPARSER_DEFAULT_KZ_PATH "/usr/local/share/kivparser"
@@ -340,3 +342,5 @@ int KZisOnKZServer() { return flagFromEnvironment("KZ_ON_SERVER") ? 1 : 0; }
 int _KZisExtendedTopologyEnabled() { return flagFromEnvironment("KZ_EXTENDED_TOPOLOGY") ? 1 : 0; }
 int _KZisIPv6Enabled() { return flagFromEnvironment("KZ_IPV6") ? 1 : 0; }
 int _KZisHSRPEnabled() { return flagFromEnvironment("KZ_HSRP") ? 1 : 0; }
+
+} // namespace kivparser

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <nl_types.h>
 
+namespace kivparser {
+
 // Path separator of this platform, and its text form.
 #define KZ_PATH_SEP '/'
 #define KZ_PATH_SEP_STR "/"
@@ -77,5 +79,7 @@ int KZisOnKZServer();
 int _KZisExtendedTopologyEnabled();
 int _KZisIPv6Enabled();
 int _KZisHSRPEnabled();
+
+} // namespace kivparser
 
 #endif

@@ -6,7 +6,7 @@ set(KIVPARSER_KZ_PATH "${CMAKE_INSTALL_PREFIX}/share/kivparser" CACHE STRING
     "Value of %KZ_PATH% when the environment variable KZ_PATH is unset")
 set(KIVPARSER_KZ_ETC_PATH "${CMAKE_INSTALL_PREFIX}/etc/kivparser" CACHE STRING
     "Value of %KZ_ETC_PATH% when the environment variable KZ_ETC_PATH is unset")
-target_compile_definitions(kivparser PRIVATE
+target_compile_definitions(kivparser_objects PRIVATE
   KIVPARSER_DEFAULT_KZ_PATH="${KIVPARSER_KZ_PATH}"
   KIVPARSER_DEFAULT_KZ_ETC_PATH="${KIVPARSER_KZ_ETC_PATH}")
 
@@ -30,7 +30,7 @@ set(KIVPARSER_CATALOG_DIR ${CMAKE_BINARY_DIR}/nls CACHE INTERNAL "")
 kivparser_catalog(kivparser_catalog
   ${CMAKE_CURRENT_SOURCE_DIR}/language/libparser.msg
   ${KIVPARSER_CATALOG_DIR}/libparser.cat)
-add_dependencies(kivparser kivparser_catalog)
+add_dependencies(kivparser_objects kivparser_catalog)
 
 set(KIVPARSER_CATALOG_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/kivparser/nls)
 install(FILES ${KIVPARSER_CATALOG_DIR}/libparser.cat DESTINATION ${KIVPARSER_CATALOG_INSTALL_DIR})

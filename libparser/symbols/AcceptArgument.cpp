@@ -1,8 +1,10 @@
-#include "symbols/AcceptArgument.h"
+#include "kivparser/symbols/AcceptArgument.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 AcceptArgument::AcceptArgument() : AcceptArgument(nullptr) {}
 
@@ -23,3 +25,5 @@ void AcceptArgument::setOptionWithoutArgs()
 {
     isNoArgs = 1;
 }
+
+} // namespace kivparser

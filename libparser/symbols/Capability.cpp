@@ -1,6 +1,8 @@
-#include "symbols/Capability.h"
+#include "kivparser/symbols/Capability.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 Capability::Capability() : SList(), fieldName(nullptr), valueType(VLU_NA), value_string(nullptr) {}
 
@@ -20,3 +22,5 @@ Capability::~Capability()
     if (valueType == VLU_STRING)
         free(value_string);
 }
+
+} // namespace kivparser

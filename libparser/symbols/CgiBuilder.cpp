@@ -1,15 +1,17 @@
 #include "symbols/CgiBuilder.h"
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
-#include "language/MessageCatalog.h"
+#include "kivparser/language/MessageCatalog.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
-#include "symbols/AcceptArgument.h"
-#include "symbols/IgnoreAction.h"
-#include "symbols/SnmppvCgi.h"
-#include "symbols/SnmppvReg.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/symbols/AcceptArgument.h"
+#include "kivparser/symbols/IgnoreAction.h"
+#include "kivparser/symbols/SnmppvCgi.h"
+#include "kivparser/symbols/SnmppvReg.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 // The statements of a CGI block act on curSnmppvCgi; an option or an ignored
 // application collects its strings in curString. Every function owns the
@@ -176,3 +178,5 @@ int CgiBuilder::endIgnoreAction(int bare)
     return endActionsBlock(&KivParser::curIgnoreAction, bare, &IgnoreAction::setActionNamesAll,
                            &IgnoreAction::setActionNames, __LINE__);
 }
+
+} // namespace kivparser

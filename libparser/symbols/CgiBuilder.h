@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_SYMBOLS_CGIBUILDER_H
 #define KIVPARSER_SYMBOLS_CGIBUILDER_H
 
+namespace kivparser {
+
 // Grammar actions of CGI registrations. Conventions as in
 // application/ApplicationBuilder.h: 0 goes on, non-zero ends the parse with
 // result 1; texts are taken over.
@@ -35,5 +37,7 @@ public:
     // semicolon (every action), else the list in curString holds the names.
     static int endIgnoreAction(int bare);
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,8 +1,10 @@
-#include "symbols/Field.h"
+#include "kivparser/symbols/Field.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 Field::Field() : SList()
 {
@@ -51,3 +53,5 @@ void Field::setDisplayString(char* text)
 {
     SListOps::setText(locked, displayString, text);
 }
+
+} // namespace kivparser

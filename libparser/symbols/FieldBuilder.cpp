@@ -1,11 +1,13 @@
 #include "symbols/FieldBuilder.h"
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
-#include "lists/String.h"
-#include "symbols/Field.h"
-#include "symbols/FieldRegistration.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/symbols/Field.h"
+#include "kivparser/symbols/FieldRegistration.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 // The statements of a field block act on curField. Every function owns the
 // texts it receives, also when it fails.
@@ -85,3 +87,5 @@ int FieldBuilder::displayString(char* text)
     field->setDisplayString(text);
     return 0;
 }
+
+} // namespace kivparser

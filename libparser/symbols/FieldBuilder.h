@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_SYMBOLS_FIELDBUILDER_H
 #define KIVPARSER_SYMBOLS_FIELDBUILDER_H
 
+namespace kivparser {
+
 // Grammar actions of field registrations. Conventions as in
 // application/ApplicationBuilder.h: 0 goes on, non-zero ends the parse with
 // result 1; texts are taken over.
@@ -22,5 +24,7 @@ public:
     // FieldDefStmt : DisplayStringStmt
     static int displayString(char* text);
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,7 +1,9 @@
-#include "symbols/FieldRegistration.h"
+#include "kivparser/symbols/FieldRegistration.h"
 #include "lists/SListOps.h"
-#include "symbols/Field.h"
+#include "kivparser/symbols/Field.h"
 #include "symbols/NamedList.h"
+
+namespace kivparser {
 
 FieldRegistration::FieldRegistration() : SList(), fields(nullptr) {}
 
@@ -19,3 +21,5 @@ Field* FieldRegistration::newField(char* name)
 {
     return NamedList::appendNew(fields, name);
 }
+
+} // namespace kivparser

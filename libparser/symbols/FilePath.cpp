@@ -1,8 +1,10 @@
-#include "symbols/FilePath.h"
+#include "kivparser/symbols/FilePath.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <cstring>
+
+namespace kivparser {
 
 namespace {
 
@@ -54,3 +56,5 @@ void FilePath::makeAbsPath(char* root, int withLang)
     free(path);
     path = absolute;
 }
+
+} // namespace kivparser

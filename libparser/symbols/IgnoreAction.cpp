@@ -1,8 +1,10 @@
-#include "symbols/IgnoreAction.h"
+#include "kivparser/symbols/IgnoreAction.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 IgnoreAction::IgnoreAction() : IgnoreAction(nullptr) {}
 
@@ -23,3 +25,5 @@ void IgnoreAction::setActionNamesAll()
 {
     actionNamesAll = 1;
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
-#include "symbols/Line.h"
+#include "kivparser/symbols/Line.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
+
+namespace kivparser {
 
 Line::Line() : SList(), lineStyle(LNT_NA), dashLengths(nullptr) {}
 
@@ -18,3 +20,5 @@ void Line::setDashLenghs(String* list)
 {
     SListOps::setList(0, dashLengths, list);
 }
+
+} // namespace kivparser

@@ -1,10 +1,12 @@
 #ifndef KIVPARSER_SYMBOLS_NAMEDLIST_H
 #define KIVPARSER_SYMBOLS_NAMEDLIST_H
 
-#include "language/ParserErr.h"
+#include "kivparser/language/ParserErr.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 // Creation of a named element at the end of an owned list, as the symbol,
 // field and CGI registrations do it: the element takes the name over, the
@@ -33,5 +35,7 @@ public:
         return item;
     }
 };
+
+} // namespace kivparser
 
 #endif

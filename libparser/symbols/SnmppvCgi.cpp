@@ -1,11 +1,13 @@
-#include "symbols/SnmppvCgi.h"
+#include "kivparser/symbols/SnmppvCgi.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
-#include "symbols/AcceptArgument.h"
-#include "symbols/IgnoreAction.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/symbols/AcceptArgument.h"
+#include "kivparser/symbols/IgnoreAction.h"
 #include "symbols/NamedList.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 SnmppvCgi::SnmppvCgi() : SnmppvCgi(nullptr) {}
 
@@ -78,3 +80,5 @@ IgnoreAction* SnmppvCgi::newIgnoreAction(char* appName)
 {
     return NamedList::appendNew(ignoreActions, appName);
 }
+
+} // namespace kivparser

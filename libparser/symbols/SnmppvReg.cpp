@@ -1,7 +1,9 @@
-#include "symbols/SnmppvReg.h"
+#include "kivparser/symbols/SnmppvReg.h"
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
-#include "symbols/SnmppvCgi.h"
+#include "kivparser/symbols/SnmppvCgi.h"
+
+namespace kivparser {
 
 SnmppvReg::SnmppvReg() : SList(), snmppvCgis(nullptr) {}
 
@@ -19,3 +21,5 @@ SnmppvCgi* SnmppvReg::newSnmppvCgi(char* name)
 {
     return NamedList::appendNew(snmppvCgis, name);
 }
+
+} // namespace kivparser

@@ -9,19 +9,21 @@
 // the run, even when the run goes on into another directory). The directory
 // reported is the one of the first file.
 
-#include "symbols/SymbolRegistration.h"
+#include "kivparser/symbols/SymbolRegistration.h"
 
 #include "lists/SListOps.h"
-#include "lists/String.h"
-#include "loading/FileList.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/loading/FileList.h"
 #include "platform/KzPlatform.h"
-#include "symbols/SymbolClass.h"
-#include "symbols/SymbolType.h"
+#include "kivparser/symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolType.h"
 
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+namespace kivparser {
 
 namespace {
 
@@ -236,3 +238,5 @@ void SymbolRegistration::StoreBitmapSizes(const char* dirname, int fastMode, con
     findFileBaseDone();
     delete files;
 }
+
+} // namespace kivparser

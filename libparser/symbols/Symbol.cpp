@@ -1,9 +1,11 @@
-#include "symbols/Symbol.h"
+#include "kivparser/symbols/Symbol.h"
 #include "lists/SListOps.h"
-#include "symbols/Capability.h"
-#include "symbols/Line.h"
+#include "kivparser/symbols/Capability.h"
+#include "kivparser/symbols/Line.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 _Symbol::_Symbol() : SList()
 {
@@ -78,3 +80,5 @@ void _Symbol::setThickness(int value)
 {
     SListOps::setValue(locked, thickness, value);
 }
+
+} // namespace kivparser

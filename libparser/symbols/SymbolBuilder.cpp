@@ -2,16 +2,18 @@
 #include "language/BuilderContext.h"
 #include "language/GrammarActions.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
-#include "symbols/Capability.h"
-#include "symbols/Line.h"
-#include "symbols/Point.h"
-#include "symbols/SymbolClass.h"
-#include "symbols/SymbolRegistration.h"
-#include "symbols/SymbolType.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/symbols/Capability.h"
+#include "kivparser/symbols/Line.h"
+#include "kivparser/symbols/Point.h"
+#include "kivparser/symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolRegistration.h"
+#include "kivparser/symbols/SymbolType.h"
 
 #include <cstdlib>
 #include <new>
+
+namespace kivparser {
 
 // The statements of a class block act on curSymbolClass, those of a type
 // block on curSymbolType; at most one of the two is set at a time. Every
@@ -376,3 +378,5 @@ int SymbolBuilder::discardUnfinished()
     parser->curLine = nullptr;
     return 0;
 }
+
+} // namespace kivparser

@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_SYMBOLS_SYMBOLBUILDER_H
 #define KIVPARSER_SYMBOLS_SYMBOLBUILDER_H
 
+namespace kivparser {
+
 class Point;
 
 // Grammar actions of symbol classes and symbol types. A statement inside a
@@ -85,5 +87,7 @@ public:
     // statement that failed left half built (points, capabilities, line).
     static int discardUnfinished();
 };
+
+} // namespace kivparser
 
 #endif

@@ -1,8 +1,10 @@
-#include "symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolClass.h"
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
-#include "symbols/Point.h"
-#include "symbols/SymbolType.h"
+#include "kivparser/symbols/Point.h"
+#include "kivparser/symbols/SymbolType.h"
+
+namespace kivparser {
 
 SymbolClass::SymbolClass() : _Symbol()
 {
@@ -79,3 +81,5 @@ void SymbolClass::setVariety(VarietyType value)
 {
     SListOps::setValue(locked, variety, value);
 }
+
+} // namespace kivparser

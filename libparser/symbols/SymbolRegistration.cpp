@@ -1,7 +1,9 @@
-#include "symbols/SymbolRegistration.h"
+#include "kivparser/symbols/SymbolRegistration.h"
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
-#include "symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolClass.h"
+
+namespace kivparser {
 
 SymbolRegistration::SymbolRegistration() : SList(), symbolClasses(nullptr) {}
 
@@ -19,3 +21,5 @@ SymbolClass* SymbolRegistration::newSymbolClass(char* name)
 {
     return NamedList::appendNew(symbolClasses, name);
 }
+
+} // namespace kivparser

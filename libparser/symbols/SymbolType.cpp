@@ -1,8 +1,10 @@
-#include "symbols/SymbolType.h"
+#include "kivparser/symbols/SymbolType.h"
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 
 #include <cstdlib>
+
+namespace kivparser {
 
 SymbolType::SymbolType() : _Symbol(), availableBitmapSizes(nullptr), fileBaseDir(nullptr) {}
 
@@ -25,3 +27,5 @@ void SymbolType::setFileBaseDir(char* dir)
 {
     SListOps::setText(0, fileBaseDir, dir);
 }
+
+} // namespace kivparser

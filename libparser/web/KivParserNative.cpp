@@ -1,12 +1,13 @@
-#include "web/KivParserNative.h"
-#include "language/MessageCatalog.h"
-#include "lists/String.h"
-#include "loading/KivparserUtil.h"
+#include "kivparser/web/KivParserNative.h"
+#include "web/KivParserNativeCache.h"
+#include "kivparser/language/MessageCatalog.h"
+#include "kivparser/lists/String.h"
+#include "kivparser/loading/KivparserUtil.h"
 #include "platform/KzPlatform.h"
-#include "symbols/Point.h"
-#include "symbols/SymbolClass.h"
-#include "symbols/SymbolRegistration.h"
-#include "symbols/SymbolType.h"
+#include "kivparser/symbols/Point.h"
+#include "kivparser/symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolRegistration.h"
+#include "kivparser/symbols/SymbolType.h"
 
 #include <cerrno>
 #include <cstdarg>
@@ -14,6 +15,8 @@
 #include <cstring>
 #include <ctime>
 #include <sys/stat.h>
+
+namespace kivparser {
 
 SymbolRegistration* lastSrf = nullptr;
 SymbolClass* lastSymbolClass = nullptr;
@@ -448,6 +451,13 @@ SymbolClass* getSymbolClass(int forceReload, const char* bitmapdir, char* errBuf
     return lastSymbolClass;
 }
 
+void kivParserReleaseSymbolCache()
+{
+    delete lastSrf;
+    lastSrf = nullptr;
+    lastSymbolClass = nullptr;
+}
+
 void kivParserGetIconUrl(char* urlMem, const char* symClassAndType)
 {
     if (!urlMem)
@@ -506,3 +516,5 @@ void kivParserGetIconUrl(char* urlMem, const char* symClassAndType)
         break;
     }
 }
+
+} // namespace kivparser

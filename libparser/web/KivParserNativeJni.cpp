@@ -5,7 +5,9 @@
 
 #include "com_zeta_kz_topology_KivParserNative.h"
 #include "platform/KzJava.h"
-#include "web/KivParserNative.h"
+#include "kivparser/web/KivParserNative.h"
+
+using namespace kivparser;
 
 JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getStyleXMLURLandCreateIfNeeded(
     JNIEnv* env, jclass cls, jboolean force, jstring langDir)

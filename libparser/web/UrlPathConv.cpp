@@ -1,8 +1,10 @@
-#include "web/UrlPathConv.h"
+#include "kivparser/web/UrlPathConv.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <cstring>
+
+namespace kivparser {
 
 char* UrlPathConv(char* path)
 {
@@ -31,3 +33,5 @@ char* UrlPathConv(char* path)
     free(path);
     return result;
 }
+
+} // namespace kivparser

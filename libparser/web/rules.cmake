@@ -21,10 +21,10 @@ if(Java_Development_FOUND AND JAVA_INCLUDE_PATH AND JAVA_INCLUDE_PATH2)
     SOURCES ${PROJECT_SOURCE_DIR}/java/com/zeta/kz/topology/KivParserNative.java
     OUTPUT_NAME kivparser
     GENERATE_NATIVE_HEADERS kivparser_jni_headers DESTINATION ${KIVPARSER_JNI_HEADER_DIR})
-  add_dependencies(kivparser kivparser_java)
-  target_include_directories(kivparser PRIVATE
+  add_dependencies(kivparser_objects kivparser_java)
+  target_include_directories(kivparser_objects PRIVATE
     ${JAVA_INCLUDE_PATH} ${JAVA_INCLUDE_PATH2} ${KIVPARSER_JNI_HEADER_DIR})
-  target_compile_definitions(kivparser PRIVATE KIVPARSER_WITH_JNI)
+  target_compile_definitions(kivparser_objects PRIVATE KIVPARSER_WITH_JNI)
   install_jar(kivparser_java DESTINATION ${CMAKE_INSTALL_DATADIR}/java)
   message(STATUS "kivparser: Java native methods built (JDK include path ${JAVA_INCLUDE_PATH})")
 else()

@@ -1,12 +1,14 @@
 #ifndef KIVPARSER_TESTS_APPLICATION_APPTESTSUPPORT_H
 #define KIVPARSER_TESTS_APPLICATION_APPTESTSUPPORT_H
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/TestParser.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+using namespace kivparser;
 
 // A quiet parser that read nothing, made current, with the registration
 // given (if any) as its root.

@@ -1,7 +1,9 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
+
+using namespace kivparser;
 
 namespace {
 

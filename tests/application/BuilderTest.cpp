@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace kivparser;
+
 namespace {
 
 // The reports a verbose parser printed while `run` ran.

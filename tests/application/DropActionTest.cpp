@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kivparser;
+
 TEST(DropActionBuilder, RedefinitionWarnsOnlyOnceLocked)
 {
     ApplicationRegistration reg;

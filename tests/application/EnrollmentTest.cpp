@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace kivparser;
+
 namespace {
 
 std::vector<EnrollOpType> operations(Application* app)

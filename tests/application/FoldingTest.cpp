@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+using namespace kivparser;
+
 namespace {
 
 // A registration built by hand: one application with one menu bar, menus and

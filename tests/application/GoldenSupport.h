@@ -1,7 +1,8 @@
 #ifndef KIVPARSER_TESTS_APPLICATION_GOLDENSUPPORT_H
 #define KIVPARSER_TESTS_APPLICATION_GOLDENSUPPORT_H
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
+#include "dump/DumpWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+using namespace kivparser;
 
 // One registration file of a golden case, with the reports it must give:
 // "W <line> <message>" for a warning, "E <line> <message>" for an error.

@@ -1,5 +1,7 @@
 #include "GoldenSupport.h"
 
+using namespace kivparser;
+
 TEST(ApplicationGolden, TwoFilesMergeIntoOneApplication)
 {
     expectGolden({{"merge_a.reg", {}},

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+using namespace kivparser;
+
 using Names = std::vector<std::string>;
 
 // The names of the elements behind a list head, in list order ("<null>" for

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace kivparser;
+
 namespace {
 
 std::vector<std::string> actionNames(Application* app)

@@ -10,6 +10,8 @@
 #include <string>
 #include <unistd.h>
 
+using namespace kivparser;
+
 namespace {
 
 std::string readFile(const std::string& path)

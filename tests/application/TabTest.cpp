@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+using namespace kivparser;
+
 namespace {
 
 String* helpLines(std::initializer_list<const char*> lines)

@@ -1,9 +1,12 @@
 #include "application/AppTestSupport.h"
 #include "application/GoldenSupport.h"
+#include "application/MenuTrace.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using namespace kivparser;
 
 TEST(ApplicationDump, EmptyRegistrationPrintsOnlyTheSharedLists)
 {

@@ -3,6 +3,8 @@
 
 #include "application/GoldenSupport.h"
 
+using namespace kivparser;
+
 TEST(EnrollmentDump, TwoFilesEachAppendTheirEnrollments)
 {
     // Enrollments are never merged: the second file's ENROLL ADD is a second

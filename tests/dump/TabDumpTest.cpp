@@ -3,6 +3,8 @@
 
 #include "application/GoldenSupport.h"
 
+using namespace kivparser;
+
 namespace {
 
 std::string dumpTabsOf(ApplicationRegistration* reg)

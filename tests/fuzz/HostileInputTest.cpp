@@ -2,7 +2,7 @@
 // targets do (parse into shared roots, dump, fold, dump, destroy), so that the
 // sanitizer build sees every step. Saved fuzzer findings go to
 // tests/data/fuzz with a test of their own here.
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/RegistrationRun.h"
 
 #include <cstdio>
@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 #include <unistd.h>
+
+using namespace kivparser;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/TestParser.h"
 #include "language/BuilderContext.h"
 
@@ -6,6 +6,8 @@
 
 #include <cstring>
 #include <string>
+
+using namespace kivparser;
 
 namespace {
 

@@ -1,6 +1,9 @@
 #include "language/LanguageFiles.h"
+#include "language/Lex.h"
 
 #include <gtest/gtest.h>
+
+using namespace kivparser;
 
 using Names = std::vector<std::string>;
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kivparser;
+
 // The generated tables are the language: the token numbers are what files
 // compiled against the grammar expect, and the three constants show the
 // grammar was transcribed whole (one rule more or less moves them).

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace kivparser;
+
 // Files that use every statement of each registration kind: the grammar
 // must take all of them without a report.
 

@@ -1,8 +1,10 @@
 #ifndef KIVPARSER_TESTS_LANGUAGE_LANGUAGEFILES_H
 #define KIVPARSER_TESTS_LANGUAGE_LANGUAGEFILES_H
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "language/grammar.tab.h"
+#include "language/TokenScan.h"
+#include "language/Lex.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,8 @@
 
 #include <dirent.h>
 #include <unistd.h>
+
+using namespace kivparser;
 
 // Helpers of the language tests; the namespace keeps them apart from the
 // helpers of other folders in the one test program.

@@ -1,10 +1,14 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/TestParser.h"
+#include "language/MessageCatalogCache.h"
+#include "platform/KzPlatform.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+
+using namespace kivparser;
 
 // Each test runs in a process of its own, so the catalog is opened afresh by
 // the first lookup of every test.

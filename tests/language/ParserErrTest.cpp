@@ -1,9 +1,11 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/TestParser.h"
 
 #include <cstdarg>
 #include <gtest/gtest.h>
 #include <string>
+
+using namespace kivparser;
 
 namespace {
 

@@ -1,9 +1,12 @@
 #include "language/LanguageFiles.h"
+#include "language/Lex.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
+
+using namespace kivparser;
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+using namespace kivparser;
+
 // Bad input never crashes, never leaks and draws no report other than the
 // parser's own: the sanitizer build of these tests checks the first two.
 

@@ -1,8 +1,12 @@
 #include "language/LanguageFiles.h"
+#include "language/TokenScan.h"
+#include "language/Lex.h"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+
+using namespace kivparser;
 
 using Tokens = std::vector<int>;
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+using namespace kivparser;
+
 // How each value rule adds to its list fixes the order the model keeps.
 
 namespace {

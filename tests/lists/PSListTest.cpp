@@ -1,9 +1,12 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/TestParser.h"
+#include "lists/SListOps.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
+
+using namespace kivparser;
 
 namespace {
 

@@ -1,7 +1,9 @@
 // The indexes of long lists must not change a single result: every test here
 // runs the same operations on a list that gets indexed and checks it, step by
 // step, against the plain walk (written out again below).
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
+#include "lists/SListOps.h"
+#include "lists/SListIndex.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -10,6 +12,8 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
+
+using namespace kivparser;
 
 namespace {
 

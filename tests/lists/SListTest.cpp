@@ -1,8 +1,11 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
+#include "lists/SListOps.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+
+using namespace kivparser;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "loading/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +7,8 @@
 #include <utility>
 #include <unistd.h>
 #include <vector>
+
+using namespace kivparser;
 
 namespace {
 

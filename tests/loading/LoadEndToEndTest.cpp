@@ -1,9 +1,11 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "loading/TempTree.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+using namespace kivparser;
 
 // Whole directories parsed into one registration per kind. Every directory
 // also holds files of the other kinds and one that is no registration at all:

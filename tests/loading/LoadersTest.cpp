@@ -1,4 +1,4 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "loading/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
+
+using namespace kivparser;
 
 namespace {
 

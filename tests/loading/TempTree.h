@@ -12,6 +12,8 @@
 #include <fstream>
 #include <string>
 
+using namespace kivparser;
+
 class TempTree {
 public:
     TempTree()

@@ -1,4 +1,5 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
+#include "platform/KzPlatform.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -7,6 +8,8 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
+
+using namespace kivparser;
 
 TEST(KzPlatform, PathsExpandEnvironmentOrBuildDefaults)
 {

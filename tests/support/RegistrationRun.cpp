@@ -1,10 +1,12 @@
 #include "support/RegistrationRun.h"
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
+
+using namespace kivparser;
 
 int RegistrationRun::parseDumpFold(const std::string& first, const std::string& second)
 {

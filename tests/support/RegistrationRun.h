@@ -1,7 +1,10 @@
 #ifndef KIVPARSER_TESTS_SUPPORT_REGISTRATIONRUN_H
 #define KIVPARSER_TESTS_SUPPORT_REGISTRATIONRUN_H
 
+#include "platform/KzPlatform.h"
 #include <string>
+
+using namespace kivparser;
 
 // What the fuzz targets do with their input, for the regression tests of the
 // inputs they found: parse the files in turn into the same roots (verbose, so

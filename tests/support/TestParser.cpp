@@ -1,7 +1,10 @@
 #include "support/TestParser.h"
+#include "platform/KzPlatform.h"
 
 #include <cstdlib>
 #include <string>
+
+using namespace kivparser;
 
 TestParser::TestParser(int verbose, const char* file, int line)
 {

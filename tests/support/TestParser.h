@@ -1,9 +1,11 @@
 #ifndef KIVPARSER_TESTS_SUPPORT_TESTPARSER_H
 #define KIVPARSER_TESTS_SUPPORT_TESTPARSER_H
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <string>
+
+using namespace kivparser;
 
 // A parser that has parsed nothing: made on a missing file (which only counts
 // "can't open"), then reset to no counts, the given verbosity, file and line.

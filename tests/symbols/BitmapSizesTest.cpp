@@ -1,4 +1,4 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "loading/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+using namespace kivparser;
 
 namespace {
 

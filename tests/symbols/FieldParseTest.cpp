@@ -1,8 +1,10 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "symbols/SymbolsTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>
+
+using namespace kivparser;
 
 using namespace symtest;
 

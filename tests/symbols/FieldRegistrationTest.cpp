@@ -1,7 +1,9 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "symbols/SymbolsTestSupport.h"
 
 #include <gtest/gtest.h>
+
+using namespace kivparser;
 
 using namespace symtest;
 

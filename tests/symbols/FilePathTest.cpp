@@ -1,7 +1,9 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+
+using namespace kivparser;
 
 TEST(FilePath, RelativeAndAbsolute)
 {

@@ -1,7 +1,10 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "symbols/SymbolsTestSupport.h"
+#include "dump/DumpWriter.h"
 
 #include <gtest/gtest.h>
+
+using namespace kivparser;
 
 using namespace symtest;
 

@@ -1,4 +1,4 @@
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 #include "support/TestParser.h"
 #include "language/GrammarActions.h"
 #include "symbols/CgiBuilder.h"
@@ -7,6 +7,8 @@
 #include "symbols/SymbolsTestSupport.h"
 
 #include <gtest/gtest.h>
+
+using namespace kivparser;
 
 using namespace symtest;
 

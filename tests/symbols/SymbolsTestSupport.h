@@ -1,7 +1,7 @@
 #ifndef KIVPARSER_TESTS_SYMBOLS_SUPPORT_H
 #define KIVPARSER_TESTS_SYMBOLS_SUPPORT_H
 
-#include "kivparser.h"
+#include "kivparser/kivparser.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+using namespace kivparser;
 
 // Kept in a namespace of their own: helpers of other test folders may carry
 // the same names.

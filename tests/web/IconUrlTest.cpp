@@ -1,5 +1,7 @@
 #include "web/WebTestSupport.h"
 
+using namespace kivparser;
+
 using namespace webtest;
 
 namespace {

@@ -5,6 +5,8 @@
 #include <regex>
 #include <sys/resource.h>
 
+using namespace kivparser;
+
 using namespace webtest;
 
 namespace {

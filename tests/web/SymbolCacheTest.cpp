@@ -1,4 +1,7 @@
 #include "web/WebTestSupport.h"
+#include "web/KivParserNativeCache.h"
+
+using namespace kivparser;
 
 // The style sheet and the icon URLs on a real installation: symbol
 // registration files loaded from disk, bitmaps found in the bitmap tree.

@@ -6,13 +6,14 @@
 // tests hand to the web code.
 
 #include "lists/SListOps.h"
-#include "lists/String.h"
+#include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
-#include "symbols/Point.h"
-#include "symbols/SymbolClass.h"
-#include "symbols/SymbolRegistration.h"
-#include "symbols/SymbolType.h"
-#include "web/KivParserNative.h"
+#include "kivparser/symbols/Point.h"
+#include "kivparser/symbols/SymbolClass.h"
+#include "kivparser/symbols/SymbolRegistration.h"
+#include "kivparser/symbols/SymbolType.h"
+#include "kivparser/web/KivParserNative.h"
+#include "web/KivParserNativeCache.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,6 +26,8 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace kivparser;
 
 // All in a namespace of its own: every test folder joins one test program.
 namespace webtest {

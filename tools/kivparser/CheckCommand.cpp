@@ -1,6 +1,6 @@
 #include "CheckCommand.h"
 
-#include "kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 #include <new>
@@ -49,7 +49,7 @@ int CheckCommand::run(const CommandLine& line)
     SnmppvReg* svrf = nullptr;
     std::vector<FileCounts> counts;
     for (char* file : line.operands()) {
-        printf_new(parserMsg(MSG_PARSING), file);
+        std::printf(parserMsg(MSG_PARSING), file);
         // The scanner cannot read a directory; a loader never hands it one.
         struct stat status;
         if (stat(file, &status) == 0 && S_ISDIR(status.st_mode)) {

@@ -3,7 +3,9 @@
 
 #include "ToolCommand.h"
 
+namespace kivparser {
 class ApplicationRegistration;
+}
 
 // kivparser dump KIND: loads the registrations of one kind (or all of them)
 // and prints them exactly as the library's dump operations print them.
@@ -17,7 +19,7 @@ protected:
 private:
     // Each returns the exit status of its part.
     int dumpApplications(bool menus, bool tabs, bool headers);
-    ApplicationRegistration* loadApplications();
+    kivparser::ApplicationRegistration* loadApplications();
     static void header(const char* kind);
 
     const char* path_ = nullptr;

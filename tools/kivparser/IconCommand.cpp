@@ -1,6 +1,6 @@
 #include "IconCommand.h"
 
-#include "kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 #include <cstring>
@@ -35,9 +35,7 @@ int IconCommand::run(const CommandLine& line)
         return usageError("CLASS:TYPE is too long");
     char url[KIV_WEB_URL_LEN];
     kivParserGetIconUrl(url, symbol);
-    delete lastSrf;
-    lastSrf = nullptr;
-    lastSymbolClass = nullptr;
+    kivParserReleaseSymbolCache();
     std::printf("%s\n", url);
     std::fflush(stdout);
     return kExitOk;

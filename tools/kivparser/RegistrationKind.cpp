@@ -1,20 +1,20 @@
 #include "RegistrationKind.h"
 
 #include "ToolCommand.h"
-#include "kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#define KZ_ETC "%KZ_ETC_PATH%" KZ_PATH_SEP_STR
+// The standard directories of the loaders, as the installation lays them out.
+#define KZ_ETC "%KZ_ETC_PATH%/"
 
 const RegistrationKind RegistrationKind::application("application registration", KZ_ETC "registration",
                                                      "KIvRegDir");
 const RegistrationKind RegistrationKind::symbol("symbol registration", KZ_ETC "symbols", "KIvSymDir");
 const RegistrationKind RegistrationKind::field("field registration", KZ_ETC "fields", "KIvFieldDir");
 const RegistrationKind RegistrationKind::cgi("CGI registration",
-                                             KZ_ETC "www" KZ_PATH_SEP_STR "registration" KZ_PATH_SEP_STR
-                                                    "dazivovovo",
+                                             KZ_ETC "www/registration/dazivovovo",
                                              "");
 
 RegistrationKind::RegistrationKind(const char* title, const char* standardDir, const char* envName)

@@ -1,7 +1,7 @@
 #include "RolesCommand.h"
 
 #include "RegistrationKind.h"
-#include "kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #include "StylesheetCommand.h"
 
-#include "kivparser.h"
+#include <kivparser/kivparser.h>
 
 #include <cstdio>
 
@@ -38,9 +38,7 @@ int StylesheetCommand::run(const CommandLine& line)
     int result = kivParserSetStyleXMLURLandCreateIfNeeded(url, line.has("--force") ? 1 : 0, "C", message,
                                                           KIV_WEB_ERRMSG_LEN);
     // The symbol registration the generation cached is of no further use.
-    delete lastSrf;
-    lastSrf = nullptr;
-    lastSymbolClass = nullptr;
+    kivParserReleaseSymbolCache();
     if (result != 0)
         return failure(message);
     std::printf("%s\n", url);

@@ -1,11 +1,9 @@
 #include "Tool.h"
 
+#include <kivparser/kivparser.h>
+
 #include <cstdio>
 #include <cstring>
-
-#ifndef KIVPARSER_VERSION
-#define KIVPARSER_VERSION "unknown"
-#endif
 
 Tool::Tool() : commands_{&dump_, &check_, &stylesheet_, &icon_, &roles_}
 {
@@ -21,7 +19,7 @@ int Tool::run(int argc, char** argv)
         return kExitOk;
     }
     if (std::strcmp(first, "--version") == 0) {
-        std::printf("kivparser %s\n", KIVPARSER_VERSION);
+        std::printf("kivparser %s\n", kivparser::version());
         return kExitOk;
     }
     if (std::strcmp(first, "help") == 0) {

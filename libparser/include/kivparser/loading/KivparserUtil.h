@@ -1,0 +1,72 @@
+#ifndef KIVPARSER_LOADING_KIVPARSERUTIL_H
+#define KIVPARSER_LOADING_KIVPARSERUTIL_H
+
+#include <kivparser/export.h>
+namespace kivparser {
+
+class ApplicationRegistration;
+class SymbolRegistration;
+class FieldRegistration;
+class SnmppvReg;
+class Action;
+
+// The loaders: each finds the registration directory of its kind (`path`, a
+// ';' list, or the environment variable, or the standard directory), lists
+// its files with FileList and parses them one after the other into one
+// registration, which the caller then owns. Null when no file produced one.
+// `verbose` non-zero prints the directory, each file with its error and
+// warning counts, and the totals.
+//
+// A file of another kind found on the way is parsed like any other; the
+// registration it makes is not the loader's and is destroyed at once.
+KIVPARSER_API ApplicationRegistration* loadArf(int verbose, const char* path);
+KIVPARSER_API SymbolRegistration* loadSrf(int verbose, const char* path);
+KIVPARSER_API FieldRegistration* loadFrf(int verbose, const char* path);
+KIVPARSER_API SnmppvReg* loadSvrf(int verbose, const char* path);
+
+// Names the program that loads application registrations: its own file is
+// parsed first and applications are ranked against its organization, class
+// and application. Unknown programs (and null) get no priority file and no
+// priority application.
+KIVPARSER_API void setArfPriorities(const char* app);
+
+// 1 when a user with the blank-separated `roles` may run `action`, else 0.
+// Every action may be run when security is not enforced, and an action whose
+// access list is missing or empty, or whose last written access argument is
+// blank, may be run by everybody. Otherwise one of the role words must equal
+// (exactly) one of the access entries.
+//
+// Integer entries of an access list take part by their decimal text: the
+// role word "3" matches the entry 3, and an integer written last is never
+// blank.
+KIVPARSER_API int actionCertifiedByRole(Action* action, const char* roles, int enforceSecurity);
+
+// The registration directory list without its language component, as a new
+// heap string: `path` when given, else the environment variable `envName`
+// when set and not empty, else `dflt` (expanded) with the language
+// subdirectory, falling back to C when the language subdirectory cannot be
+// searched. From each element a final component naming the language (or C)
+// is removed, so that a directory and its language subdirectory load the same
+// files. Null only when memory runs out.
+KIVPARSER_API char* getStandardPathNoLang(const char* path, const char* dflt, const char* envName);
+
+// A new heap copy of the ';' list `pathBuf` with a final component `comp`
+// removed from each element (matchPathEnd). Empty elements are dropped, but a
+// list that starts with ';' keeps it. `pathBuf` is left as it was; the result
+// is never longer than it. Null when `pathBuf` is null or memory runs out.
+KIVPARSER_API char* stripMatchingFinalComponents(char* pathBuf, const char* comp);
+
+} // namespace kivparser
+
+#ifndef KIVPARSER_NO_GLOBAL_NAMES
+using kivparser::loadArf;
+using kivparser::loadSrf;
+using kivparser::loadFrf;
+using kivparser::loadSvrf;
+using kivparser::setArfPriorities;
+using kivparser::actionCertifiedByRole;
+using kivparser::getStandardPathNoLang;
+using kivparser::stripMatchingFinalComponents;
+#endif
+
+#endif

@@ -1,0 +1,14 @@
+#ifndef KIVPARSER_LANGUAGE_PARSERERRINTERNAL_H
+#define KIVPARSER_LANGUAGE_PARSERERRINTERNAL_H
+
+namespace kivparser {
+
+// The report of a registration file that cannot be read: missing,
+// unreadable, not a regular file, or failing while it is read. The error
+// "can't open %s" is counted against the parser at work; `errnoValue` is
+// the system's reason (0 when there is none).
+void reportCantOpen(const char* filename, int errnoValue);
+
+} // namespace kivparser
+
+#endif
