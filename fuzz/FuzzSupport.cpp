@@ -4,8 +4,6 @@
 #include <cstdlib>
 #include <unistd.h>
 
-using namespace kivparser;
-
 namespace {
 char scratchPath[2][64];
 

@@ -1,6 +1,7 @@
 #include "kivparser/dump/JsonExport.h"
 
 #include "dump/JsonWriter.h"
+#include "language/ParseLock.h"
 #include "kivparser/application/Action.h"
 #include "kivparser/application/Application.h"
 #include "kivparser/application/ApplicationRegistration.h"
@@ -574,6 +575,8 @@ int exportDocument(FILE* out, Op op, void* root)
 {
     if (!out || !root)
         return -1;
+    // Like the text dumps: not while a parse is filling the registration.
+    ParseLock lock;
     try {
         JsonWriter json(out);
         std::vector<Task> stack;

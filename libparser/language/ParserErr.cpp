@@ -5,6 +5,7 @@
 #include "dump/JsonWriter.h"
 #include "language/Lex.h"
 #include "language/MessageCatalogCache.h"
+#include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "platform/KzPlatform.h"
 
@@ -98,12 +99,15 @@ void countError()
 
 void setParserReportHandler(ParserReportHandler newHandler, void* context)
 {
+    // A parse at work on another thread keeps the handler it started with.
+    ParseLock lock;
     handler = newHandler;
     handlerContext = newHandler ? context : nullptr;
 }
 
 ParserReportHandler getParserReportHandler(void** context)
 {
+    ParseLock lock;
     if (context)
         *context = handlerContext;
     return handler;
@@ -174,6 +178,7 @@ int writeParserReportJson(FILE* out, const ParserReport* report)
 {
     if (!out || !report)
         return -1;
+    ParseLock lock; // the system's reason comes in a shared buffer
     JsonWriter json(out);
     json.beginObject();
     json.key("kind");
