@@ -19,37 +19,25 @@ namespace kivparser {
 
 namespace {
 
-// Numbers of the consistency checks reported through internal().
-enum {
-    CHECK_BEGIN_ACTION = 300,
-    CHECK_END_ACTION = 301,
-    CHECK_STATEMENT = 302,
-    CHECK_VALUE_LIST = 303,
-    CHECK_COMMAND = 304,
-    CHECK_BEGIN_WINDOW = 305,
-    CHECK_END_WINDOW = 306,
-    CHECK_WINDOW_STATEMENT = 307,
-};
-
 // Applies `set` to the current action, or reports the missing action.
 template <class Set>
 int onAction(Set set)
 {
-    return BuilderContext::with(&KivParser::curAction, CHECK_STATEMENT, set);
+    return BuilderContext::with(&KivParser::curAction, ActionBuilder::CHECK_STATEMENT, set);
 }
 
 int onActionText(void (Action::*store)(char*), char* text)
 {
-    return BuilderContext::withValue(&KivParser::curAction, CHECK_STATEMENT, text,
+    return BuilderContext::withValue(&KivParser::curAction, ActionBuilder::CHECK_STATEMENT, text,
                                      [store](Action* action, char* value) { (action->*store)(value); });
 }
 
 int onActionValueList(void (Action::*store)(String*))
 {
-    Action* action = BuilderContext::current(&KivParser::curAction, CHECK_STATEMENT);
+    Action* action = BuilderContext::current(&KivParser::curAction, ActionBuilder::CHECK_STATEMENT);
     if (!action)
         return 1;
-    String* list = BuilderContext::take(&KivParser::curString, CHECK_VALUE_LIST);
+    String* list = BuilderContext::take(&KivParser::curString, ActionBuilder::CHECK_VALUE_LIST);
     if (!list)
         return 1;
     (action->*store)(list);
@@ -60,7 +48,7 @@ int onActionValueList(void (Action::*store)(String*))
 template <class Set>
 int onWindow(Set set)
 {
-    return BuilderContext::with(&KivParser::curWindow, CHECK_WINDOW_STATEMENT, set);
+    return BuilderContext::with(&KivParser::curWindow, ActionBuilder::CHECK_WINDOW_STATEMENT, set);
 }
 
 // *result becomes the node `make` builds; without memory the parts are
@@ -145,8 +133,7 @@ int ActionBuilder::beginAction(char* name)
         return 1;
     // An unlocked action found here is the placeholder of an f.action
     // reference: it is filled without a message.
-    Action* action =
-        BuilderContext::findOrCreate(app, name, &Application::lookupAction, &Application::newAction, "Action");
+    Action* action = BuilderContext::open<ActionBuilder::ActionDefinition>(app, name);
     if (!action)
         return 1;
     action->setApplication(app); // the application that holds it; unchanged for a found one

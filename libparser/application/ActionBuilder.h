@@ -1,6 +1,8 @@
 #ifndef KIVPARSER_APPLICATION_ACTIONBUILDER_H
 #define KIVPARSER_APPLICATION_ACTIONBUILDER_H
 
+#include "kivparser/application/Application.h"
+
 namespace kivparser {
 
 class ParserExpression;
@@ -11,6 +13,31 @@ class ParserExpression;
 // results through out-parameters.
 class ActionBuilder {
 public:
+    // The checks of the actions of actions and windows: the number reported as
+    // "internal error at grammar.Y(%d)" when an action finds the parser
+    // without the object it works on.
+    enum Check {
+        CHECK_BEGIN_ACTION = 300,
+        CHECK_END_ACTION = 301,
+        CHECK_STATEMENT = 302,
+        CHECK_VALUE_LIST = 303,
+        CHECK_COMMAND = 304,
+        CHECK_BEGIN_WINDOW = 305,
+        CHECK_END_WINDOW = 306,
+        CHECK_WINDOW_STATEMENT = 307
+    };
+
+    // Actions are named per application; a reference by f.action makes a
+    // placeholder that the action's block fills without a word.
+    struct ActionDefinition {
+        using Owner = Application;
+        using Object = Action;
+        static constexpr auto lookup = &Application::lookupAction;
+        static constexpr auto create = &Application::newAction;
+        static constexpr const char* kind = "Action";
+        static constexpr bool reportEvery = false;
+    };
+
     // Action : ACTION ActionID ^ ActionBlock
     static int beginAction(char* name);
     // Action : ACTION ActionID ActionBlock -- at its end.

@@ -20,25 +20,23 @@ namespace kivparser {
 
 namespace {
 
-// Numbers of the consistency checks reported through internal().
-enum {
-    CHECK_REGISTRATION = 100,
-    CHECK_BEGIN_APPLICATION = 101,
-    CHECK_END_APPLICATION = 102,
-    CHECK_SETTING = 103,
-    CHECK_VALUE_LIST = 104,
-    CHECK_COMMAND = 105,
-    CHECK_FUNCTION = 106,
+struct ApplicationDefinition {
+    using Owner = ApplicationRegistration;
+    using Object = Application;
+    static constexpr auto lookup = &ApplicationRegistration::lookupApplication;
+    static constexpr auto create = &ApplicationRegistration::newApplication;
+    static constexpr const char* kind = "Application";
+    static constexpr bool reportEvery = false;
 };
 
 // Hands the value list collected in curString to `store` of the current
 // application.
 int handValueList(void (Application::*store)(String*))
 {
-    Application* app = BuilderContext::current(&KivParser::curApplication, CHECK_SETTING);
+    Application* app = BuilderContext::current(&KivParser::curApplication, ApplicationBuilder::CHECK_SETTING);
     if (!app)
         return 1;
-    String* list = BuilderContext::take(&KivParser::curString, CHECK_VALUE_LIST);
+    String* list = BuilderContext::take(&KivParser::curString, ApplicationBuilder::CHECK_VALUE_LIST);
     if (!list)
         return 1;
     (app->*store)(list);
@@ -47,14 +45,14 @@ int handValueList(void (Application::*store)(String*))
 
 int handText(void (Application::*store)(char*), char* text)
 {
-    return BuilderContext::withValue(&KivParser::curApplication, CHECK_SETTING, text,
+    return BuilderContext::withValue(&KivParser::curApplication, ApplicationBuilder::CHECK_SETTING, text,
                                      [store](Application* app, char* value) { (app->*store)(value); });
 }
 
 // The command being filled; the texts are released when there is none.
 Command* currentCommand(char* first, char* second)
 {
-    Command* command = BuilderContext::current(&KivParser::curCommand, CHECK_COMMAND);
+    Command* command = BuilderContext::current(&KivParser::curCommand, ApplicationBuilder::CHECK_COMMAND);
     if (!command) {
         free(first);
         free(second);
@@ -66,7 +64,7 @@ Command* currentCommand(char* first, char* second)
 // disposed of. Without memory curFunction stays null, without a message.
 int setFunction(char* shellCommand, char* functionType, char* functionArg)
 {
-    KivParser* parser = BuilderContext::parser(CHECK_FUNCTION);
+    KivParser* parser = BuilderContext::parser(ApplicationBuilder::CHECK_FUNCTION);
     if (!parser) {
         free(shellCommand);
         free(functionType);
@@ -97,8 +95,7 @@ int ApplicationBuilder::beginApplication(char* name, char* parent)
         free(parent);
         return 1;
     }
-    Application* app = BuilderContext::findOrCreate(reg, name, &ApplicationRegistration::lookupApplication,
-                                                    &ApplicationRegistration::newApplication, "Application");
+    Application* app = BuilderContext::open<ApplicationDefinition>(reg, name);
     if (!app) {
         free(parent);
         return 1;
@@ -114,8 +111,7 @@ int ApplicationBuilder::beginApplication(char* name, char* parent)
         return 0;
     // A parent not defined yet gets a placeholder, unlocked, that the
     // parent's own block fills.
-    Application* parentApp = BuilderContext::findOrCreate(reg, parent, &ApplicationRegistration::lookupApplication,
-                                                          &ApplicationRegistration::newApplication, nullptr);
+    Application* parentApp = BuilderContext::refer<ApplicationDefinition>(reg, parent);
     if (!parentApp)
         return 1;
     app->setAppParent(parentApp);

@@ -11,6 +11,19 @@ namespace kivparser {
 // an out-parameter.
 class ApplicationBuilder {
 public:
+    // The checks of the actions of the application level, commands and functions: the number reported as
+    // "internal error at grammar.Y(%d)" when an action finds the parser
+    // without the object it works on.
+    enum Check {
+        CHECK_REGISTRATION = 100,
+        CHECK_BEGIN_APPLICATION = 101,
+        CHECK_END_APPLICATION = 102,
+        CHECK_SETTING = 103,
+        CHECK_VALUE_LIST = 104,
+        CHECK_COMMAND = 105,
+        CHECK_FUNCTION = 106
+    };
+
     // Registration : ^ Application -- creates curAppReg when the parser has none.
     static int startRegistration();
 

@@ -15,31 +15,34 @@ namespace kivparser {
 
 namespace {
 
-// Numbers reported by internal() when an object is missing.
-enum {
-    NO_APPLICATION = 801,
-    NO_DROP_ACTION = 802,
+struct DropActionDefinition {
+    using Owner = Application;
+    using Object = DropAction;
+    static constexpr auto lookup = &Application::lookupDropAction;
+    static constexpr auto create = &Application::newDropAction;
+    static constexpr const char* kind = "DropAction";
+    static constexpr bool reportEvery = false;
+    static constexpr auto owner = &KivParser::curApplication;
+    static constexpr auto current = &KivParser::curDropAction;
 };
 
 template <class Apply>
 int onDropAction(Apply apply)
 {
-    return BuilderContext::with(&KivParser::curDropAction, NO_DROP_ACTION, apply);
+    return BuilderContext::with(&KivParser::curDropAction, DropActionBuilder::CHECK_DROP_ACTION, apply);
 }
 
 template <class V, class Apply>
 int onDropActionValue(V* value, Apply apply)
 {
-    return BuilderContext::withValue(&KivParser::curDropAction, NO_DROP_ACTION, value, apply);
+    return BuilderContext::withValue(&KivParser::curDropAction, DropActionBuilder::CHECK_DROP_ACTION, value, apply);
 }
 
 } // namespace
 
 int DropActionBuilder::beginDropAction(char* name)
 {
-    return BuilderContext::beginDefinition(&KivParser::curApplication, &Application::lookupDropAction,
-                                           &Application::newDropAction, &KivParser::curDropAction, name,
-                                           "DropAction", false, NO_APPLICATION);
+    return BuilderContext::beginDefinition<DropActionDefinition>(name, CHECK_APPLICATION);
 }
 
 int DropActionBuilder::endDropAction()

@@ -9,6 +9,14 @@ class ParserExpression;
 // 0 goes on, non-zero ends the parse with result 1; values are taken over.
 class DropActionBuilder {
 public:
+    // The checks of the actions of drop actions: the number reported as
+    // "internal error at grammar.Y(%d)" when an action finds the parser
+    // without the object it works on.
+    enum Check {
+        CHECK_APPLICATION = 801,
+        CHECK_DROP_ACTION = 802
+    };
+
     // DropAction : DROPACTION DropActionId ^ DropActionBlock
     static int beginDropAction(char* name);
     // DropAction : DROPACTION DropActionId DropActionBlock -- at its end.

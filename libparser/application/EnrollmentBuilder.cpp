@@ -16,37 +16,29 @@ namespace kivparser {
 
 namespace {
 
-// Numbers reported by internal() when an object is missing.
-enum {
-    NO_APPLICATION = 701,
-    NO_ENROLLMENT = 702,
-    NO_RULE = 703,
-    NO_FIELD_ENROLLMENT = 704,
-};
-
 template <class Apply>
 int onRule(Apply apply)
 {
-    return BuilderContext::with(&KivParser::curRule, NO_RULE, apply);
+    return BuilderContext::with(&KivParser::curRule, EnrollmentBuilder::CHECK_RULE, apply);
 }
 
 template <class Apply>
 int onField(Apply apply)
 {
-    return BuilderContext::with(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, apply);
+    return BuilderContext::with(&KivParser::curFieldEnrollment, EnrollmentBuilder::CHECK_FIELD_ENROLLMENT, apply);
 }
 
 template <class Apply>
 int onFieldText(char* text, Apply apply)
 {
-    return BuilderContext::withValue(&KivParser::curFieldEnrollment, NO_FIELD_ENROLLMENT, text, apply);
+    return BuilderContext::withValue(&KivParser::curFieldEnrollment, EnrollmentBuilder::CHECK_FIELD_ENROLLMENT, text, apply);
 }
 
 // Makes newRule(first, second) of the current enrollment the current rule;
 // the expressions are taken over in every case.
 int beginRuleWith(ParserExpression* first, ParserExpression* second)
 {
-    Enrollment* enrollment = BuilderContext::current(&KivParser::curEnrollment, NO_ENROLLMENT);
+    Enrollment* enrollment = BuilderContext::current(&KivParser::curEnrollment, EnrollmentBuilder::CHECK_ENROLLMENT);
     if (!enrollment) {
         delete first;
         delete second;
@@ -63,7 +55,7 @@ int beginRuleWith(ParserExpression* first, ParserExpression* second)
 
 int EnrollmentBuilder::beginEnrollment(int operation)
 {
-    Application* application = BuilderContext::current(&KivParser::curApplication, NO_APPLICATION);
+    Application* application = BuilderContext::current(&KivParser::curApplication, CHECK_APPLICATION);
     if (!application)
         return 1;
     Enrollment* enrollment = application->newEnrollment(static_cast<EnrollOpType>(operation));
@@ -103,7 +95,7 @@ int EnrollmentBuilder::initialVerify(int onOff)
 
 int EnrollmentBuilder::help(int helpType, char* name)
 {
-    return BuilderContext::withValue(&KivParser::curRule, NO_RULE, name, [helpType](Rule* rule, char* text) {
+    return BuilderContext::withValue(&KivParser::curRule, CHECK_RULE, name, [helpType](Rule* rule, char* text) {
         rule->setHelpType(static_cast<HelpType>(helpType));
         rule->setHelpName(text);
     });
@@ -112,7 +104,7 @@ int EnrollmentBuilder::help(int helpType, char* name)
 int EnrollmentBuilder::beginFieldEnrollment(char* name)
 {
     FieldEnrollment* field = nullptr;
-    if (BuilderContext::withValue(&KivParser::curRule, NO_RULE, name,
+    if (BuilderContext::withValue(&KivParser::curRule, CHECK_RULE, name,
                                  [&field](Rule* rule, char* text) { field = rule->newFieldEnrollment(text); }) ||
         !field)
         return 1;

@@ -10,6 +10,16 @@ class ParserExpression;
 // texts and expressions are taken over.
 class EnrollmentBuilder {
 public:
+    // The checks of the actions of enrollments and their rules: the number reported as
+    // "internal error at grammar.Y(%d)" when an action finds the parser
+    // without the object it works on.
+    enum Check {
+        CHECK_APPLICATION = 701,
+        CHECK_ENROLLMENT = 702,
+        CHECK_RULE = 703,
+        CHECK_FIELD_ENROLLMENT = 704
+    };
+
     // AddDescribe : ADD ^ ..., DESCRIBE ^ ..., ADD COMMA DESCRIBE ^ ..., DESCRIBE COMMA ADD ^ ...
     // and Connect : CONNECT ^ ConnectBlock (an EnrollOpType value).
     static int beginEnrollment(int operation);

@@ -24,18 +24,23 @@ namespace kivparser {
 
 namespace {
 
-// Numbers of the consistency checks reported through internal().
-enum {
-    CHECK_MENU_BAR = 200,
-    CHECK_END_MENU_BAR = 201,
-    CHECK_MENU = 202,
-    CHECK_END_MENU = 203,
-    CHECK_POPUP_MENU = 204,
-    CHECK_END_POPUP_MENU = 205,
-    CHECK_MENU_ITEM = 206,
-    CHECK_POPUP_ITEM = 207,
-    CHECK_POPUP_MENU_ITEM = 208,
-    CHECK_TOOLBAR_BUTTON = 209,
+// Menus merge silently: every block of a name adds its entries.
+struct MenuDefinition {
+    using Owner = Application;
+    using Object = Menu;
+    static constexpr auto lookup = &Application::lookupMenu;
+    static constexpr auto create = &Application::newMenu;
+    static constexpr const char* kind = nullptr;
+    static constexpr bool reportEvery = false;
+};
+
+struct PopupMenuDefinition {
+    using Owner = Application;
+    using Object = PopupMenu;
+    static constexpr auto lookup = &Application::lookupPopupMenu;
+    static constexpr auto create = &Application::newPopupMenu;
+    static constexpr const char* kind = "PopupMenu";
+    static constexpr bool reportEvery = false;
 };
 
 // The entry list a popup-menu block collects until its end hands it over.
@@ -234,7 +239,7 @@ int MenuBuilder::beginMenu(char* name)
     if (!app)
         return 1;
     discardCollected();
-    Menu* menu = BuilderContext::findOrCreate(app, name, &Application::lookupMenu, &Application::newMenu, nullptr);
+    Menu* menu = BuilderContext::open<MenuDefinition>(app, name);
     MenuItem* items = menu ? menu->refMenuItems() : nullptr;
     if (!items)
         return 1;
@@ -256,8 +261,7 @@ int MenuBuilder::beginPopupMenu(char* name)
     if (!app)
         return 1;
     discardCollected();
-    PopupMenu* menu = BuilderContext::findOrCreate(app, name, &Application::lookupPopupMenu,
-                                                   &Application::newPopupMenu, "PopupMenu");
+    PopupMenu* menu = BuilderContext::open<PopupMenuDefinition>(app, name);
     if (!menu)
         return 1;
     // The block's entries are collected apart; its end decides whether the

@@ -9,6 +9,22 @@ namespace kivparser {
 // with result 1; texts are taken over; results through out-parameters.
 class MenuBuilder {
 public:
+    // The checks of the actions of menu bars, menus, popup menus and their entries: the number reported as
+    // "internal error at grammar.Y(%d)" when an action finds the parser
+    // without the object it works on.
+    enum Check {
+        CHECK_MENU_BAR = 200,
+        CHECK_END_MENU_BAR = 201,
+        CHECK_MENU = 202,
+        CHECK_END_MENU = 203,
+        CHECK_POPUP_MENU = 204,
+        CHECK_END_POPUP_MENU = 205,
+        CHECK_MENU_ITEM = 206,
+        CHECK_POPUP_ITEM = 207,
+        CHECK_POPUP_MENU_ITEM = 208,
+        CHECK_TOOLBAR_BUTTON = 209
+    };
+
     // MenuBar : MENUBAR Precedence MenuID Mnemonic ^ MenuBlock (precedence -1
     // when none was given, mnemonic may be null).
     static int beginMenuBar(int precedence, char* name, char* mnemonic);

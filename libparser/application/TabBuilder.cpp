@@ -23,12 +23,16 @@ namespace kivparser {
 
 namespace {
 
-// Numbers reported by internal() when an object is missing.
-enum {
-    NO_REGISTRATION = 901,
-    NO_TAB = 902,
-    NO_LIST = 903,
-    NO_ITEMS = 904,
+// A list found here was made earlier by a definition or by an f.list
+// reference; a list is never reported as defined twice.
+struct ListDefinition {
+    using Owner = ApplicationRegistration;
+    using Object = ParserList;
+    static constexpr auto lookup = &ApplicationRegistration::lookupList;
+    static constexpr auto create = &ApplicationRegistration::newList;
+    static constexpr const char* kind = nullptr;
+    static constexpr bool reportEvery = false;
+    static constexpr auto owner = &KivParser::curAppReg;
 };
 
 // Releases what a statement handed over when it cannot go on: the texts, the
@@ -76,7 +80,7 @@ int closeItems(T* KivParser::*field, int check)
 
 int TabBuilder::beginTab(int precedence, char* name, char* icon)
 {
-    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, NO_REGISTRATION);
+    ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_REGISTRATION);
     Tab* head = reg ? reg->refTabs() : nullptr;
     if (!head)
         return dropStatement(name, icon);
@@ -89,15 +93,12 @@ int TabBuilder::beginTab(int precedence, char* name, char* icon)
 
 int TabBuilder::endTab()
 {
-    return closeItems(&KivParser::curTab, NO_TAB);
+    return closeItems(&KivParser::curTab, CHECK_TAB);
 }
 
 int TabBuilder::beginList(char* name, char* icon)
 {
-    // A list found here was made earlier by a definition or by an f.list
-    // reference.
-    ParserList* list = BuilderContext::define(&KivParser::curAppReg, name, &ApplicationRegistration::lookupList,
-                                              &ApplicationRegistration::newList, nullptr, NO_REGISTRATION);
+    ParserList* list = BuilderContext::define<ListDefinition>(name, CHECK_REGISTRATION);
     if (!list)
         return dropStatement(nullptr, icon);
     KivParser::current->curList = list;
@@ -106,12 +107,12 @@ int TabBuilder::beginList(char* name, char* icon)
 
 int TabBuilder::endList()
 {
-    return closeItems(&KivParser::curList, NO_LIST);
+    return closeItems(&KivParser::curList, CHECK_LIST);
 }
 
 int TabBuilder::listItem(int precedence, char* label, char* icon)
 {
-    _MenuItem* head = BuilderContext::current(&KivParser::curMenuItem, NO_ITEMS);
+    _MenuItem* head = BuilderContext::current(&KivParser::curMenuItem, CHECK_ITEMS);
     if (!head)
         return dropStatement(label, icon);
     KivParser* parser = KivParser::current;

@@ -9,6 +9,16 @@ namespace kivparser {
 // in curString (null when the statement has none).
 class TabBuilder {
 public:
+    // The checks of the actions of tabs and lists: the number reported as
+    // "internal error at grammar.Y(%d)" when an action finds the parser
+    // without the object it works on.
+    enum Check {
+        CHECK_REGISTRATION = 901,
+        CHECK_TAB = 902,
+        CHECK_LIST = 903,
+        CHECK_ITEMS = 904
+    };
+
     // Tab : TAB Precedence TabID IconStmt ActiveHelpStmt ^ ListBlock (icon may be null)
     static int beginTab(int precedence, char* name, char* icon);
     // Tab : TAB Precedence TabID IconStmt ActiveHelpStmt ListBlock -- at its end.

@@ -3,6 +3,7 @@
 #include "kivparser/application/Action.h"
 #include "kivparser/application/Application.h"
 #include "kivparser/application/Function.h"
+#include "application/ActionBuilder.h"
 #include "language/BuilderContext.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
@@ -54,8 +55,7 @@ int _MenuItem::linkAction()
         return 1;
     }
     // A name not defined yet gets a placeholder that its action block fills.
-    Action* action =
-        BuilderContext::findOrCreate(app, name, &Application::lookupAction, &Application::newAction, nullptr);
+    Action* action = BuilderContext::refer<ActionBuilder::ActionDefinition>(app, name);
     if (!action)
         return 1;
     action->setApplication(app);

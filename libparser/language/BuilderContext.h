@@ -92,49 +92,59 @@ public:
         return owner;
     }
 
-    // The element of `owner` called `name`: found with `lookup`, or made with
-    // `create` (which takes the name over). A found element does not keep the
-    // name, which is released. When `kind` is given, re-opening a locked
-    // element (or any found one when `reportEvery`) draws the report
-    // "<kind> <name>: duplicate definition(ignore)". Null after nomemory.
-    template <class Owner, class T>
-    static T* findOrCreate(Owner* owner, char* name, T* (Owner::*lookup)(char*), T* (Owner::*create)(char*),
-                           const char* kind, bool reportEvery = false)
+    // Named objects are described by a definition type, whose static
+    // members say what a block or a reference of that kind needs:
+    //   Owner, Object   the owner of the name space and the named object;
+    //   lookup, create  the owner's lookup and new operations (create takes
+    //                   the name over);
+    //   kind            the word of the report "<kind> <name>: duplicate
+    //                   definition(ignore)", or null for never;
+    //   reportEvery     true: every re-opening is a duplicate; false: only
+    //                   the re-opening of a locked (completed) object;
+    //   owner, current  the parser's fields that hold the owner and, while
+    //                   its block is read, the object (for define and
+    //                   beginDefinition).
+    // See for example SymbolBuilder's SymbolClassDefinition.
+
+    // The object of `owner` called `name`: found, or made. A found object
+    // does not keep the name, which is released. Null after nomemory. A
+    // reference draws no report.
+    template <class Def>
+    static typename Def::Object* refer(typename Def::Owner* owner, char* name)
     {
-        T* found = (owner->*lookup)(name);
-        if (!found)
-            return (owner->*create)(name);
-        if (kind && (found->locked || reportEvery))
-            warning(parserMsg(MSG_DUPLICATE), kind, name);
-        free(name);
-        return found;
+        return findOrCreate<Def>(owner, name, false);
     }
 
-    // findOrCreate in the owner held in `ownerField`; without an owner the
-    // name is released after the internal error.
-    template <class Owner, class T>
-    static T* define(Owner* KivParser::*ownerField, char* name, T* (Owner::*lookup)(char*),
-                     T* (Owner::*create)(char*), const char* kind, int check, bool reportEvery = false)
+    // The same for a block that defines the object: re-opening it draws the
+    // duplicate report of its kind.
+    template <class Def>
+    static typename Def::Object* open(typename Def::Owner* owner, char* name)
     {
-        Owner* owner = current(ownerField, check);
+        return findOrCreate<Def>(owner, name, true);
+    }
+
+    // open in the owner that the parser holds; without an owner the name is
+    // released after the internal error `check`.
+    template <class Def>
+    static typename Def::Object* define(char* name, int check)
+    {
+        typename Def::Owner* owner = current(Def::owner, check);
         if (!owner) {
             free(name);
             return nullptr;
         }
-        return findOrCreate(owner, name, lookup, create, kind, reportEvery);
+        return open<Def>(owner, name);
     }
 
-    // Starts a definition block: the definition of `name` in the root held in
-    // `rootField` (see define) becomes the parser's `currentField`.
-    template <class Root, class T>
-    static int beginDefinition(Root* KivParser::*rootField, T* (Root::*lookup)(char*), T* (Root::*create)(char*),
-                               T* KivParser::*currentField, char* name, const char* kind, bool reportEvery,
-                               int check)
+    // Starts a definition block: the defined object becomes the parser's
+    // current one of its kind.
+    template <class Def>
+    static int beginDefinition(char* name, int check)
     {
-        T* object = define(rootField, name, lookup, create, kind, check, reportEvery);
+        typename Def::Object* object = define<Def>(name, check);
         if (!object)
             return 1;
-        KivParser::current->*currentField = object;
+        KivParser::current->*Def::current = object;
         return 0;
     }
 
@@ -163,6 +173,19 @@ public:
         if (!at)
             return 1;
         return at->*field ? 0 : startFresh(field, check);
+    }
+
+private:
+    template <class Def>
+    static typename Def::Object* findOrCreate(typename Def::Owner* owner, char* name, bool definition)
+    {
+        typename Def::Object* found = (owner->*Def::lookup)(name);
+        if (!found)
+            return (owner->*Def::create)(name);
+        if (definition && Def::kind && (found->locked || Def::reportEvery))
+            warning(parserMsg(MSG_DUPLICATE), Def::kind, name);
+        free(name);
+        return found;
     }
 };
 

@@ -14,13 +14,6 @@ namespace kivparser {
 
 namespace {
 
-// Numbers reported by internal() when a value list is missing.
-enum {
-    NO_PARSER = 1,
-    NO_VALUE_LIST = 2,
-    NO_DASH_LIST = 3,
-};
-
 // The list head the value rules add to, or null after the internal-error
 // report.
 String* valueListHead(String* KivParser::*field, int check)
@@ -28,7 +21,7 @@ String* valueListHead(String* KivParser::*field, int check)
     KivParser* parser = KivParser::current;
     String* head = parser ? parser->*field : nullptr;
     if (!head)
-        internal(parser ? check : NO_PARSER);
+        internal(parser ? check : GrammarActions::CHECK_PARSER);
     return head;
 }
 
@@ -55,7 +48,7 @@ int insertAfterHead(String* KivParser::*field, int check, Value value)
 
 int startList(String* KivParser::*field)
 {
-    return BuilderContext::startFresh(field, NO_PARSER);
+    return BuilderContext::startFresh(field, GrammarActions::CHECK_PARSER);
 }
 
 void discardList(String* KivParser::*field)
@@ -74,25 +67,14 @@ int GrammarActions::startValueList()
     return startList(&KivParser::curString);
 }
 
-void GrammarActions::noValueList()
-{
-    discardList(&KivParser::curString);
-}
-
 int GrammarActions::startDashList()
 {
     return startList(&KivParser::curDashLength);
 }
 
-int GrammarActions::addString(char* text)
-{
-    // addNewString: the same insertion after the head as any text value.
-    return insertAfterHead(&KivParser::curString, NO_VALUE_LIST, text);
-}
-
 int GrammarActions::appendValue(char* text)
 {
-    String* head = valueListHead(&KivParser::curString, NO_VALUE_LIST);
+    String* head = valueListHead(&KivParser::curString, CHECK_VALUE_LIST);
     if (!head) {
         free(text);
         return 1;
@@ -109,17 +91,17 @@ int GrammarActions::appendValue(char* text)
 
 int GrammarActions::insertText(char* text)
 {
-    return insertAfterHead(&KivParser::curString, NO_VALUE_LIST, text);
+    return insertAfterHead(&KivParser::curString, CHECK_VALUE_LIST, text);
 }
 
 int GrammarActions::insertInteger(int value)
 {
-    return insertAfterHead(&KivParser::curString, NO_VALUE_LIST, value);
+    return insertAfterHead(&KivParser::curString, CHECK_VALUE_LIST, value);
 }
 
 int GrammarActions::addDashLength(int length)
 {
-    return insertAfterHead(&KivParser::curDashLength, NO_DASH_LIST, length);
+    return insertAfterHead(&KivParser::curDashLength, CHECK_DASH_LIST, length);
 }
 
 void GrammarActions::expectAccelerator()

@@ -9,6 +9,17 @@ namespace kivparser {
 // rule: 0 goes on, non-zero ends the parse with result 1.
 class GrammarActions {
 public:
+    // The checks of these actions: the number reported as "internal error at
+    // grammar.Y(%d)" when an action finds no parser or no value list. The
+    // builders number their own checks in hundreds: applications 100,
+    // menus 200, actions 300, symbols 400, fields 500, CGI 600,
+    // enrollments 700, drop actions 800, tabs and lists 900.
+    enum Check {
+        CHECK_PARSER = 1,     // no parser at work
+        CHECK_VALUE_LIST = 2, // a value without its list
+        CHECK_DASH_LIST = 3   // a dash length without its list
+    };
+
     // Hands a value held by the engine's stack to a builder and clears the
     // slot, so that error recovery cannot release it a second time.
     template <class T>
@@ -24,17 +35,13 @@ public:
     // the next one starts, or when the parse ends, was left by a failed
     // statement and is disposed of.
     static int startValueList();
-    // No value list: curString becomes null (an active help left out).
-    static void noValueList();
     // A new empty dash-length list in the parser's curDashLength.
     static int startDashList();
 
-    // Strings : STRING [COMMA [Strings]] -- the text directly after the head.
-    static int addString(char* text);
+    // Strings, AccessArgs and EnumDef -- the text directly after the head.
+    static int insertText(char* text);
     // NameField : StringOrIdentifier -- the text at the end of the list.
     static int appendValue(char* text);
-    // AccessArgs and EnumDef -- the text directly after the head.
-    static int insertText(char* text);
     // AccessArgs : INTVAL -- the number directly after the head.
     static int insertInteger(int value);
     // DashLengths -- the length directly after the head of curDashLength.
@@ -45,7 +52,8 @@ public:
     static void expectAccelerator();
 
     // Disposes of the value list in curString / curDashLength (if any) and
-    // clears the field. Used for lists nobody took over.
+    // clears the field: lists nobody took over, and no list at all where a
+    // statement leaves one out (an active help without texts).
     static void discardValueList();
     static void discardDashList();
 

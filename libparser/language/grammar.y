@@ -8,11 +8,12 @@
  *
  * Conventions of the actions:
  *  - RUN(call): a builder returns 0 to go on; anything else ends the parse
- *    with result 1. A builder owns every value it is given, also when it
- *    fails, so RUN drops the rule's values from the stack before aborting.
- *  - TAKE($n): a mid-rule action hands a value to a builder; the slot is
- *    cleared so that error recovery, which releases what is still on the
- *    stack, does not release it a second time.
+ *    with result 1.
+ *  - TAKE($n): every text, tree or point handed to a builder goes through
+ *    TAKE, which clears its slot on the stack: the builder owns the value
+ *    from then on, also when it fails, and neither error recovery nor an
+ *    abandoned parse (both release what is still on the stack) releases it
+ *    a second time.
  *  - Keyword choices give the number of the model's enumerator (named in
  *    the comment beside it); the builder stores it as that enumeration.
  */
@@ -50,11 +51,8 @@ using namespace kivparser;
 
 #define RUN(call)                                                            \
     do {                                                                     \
-        if ((call) != 0) {                                                   \
-            yystack.s_mark -= yym;                                           \
-            yystack.l_mark -= yym;                                           \
+        if ((call) != 0)                                                     \
             YYABORT;                                                         \
-        }                                                                    \
     } while (0)
 #define TAKE(value) GrammarActions::take(value)
 %}
@@ -133,6 +131,10 @@ using namespace kivparser;
 %destructor { ActionBuilder::disposeExpression($$); } <expr>
 %destructor { SymbolBuilder::disposePoint($$); } <point>
 
+/* The language has no conflict: byacc fails the build on any. */
+%expect 0
+%expect-rr 0
+
 %start Registration
 
 %%
@@ -193,12 +195,12 @@ AppStmts
 
 AppStmt
     : Description { RUN(ApplicationBuilder::description()); }
-    | DisplayStringStmt { RUN(ApplicationBuilder::displayString($1)); }
-    | VerificationKey { RUN(ApplicationBuilder::verificationKey($1)); }
-    | HelpDirectory { RUN(ApplicationBuilder::helpDirectory($1)); }
+    | DisplayStringStmt { RUN(ApplicationBuilder::displayString(TAKE($1))); }
+    | VerificationKey { RUN(ApplicationBuilder::verificationKey(TAKE($1))); }
+    | HelpDirectory { RUN(ApplicationBuilder::helpDirectory(TAKE($1))); }
     | { RUN(GrammarActions::startValueList()); } Naming { RUN(ApplicationBuilder::nameFields()); }
     | { RUN(ApplicationBuilder::beginCommand()); } Command { RUN(ApplicationBuilder::applicationCommand()); }
-    | Version { RUN(ApplicationBuilder::version($1)); }
+    | Version { RUN(ApplicationBuilder::version(TAKE($1))); }
     | Copyright { RUN(ApplicationBuilder::copyright()); }
     | MenuBar
     | Menu
@@ -229,9 +231,9 @@ DescriptionText
 /* Right recursion: the last text is added first, each directly after the
    head, so the list ends up in file order. */
 Strings
-    : STRING { RUN(GrammarActions::addString($1)); }
-    | STRING COMMA { RUN(GrammarActions::addString($1)); }
-    | STRING COMMA Strings { RUN(GrammarActions::addString($1)); }
+    : STRING { RUN(GrammarActions::insertText(TAKE($1))); }
+    | STRING COMMA { RUN(GrammarActions::insertText(TAKE($1))); }
+    | STRING COMMA Strings { RUN(GrammarActions::insertText(TAKE($1))); }
     ;
 
 DisplayStringStmt
@@ -277,14 +279,14 @@ NameFields
     ;
 
 NameField
-    : StringOrIdentifier { RUN(GrammarActions::appendValue($1)); }
+    : StringOrIdentifier { RUN(GrammarActions::appendValue(TAKE($1))); }
     ;
 
 /* ---- Commands and functions ----------------------------------------- */
 
 Command
-    : COMMAND ProcessFlags STRING RemoteSpec SEMICOLON { RUN(ApplicationBuilder::commandWithFlags($2, $3)); }
-    | COMMAND STRING RemoteSpec SEMICOLON { RUN(ApplicationBuilder::commandName($2)); }
+    : COMMAND ProcessFlags STRING RemoteSpec SEMICOLON { RUN(ApplicationBuilder::commandWithFlags($2, TAKE($3))); }
+    | COMMAND STRING RemoteSpec SEMICOLON { RUN(ApplicationBuilder::commandName(TAKE($2))); }
     ;
 
 ProcessFlags
@@ -300,8 +302,8 @@ ProcFlag
     ;
 
 RemoteSpec
-    : ON HostSpec { RUN(ApplicationBuilder::hostSpec($2)); }
-    | ON HostSpec STARTEDBY LaunchSpec { RUN(ApplicationBuilder::hostAndLaunchSpec($2, $4)); }
+    : ON HostSpec { RUN(ApplicationBuilder::hostSpec(TAKE($2))); }
+    | ON HostSpec STARTEDBY LaunchSpec { RUN(ApplicationBuilder::hostAndLaunchSpec(TAKE($2), TAKE($4))); }
     | /* empty */
     ;
 
@@ -353,7 +355,7 @@ MenuStmts
    the label is the first one scanned in accelerator mode. */
 MenuItem
     : Precedence Label { GrammarActions::expectAccelerator(); }
-      Mnemonic Accelerator ContextExprOpt Function SEMICOLON { RUN(MenuBuilder::menuItem($1, $2, $4, $5, $6)); }
+      Mnemonic Accelerator ContextExprOpt Function SEMICOLON { RUN(MenuBuilder::menuItem($1, TAKE($2), TAKE($4), TAKE($5), TAKE($6))); }
     | SEMICOLON
     ;
 
@@ -363,8 +365,8 @@ Precedence
     ;
 
 Label
-    : STRING { RUN(MenuBuilder::textLabel($1, &$$)); }
-    | Bitmap { RUN(MenuBuilder::bitmapLabel($1, &$$)); }
+    : STRING { RUN(MenuBuilder::textLabel(TAKE($1), &$$)); }
+    | Bitmap { RUN(MenuBuilder::bitmapLabel(TAKE($1), &$$)); }
     ;
 
 Bitmap
@@ -387,9 +389,9 @@ ContextExpr
     ;
 
 CtxtExpr
-    : CtxtExpr OP_AND CtxtExpr { RUN(MenuBuilder::contextAnd($1, $3, &$$)); }
-    | CtxtExpr OP_OR CtxtExpr { RUN(MenuBuilder::contextOr($1, $3, &$$)); }
-    | LPAREN CtxtExpr RPAREN { RUN(MenuBuilder::contextParenthesized($2, &$$)); }
+    : CtxtExpr OP_AND CtxtExpr { RUN(MenuBuilder::contextAnd(TAKE($1), TAKE($3), &$$)); }
+    | CtxtExpr OP_OR CtxtExpr { RUN(MenuBuilder::contextOr(TAKE($1), TAKE($3), &$$)); }
+    | LPAREN CtxtExpr RPAREN { RUN(MenuBuilder::contextParenthesized(TAKE($2), &$$)); }
     | ContextIdName
     ;
 
@@ -398,8 +400,8 @@ ContextIdName
     ;
 
 Function
-    : OP_NOT ShellCommand { RUN(ApplicationBuilder::shellFunction($2)); }
-    | FUNCTION FunctionArg { RUN(ApplicationBuilder::namedFunction($1, $2)); }
+    : OP_NOT ShellCommand { RUN(ApplicationBuilder::shellFunction(TAKE($2))); }
+    | FUNCTION FunctionArg { RUN(ApplicationBuilder::namedFunction(TAKE($1), TAKE($2))); }
     ;
 
 FunctionArg
@@ -412,19 +414,19 @@ ShellCommand
     ;
 
 PopupItem
-    : POPUP_ITEM Precedence Label ContextExpr TargetSymbolType Function SEMICOLON { RUN(MenuBuilder::popupItem($2, $3, $4, $5)); }
+    : POPUP_ITEM Precedence Label ContextExpr TargetSymbolType Function SEMICOLON { RUN(MenuBuilder::popupItem($2, TAKE($3), TAKE($4), TAKE($5))); }
     ;
 
 ToolbarButton
-    : BUTTON Precedence Label ContextExpr Function SEMICOLON { RUN(MenuBuilder::toolbarButton($2, $3, $4)); }
+    : BUTTON Precedence Label ContextExpr Function SEMICOLON { RUN(MenuBuilder::toolbarButton($2, TAKE($3), TAKE($4))); }
     ;
 
 TargetSymbolType
     : TARG_SYMB_TYPE ANY { RUN(MenuBuilder::targetAny(&$$)); }
     | TARG_SYMB_TYPE SYMBOLALERT COLON ANY { RUN(MenuBuilder::targetAnySymbolAlert(&$$)); }
-    | TARG_SYMB_TYPE SYMBOLALERT COLON SymbolAlertTypeName { RUN(MenuBuilder::targetSymbolAlert($4, &$$)); }
-    | TARG_SYMB_TYPE SymClassName COLON ANY { RUN(MenuBuilder::targetAnyOfClass($2, &$$)); }
-    | TARG_SYMB_TYPE SymClassName COLON SymbolName { RUN(MenuBuilder::targetSymbolType($2, $4, &$$)); }
+    | TARG_SYMB_TYPE SYMBOLALERT COLON SymbolAlertTypeName { RUN(MenuBuilder::targetSymbolAlert(TAKE($4), &$$)); }
+    | TARG_SYMB_TYPE SymClassName COLON ANY { RUN(MenuBuilder::targetAnyOfClass(TAKE($2), &$$)); }
+    | TARG_SYMB_TYPE SymClassName COLON SymbolName { RUN(MenuBuilder::targetSymbolType(TAKE($2), TAKE($4), &$$)); }
     ;
 
 SymbolAlertTypeName
@@ -457,7 +459,7 @@ PopupMenuStmts
     ;
 
 PopupMenuItem
-    : Precedence Label ContextExpr TargetSymbolType Function SEMICOLON { RUN(MenuBuilder::popupMenuItem($1, $2, $3, $4)); }
+    : Precedence Label ContextExpr TargetSymbolType Function SEMICOLON { RUN(MenuBuilder::popupMenuItem($1, TAKE($2), TAKE($3), TAKE($4))); }
     | SEMICOLON
     ;
 
@@ -490,32 +492,32 @@ ActionStmt
     | MaxSelected
     | CallbackArgs
     | { RUN(ApplicationBuilder::beginCommand()); } Command { RUN(ActionBuilder::actionCommand()); }
-    | DisplayStringStmt { RUN(ActionBuilder::displayString($1)); }
-    | URL URLpath SEMICOLON { RUN(ActionBuilder::urlPath($2)); }
+    | DisplayStringStmt { RUN(ActionBuilder::displayString(TAKE($1))); }
+    | URL URLpath SEMICOLON { RUN(ActionBuilder::urlPath(TAKE($2))); }
     | Access
     | Window
     | SEMICOLON
     ;
 
 SelectionRule
-    : SELECTIONRULE Expression SEMICOLON { RUN(ActionBuilder::selectionRule($2)); }
+    : SELECTIONRULE Expression SEMICOLON { RUN(ActionBuilder::selectionRule(TAKE($2))); }
     ;
 
 Expression
-    : Expression OP_AND Expression { RUN(ActionBuilder::andExpression($1, $3, &$$)); }
-    | Expression OP_OR Expression { RUN(ActionBuilder::orExpression($1, $3, &$$)); }
-    | OP_NOT Expression { RUN(ActionBuilder::notExpression($2, &$$)); }
+    : Expression OP_AND Expression { RUN(ActionBuilder::andExpression(TAKE($1), TAKE($3), &$$)); }
+    | Expression OP_OR Expression { RUN(ActionBuilder::orExpression(TAKE($1), TAKE($3), &$$)); }
+    | OP_NOT Expression { RUN(ActionBuilder::notExpression(TAKE($2), &$$)); }
     | LPAREN Expression RPAREN { $$ = $2; }
     | BooleanExpression
     ;
 
 BooleanExpression
     : INTVAL { RUN(ActionBuilder::integerTerm($1, &$$)); }
-    | CapabilityFieldName { RUN(ActionBuilder::nameTerm($1, &$$)); }
-    | CapabilityFieldName OP_EQUAL STRING { RUN(ActionBuilder::equalsText($1, $3, &$$)); }
-    | CapabilityFieldName OP_NOT_EQUAL STRING { RUN(ActionBuilder::differsFromText($1, $3, &$$)); }
-    | CapabilityFieldName OP_EQUAL INTVAL { RUN(ActionBuilder::equalsInteger($1, $3, &$$)); }
-    | CapabilityFieldName OP_NOT_EQUAL INTVAL { RUN(ActionBuilder::differsFromInteger($1, $3, &$$)); }
+    | CapabilityFieldName { RUN(ActionBuilder::nameTerm(TAKE($1), &$$)); }
+    | CapabilityFieldName OP_EQUAL STRING { RUN(ActionBuilder::equalsText(TAKE($1), TAKE($3), &$$)); }
+    | CapabilityFieldName OP_NOT_EQUAL STRING { RUN(ActionBuilder::differsFromText(TAKE($1), TAKE($3), &$$)); }
+    | CapabilityFieldName OP_EQUAL INTVAL { RUN(ActionBuilder::equalsInteger(TAKE($1), $3, &$$)); }
+    | CapabilityFieldName OP_NOT_EQUAL INTVAL { RUN(ActionBuilder::differsFromInteger(TAKE($1), $3, &$$)); }
     ;
 
 CapabilityFieldName
@@ -531,7 +533,7 @@ MaxSelected
     ;
 
 CallbackArgs
-    : CALLBACKARGS STRING { RUN(ActionBuilder::callbackArgs($2)); }
+    : CALLBACKARGS STRING { RUN(ActionBuilder::callbackArgs(TAKE($2))); }
     ;
 
 /* ---- Enrollments -------------------------------------------------------- */
@@ -614,9 +616,9 @@ Scale
     ;
 
 EnrollHelp
-    : XHELPFILE Pathname SEMICOLON { RUN(EnrollmentBuilder::help(0 /* HLP_XHELPFILE */, $2)); }
-    | XHELPINDEX Pathname SEMICOLON { RUN(EnrollmentBuilder::help(1 /* HLP_XHELPINDEX */, $2)); }
-    | HELP HelpType STRING SEMICOLON { RUN(EnrollmentBuilder::help($2, $3)); }
+    : XHELPFILE Pathname SEMICOLON { RUN(EnrollmentBuilder::help(0 /* HLP_XHELPFILE */, TAKE($2))); }
+    | XHELPINDEX Pathname SEMICOLON { RUN(EnrollmentBuilder::help(1 /* HLP_XHELPINDEX */, TAKE($2))); }
+    | HELP HelpType STRING SEMICOLON { RUN(EnrollmentBuilder::help($2, TAKE($3))); }
     ;
 
 HelpType
@@ -683,7 +685,7 @@ FieldOptions
     ;
 
 FieldLabel
-    : LABEL STRING SEMICOLON { RUN(EnrollmentBuilder::fieldLabel($2)); }
+    : LABEL STRING SEMICOLON { RUN(EnrollmentBuilder::fieldLabel(TAKE($2))); }
     ;
 
 FieldGeometry
@@ -736,7 +738,7 @@ FieldEditPosition
     ;
 
 FieldDefaultValue
-    : DEFAULTVALUE StringOrIdentifier SEMICOLON { RUN(EnrollmentBuilder::defaultText($2)); }
+    : DEFAULTVALUE StringOrIdentifier SEMICOLON { RUN(EnrollmentBuilder::defaultText(TAKE($2))); }
     | DEFAULTVALUE INTVAL SEMICOLON { RUN(EnrollmentBuilder::defaultInteger($2)); }
     ;
 
@@ -781,11 +783,11 @@ DropOpList
     ;
 
 DropSelectionRule
-    : SELECTIONRULE Expression SEMICOLON { RUN(DropActionBuilder::selectionRule($2)); }
+    : SELECTIONRULE Expression SEMICOLON { RUN(DropActionBuilder::selectionRule(TAKE($2))); }
     ;
 
 DropHelp
-    : HELPSTRING HelpString SEMICOLON { RUN(DropActionBuilder::helpString($2)); }
+    : HELPSTRING HelpString SEMICOLON { RUN(DropActionBuilder::helpString(TAKE($2))); }
     ;
 
 HelpString
@@ -814,12 +816,12 @@ ListStmts
     ;
 
 ListItem
-    : Precedence ListLabel IconStmt ActiveHelpStmt Function SEMICOLON { RUN(TabBuilder::listItem($1, $2, $3)); }
+    : Precedence ListLabel IconStmt ActiveHelpStmt Function SEMICOLON { RUN(TabBuilder::listItem($1, TAKE($2), TAKE($3))); }
     ;
 
 ActiveHelpStmt
     : ACTIVEHELP { RUN(GrammarActions::startValueList()); } LCURL Strings RCURL
-    | /* empty */ { GrammarActions::noValueList(); }
+    | /* empty */ { GrammarActions::discardValueList(); }
     ;
 
 List
@@ -849,9 +851,9 @@ Access
 
 AccessArgs
     : INTVAL { RUN(GrammarActions::insertInteger($1)); }
-    | StringOrIdentifier { RUN(GrammarActions::insertText($1)); }
+    | StringOrIdentifier { RUN(GrammarActions::insertText(TAKE($1))); }
     | AccessArgs INTVAL { RUN(GrammarActions::insertInteger($2)); }
-    | AccessArgs StringOrIdentifier { RUN(GrammarActions::insertText($2)); }
+    | AccessArgs StringOrIdentifier { RUN(GrammarActions::insertText(TAKE($2))); }
     ;
 
 Window
@@ -891,7 +893,7 @@ TypeSpec
     ;
 
 URLpath
-    : Pathname { RUN(ActionBuilder::convertUrlPath($1, &$$)); }
+    : Pathname { RUN(ActionBuilder::convertUrlPath(TAKE($1), &$$)); }
     ;
 
 /* ---- Symbol classes and symbol types ------------------------------------ */
@@ -932,7 +934,7 @@ SymClassStmt
     | Layout
     | FileBase
     | CursorSize
-    | DisplayStringStmt { RUN(SymbolBuilder::displayString($1)); }
+    | DisplayStringStmt { RUN(SymbolBuilder::displayString(TAKE($1))); }
     | { RUN(SymbolBuilder::beginLine()); } LineStmts { RUN(SymbolBuilder::endLine()); }
     | Thickness
     | SEMICOLON
@@ -948,11 +950,11 @@ Arc
     ;
 
 Origin
-    : ORIGIN Point { RUN(SymbolBuilder::arcOrigin($2)); }
+    : ORIGIN Point { RUN(SymbolBuilder::arcOrigin(TAKE($2))); }
     ;
 
 Size
-    : SIZE Point { RUN(SymbolBuilder::arcSize($2)); }
+    : SIZE Point { RUN(SymbolBuilder::arcSize(TAKE($2))); }
     ;
 
 Rotation
@@ -966,8 +968,8 @@ Segment
     ;
 
 Segments
-    : Point { RUN(SymbolBuilder::segmentPoint($1)); }
-    | Point TO Segments { RUN(SymbolBuilder::segmentPoint($1)); }
+    : Point { RUN(SymbolBuilder::segmentPoint(TAKE($1))); }
+    | Point TO Segments { RUN(SymbolBuilder::segmentPoint(TAKE($1))); }
     | /* empty */
     ;
 
@@ -1004,7 +1006,7 @@ SymStmt
     | { RUN(SymbolBuilder::beginCapabilities()); } Capabilities
     | DefaultStatusSource
     | { RUN(SymbolBuilder::beginLine()); } LineStmts { RUN(SymbolBuilder::endLine()); }
-    | DisplayStringStmt { RUN(SymbolBuilder::displayString($1)); }
+    | DisplayStringStmt { RUN(SymbolBuilder::displayString(TAKE($1))); }
     | Thickness
     | SEMICOLON
     ;
@@ -1028,7 +1030,7 @@ StatusSource
     ;
 
 FileBase
-    : FILEBASE StringOrIdentifier SEMICOLON { RUN(SymbolBuilder::fileBase($2)); }
+    : FILEBASE StringOrIdentifier SEMICOLON { RUN(SymbolBuilder::fileBase(TAKE($2))); }
     ;
 
 CursorSize
@@ -1065,9 +1067,9 @@ CapabilityStmts
     ;
 
 CapabilityStmt
-    : CapabilityFieldName SEMICOLON { RUN(SymbolBuilder::capability($1)); }
-    | CapabilityFieldName OP_ASSIGN StringOrIdentifier SEMICOLON { RUN(SymbolBuilder::textCapability($1, $3)); }
-    | CapabilityFieldName OP_ASSIGN INTVAL SEMICOLON { RUN(SymbolBuilder::integerCapability($1, $3)); }
+    : CapabilityFieldName SEMICOLON { RUN(SymbolBuilder::capability(TAKE($1))); }
+    | CapabilityFieldName OP_ASSIGN StringOrIdentifier SEMICOLON { RUN(SymbolBuilder::textCapability(TAKE($1), TAKE($3))); }
+    | CapabilityFieldName OP_ASSIGN INTVAL SEMICOLON { RUN(SymbolBuilder::integerCapability(TAKE($1), $3)); }
     ;
 
 LineStmts
@@ -1126,7 +1128,7 @@ FieldDefStmt
     : FieldType
     | FieldFlags
     | FieldEnumeration
-    | DisplayStringStmt { RUN(FieldBuilder::displayString($1)); }
+    | DisplayStringStmt { RUN(FieldBuilder::displayString(TAKE($1))); }
     | SEMICOLON
     ;
 
@@ -1170,7 +1172,7 @@ EnumDefs
     ;
 
 EnumDef
-    : EnumName { RUN(GrammarActions::insertText($1)); }
+    : EnumName { RUN(GrammarActions::insertText(TAKE($1))); }
     ;
 
 EnumName
@@ -1218,7 +1220,7 @@ CgiStmts
 CgiStmt
     : Description { RUN(CgiBuilder::description()); }
     | Copyright { RUN(CgiBuilder::copyright()); }
-    | Version { RUN(CgiBuilder::version($1)); }
+    | Version { RUN(CgiBuilder::version(TAKE($1))); }
     | CommandNameDef
     | CgiPathDef
     | IconPathDef
@@ -1228,15 +1230,15 @@ CgiStmt
     ;
 
 CommandNameDef
-    : COMMAND STRING SEMICOLON { RUN(CgiBuilder::commandName($2)); }
+    : COMMAND STRING SEMICOLON { RUN(CgiBuilder::commandName(TAKE($2))); }
     ;
 
 CgiPathDef
-    : CGIPATH URLpath SEMICOLON { RUN(CgiBuilder::cgiPath($2)); }
+    : CGIPATH URLpath SEMICOLON { RUN(CgiBuilder::cgiPath(TAKE($2))); }
     ;
 
 IconPathDef
-    : ICONPATH URLpath SEMICOLON { RUN(CgiBuilder::iconPath($2)); }
+    : ICONPATH URLpath SEMICOLON { RUN(CgiBuilder::iconPath(TAKE($2))); }
     ;
 
 AcceptArgumentsDef

@@ -21,15 +21,26 @@ namespace {
 
 using Ctx = BuilderContext;
 
-SnmppvCgi* currentCgi(int where)
+SnmppvCgi* currentCgi()
 {
-    return Ctx::current(&KivParser::curSnmppvCgi, where);
+    return Ctx::current(&KivParser::curSnmppvCgi, CgiBuilder::CHECK_CGI);
 }
 
+struct CgiDefinition {
+    using Owner = SnmppvReg;
+    using Object = SnmppvCgi;
+    static constexpr auto lookup = &SnmppvReg::lookupSnmppvCgi;
+    static constexpr auto create = &SnmppvReg::newSnmppvCgi;
+    static constexpr const char* kind = "CGI";
+    static constexpr bool reportEvery = false;
+    static constexpr auto owner = &KivParser::curSnmppvReg;
+    static constexpr auto current = &KivParser::curSnmppvCgi;
+};
+
 // Hands a text to one of the CGI's text setters.
-int setText(void (SnmppvCgi::*setter)(char*), char* text, int where)
+int setText(void (SnmppvCgi::*setter)(char*), char* text)
 {
-    SnmppvCgi* cgi = currentCgi(where);
+    SnmppvCgi* cgi = currentCgi();
     if (!cgi) {
         free(text);
         return 1;
@@ -39,10 +50,10 @@ int setText(void (SnmppvCgi::*setter)(char*), char* text, int where)
 }
 
 // Hands the value list in curString to one of the CGI's list setters.
-int setList(void (SnmppvCgi::*setter)(String*), int where)
+int setList(void (SnmppvCgi::*setter)(String*))
 {
-    SnmppvCgi* cgi = currentCgi(where);
-    String* list = cgi ? Ctx::take(&KivParser::curString, where) : nullptr;
+    SnmppvCgi* cgi = currentCgi();
+    String* list = cgi ? Ctx::take(&KivParser::curString, CgiBuilder::CHECK_VALUE_LIST) : nullptr;
     if (!list) {
         GrammarActions::discardValueList();
         return 1;
@@ -54,9 +65,9 @@ int setList(void (SnmppvCgi::*setter)(String*), int where)
 // Starts an option or an ignored application of the CGI: a new element in
 // `field`, named by `name`.
 template <class T>
-int beginActionsBlock(T* KivParser::*field, T* (SnmppvCgi::*create)(char*), char* name, int where)
+int beginActionsBlock(T* KivParser::*field, T* (SnmppvCgi::*create)(char*), char* name)
 {
-    SnmppvCgi* cgi = currentCgi(where);
+    SnmppvCgi* cgi = currentCgi();
     if (!cgi) {
         free(name);
         return 1;
@@ -71,7 +82,7 @@ template <class T>
 int endActionsBlock(T* KivParser::*field, int bare, void (T::*markAll)(), void (T::*setList)(String*), int where)
 {
     T* element = Ctx::current(field, where);
-    String* list = element ? Ctx::take(&KivParser::curString, where) : nullptr;
+    String* list = element ? Ctx::take(&KivParser::curString, CgiBuilder::CHECK_VALUE_LIST) : nullptr;
     if (!list) {
         GrammarActions::discardValueList();
         return 1;
@@ -100,20 +111,19 @@ const char* textOf(const char* text)
 
 int CgiBuilder::startRegistration()
 {
-    return Ctx::startRoot(&KivParser::curSnmppvReg, __LINE__);
+    return Ctx::startRoot(&KivParser::curSnmppvReg, CHECK_REGISTRATION);
 }
 
 int CgiBuilder::beginCgi(char* name)
 {
-    return Ctx::beginDefinition(&KivParser::curSnmppvReg, &SnmppvReg::lookupSnmppvCgi, &SnmppvReg::newSnmppvCgi,
-                                &KivParser::curSnmppvCgi, name, "CGI", false, __LINE__);
+    return Ctx::beginDefinition<CgiDefinition>(name, CHECK_REGISTRATION);
 }
 
 // A CGI without a command or a path stays in the registration; both are
 // reported, the command first.
 int CgiBuilder::endCgi()
 {
-    SnmppvCgi* cgi = currentCgi(__LINE__);
+    SnmppvCgi* cgi = currentCgi();
     if (!cgi)
         return 1;
     cgi->locked++;
@@ -127,56 +137,56 @@ int CgiBuilder::endCgi()
 
 int CgiBuilder::description()
 {
-    return setList(&SnmppvCgi::setDescriptions, __LINE__);
+    return setList(&SnmppvCgi::setDescriptions);
 }
 
 int CgiBuilder::copyright()
 {
-    return setList(&SnmppvCgi::setCopyrights, __LINE__);
+    return setList(&SnmppvCgi::setCopyrights);
 }
 
 int CgiBuilder::version(char* text)
 {
-    return setText(&SnmppvCgi::setVersion, text, __LINE__);
+    return setText(&SnmppvCgi::setVersion, text);
 }
 
 int CgiBuilder::commandName(char* name)
 {
-    return setText(&SnmppvCgi::setCommandName, name, __LINE__);
+    return setText(&SnmppvCgi::setCommandName, name);
 }
 
 int CgiBuilder::cgiPath(char* path)
 {
-    return setText(&SnmppvCgi::setCgiPath, path, __LINE__);
+    return setText(&SnmppvCgi::setCgiPath, path);
 }
 
 int CgiBuilder::iconPath(char* path)
 {
-    return setText(&SnmppvCgi::setIconPath, path, __LINE__);
+    return setText(&SnmppvCgi::setIconPath, path);
 }
 
 // Options and ignored applications are added whatever the CGI's locked
 // state: a later definition of the CGI extends its lists.
 int CgiBuilder::beginOption(char* option)
 {
-    return beginActionsBlock(&KivParser::curAcceptArgument, &SnmppvCgi::newAcceptArgument, option, __LINE__);
+    return beginActionsBlock(&KivParser::curAcceptArgument, &SnmppvCgi::newAcceptArgument, option);
 }
 
 int CgiBuilder::endOption(int bare)
 {
     return endActionsBlock(&KivParser::curAcceptArgument, bare, &AcceptArgument::setOptionWithoutArgs,
-                           &AcceptArgument::setOptionArgs, __LINE__);
+                           &AcceptArgument::setOptionArgs, CHECK_OPTION);
 }
 
 int CgiBuilder::beginIgnoreAction(char* application)
 {
-    return beginActionsBlock(&KivParser::curIgnoreAction, &SnmppvCgi::newIgnoreAction, application, __LINE__);
+    return beginActionsBlock(&KivParser::curIgnoreAction, &SnmppvCgi::newIgnoreAction, application);
 }
 
 int CgiBuilder::endIgnoreAction(int bare)
 {
     return endActionsBlock(&KivParser::curIgnoreAction, bare, &IgnoreAction::setActionNamesAll,
-                           &IgnoreAction::setActionNames, __LINE__);
+                           &IgnoreAction::setActionNames, CHECK_IGNORE_ACTION);
 }
 
 } // namespace kivparser

@@ -8,6 +8,17 @@ namespace kivparser {
 // result 1; texts are taken over.
 class CgiBuilder {
 public:
+    // The checks of the CGI actions: the number reported as "internal error
+    // at grammar.Y(%d)" when an action finds the parser without the object
+    // it works on.
+    enum Check {
+        CHECK_REGISTRATION = 600, // no CGI registration
+        CHECK_CGI = 601,          // a CGI statement or its end, no CGI open
+        CHECK_VALUE_LIST = 602,   // a description, copyright or option list missing
+        CHECK_OPTION = 603,       // the end of an option, none open
+        CHECK_IGNORE_ACTION = 604 // the end of an ignored application, none open
+    };
+
     // Registration : ^ CgiDefs -- creates curSnmppvReg when the parser has none.
     static int startRegistration();
     // CgiDef : CGI CgiNameID ^ CgiBlock

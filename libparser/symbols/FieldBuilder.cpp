@@ -16,29 +16,39 @@ namespace {
 
 using Ctx = BuilderContext;
 
-Field* currentField(int where)
+Field* currentField()
 {
-    return Ctx::current(&KivParser::curField, where);
+    return Ctx::current(&KivParser::curField, FieldBuilder::CHECK_FIELD);
 }
+
+// Any second definition of a field name is reported; its frozen setters then
+// discard the block.
+struct FieldDefinition {
+    using Owner = FieldRegistration;
+    using Object = Field;
+    static constexpr auto lookup = &FieldRegistration::lookupField;
+    static constexpr auto create = &FieldRegistration::newField;
+    static constexpr const char* kind = "Field";
+    static constexpr bool reportEvery = true;
+    static constexpr auto owner = &KivParser::curFldReg;
+    static constexpr auto current = &KivParser::curField;
+};
 
 } // namespace
 
 int FieldBuilder::startRegistration()
 {
-    return Ctx::startRoot(&KivParser::curFldReg, __LINE__);
+    return Ctx::startRoot(&KivParser::curFldReg, CHECK_REGISTRATION);
 }
 
-// Any second definition of a field name is reported; its frozen setters then
-// discard the block.
 int FieldBuilder::beginField(char* name)
 {
-    return Ctx::beginDefinition(&KivParser::curFldReg, &FieldRegistration::lookupField, &FieldRegistration::newField,
-                                &KivParser::curField, name, "Field", true, __LINE__);
+    return Ctx::beginDefinition<FieldDefinition>(name, CHECK_REGISTRATION);
 }
 
 int FieldBuilder::endField()
 {
-    Field* field = currentField(__LINE__);
+    Field* field = currentField();
     if (!field)
         return 1;
     field->locked++;
@@ -48,7 +58,7 @@ int FieldBuilder::endField()
 
 int FieldBuilder::fieldType(int type)
 {
-    Field* field = currentField(__LINE__);
+    Field* field = currentField();
     if (!field)
         return 1;
     field->setFieldType(static_cast<FieldType>(type));
@@ -58,7 +68,7 @@ int FieldBuilder::fieldType(int type)
 // The flags of one statement replace the whole set.
 int FieldBuilder::fieldFlags(int flags)
 {
-    Field* field = currentField(__LINE__);
+    Field* field = currentField();
     if (!field)
         return 1;
     field->setFieldFlag(static_cast<unsigned int>(flags));
@@ -67,8 +77,8 @@ int FieldBuilder::fieldFlags(int flags)
 
 int FieldBuilder::enumeration()
 {
-    Field* field = currentField(__LINE__);
-    String* values = field ? Ctx::take(&KivParser::curString, __LINE__) : nullptr;
+    Field* field = currentField();
+    String* values = field ? Ctx::take(&KivParser::curString, CHECK_VALUE_LIST) : nullptr;
     if (!values) {
         GrammarActions::discardValueList();
         return 1;
@@ -79,7 +89,7 @@ int FieldBuilder::enumeration()
 
 int FieldBuilder::displayString(char* text)
 {
-    Field* field = currentField(__LINE__);
+    Field* field = currentField();
     if (!field) {
         free(text);
         return 1;

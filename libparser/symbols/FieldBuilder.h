@@ -8,6 +8,15 @@ namespace kivparser {
 // result 1; texts are taken over.
 class FieldBuilder {
 public:
+    // The checks of the field actions: the number reported as "internal
+    // error at grammar.Y(%d)" when an action finds the parser without the
+    // object it works on.
+    enum Check {
+        CHECK_REGISTRATION = 500, // no field registration
+        CHECK_FIELD = 501,        // a field statement or its end, no field open
+        CHECK_VALUE_LIST = 502    // an enumeration without its list
+    };
+
     // Registration : ^ Fields -- creates curFldReg when the parser has none.
     static int startRegistration();
     // Field : FIELD FieldRegisterName ^ FieldBlock

@@ -24,8 +24,9 @@ namespace {
 using Ctx = BuilderContext;
 
 // The symbol whose block is being read.
-_Symbol* target(int where)
+_Symbol* target()
 {
+    const int where = SymbolBuilder::CHECK_SYMBOL;
     KivParser* parser = Ctx::parser(where);
     if (!parser)
         return nullptr;
@@ -37,16 +38,37 @@ _Symbol* target(int where)
     return nullptr;
 }
 
-SymbolClass* currentClass(int where)
+SymbolClass* currentClass()
 {
-    return Ctx::current(&KivParser::curSymbolClass, where);
+    return Ctx::current(&KivParser::curSymbolClass, SymbolBuilder::CHECK_CLASS);
 }
+
+// A class that only a type definition made is filled without a word.
+struct SymbolClassDefinition {
+    using Owner = SymbolRegistration;
+    using Object = SymbolClass;
+    static constexpr auto lookup = &SymbolRegistration::lookupSymbolClass;
+    static constexpr auto create = &SymbolRegistration::newSymbolClass;
+    static constexpr const char* kind = "SymbolClass";
+    static constexpr bool reportEvery = false;
+    static constexpr auto owner = &KivParser::curSymReg;
+    static constexpr auto current = &KivParser::curSymbolClass;
+};
+
+struct SymbolTypeDefinition {
+    using Owner = SymbolClass;
+    using Object = SymbolType;
+    static constexpr auto lookup = &SymbolClass::lookupSymbolType;
+    static constexpr auto create = &SymbolClass::newSymbolType;
+    static constexpr const char* kind = "SymbolType";
+    static constexpr bool reportEvery = false;
+};
 
 // Applies `set` to the symbol whose block is being read, or to the class.
 template <class Set>
-int onSymbol(Set set, int where)
+int onSymbol(Set set)
 {
-    _Symbol* symbol = target(where);
+    _Symbol* symbol = target();
     if (!symbol)
         return 1;
     set(symbol);
@@ -54,9 +76,9 @@ int onSymbol(Set set, int where)
 }
 
 template <class Set>
-int onClass(Set set, int where)
+int onClass(Set set)
 {
-    SymbolClass* symbolClass = currentClass(where);
+    SymbolClass* symbolClass = currentClass();
     if (!symbolClass)
         return 1;
     set(symbolClass);
@@ -64,9 +86,9 @@ int onClass(Set set, int where)
 }
 
 // Hands over a text (released when there is no symbol).
-int textOnSymbol(void (_Symbol::*setter)(char*), char* text, int where)
+int textOnSymbol(void (_Symbol::*setter)(char*), char* text)
 {
-    _Symbol* symbol = target(where);
+    _Symbol* symbol = target();
     if (!symbol) {
         free(text);
         return 1;
@@ -76,9 +98,9 @@ int textOnSymbol(void (_Symbol::*setter)(char*), char* text, int where)
 }
 
 // Hands over a point of the class's arc (deleted when there is no class).
-int pointOnClass(void (SymbolClass::*setter)(Point*), Point* point, int where)
+int pointOnClass(void (SymbolClass::*setter)(Point*), Point* point)
 {
-    SymbolClass* symbolClass = currentClass(where);
+    SymbolClass* symbolClass = currentClass();
     if (!symbolClass) {
         delete point;
         return 1;
@@ -100,9 +122,9 @@ int endSymbol(T* KivParser::*field, int where)
 }
 
 // Links a new capability at the end of the list being read.
-int addCapability(Capability* item, int where)
+int addCapability(Capability* item)
 {
-    Capability* head = Ctx::current(&KivParser::curCapability, where);
+    Capability* head = Ctx::current(&KivParser::curCapability, SymbolBuilder::CHECK_CAPABILITIES);
     if (!head || !item) {
         delete item;
         if (head)
@@ -117,15 +139,12 @@ int addCapability(Capability* item, int where)
 
 int SymbolBuilder::startRegistration()
 {
-    return Ctx::startRoot(&KivParser::curSymReg, __LINE__);
+    return Ctx::startRoot(&KivParser::curSymReg, CHECK_REGISTRATION);
 }
 
 int SymbolBuilder::beginSymbolClass(char* name)
 {
-    // A class that only a type definition made is filled without a word.
-    int result = Ctx::beginDefinition(&KivParser::curSymReg, &SymbolRegistration::lookupSymbolClass,
-                                      &SymbolRegistration::newSymbolClass, &KivParser::curSymbolClass, name,
-                                      "SymbolClass", false, __LINE__);
+    int result = Ctx::beginDefinition<SymbolClassDefinition>(name, CHECK_REGISTRATION);
     if (result == 0)
         KivParser::current->curSymbolType = nullptr;
     return result;
@@ -133,12 +152,12 @@ int SymbolBuilder::beginSymbolClass(char* name)
 
 int SymbolBuilder::endSymbolClass()
 {
-    return endSymbol(&KivParser::curSymbolClass, __LINE__);
+    return endSymbol(&KivParser::curSymbolClass, CHECK_CLASS);
 }
 
 int SymbolBuilder::beginSymbolType(char* className, char* typeName)
 {
-    SymbolRegistration* reg = Ctx::current(&KivParser::curSymReg, __LINE__);
+    SymbolRegistration* reg = Ctx::current(&KivParser::curSymReg, CHECK_REGISTRATION);
     if (!reg) {
         free(className);
         free(typeName);
@@ -154,8 +173,7 @@ int SymbolBuilder::beginSymbolType(char* className, char* typeName)
     } else {
         free(className);
     }
-    SymbolType* type = Ctx::findOrCreate(symbolClass, typeName, &SymbolClass::lookupSymbolType,
-                                         &SymbolClass::newSymbolType, "SymbolType");
+    SymbolType* type = Ctx::open<SymbolTypeDefinition>(symbolClass, typeName);
     if (!type)
         return 1;
     KivParser::current->curSymbolClass = nullptr;
@@ -165,45 +183,45 @@ int SymbolBuilder::beginSymbolType(char* className, char* typeName)
 
 int SymbolBuilder::endSymbolType()
 {
-    return endSymbol(&KivParser::curSymbolType, __LINE__);
+    return endSymbol(&KivParser::curSymbolType, CHECK_TYPE);
 }
 
 int SymbolBuilder::scale(int scale)
 {
-    return onClass([=](SymbolClass* c) { c->setScale(scale); }, __LINE__);
+    return onClass([=](SymbolClass* c) { c->setScale(scale); });
 }
 
 int SymbolBuilder::arcOrigin(Point* origin)
 {
-    return pointOnClass(&SymbolClass::setArcOrigin, origin, __LINE__);
+    return pointOnClass(&SymbolClass::setArcOrigin, origin);
 }
 
 int SymbolBuilder::arcSize(Point* size)
 {
-    return pointOnClass(&SymbolClass::setArcSize, size, __LINE__);
+    return pointOnClass(&SymbolClass::setArcSize, size);
 }
 
 // ROTATION a sets the start only; the degree keeps its value.
 int SymbolBuilder::arcRotation(int angle)
 {
-    return onClass([=](SymbolClass* c) { c->setArcRotation(angle); }, __LINE__);
+    return onClass([=](SymbolClass* c) { c->setArcRotation(angle); });
 }
 
 int SymbolBuilder::arcRotationRange(int first, int second)
 {
-    return onClass([=](SymbolClass* c) { c->setArcRotation(first, second); }, __LINE__);
+    return onClass([=](SymbolClass* c) { c->setArcRotation(first, second); });
 }
 
 int SymbolBuilder::beginSegments()
 {
-    return Ctx::startFresh(&KivParser::curPoint, __LINE__);
+    return Ctx::startFresh(&KivParser::curPoint, CHECK_POINTS);
 }
 
 // The points arrive from the last to the first: each goes directly after the
 // head, so the list keeps source order.
 int SymbolBuilder::segmentPoint(Point* point)
 {
-    Point* head = Ctx::current(&KivParser::curPoint, __LINE__);
+    Point* head = Ctx::current(&KivParser::curPoint, CHECK_POINTS);
     if (!head) {
         delete point;
         return 1;
@@ -215,8 +233,8 @@ int SymbolBuilder::segmentPoint(Point* point)
 // An empty SEGMENT statement stores the head alone: no points.
 int SymbolBuilder::endSegments()
 {
-    SymbolClass* symbolClass = currentClass(__LINE__);
-    Point* head = symbolClass ? Ctx::take(&KivParser::curPoint, __LINE__) : nullptr;
+    SymbolClass* symbolClass = currentClass();
+    Point* head = symbolClass ? Ctx::take(&KivParser::curPoint, CHECK_POINTS) : nullptr;
     if (!head)
         return 1;
     symbolClass->setSegments(head);
@@ -240,12 +258,12 @@ void SymbolBuilder::disposePoint(Point* point)
 
 int SymbolBuilder::variety(int variety)
 {
-    return onClass([=](SymbolClass* c) { c->setVariety(static_cast<VarietyType>(variety)); }, __LINE__);
+    return onClass([=](SymbolClass* c) { c->setVariety(static_cast<VarietyType>(variety)); });
 }
 
 int SymbolBuilder::beginCapabilities()
 {
-    KivParser* parser = Ctx::parser(__LINE__);
+    KivParser* parser = Ctx::parser(CHECK_CAPABILITIES);
     if (!parser)
         return 1;
     SListOps::disposeList(parser->curCapability);
@@ -255,7 +273,7 @@ int SymbolBuilder::beginCapabilities()
 
 int SymbolBuilder::startCapabilityList()
 {
-    return Ctx::startFresh(&KivParser::curCapability, __LINE__);
+    return Ctx::startFresh(&KivParser::curCapability, CHECK_CAPABILITIES);
 }
 
 int SymbolBuilder::capability(char* name)
@@ -263,7 +281,7 @@ int SymbolBuilder::capability(char* name)
     Capability* item = new (std::nothrow) Capability(name);
     if (!item)
         free(name);
-    return addCapability(item, __LINE__);
+    return addCapability(item);
 }
 
 int SymbolBuilder::textCapability(char* name, char* value)
@@ -273,7 +291,7 @@ int SymbolBuilder::textCapability(char* name, char* value)
         free(name);
         free(value);
     }
-    return addCapability(item, __LINE__);
+    return addCapability(item);
 }
 
 int SymbolBuilder::integerCapability(char* name, int value)
@@ -281,13 +299,13 @@ int SymbolBuilder::integerCapability(char* name, int value)
     Capability* item = new (std::nothrow) Capability(name, value);
     if (!item)
         free(name);
-    return addCapability(item, __LINE__);
+    return addCapability(item);
 }
 
 // An empty block leaves no list: the symbol's capabilities are cleared.
 int SymbolBuilder::endCapabilities()
 {
-    _Symbol* symbol = target(__LINE__);
+    _Symbol* symbol = target();
     if (!symbol)
         return 1;
     Capability* list = KivParser::current->curCapability;
@@ -298,45 +316,44 @@ int SymbolBuilder::endCapabilities()
 
 int SymbolBuilder::defaultStatusSource(int source)
 {
-    return onSymbol([=](_Symbol* s) { s->setDefaultStatusSource(static_cast<DefaultStatusSourceType>(source)); },
-                    __LINE__);
+    return onSymbol([=](_Symbol* s) { s->setDefaultStatusSource(static_cast<DefaultStatusSourceType>(source)); });
 }
 
 int SymbolBuilder::layout(int layout)
 {
-    return onSymbol([=](_Symbol* s) { s->setLayout(static_cast<LayoutType>(layout)); }, __LINE__);
+    return onSymbol([=](_Symbol* s) { s->setLayout(static_cast<LayoutType>(layout)); });
 }
 
 int SymbolBuilder::fileBase(char* base)
 {
-    return textOnSymbol(&_Symbol::setFileBase, base, __LINE__);
+    return textOnSymbol(&_Symbol::setFileBase, base);
 }
 
 int SymbolBuilder::cursorSize(int size)
 {
-    return onSymbol([=](_Symbol* s) { s->setCursorSize(size); }, __LINE__);
+    return onSymbol([=](_Symbol* s) { s->setCursorSize(size); });
 }
 
 int SymbolBuilder::displayString(char* text)
 {
-    return textOnSymbol(&_Symbol::setDisplayString, text, __LINE__);
+    return textOnSymbol(&_Symbol::setDisplayString, text);
 }
 
 int SymbolBuilder::thickness(int thickness)
 {
-    return onSymbol([=](_Symbol* s) { s->setThickness(thickness); }, __LINE__);
+    return onSymbol([=](_Symbol* s) { s->setThickness(thickness); });
 }
 
 // Every line statement starts a fresh line: LINESTYLE and LINEDASHPATTERN do
 // not combine, the later statement replaces the symbol's line as a whole.
 int SymbolBuilder::beginLine()
 {
-    return Ctx::startFresh(&KivParser::curLine, __LINE__);
+    return Ctx::startFresh(&KivParser::curLine, CHECK_LINE);
 }
 
 int SymbolBuilder::lineStyle(int style)
 {
-    Line* line = Ctx::current(&KivParser::curLine, __LINE__);
+    Line* line = Ctx::current(&KivParser::curLine, CHECK_LINE);
     if (!line)
         return 1;
     line->setLineStyle(static_cast<LineStyleType>(style));
@@ -345,8 +362,8 @@ int SymbolBuilder::lineStyle(int style)
 
 int SymbolBuilder::dashPattern()
 {
-    Line* line = Ctx::current(&KivParser::curLine, __LINE__);
-    String* dashes = line ? Ctx::take(&KivParser::curDashLength, __LINE__) : nullptr;
+    Line* line = Ctx::current(&KivParser::curLine, CHECK_LINE);
+    String* dashes = line ? Ctx::take(&KivParser::curDashLength, CHECK_DASHES) : nullptr;
     if (!dashes) {
         GrammarActions::discardDashList();
         return 1;
@@ -357,8 +374,8 @@ int SymbolBuilder::dashPattern()
 
 int SymbolBuilder::endLine()
 {
-    _Symbol* symbol = target(__LINE__);
-    Line* line = symbol ? Ctx::take(&KivParser::curLine, __LINE__) : nullptr;
+    _Symbol* symbol = target();
+    Line* line = symbol ? Ctx::take(&KivParser::curLine, CHECK_LINE) : nullptr;
     if (!line)
         return 1;
     symbol->setLine(line);

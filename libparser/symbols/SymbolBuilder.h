@@ -12,6 +12,20 @@ class Point;
 // through out-parameters.
 class SymbolBuilder {
 public:
+    // The checks of the symbol actions: the number reported as "internal
+    // error at grammar.Y(%d)" when an action finds the parser without the
+    // object it works on.
+    enum Check {
+        CHECK_REGISTRATION = 400, // no symbol registration
+        CHECK_CLASS = 401,        // a class statement or its end, no class open
+        CHECK_TYPE = 402,         // the end of a type block, no type open
+        CHECK_SYMBOL = 403,       // a symbol statement, neither a class nor a type open
+        CHECK_POINTS = 404,       // a segment point without its list
+        CHECK_CAPABILITIES = 405, // a capability without its list
+        CHECK_LINE = 406,         // a line statement without a line
+        CHECK_DASHES = 407        // a dash pattern without its lengths
+    };
+
     // Registration : ^ Symbols -- creates curSymReg when the parser has none.
     static int startRegistration();
 

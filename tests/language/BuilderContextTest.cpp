@@ -16,6 +16,20 @@ char* text(const char* s)
     return strdup(s);
 }
 
+struct ApplicationDefinition {
+    using Owner = ApplicationRegistration;
+    using Object = Application;
+    static constexpr auto lookup = &ApplicationRegistration::lookupApplication;
+    static constexpr auto create = &ApplicationRegistration::newApplication;
+    static constexpr const char* kind = "Application";
+    static constexpr bool reportEvery = false;
+    static constexpr auto owner = &KivParser::curAppReg;
+};
+
+struct EveryApplicationDefinition : ApplicationDefinition {
+    static constexpr bool reportEvery = true;
+};
+
 } // namespace
 
 // A missing current object is an internal error with the caller's number;
@@ -27,9 +41,7 @@ TEST(BuilderContext, MissingObjectsReportTheCallersNumber)
     EXPECT_EQ(BuilderContext::current(&KivParser::curApplication, 611), nullptr);
     EXPECT_EQ(BuilderContext::withValue(&KivParser::curAction, 612, text("lost"), [](Action*, char*) {}), 1);
     EXPECT_EQ(BuilderContext::ownerFor(&KivParser::curAppReg, text("App"), 613), nullptr);
-    EXPECT_EQ(BuilderContext::define(&KivParser::curAppReg, text("App"), &ApplicationRegistration::lookupApplication,
-                                     &ApplicationRegistration::newApplication, "Application", 614),
-              nullptr);
+    EXPECT_EQ(BuilderContext::define<ApplicationDefinition>(text("App"), 614), nullptr);
     std::string out = testing::internal::GetCapturedStdout();
     for (int check : {611, 612, 613, 614})
         EXPECT_NE(out.find("internal error at grammar.Y(" + std::to_string(check) + ")"), std::string::npos) << out;
@@ -55,26 +67,22 @@ TEST(BuilderContext, MissingObjectsReportTheCallersNumber)
     parser->curAppReg = nullptr;
 }
 
-// findOrCreate reports a re-opened locked element when it names the kind, any
-// re-opened one when told to, and never without a kind.
-TEST(BuilderContext, FindOrCreateReportsDuplicatesAsAsked)
+// A definition reports a re-opened locked element when its kind has a name,
+// any re-opened one when the kind says so; a reference never reports.
+TEST(BuilderContext, DefinitionsReportDuplicatesAsTheirKindSays)
 {
     TestParser parser(0);
     ApplicationRegistration reg;
-    auto open = [&reg](const char* name, const char* kind, bool every) {
-        return BuilderContext::findOrCreate(&reg, text(name), &ApplicationRegistration::lookupApplication,
-                                            &ApplicationRegistration::newApplication, kind, every);
-    };
-    Application* app = open("A", "Application", false);
+    Application* app = BuilderContext::open<ApplicationDefinition>(&reg, text("A"));
     ASSERT_NE(app, nullptr);
-    EXPECT_EQ(open("A", "Application", false), app);
+    EXPECT_EQ(BuilderContext::open<ApplicationDefinition>(&reg, text("A")), app);
     EXPECT_EQ(parser->warnings, 0);
-    EXPECT_EQ(open("A", "Application", true), app);
+    EXPECT_EQ(BuilderContext::open<EveryApplicationDefinition>(&reg, text("A")), app);
     EXPECT_EQ(parser->warnings, 1);
     app->locked++;
-    EXPECT_EQ(open("A", nullptr, true), app);
+    EXPECT_EQ(BuilderContext::refer<ApplicationDefinition>(&reg, text("A")), app);
     EXPECT_EQ(parser->warnings, 1);
-    EXPECT_EQ(open("A", "Application", false), app);
+    EXPECT_EQ(BuilderContext::open<ApplicationDefinition>(&reg, text("A")), app);
     EXPECT_EQ(parser->warnings, 2);
     EXPECT_EQ(reg.applications->next()->next(), nullptr);
 }
