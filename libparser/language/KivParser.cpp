@@ -5,7 +5,6 @@
 #include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
-#include <cerrno>
 #include <cstdlib>
 
 namespace kivparser {
@@ -112,9 +111,10 @@ void KivParser::initialize(char* path)
             nomemory();
             return;
         }
-        fp = fopen_new(filename, "r");
+        int reason = 0;
+        fp = _KZopenRegularFile(filename, &reason);
         if (!fp) {
-            reportCantOpen(filename, errno);
+            reportCantOpen(filename, reason);
             return;
         }
     }
