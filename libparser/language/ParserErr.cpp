@@ -112,6 +112,18 @@ void reportCantOpen(const char* filename, int errnoValue)
     error(parserMsg(MSG_CANT_OPEN), filename);
 }
 
+void reportScannerFailure(const char* text, int readErrno)
+{
+    fprintf_new(stderr, "%s\n", text);
+    KivParser* parser = KivParser::current;
+    if (!parser)
+        return;
+    if (readErrno != 0 && parser->filename)
+        reportCantOpen(parser->filename, readErrno);
+    else
+        parser->errors++;
+}
+
 void KIVyyerror(const char* s)
 {
     error("%s", s);

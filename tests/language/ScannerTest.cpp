@@ -57,6 +57,15 @@ TEST(Scanner, NumbersTakeOnlyAMinusSign)
     EXPECT_EQ(tokens[5].value, 5);
     EXPECT_EQ(tokens[7].value, 3);
     EXPECT_EQ(tokens[8].value, 7);
+
+    // Values are not range-checked: what atoi makes of them.
+    const char* const big[] = {"2147483648", "-2147483649", "4294967297", "-9223372036854775808",
+                               "9223372036854775808", "-99999999999999999999", "000000000000000000000012"};
+    for (const char* text : big) {
+        tokens = scanText(dir, text);
+        ASSERT_EQ(tokenNumbers(tokens), (Tokens{INTVAL})) << text;
+        EXPECT_EQ(tokens[0].value, atoi(text)) << text;
+    }
 }
 
 TEST(Scanner, StringsEscapesQuotesAndLines)
