@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "kivparser/kivparser.h"
+
 using namespace kivparser;
 
 // What the registration targets share: scratch files that the inputs are
@@ -13,7 +15,8 @@ using namespace kivparser;
 // so that an input the fuzzer found replays there exactly.
 class FuzzSupport {
 public:
-    // Once per process: clears the trace switch and makes the scratch files.
+    // Once per process: clears the trace switch, sets the locale named by
+    // KIVPARSER_FUZZ_LOCALE if any, and makes the scratch files.
     static void setUp();
     // Writes `data` to scratch file `which` (0 or 1), replacing what it held,
     // and returns its path (empty when it cannot be written).

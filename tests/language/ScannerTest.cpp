@@ -221,6 +221,27 @@ TEST(Scanner, OverlongAndOddInputIsCutNotOverrun)
     EXPECT_EQ(tokens[3].text, "x");
 }
 
+TEST(Scanner, LongReadsLeaveTheBufferAsItWas)
+{
+    LanguageDir dir;
+    scanText(dir, "a");
+    size_t bufferSize = lexBufferSize();
+    // A reader's text is not kept as one token: growing the buffer for it
+    // made long texts cost memory by their size and time by its square.
+    std::string big(1 << 20, 'x');
+    const std::string texts[] = {"/*" + big + "*/ a", "// " + big + "\na", "\"" + big + "\" a",
+                                 "#ifdef NOT_SET\n" + big + "\n#endif\na"};
+    for (const std::string& text : texts) {
+        auto tokens = scanText(dir, text);
+        ASSERT_FALSE(tokens.empty());
+        EXPECT_EQ(tokens.back().text, "a");
+        EXPECT_EQ(lexBufferSize(), bufferSize) << text.substr(0, 16);
+    }
+    auto tokens = scanText(dir, "\"m\" _" + big + " Ctrl<Key>" + big + "\n a", true);
+    EXPECT_EQ(tokenNumbers(tokens), (Tokens{STRING, MNEMONIC, ACCELERATOR, IDENTIFIER}));
+    EXPECT_EQ(lexBufferSize(), bufferSize);
+}
+
 TEST(Scanner, MultibyteCharactersAreReadWhole)
 {
     setenv("LOCPATH", KIVPARSER_TEST_LOCPATH, 1);
