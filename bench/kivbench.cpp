@@ -1,24 +1,32 @@
 // The load benchmark on synthetic installations of N applications (see
-// SyntheticInstallation.h): a scanner-only pass over every file (the bound for
-// any parse), the full loads of the application, symbol and field
-// registrations, and a general configuration library reading a file of the
-// same content, as the peer. After the measurements a summary gives the
-// rates, the ratio of the load to the scan, the growth from N to 10 N and
-// the peak memory per input byte.
+// SyntheticInstallation.h and README.md).
 //
-// usage: kivbench [--sizes=100,1000,10000] [benchmark options]
+// For every size, every pass (Passes.h: read, bound, scan, the three loads,
+// the full load, libconfig) is measured twice:
+// - warm: repeated in this process; before the timed iterations one load
+//   brings the heap to its size, and between iterations the result is
+//   destroyed and the allocator settled, both outside the timing;
+// - cold: each load in a fresh process (this program with --one-load),
+//   which times it inside itself.
+// Each is repeated (3 times by default) and the median taken; a summary
+// follows. --linear runs the linear-time cases instead (LinearCases.h),
+// --all runs both.
+//
+// usage: kivbench [--sizes=100,1000,10000] [--reps=3] [--linear | --all]
+//                 [--linear-mb=16] [--linear-menus=10000] [benchmark options]
+#include "LinearCases.h"
+#include "Measure.h"
+#include "Passes.h"
 #include "SyntheticInstallation.h"
-#include "ScannerPass.h"
-
-#include "kivparser/kivparser.h"
+#include "Table.h"
 
 #include <benchmark/benchmark.h>
-#include <libconfig.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -27,230 +35,350 @@
 
 namespace {
 
-struct Tree {
-    std::string root;
-    SyntheticInstallation::Sizes sizes;
-    std::vector<std::string> files; // every registration file
-    long bytes() const { return sizes.arfBytes + sizes.srfBytes + sizes.frfBytes; }
-    std::string dir(const char* kind) const { return root + "/" + kind; }
-    std::string peer() const { return root + "/peer.cfg"; }
-};
+enum Mode { WARM, COLD };
+const char* const MODE_NAMES[] = { "warm", "cold" };
+
+// Each warm repetition reads at least this much input (several iterations
+// at small sizes), so that the timer's resolution does not matter.
+const double WARM_BYTES_PER_REPETITION = 50e6;
 
 std::string workDir;
-std::map<int, Tree> trees;
+std::map<int, Installation> installations;
 
-Tree& treeFor(int n)
+std::string benchName(Mode mode, PassKind kind, int n)
 {
-    auto found = trees.find(n);
-    if (found != trees.end())
+    return std::string(MODE_NAMES[mode]) + "/" + passName(kind) + "/" + std::to_string(n);
+}
+
+// The installation of N applications, written on first use.
+const Installation& installationFor(int n)
+{
+    auto found = installations.find(n);
+    if (found != installations.end())
         return found->second;
-    Tree& t = trees[n];
-    t.root = workDir + "/n" + std::to_string(n);
-    if (!SyntheticInstallation::write(t.root, n, &t.sizes)) {
-        fprintf(stderr, "kivbench: cannot write %s\n", t.root.c_str());
+    std::string root = workDir + "/n" + std::to_string(n);
+    if (!SyntheticInstallation::write(root, n, nullptr)) {
+        fprintf(stderr, "kivbench: cannot write %s\n", root.c_str());
         exit(1);
     }
-    for (const char* kind : { "registration", "symbols", "fields" })
-        for (auto& entry : std::filesystem::directory_iterator(t.dir(kind) + "/C"))
-            t.files.push_back(entry.path().string());
-    std::sort(t.files.begin(), t.files.end());
-    return t;
+    const Installation& in = installations[n] = Installation::find(root);
+    // The scanner-only pass must read what the library's TokenScan reads.
+    if (installations.size() == 1 && !scanAgreesWithTokenScan(in))
+        exit(1);
+    return in;
 }
 
-void BM_Scan(benchmark::State& state)
+void warmPass(benchmark::State& state, PassKind kind, int n)
 {
-    Tree& t = treeFor((int)state.range(0));
-    for (auto _ : state)
-        for (const std::string& file : t.files)
-            benchmark::DoNotOptimize(ScannerPass::scanFile(file.c_str()));
-    state.SetBytesProcessed(state.iterations() * t.bytes());
-}
-
-template <class Registration, Registration* (*load)(int, const char*)>
-void loadBench(benchmark::State& state, const char* kind, long SyntheticInstallation::Sizes::*bytes)
-{
-    Tree& t = treeFor((int)state.range(0));
-    std::string dir = t.dir(kind);
+    const Installation& in = installationFor(n);
+    Pass pass(kind, in);
+    // The first repetition starts with one untimed load, so that the heap
+    // has the size this load needs; the later ones follow on from it.
+    static std::string warmedFor;
+    std::string name = benchName(WARM, kind, n);
+    if (warmedFor != name) {
+        pass.run();
+        pass.destroy();
+        settleHeap();
+        warmedFor = name;
+    }
+    double destroySeconds = 0;
+    long faults = 0;
     for (auto _ : state) {
-        Registration* reg = load(0, dir.c_str());
-        if (!reg) {
-            state.SkipWithError("the load returned nothing");
+        long before = minorFaults();
+        if (!pass.run()) {
+            state.SkipWithError("the pass failed");
             break;
         }
+        faults += minorFaults() - before;
         state.PauseTiming();
-        delete reg;
+        double start = cpuSeconds();
+        pass.destroy();
+        destroySeconds += cpuSeconds() - start;
+        settleHeap();
         state.ResumeTiming();
     }
-    state.SetBytesProcessed(state.iterations() * (t.sizes.*bytes));
+    double iterations = (double)std::max<benchmark::IterationCount>(state.iterations(), 1);
+    state.counters["destroy_ms"] = destroySeconds / iterations * 1e3;
+    state.counters["faults"] = (double)faults / iterations;
+    state.SetBytesProcessed(state.iterations() * in.bytes(kind));
 }
 
-void BM_LoadArf(benchmark::State& state)
+void coldPass(benchmark::State& state, PassKind kind, int n)
 {
-    loadBench<ApplicationRegistration, loadArf>(state, "registration", &SyntheticInstallation::Sizes::arfBytes);
-}
-void BM_LoadSrf(benchmark::State& state)
-{
-    loadBench<SymbolRegistration, loadSrf>(state, "symbols", &SyntheticInstallation::Sizes::srfBytes);
-}
-void BM_LoadFrf(benchmark::State& state)
-{
-    loadBench<FieldRegistration, loadFrf>(state, "fields", &SyntheticInstallation::Sizes::frfBytes);
-}
-
-void BM_Peer(benchmark::State& state)
-{
-    Tree& t = treeFor((int)state.range(0));
+    const Installation& in = installationFor(n);
+    PassFigures figures;
     for (auto _ : state) {
-        config_t config;
-        config_init(&config);
-        if (config_read_file(&config, t.peer().c_str()) != CONFIG_TRUE) {
-            fprintf(stderr, "kivbench: %s:%d: %s\n", t.peer().c_str(), config_error_line(&config),
-                    config_error_text(&config));
-            state.SkipWithError("the peer could not read its file");
-            config_destroy(&config);
+        if (!passInFreshProcess(kind, in.root, &figures)) {
+            state.SkipWithError("the pass failed in its own process");
             break;
         }
-        state.PauseTiming();
-        config_destroy(&config);
-        state.ResumeTiming();
+        state.SetIterationTime(figures.seconds);
     }
-    state.SetBytesProcessed(state.iterations() * t.sizes.peerBytes);
+    state.counters["destroy_ms"] = figures.destroySeconds * 1e3;
+    state.counters["faults"] = (double)figures.minorFaults;
+    state.counters["peak_MB"] = (double)figures.peakBytes / 1e6;
+    state.SetBytesProcessed(state.iterations() * in.bytes(kind));
 }
 
-// Seconds per iteration of every run, by name ("load_arf/1000").
+// The median over the repetitions of one benchmark.
+struct Median {
+    double seconds = -1; // per pass
+    double destroySeconds = -1;
+    double faults = -1;
+    double peakBytes = -1;
+};
+
+// Keeps the medians, and shows only them (and errors) on the console.
 class Collector : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                seconds[run.run_name.function_name + "/" + run.run_name.args] =
-                    run.cpu_accumulated_time / (double)run.iterations;
-        ConsoleReporter::ReportRuns(runs);
+        std::vector<Run> shown;
+        for (const Run& run : runs) {
+            if (run.error_occurred) {
+                shown.push_back(run);
+                continue;
+            }
+            // One repetition has no aggregates: its run is the median.
+            bool median = run.run_type == Run::RT_Aggregate ? run.aggregate_name == "median" : run.repetitions == 1;
+            if (!median)
+                continue;
+            shown.push_back(run);
+            std::string name = run.run_name.function_name;
+            bool cold = name.compare(0, 5, "cold/") == 0;
+            Median m;
+            double iterations = (double)std::max<benchmark::IterationCount>(run.iterations, 1);
+            m.seconds = (cold ? run.real_accumulated_time : run.cpu_accumulated_time) / iterations;
+            m.destroySeconds = counter(run, "destroy_ms") / 1e3;
+            m.faults = counter(run, "faults");
+            m.peakBytes = cold ? counter(run, "peak_MB") * 1e6 : -1;
+            medians[name] = m;
+        }
+        ConsoleReporter::ReportRuns(shown);
     }
-    std::map<std::string, double> seconds;
+
+    const Median* find(Mode mode, PassKind kind, int n) const
+    {
+        auto found = medians.find(benchName(mode, kind, n));
+        return found == medians.end() ? nullptr : &found->second;
+    }
+    double seconds(Mode mode, PassKind kind, int n) const
+    {
+        const Median* m = find(mode, kind, n);
+        return m ? m->seconds : -1;
+    }
+
+private:
+    static double counter(const Run& run, const char* name)
+    {
+        auto found = run.counters.find(name);
+        return found == run.counters.end() ? -1 : found->second.value;
+    }
+    std::map<std::string, Median> medians;
 };
 
-long kilobytes(const char* field)
+double ratio(double a, double b) { return a >= 0 && b > 0 ? a / b : -1; }
+
+std::string firstLine(const char* path, const char* prefix)
 {
-    FILE* fp = fopen("/proc/self/status", "r");
+    FILE* fp = fopen(path, "r");
     if (!fp)
-        return -1;
-    char line[256];
-    long value = -1;
-    size_t len = strlen(field);
+        return "?";
+    char line[512];
+    std::string found = "?";
     while (fgets(line, sizeof line, fp))
-        if (strncmp(line, field, len) == 0 && line[len] == ':')
-            value = atol(line + len + 1);
+        if (strncmp(line, prefix, strlen(prefix)) == 0) {
+            found = line + strlen(prefix);
+            found.erase(found.find_last_not_of(" \t\n") + 1);
+            found.erase(0, found.find_first_not_of(" \t:"));
+            break;
+        }
     fclose(fp);
-    return value;
+    return found;
 }
 
-// Peak resident memory that a load (or the peer's read) of the tree at
-// `root` adds to a fresh process, in bytes: this program runs itself with
-// --peak=WHAT:ROOT, so that nothing of the benchmarks counts.
-long peakBytes(const char* what, const std::string& root)
+std::string loadAverage()
 {
-    char self[4096];
-    ssize_t length = readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0)
-        return -1;
-    self[length] = 0;
-    std::string command = "'" + std::string(self) + "' --peak=" + what + ":'" + root + "'";
-    FILE* child = popen(command.c_str(), "r");
-    if (!child)
-        return -1;
-    long peak = -1;
-    if (fscanf(child, "%ld", &peak) != 1)
-        peak = -1;
-    pclose(child);
-    return peak;
-}
-
-// The child's side of peakBytes.
-int measurePeak(const char* spec)
-{
-    std::string what(spec, strcspn(spec, ":"));
-    std::string root = spec[what.size()] ? spec + what.size() + 1 : "";
-    long before = kilobytes("VmRSS");
-    if (what == "load") {
-        ApplicationRegistration* a = loadArf(0, (root + "/registration").c_str());
-        SymbolRegistration* s = loadSrf(0, (root + "/symbols").c_str());
-        FieldRegistration* f = loadFrf(0, (root + "/fields").c_str());
-        printf("%ld\n", (kilobytes("VmHWM") - before) * 1024);
-        delete a;
-        delete s;
-        delete f;
-    } else {
-        config_t config;
-        config_init(&config);
-        config_read_file(&config, (root + "/peer.cfg").c_str());
-        printf("%ld\n", (kilobytes("VmHWM") - before) * 1024);
-        config_destroy(&config);
+    double one = -1;
+    FILE* fp = fopen("/proc/loadavg", "r");
+    if (fp) {
+        if (fscanf(fp, "%lf", &one) != 1)
+            one = -1;
+        fclose(fp);
     }
-    return 0;
+    return Table::number(one, 2);
+}
+
+void printMachine()
+{
+    char date[32];
+    time_t now = time(nullptr);
+    strftime(date, sizeof date, "%Y-%m-%d %H:%M", localtime(&now));
+    long memoryKb = atol(firstLine("/proc/meminfo", "MemTotal").c_str());
+    printf("kivbench, %s: %ld CPUs (%s), %.1f GB of memory, Debian %s, g++ %s, %s; load average %s\n", date,
+           sysconf(_SC_NPROCESSORS_ONLN), firstLine("/proc/cpuinfo", "model name").c_str(), memoryKb / 1048576.0,
+           firstLine("/etc/debian_version", "").c_str(), __VERSION__, libraryVersions().c_str(),
+           loadAverage().c_str());
 }
 
 void summary(const Collector& results, const std::vector<int>& sizes)
 {
-    auto get = [&](const char* name, int n) {
-        auto found = results.seconds.find(std::string(name) + "/" + std::to_string(n));
-        return found == results.seconds.end() ? -1.0 : found->second;
+    const Mode modes[] = { WARM, COLD };
+    const PassKind loads[] = { PassKind::Arf, PassKind::Srf, PassKind::Frf, PassKind::Full };
+    std::vector<int> measured;
+    for (int n : sizes)
+        for (Mode mode : modes)
+            for (PassKind kind : allPassKinds())
+                if (results.find(mode, kind, n) && std::find(measured.begin(), measured.end(), n) == measured.end())
+                    measured.push_back(n);
+    if (measured.empty())
+        return;
+    auto rate = [&](Mode mode, PassKind kind, int n) {
+        double seconds = results.seconds(mode, kind, n);
+        return seconds > 0 ? (double)installations[n].bytes(kind) / seconds / 1e6 : -1;
     };
-    auto rate = [](double bytes, double seconds) { return seconds > 0 ? bytes / seconds / 1e6 : 0.0; };
-    printf("\nSummary (MB/s = 10^6 input bytes per second; load = loadArf + loadSrf + loadFrf)\n");
-    printf("%8s %12s %9s %9s %9s %9s %9s %10s %9s %10s %11s %11s\n", "N", "input bytes", "scan MB/s", "load MB/s",
-           "ARF MB/s", "SRF MB/s", "FRF MB/s", "load/scan", "peer MB/s", "load/peer", "peak B/B", "peer peak");
-    for (int n : sizes) {
-        Tree& t = treeFor(n);
-        double scan = get("BM_Scan", n), arf = get("BM_LoadArf", n), srf = get("BM_LoadSrf", n),
-               frf = get("BM_LoadFrf", n), peer = get("BM_Peer", n);
-        double load = arf + srf + frf;
-        long peak = peakBytes("load", t.root), peerPeak = peakBytes("peer", t.root);
-        // Per byte: how much longer the load takes for one input byte than
-        // the peer does for one byte of its file.
-        double perByteLoad = load / t.bytes(), perBytePeer = peer / t.sizes.peerBytes;
-        printf("%8d %12ld %9.1f %9.1f %9.1f %9.1f %9.1f %10.2f %9.1f %10.2f %11.1f %11.1f\n", n, t.bytes(),
-               rate(t.bytes(), scan), rate(t.bytes(), load), rate(t.sizes.arfBytes, arf), rate(t.sizes.srfBytes, srf),
-               rate(t.sizes.frfBytes, frf), scan > 0 ? load / scan : 0.0, rate(t.sizes.peerBytes, peer),
-               perBytePeer > 0 ? perByteLoad / perBytePeer : 0.0, (double)peak / t.bytes(),
-               (double)peerPeak / t.sizes.peerBytes);
+
+    printf("\nSummary: CPU time, median of the repetitions; MB/s are 10^6 input bytes per second; full = the three "
+           "loads one after the other; n/a = not measured.\n\nInput\n");
+    Table input({ "N", "files", "bytes", "ARF", "SRF", "FRF", "libconfig" });
+    for (int n : measured) {
+        const Installation& in = installations[n];
+        input.add({ Table::count(n), Table::count((long)in.files.size()), Table::count(in.bytes(PassKind::Full)),
+                    Table::count(in.arfBytes), Table::count(in.srfBytes), Table::count(in.frfBytes),
+                    Table::count(in.peerBytes) });
     }
-    printf("\nGrowth of the time from N to 10 N, divided by 10 (1.0 is linear)\n");
-    printf("%8s %8s %8s %8s %8s %8s %8s\n", "N", "scan", "load", "ARF", "SRF", "FRF", "peer");
-    for (int n : sizes) {
-        if (std::find(sizes.begin(), sizes.end(), 10 * n) == sizes.end())
+    input.print();
+
+    printf("\nMB/s\n");
+    std::vector<std::string> header = { "N", "mode" };
+    for (PassKind kind : allPassKinds())
+        header.push_back(passName(kind));
+    Table rates(header);
+    for (int n : measured)
+        for (Mode mode : modes) {
+            std::vector<std::string> row = { Table::count(n), MODE_NAMES[mode] };
+            for (PassKind kind : allPassKinds())
+                row.push_back(Table::number(rate(mode, kind, n), 1));
+            rates.addMeasured(row, 2);
+        }
+    rates.print();
+
+    printf("\nThe full load against the bound and libconfig; its peak memory, destruction and page faults\n");
+    Table full({ "N", "mode", "full/bound MB/s", "per byte over libconfig", "peak B/B", "libconfig peak B/B",
+                 "destroy ms", "destroy/load", "faults" });
+    for (int n : measured)
+        for (Mode mode : modes) {
+            const Installation& in = installations[n];
+            const Median* f = results.find(mode, PassKind::Full, n);
+            const Median* p = results.find(mode, PassKind::Peer, n);
+            double perByte = ratio(results.seconds(mode, PassKind::Full, n) / (double)in.bytes(PassKind::Full),
+                                   results.seconds(mode, PassKind::Peer, n) / (double)in.peerBytes);
+            full.addMeasured({ Table::count(n), MODE_NAMES[mode],
+                       Table::number(ratio(rate(mode, PassKind::Full, n), rate(mode, PassKind::Bound, n)), 2),
+                       Table::number(f && p ? perByte : -1, 2),
+                       Table::number(f ? f->peakBytes / (double)in.bytes(PassKind::Full) : -1, 2),
+                       Table::number(p ? p->peakBytes / (double)in.peerBytes : -1, 2),
+                       Table::number(f ? f->destroySeconds * 1e3 : -1, 1),
+                       Table::number(f ? ratio(f->destroySeconds, f->seconds) : -1, 2),
+                       Table::number(f ? f->faults : -1, 0) },
+                             2);
+        }
+    if (full.empty())
+        printf("(not measured)\n");
+    else
+        full.print();
+
+    printf("\nGrowth of the time from N to 10 N (10.0x is linear)\n");
+    header[0] = "from N";
+    Table growth(header);
+    for (int n : measured) {
+        if (std::find(measured.begin(), measured.end(), 10 * n) == measured.end())
             continue;
-        auto growth = [&](const char* name) {
-            double a = get(name, n), b = get(name, 10 * n);
-            return a > 0 && b > 0 ? b / a / 10 : 0.0;
-        };
-        double loadN = get("BM_LoadArf", n) + get("BM_LoadSrf", n) + get("BM_LoadFrf", n);
-        double load10N = get("BM_LoadArf", 10 * n) + get("BM_LoadSrf", 10 * n) + get("BM_LoadFrf", 10 * n);
-        printf("%8d %8.2f %8.2f %8.2f %8.2f %8.2f %8.2f\n", n, growth("BM_Scan"), load10N / loadN / 10,
-               growth("BM_LoadArf"), growth("BM_LoadSrf"), growth("BM_LoadFrf"), growth("BM_Peer"));
+        for (Mode mode : modes) {
+            std::vector<std::string> row = { Table::count(n), MODE_NAMES[mode] };
+            for (PassKind kind : allPassKinds())
+                row.push_back(
+                    Table::number(ratio(results.seconds(mode, kind, 10 * n), results.seconds(mode, kind, n)), 1, "x"));
+            growth.addMeasured(row, 2);
+        }
     }
+    if (growth.empty())
+        printf("(needs two sizes N and 10 N)\n");
+    else
+        growth.print();
+
+    // The targets of the load work, at 1,000 and 10,000 applications.
+    printf("\nTargets (warm / cold)\n");
+    auto both = [&](auto value, int decimals, const char* suffix) {
+        return Table::number(value(WARM), decimals, suffix) + " / " + Table::number(value(COLD), decimals, suffix);
+    };
+    Table targets({ "target", "N = 1,000", "N = 10,000" });
+    auto row = [&](const char* target, auto valueAt, int decimals, const char* suffix) {
+        targets.add({ target, both([&](Mode m) { return valueAt(m, 1000); }, decimals, suffix),
+                      both([&](Mode m) { return valueAt(m, 10000); }, decimals, suffix) });
+    };
+    row("full load MB/s over the bound's, at least 0.5",
+        [&](Mode m, int n) { return ratio(rate(m, PassKind::Full, n), rate(m, PassKind::Bound, n)); }, 2, "");
+    row("full load time per byte over libconfig's, below 1",
+        [&](Mode m, int n) {
+            return ratio(results.seconds(m, PassKind::Full, n) / (double)installations[n].bytes(PassKind::Full),
+                         results.seconds(m, PassKind::Peer, n) / (double)installations[n].peerBytes);
+        },
+        2, "");
+    row("worst growth to this N from N / 10 of ARF, SRF, FRF, full: at most 10.5x",
+        [&](Mode m, int n) {
+            double worst = -1;
+            for (PassKind kind : loads) {
+                double g = ratio(results.seconds(m, kind, n), results.seconds(m, kind, n / 10));
+                if (g < 0)
+                    return -1.0;
+                worst = std::max(worst, g);
+            }
+            return worst;
+        },
+        1, "x");
+    row("full load's peak memory per input byte, at most 4",
+        [&](Mode m, int n) {
+            const Median* f = results.find(m, PassKind::Full, n);
+            return f && installations.count(n) ? f->peakBytes / (double)installations[n].bytes(PassKind::Full) : -1;
+        },
+        2, "");
+    row("destroying the full result over loading it, at most 0.25",
+        [&](Mode m, int n) {
+            const Median* f = results.find(m, PassKind::Full, n);
+            return f ? ratio(f->destroySeconds, f->seconds) : -1;
+        },
+        2, "");
+    targets.print();
 }
 
-std::vector<int> parseSizes(int& argc, char** argv)
+// Removes "--name=value" from the arguments; the value, or `otherwise`.
+std::string takeOption(int& argc, char** argv, const char* name, const std::string& otherwise)
 {
-    std::vector<int> sizes = { 100, 1000, 10000 };
+    size_t length = strlen(name);
     for (int i = 1; i < argc; ++i) {
-        if (strncmp(argv[i], "--sizes=", 8) != 0)
+        if (strncmp(argv[i], name, length) != 0 || (argv[i][length] != '=' && argv[i][length] != 0))
             continue;
-        sizes.clear();
-        for (char* p = argv[i] + 8; *p;) {
-            int n = atoi(p);
-            if (n > 0)
-                sizes.push_back(n);
-            p += strcspn(p, ",");
-            if (*p)
-                ++p;
-        }
+        std::string value = argv[i][length] == '=' ? argv[i] + length + 1 : "yes";
         for (int j = i; j < argc - 1; ++j)
             argv[j] = argv[j + 1];
         --argc;
-        break;
+        return value;
+    }
+    return otherwise;
+}
+
+std::vector<int> parseSizes(const std::string& list)
+{
+    std::vector<int> sizes;
+    for (const char* p = list.c_str(); *p;) {
+        int n = atoi(p);
+        if (n > 0)
+            sizes.push_back(n);
+        p += strcspn(p, ",");
+        if (*p)
+            ++p;
     }
     return sizes;
 }
@@ -259,29 +387,60 @@ std::vector<int> parseSizes(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    if (argc == 2 && strncmp(argv[1], "--peak=", 7) == 0)
-        return measurePeak(argv[1] + 7);
-    std::vector<int> sizes = parseSizes(argc, argv);
+    if (argc == 4 && strcmp(argv[1], "--one-load") == 0)
+        return oneLoadMain(argv[2], argv[3]);
+
+    setvbuf(stdout, nullptr, _IOLBF, 0); // the progress lines go to the error stream
+    std::vector<int> sizes = parseSizes(takeOption(argc, argv, "--sizes", "100,1000,10000"));
+    int repetitions = std::max(1, atoi(takeOption(argc, argv, "--reps", "3").c_str()));
+    bool all = takeOption(argc, argv, "--all", "") == "yes";
+    bool linear = takeOption(argc, argv, "--linear", "") == "yes" || all;
+    bool bySize = !linear || all;
+    LinearCases::Options linearOptions;
+    linearOptions.bytes = (long)(atof(takeOption(argc, argv, "--linear-mb", "16").c_str()) * (1 << 20));
+    linearOptions.menus = atol(takeOption(argc, argv, "--linear-menus", "10000").c_str());
+    linearOptions.repetitions = repetitions;
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
     char pattern[] = "/tmp/kivbench.XXXXXX";
     if (!mkdtemp(pattern)) {
         perror("kivbench");
         return 1;
     }
     workDir = pattern;
+    printMachine();
 
-    for (int n : sizes) {
-        treeFor(n);
-        benchmark::RegisterBenchmark("BM_Scan", BM_Scan)->Arg(n)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_LoadArf", BM_LoadArf)->Arg(n)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_LoadSrf", BM_LoadSrf)->Arg(n)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_LoadFrf", BM_LoadFrf)->Arg(n)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark("BM_Peer", BM_Peer)->Arg(n)->Unit(benchmark::kMillisecond);
+    int status = 0;
+    if (bySize) {
+        for (int n : sizes) {
+            double bytes = 6600.0 * n; // about what the installation reads
+            auto iterations = (benchmark::IterationCount)std::clamp(WARM_BYTES_PER_REPETITION / bytes, 1.0, 1000.0);
+            for (PassKind kind : allPassKinds())
+                benchmark::RegisterBenchmark(benchName(WARM, kind, n).c_str(),
+                                             [kind, n](benchmark::State& state) { warmPass(state, kind, n); })
+                    ->Iterations(iterations)
+                    ->Repetitions(repetitions)
+                    ->ReportAggregatesOnly(true)
+                    ->Unit(benchmark::kMillisecond);
+            for (PassKind kind : allPassKinds())
+                benchmark::RegisterBenchmark(benchName(COLD, kind, n).c_str(),
+                                             [kind, n](benchmark::State& state) { coldPass(state, kind, n); })
+                    ->Iterations(1)
+                    ->Repetitions(repetitions)
+                    ->ReportAggregatesOnly(true)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMillisecond);
+        }
+        Collector collector;
+        benchmark::RunSpecifiedBenchmarks(&collector);
+        summary(collector, sizes);
     }
-    benchmark::Initialize(&argc, argv);
-    Collector collector;
-    benchmark::RunSpecifiedBenchmarks(&collector);
-    summary(collector, sizes);
+    if (linear && !LinearCases::run(workDir + "/linear", linearOptions))
+        status = 1;
+    printf("\nload average at the end: %s\n", loadAverage().c_str());
     benchmark::Shutdown();
     std::filesystem::remove_all(workDir);
-    return 0;
+    return status;
 }

@@ -5,8 +5,6 @@
 #include <cstdlib>
 #include <unistd.h>
 
-using namespace kivparser;
-
 namespace {
 char scratchPath[2][64];
 

@@ -5,10 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "kivparser/kivparser.h"
-
-using namespace kivparser;
-
 // What the registration targets share: scratch files that the inputs are
 // written to (the parser reads files by path). The parse, dump, fold and
 // release are those of the regression tests (tests/support/RegistrationRun),

@@ -5,7 +5,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-bash scripts/setup.sh
+bash scripts/setup.sh build
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # The main job needs the library and the tool only; the tests are built by
 # the test command.

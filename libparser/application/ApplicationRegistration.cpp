@@ -7,6 +7,7 @@
 #include "kivparser/application/ToolbarButton.h"
 #include "kivparser/application/Window.h"
 #include "kivparser/language/ParserErr.h"
+#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
@@ -22,6 +23,7 @@ ApplicationRegistration::ApplicationRegistration()
 
 ApplicationRegistration::~ApplicationRegistration()
 {
+    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(applications);
     SListOps::disposeList(menuBars);
     SListOps::disposeList(popupItems);

@@ -18,6 +18,7 @@
 
 #include "kivparser/application/Application.h"
 #include "kivparser/application/ApplicationRegistration.h"
+#include "language/ParseLock.h"
 #include "kivparser/application/Menu.h"
 #include "kivparser/application/MenuBar.h"
 #include "kivparser/application/MenuItem.h"
@@ -143,6 +144,7 @@ static int _numOfActions(ApplicationRegistration* reg, _Menu* link, const OpenMe
 
 void ApplicationRegistration::removeSingleActionMenus()
 {
+    ParseLock lock; // the list index is process-wide
     for (MenuBar* bar = menuBars; bar; bar = bar->next()) {
         for (MenuItem* entry = firstEntry(bar); entry; entry = entry->next()) {
             if (entry->menuLink && _numOfActions(this, entry->menuLink, nullptr) == 1)

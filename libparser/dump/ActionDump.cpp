@@ -25,6 +25,7 @@ void dumpAccesses(String* accesses)
 
 void Action::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("Action \"%s\" {\n", DumpWriter::str(actionID));
     DumpWriter::line("Application : \"%s\"\n", applicationName(application));
     DumpWriter::line("SelectionRule : ");
@@ -55,6 +56,7 @@ void Action::debugDump()
 
 void Action::debugDumpShort()
 {
+    ParseLock lock;
     DumpWriter::open("Action \"%s\" {\n", DumpWriter::str(actionID));
     DumpWriter::line("Application : \"%s\"\n", applicationName(application));
     DumpWriter::line("URLpath : \"%s\"\n", DumpWriter::str(urlPath));

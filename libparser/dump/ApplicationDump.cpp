@@ -22,6 +22,7 @@ void dumpValues(const char* head, String* values)
 
 void Application::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("Application \"%s\" : \"%s\" {\n", DumpWriter::str(appName),
                      DumpWriter::str(appParent ? appParent->appName : nullptr));
     dumpValues("Description", descriptions);

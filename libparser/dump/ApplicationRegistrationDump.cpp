@@ -9,6 +9,7 @@ namespace kivparser {
 
 void ApplicationRegistration::debugDump()
 {
+    ParseLock lock;
     for (MenuBar* bar = menuBars; bar; bar = bar->next()) {
         if (bar->menuID)
             bar->debugDump();

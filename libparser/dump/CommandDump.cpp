@@ -5,6 +5,7 @@ namespace kivparser {
 
 void Command::debugDump()
 {
+    ParseLock lock;
     DumpWriter::line("Flag : %lx\n", processFlag);
     DumpWriter::line("Command Name : \"%s\"\n", DumpWriter::str(commandName));
     DumpWriter::line("HostSpec : \"%s\"\n", DumpWriter::str(hostSpec));

@@ -6,6 +6,7 @@ namespace kivparser {
 
 void DropAction::debugDump()
 {
+    ParseLock lock;
     if (!dropActionID)
         return;
     DumpWriter::open("DropAction \"%s\" {\n", dropActionID);

@@ -1,12 +1,16 @@
 #ifndef KIVPARSER_DUMP_DUMPWRITER_H
 #define KIVPARSER_DUMP_DUMPWRITER_H
 
+#include "language/ParseLock.h"
+
 namespace kivparser {
 
 class String;
 
 // The nesting level of the dump, process-wide: every new output line starts
-// with four blanks per level.
+// with four blanks per level. Every public dump entry point holds the
+// ParseLock for its whole run, so that dumps on two threads do not mix their
+// levels.
 extern int Indent;
 
 // Output helpers shared by every dump: indented lines, blocks, value lists.

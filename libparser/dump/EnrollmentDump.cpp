@@ -8,6 +8,7 @@ namespace kivparser {
 
 void Enrollment::debugDump()
 {
+    ParseLock lock;
     const char* title;
     switch (enrollOp) {
     case ENR_ADD:
@@ -36,6 +37,7 @@ void Enrollment::debugDump()
 
 void Rule::debugDump()
 {
+    ParseLock lock;
     DumpWriter::line("if ");
     if (expr1) {
         DumpWriter::text("(");
@@ -61,6 +63,7 @@ void Rule::debugDump()
 
 void FieldEnrollment::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("Field \"%s\" {\n", DumpWriter::str(fieldEnrollName));
     DumpWriter::line("Field            : \"%s\"\n", DumpWriter::str(fieldLabel));
     DumpWriter::line("NoDisplay        : %d\n", noDisplay);

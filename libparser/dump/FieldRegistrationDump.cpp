@@ -7,6 +7,7 @@ namespace kivparser {
 
 void FieldRegistration::debugDump()
 {
+    ParseLock lock;
     using W = DumpWriter;
     for (Field* field = fields ? fields->next() : nullptr; field; field = field->next()) {
         W::open("Field \"%s\" {\n", W::str(field->fieldID));

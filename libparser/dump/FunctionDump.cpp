@@ -5,6 +5,7 @@ namespace kivparser {
 
 void Function::debugDump()
 {
+    ParseLock lock;
     if (shellCommand)
         DumpWriter::text("! %s\n", shellCommand);
     else
@@ -13,6 +14,7 @@ void Function::debugDump()
 
 void Function::debugDumpLine(const char* lead, Function* function)
 {
+    ParseLock lock;
     if (!function)
         return;
     DumpWriter::line("%s", lead);

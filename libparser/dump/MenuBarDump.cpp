@@ -5,6 +5,7 @@ namespace kivparser {
 
 void MenuBar::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("MenuBar <%d> \"%s\" _%s {\n", precedence, DumpWriter::str(menuID), DumpWriter::str(mnemonic));
     for (MenuItem* item = menuItems ? static_cast<MenuItem*>(menuItems)->next() : nullptr; item; item = item->next())
         item->debugDump(1);

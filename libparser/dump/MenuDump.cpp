@@ -5,6 +5,7 @@ namespace kivparser {
 
 void Menu::debugDump(int showLinks)
 {
+    ParseLock lock;
     DumpWriter::open("Menu \"%s\" {\n", DumpWriter::str(menuID));
     for (MenuItem* item = menuItems ? static_cast<MenuItem*>(menuItems)->next() : nullptr; item; item = item->next())
         item->debugDump(showLinks);

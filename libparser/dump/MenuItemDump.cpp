@@ -10,6 +10,7 @@ namespace kivparser {
 
 void MenuItem::debugDump(int showLinks)
 {
+    ParseLock lock;
     DumpWriter::open("MenuItem <%d> \"%s%s\" _%s [%s] {\n", precedence, isBitmap == 1 ? "@" : "",
                      DumpWriter::str(label), DumpWriter::str(mnemonic), DumpWriter::str(accelerator));
     debugDumpBody(showLinks, [](_Menu* menu, int links) { static_cast<Menu*>(menu)->debugDump(links); });

@@ -17,6 +17,7 @@ void dumpOperand(ParserExpression* operand)
 
 void ParserExpression::debugDump()
 {
+    ParseLock lock;
     switch (op) {
     case EOP_NA:
         DumpWriter::text("<n/a>");

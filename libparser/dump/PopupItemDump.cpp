@@ -17,6 +17,7 @@ void dumpPopupMenu(_Menu* menu, int showLinks)
 
 void PopupItem::debugDump(int showLinks)
 {
+    ParseLock lock;
     DumpWriter::open("PopupItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "", DumpWriter::str(label));
     debugDumpBody(showLinks, dumpPopupMenu);
     DumpWriter::line("TargetSymbolType : \"%s\"\n", DumpWriter::str(targetSymbolType));
@@ -25,6 +26,7 @@ void PopupItem::debugDump(int showLinks)
 
 void PopupItem::debugDumpInPopupMenu(int showLinks)
 {
+    ParseLock lock;
     DumpWriter::open("PopupMenuItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "",
                      DumpWriter::str(label));
     debugDumpBody(showLinks, dumpPopupMenu);

@@ -14,6 +14,7 @@ PopupItem* firstItem(PopupMenu* menu)
 
 void PopupMenu::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("PopupMenu \"%s\" {\n", DumpWriter::str(menuID));
     for (PopupItem* item = firstItem(this); item; item = item->next())
         item->debugDump(0);
@@ -22,6 +23,7 @@ void PopupMenu::debugDump()
 
 void PopupMenu::debugDumpLinked(int showLinks)
 {
+    ParseLock lock;
     DumpWriter::open("PopupMenu \"%s\" {\n", DumpWriter::str(menuID));
     for (PopupItem* item = firstItem(this); item; item = item->next())
         item->debugDumpInPopupMenu(showLinks);

@@ -53,6 +53,7 @@ void dumpCgi(SnmppvCgi* cgi)
 // The CGI listing has its own fixed layout (tabs, no nesting level).
 void SnmppvReg::debugDump()
 {
+    ParseLock lock;
     for (SnmppvCgi* cgi = snmppvCgis ? snmppvCgis->next() : nullptr; cgi; cgi = cgi->next())
         dumpCgi(cgi);
 }

@@ -95,6 +95,7 @@ void dumpClass(SymbolClass* symbolClass)
 
 void SymbolRegistration::debugDump()
 {
+    ParseLock lock;
     for (SymbolClass* symbolClass = symbolClasses ? symbolClasses->next() : nullptr; symbolClass;
          symbolClass = symbolClass->next())
         dumpClass(symbolClass);

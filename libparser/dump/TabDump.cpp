@@ -12,6 +12,7 @@ namespace kivparser {
 
 void ApplicationRegistration::debugDumpTabs()
 {
+    ParseLock lock;
     for (Tab* tab = tabs; tab; tab = tab->next()) {
         if (tab->menuID)
             tab->debugDump();
@@ -20,6 +21,7 @@ void ApplicationRegistration::debugDumpTabs()
 
 void Tab::debugDump()
 {
+    ParseLock lock;
     // The tab's line carries no brace: the brace opens after its active help.
     DumpWriter::line("Tab <%d> \"%s\"\n", precedence, DumpWriter::str(menuID));
     Indent++;
@@ -28,12 +30,14 @@ void Tab::debugDump()
 
 void ParserList::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("ParserList \"%s\" {\n", DumpWriter::str(menuID));
     debugDumpBody();
 }
 
 void _ParserList::debugDumpBody()
 {
+    ParseLock lock;
     DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(iconName));
     DumpWriter::line("ActiveHelp {\n");
     Indent++;
@@ -48,6 +52,7 @@ void _ParserList::debugDumpBody()
 
 void ListItem::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("ListItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "", DumpWriter::str(label));
     DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(iconName));
     DumpWriter::open("ActiveHelp {\n");

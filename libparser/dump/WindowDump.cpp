@@ -5,6 +5,7 @@ namespace kivparser {
 
 void Window::debugDump()
 {
+    ParseLock lock;
     DumpWriter::open("Window \"%s\" {\n", DumpWriter::str(windowID));
     DumpWriter::line("Type     : %d\n", type);
     DumpWriter::line("Status   : %d\n", status);

@@ -7,6 +7,7 @@ namespace kivparser {
 
 void _MenuItem::debugDumpBody(int showLinks, void (*dumpMenu)(_Menu* menu, int showLinks))
 {
+    ParseLock lock;
     DumpWriter::line("ContextExpression : \"%s\"\n", DumpWriter::str(contextExpr));
     Function::debugDumpLine("Function : ", function);
     if (!showLinks)

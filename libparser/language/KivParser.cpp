@@ -1,5 +1,6 @@
 #include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
+#include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
@@ -51,6 +52,7 @@ KivParser::KivParser(char* path, SnmppvReg* reg, int theVerbose)
 
 KivParser::~KivParser()
 {
+    ParseLock lock;
     if (fp)
         fclose_new(fp);
     free(filename);
@@ -68,8 +70,10 @@ void KivParser::setRoots(ApplicationRegistration* arf, SymbolRegistration* srf, 
     verbose = theVerbose;
 }
 
+// Every constructor parses here, holding the parse lock throughout.
 void KivParser::initialize(char* path)
 {
+    ParseLock lock;
     current = this;
     warnings = 0;
     errors = 0;

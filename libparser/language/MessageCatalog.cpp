@@ -1,5 +1,6 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "language/MessageCatalogCache.h"
+#include "language/ParseLock.h"
 #include "platform/KzPlatform.h"
 
 #include <cerrno>
@@ -101,6 +102,7 @@ bool growSet(int setn, int n)
 
 char* _libparserMsg(int setn, int n, char* s)
 {
+    ParseLock lock;
     int savedErrno = errno;
     errno = 0;
     char* result = s;

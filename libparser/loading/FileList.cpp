@@ -2,15 +2,21 @@
 
 #include "kivparser/application/Application.h"
 #include "kivparser/language/MessageCatalog.h"
+#include "language/ParseLock.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <new>
+#include <string>
+#include <vector>
 
 namespace kivparser {
 
@@ -65,6 +71,83 @@ int compareRelativeName(const void* a, const void* b)
 
 } // namespace
 
+// One walk below a language or C subdirectory. The entries of a directory are
+// taken in name order; real subdirectories are walked at once, links to
+// directories wait until everything reachable without a link is listed, so a
+// directory that is also reached through a link keeps its own name. Every
+// directory is entered once, known by its identity: a link back to a
+// directory on its own path is a loop and reported; any other second way into
+// a directory is passed over, its files being listed already.
+struct FileList::Walk {
+    struct Link {
+        std::string path;
+        KzFileId id;
+    };
+
+    FileList* owner; // counts (and prints) the errors
+    FileList* into;  // receives the files
+    int rootLen;
+    int loud;
+    std::map<KzFileId, std::string> entered; // the name each directory was entered under
+    std::vector<Link> links;                 // links to directories, in the order met
+
+    // Lists everything below `top`; negative when an addition failed, which
+    // ends the walk.
+    int run(const char* top, const KzFileId& id)
+    {
+        int result = enter(top, id);
+        // Links met behind links join the end of the queue.
+        for (size_t i = 0; result >= 0 && i < links.size(); ++i) {
+            Link link = links[i];
+            result = enter(link.path.c_str(), link.id);
+        }
+        return result;
+    }
+
+    int enter(const char* dir, const KzFileId& id)
+    {
+        auto placed = entered.emplace(id, dir);
+        if (!placed.second) {
+            const std::string& first = placed.first->second;
+            if (strncmp(dir, first.c_str(), first.size()) == 0 && isSeparator(dir[first.size()]))
+                owner->report(dir, ELOOP, loud);
+            return 0;
+        }
+        std::vector<std::string> names;
+        {
+            KzDirectory entries(dir);
+            if (!entries.isOpen()) {
+                owner->report(dir, entries.openError(), loud);
+                return 0;
+            }
+            while (const char* name = entries.nextEntry())
+                names.emplace_back(name);
+        }
+        std::sort(names.begin(), names.end());
+
+        size_t dirLen = strlen(dir);
+        char full[FILELIST_MAX_PATH + 1];
+        for (const std::string& name : names) {
+            size_t fullLen = dirLen + 1 + name.size();
+            if (fullLen > FILELIST_MAX_PATH) {
+                owner->logTooLong(static_cast<int>(fullLen), loud);
+                continue;
+            }
+            snprintf(full, sizeof full, "%s%c%s", dir, KZ_PATH_SEP, name.c_str());
+            KzFileId sub;
+            if (!KzDirectory::isDirectory(full, &sub)) {
+                if (into->addFile(full, rootLen) < 0)
+                    return -1;
+            } else if (KzDirectory::isLink(full)) {
+                links.push_back(Link{full, sub});
+            } else if (enter(full, sub) < 0) {
+                return -1;
+            }
+        }
+        return 0;
+    }
+};
+
 int pathsMatch(const char* p1, const char* p2)
 {
     if (!p1 || !p2)
@@ -112,11 +195,13 @@ FileList::FileList()
 {
 }
 
-FileList::FileList(const char* dirPath, int talkative, int useAltPath, int)
+FileList::FileList(const char* dirPath, int talkative, int useAltPath, int reportSkipped)
     : fileList(nullptr), fileListSize(0), fileCount(0), rootLength(0), langLength(0), errors(0),
       verbose(talkative)
 {
+    ParseLock lock;
     current = this;
+    int loud = talkative || reportSkipped ? 1 : 0;
     char* lang = _strdup(KzEnvironment::languageName());
     const char* language = lang ? lang : "C";
     langLength = static_cast<int>(strlen(language));
@@ -124,7 +209,7 @@ FileList::FileList(const char* dirPath, int talkative, int useAltPath, int)
     // The splitter keeps a copy of its own and passes empty entries over.
     if (dirPath) {
         for (char* entry = _KZparsePath(dirPath); entry; entry = _KZparsePath(nullptr))
-            scanEntry(entry, useAltPath, language);
+            scanEntry(entry, useAltPath, language, loud);
     }
     if (fileCount > 0)
         sort();
@@ -133,6 +218,7 @@ FileList::FileList(const char* dirPath, int talkative, int useAltPath, int)
 
 FileList::~FileList()
 {
+    ParseLock lock;
     clear();
     if (current == this)
         current = nullptr;
@@ -163,26 +249,31 @@ FileInfo* FileList::getFileInfo(int i)
 
 void FileList::logError(const char* msg, int errnoValue)
 {
+    report(msg, errnoValue, verbose);
+}
+
+void FileList::report(const char* msg, int errnoValue, int print)
+{
     ++errors;
-    if (verbose)
+    if (print)
         printf_new(parserMsg(MSG_ERROR_PAIR), msg ? msg : "", errnoValue ? _KZstrerror(errnoValue) : "");
 }
 
-void FileList::logTooLong(int length)
+void FileList::logTooLong(int length, int print)
 {
     char msg[MESSAGE_BUFFER];
     snprintf(msg, sizeof msg, parserMsg(MSG_PATH_TOO_LONG), length);
-    logError(msg, 0);
+    report(msg, 0, print);
 }
 
-void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lang)
+void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lang, int loud)
 {
     size_t entryLen = strlen(listEntry);
     if (entryLen == 0)
         return;
     size_t pathLen = entryLen + 1 + static_cast<size_t>(langLength);
     if (pathLen > FILELIST_MAX_PATH) {
-        logTooLong(static_cast<int>(pathLen));
+        logTooLong(static_cast<int>(pathLen), loud);
         return;
     }
     char path[FILELIST_MAX_PATH + 1];
@@ -202,10 +293,10 @@ void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lan
 
     int startCount = fileCount;
     if (KzDirectory::isDirectory(path)) {
-        scanDirectory(path, rootLength, this);
+        scanDirectory(path, rootLength, this, loud);
         if (useAltPath > 0 && KzDirectory::isDirectory(altPath)) {
             FileList alt;
-            scanDirectory(altPath, rootLength, &alt);
+            scanDirectory(altPath, rootLength, &alt, loud);
             completeFrom(startCount, &alt, rootLength + langLength + 1, rootLength + 2);
         }
     } else {
@@ -213,7 +304,7 @@ void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lan
         snprintf(msg, sizeof msg, parserMsg(MSG_DIR_NOT_FOUND), path);
         logError(msg, 0);
         if (KzDirectory::isDirectory(altPath))
-            scanDirectory(altPath, rootLength, this);
+            scanDirectory(altPath, rootLength, this, loud);
     }
 }
 
@@ -221,27 +312,17 @@ void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lan
 // list. A subdirectory that cannot be read adds nothing and the walk goes on
 // with its siblings, so the result never depends on the order in which the
 // system returns the entries. Only a failed addition ends the walk.
-int FileList::scanDirectory(const char* dir, int rootLen, FileList* into)
+int FileList::scanDirectory(const char* dir, int rootLen, FileList* into, int loud)
 {
-    KzDirectory entries(dir);
-    if (!entries.isOpen())
+    KzFileId id;
+    if (!KzDirectory::isDirectory(dir, &id))
         return -1;
-    size_t dirLen = strlen(dir);
-    char full[FILELIST_MAX_PATH + 1];
-    while (const char* name = entries.nextEntry()) {
-        size_t fullLen = dirLen + 1 + strlen(name);
-        if (fullLen > FILELIST_MAX_PATH) {
-            logTooLong(static_cast<int>(fullLen));
-            continue;
-        }
-        snprintf(full, sizeof full, "%s%c%s", dir, KZ_PATH_SEP, name);
-        if (KzDirectory::isDirectory(full)) {
-            scanDirectory(full, rootLen, into);
-        } else if (into->addFile(full, rootLen) < 0) {
-            return -1;
-        }
+    try {
+        Walk walk{this, into, rootLen, loud, {}, {}};
+        return walk.run(dir, id);
+    } catch (const std::bad_alloc&) {
+        return -1; // as a failed addition: what is listed stays
     }
-    return 0;
 }
 
 int FileList::addFile(const char* name, int rootLen)

@@ -7,6 +7,7 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/FileList.h"
+#include "language/ParseLock.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -69,6 +70,7 @@ void disposeForeignRoots(KivParser* parser)
 template <class Reg>
 Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
 {
+    ParseLock lock;
     char* dir = getStandardPathNoLang(path, kind.standardDir, kind.envName);
     if (!dir)
         return nullptr;
@@ -83,7 +85,8 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
     }
 
     Reg* registration = nullptr;
-    FileList* files = new (std::nothrow) FileList(dir, 0, 1, 0);
+    // Only what loses files is reported, and only when verbose.
+    FileList* files = new (std::nothrow) FileList(dir, 0, 1, verbose);
     if (files) {
         int totalErrors = 0;
         int totalWarnings = 0;
@@ -179,6 +182,7 @@ SnmppvReg* loadSvrf(int verbose, const char* path)
 
 void setArfPriorities(const char* app)
 {
+    ParseLock lock;
     const char* file = nullptr;
     const char* application = nullptr;
     if (app && strcmp_new(app, "jkiv") == 0) {
@@ -233,6 +237,7 @@ int actionCertifiedByRole(Action* action, const char* roles, int enforceSecurity
 
 char* getStandardPathNoLang(const char* path, const char* dflt, const char* envName)
 {
+    ParseLock lock; // the path expansion answers in a shared buffer
     char* lang = _strdup(KzEnvironment::languageName());
     if (!lang)
         return nullptr;

@@ -1,12 +1,18 @@
 #include "platform/KzDirectory.h"
 
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kivparser {
 
-KzDirectory::KzDirectory(const char* path) : handle(path ? opendir(path) : nullptr) {}
+KzDirectory::KzDirectory(const char* path) : handle(nullptr), error(0)
+{
+    handle = path ? opendir(path) : nullptr;
+    if (!handle)
+        error = path ? errno : EINVAL;
+}
 
 KzDirectory::~KzDirectory()
 {
@@ -25,12 +31,22 @@ const char* KzDirectory::nextEntry()
     return nullptr;
 }
 
-int KzDirectory::isDirectory(const char* path)
+int KzDirectory::isDirectory(const char* path, KzFileId* id)
 {
     struct stat info;
-    if (!path || stat(path, &info) != 0)
+    if (!path || stat(path, &info) != 0 || !S_ISDIR(info.st_mode))
         return 0;
-    return S_ISDIR(info.st_mode) ? 1 : 0;
+    if (id) {
+        id->device = static_cast<unsigned long long>(info.st_dev);
+        id->inode = static_cast<unsigned long long>(info.st_ino);
+    }
+    return 1;
+}
+
+int KzDirectory::isLink(const char* path)
+{
+    struct stat info;
+    return path && lstat(path, &info) == 0 && S_ISLNK(info.st_mode) ? 1 : 0;
 }
 
 int KzDirectory::canAccess(const char* path)

@@ -1,4 +1,5 @@
 #include "kivparser/symbols/FieldRegistration.h"
+#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 #include "kivparser/symbols/Field.h"
 #include "symbols/NamedList.h"
@@ -9,6 +10,7 @@ FieldRegistration::FieldRegistration() : SList(), fields(nullptr) {}
 
 FieldRegistration::~FieldRegistration()
 {
+    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(fields);
 }
 

@@ -14,6 +14,7 @@
 #include "lists/SListOps.h"
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/FileList.h"
+#include "language/ParseLock.h"
 #include "platform/KzPlatform.h"
 #include "kivparser/symbols/SymbolClass.h"
 #include "kivparser/symbols/SymbolType.h"
@@ -223,6 +224,7 @@ bool storeSizes(SymbolType* type, FileList* files, const char* bitmapExtStr)
 
 void SymbolRegistration::StoreBitmapSizes(const char* dirname, int fastMode, const char* bitmapExtStr)
 {
+    ParseLock lock;
     (void)fastMode;
     FileList* files = new (std::nothrow) FileList(dirname, 0, 1, 0);
     if (!files)

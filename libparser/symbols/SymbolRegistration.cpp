@@ -1,4 +1,5 @@
 #include "kivparser/symbols/SymbolRegistration.h"
+#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
 #include "kivparser/symbols/SymbolClass.h"
@@ -9,6 +10,7 @@ SymbolRegistration::SymbolRegistration() : SList(), symbolClasses(nullptr) {}
 
 SymbolRegistration::~SymbolRegistration()
 {
+    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(symbolClasses);
 }
 

@@ -1,5 +1,6 @@
 #include "kivparser/web/KivParserNative.h"
 #include "web/KivParserNativeCache.h"
+#include "language/ParseLock.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/KivparserUtil.h"
@@ -177,6 +178,7 @@ const char* dvStyleXmlFileName()
 
 const char* dvStyleXmlRootPath(const char* localeDir)
 {
+    ParseLock lock;
     static char root[KIV_WEB_PATH_LEN];
     const char* base = _KZBuildPath(htdocsTemplate, localeDir, 0);
     int n = base ? snprintf(root, sizeof root, "%s" SEP "dynamicViews", base) : -1;
@@ -188,6 +190,7 @@ const char* dvStyleXmlRootPath(const char* localeDir)
 int kivParserSetStyleXMLURLandCreateIfNeeded(char* urlMem, int force, const char* langDir,
                                              char* errMsg, int errLen)
 {
+    ParseLock lock;
     (void)langDir;
     if (!urlMem)
         return -1;
@@ -234,6 +237,7 @@ int kivParserSetStyleXMLURLandCreateIfNeeded(char* urlMem, int force, const char
 int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, char* errBuf,
                       int errBufLen)
 {
+    ParseLock lock;
     if (errBufLen < KIV_WEB_ERRMSG_LEN || !errBuf || !xmlTemplateFile || !xmlOutputFile) {
         message(errBuf, errBufLen, "INTERNAL ERROR: errBufLen:%d, require %d", errBufLen,
                 KIV_WEB_ERRMSG_LEN);
@@ -299,6 +303,7 @@ int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, ch
 int outputSymbolXML(FILE* fp, char* errBuf, int errBufLen, const char* serverName,
                     const char* portSuffixStr)
 {
+    ParseLock lock;
     fputs("\n\t<!--  Icons from $KZ_SYMBOLS and $KZ_BITMAPS -->\n", fp);
     char* bitmapdir = bitmapDirectory();
     SymbolClass* head = getSymbolClass(1, bitmapdir, errBuf, errBufLen);
@@ -431,6 +436,7 @@ void copyFileBaseDirForWindows(char* fixedFileBaseDir, const char* fileBaseDir)
 
 SymbolClass* getSymbolClass(int forceReload, const char* bitmapdir, char* errBuf, int errBufLen)
 {
+    ParseLock lock;
     if (!forceReload && lastSymbolClass)
         return lastSymbolClass;
     delete lastSrf;
@@ -453,6 +459,7 @@ SymbolClass* getSymbolClass(int forceReload, const char* bitmapdir, char* errBuf
 
 void kivParserReleaseSymbolCache()
 {
+    ParseLock lock;
     delete lastSrf;
     lastSrf = nullptr;
     lastSymbolClass = nullptr;
@@ -460,6 +467,7 @@ void kivParserReleaseSymbolCache()
 
 void kivParserGetIconUrl(char* urlMem, const char* symClassAndType)
 {
+    ParseLock lock;
     if (!urlMem)
         return;
     ServerFacts server;

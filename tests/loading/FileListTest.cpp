@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <unistd.h>
@@ -201,9 +203,36 @@ TEST(FileList, UnreadableDirectoriesGiveNoFiles)
     tree.file("reg/C/locked/b");
     tree.file("reg/C/z");
     std::filesystem::permissions(tree.path("reg/C/locked"), std::filesystem::perms::none);
-    FileList list(tree.path("reg").c_str(), 0, 1, 0);
+    testing::internal::CaptureStdout();
+    FileList list(tree.path("reg").c_str(), 0, 1, 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "error: " + tree.path("reg/C/locked") + "; " + strerror(EACCES) + "\n");
     EXPECT_EQ(names(list, tree), (Names{"reg/C/a", "reg/C/z"}));
-    EXPECT_EQ(list.errors, 0);
+    EXPECT_EQ(list.errors, 1);
+}
+
+// `a -> .` and `b -> .` made the walk go round without end.
+TEST(FileList, LinksLeadIntoEachDirectoryOnceAndLoopsAreReported)
+{
+    LocaleGuard locale("C");
+    TempTree tree;
+    tree.file("reg/C/a");
+    tree.file("reg/C/sub/b");
+    tree.file("out/c");
+    for (auto link : {std::pair<const char*, std::string>{".", "reg/C/l"}, {".", "reg/C/m"}, {"..", "reg/C/sub/up"},
+                      {"sub", "reg/C/alias"}, {"../../out", "reg/C/ext"}, {"../../out", "reg/C/ext2"}})
+        ASSERT_EQ(symlink(link.first, tree.path(link.second).c_str()), 0);
+
+    // Each loop once, in the order the walk meets them; the second ways into
+    // sub and out are passed over without a word.
+    testing::internal::CaptureStdout();
+    FileList list(tree.path("reg").c_str(), 1, 1, 0);
+    std::string loop = std::string("; ") + strerror(ELOOP) + "\n";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "error: " + tree.path("reg/C/l") + loop + "error: " +
+                                                          tree.path("reg/C/m") + loop + "error: " +
+                                                          tree.path("reg/C/sub/up") + loop);
+    EXPECT_EQ(names(list, tree), (Names{"reg/C/a", "reg/C/ext/c", "reg/C/sub/b"}));
+    EXPECT_EQ(list.errors, 3);
 }
 
 TEST(FileList, GrowsBy128Entries)

@@ -3,9 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace kivparser;
 
@@ -27,6 +32,32 @@ std::string total(int errors, int warnings)
 {
     return ">>>total:  errors: " + std::to_string(errors) + ", warnings: " + std::to_string(warnings) + "\n";
 }
+
+// Takes every file descriptor below a low limit, so that no directory can be
+// opened, whoever runs the test; gives everything back at the end.
+class NoDescriptorsLeft {
+public:
+    NoDescriptorsLeft()
+    {
+        getrlimit(RLIMIT_NOFILE, &saved);
+        struct rlimit low = saved;
+        low.rlim_cur = saved.rlim_cur < 64 ? saved.rlim_cur : 64;
+        setrlimit(RLIMIT_NOFILE, &low);
+        taken.reserve(64);
+        for (int fd; (fd = open("/dev/null", O_RDONLY)) >= 0;)
+            taken.push_back(fd);
+    }
+    ~NoDescriptorsLeft()
+    {
+        for (int fd : taken)
+            close(fd);
+        setrlimit(RLIMIT_NOFILE, &saved);
+    }
+
+private:
+    struct rlimit saved;
+    std::vector<int> taken;
+};
 
 } // namespace
 
@@ -144,4 +175,28 @@ TEST(Loaders, BadDirectoriesAndFiles)
     ASSERT_GE(out.size(), tail.size());
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
     EXPECT_NE(out.find("can't open " + dangling), std::string::npos);
+}
+
+// A verbose load names what the walk loses: a directory entry too long and a
+// directory that cannot be read (both used to vanish without a word). A
+// missing language subdirectory stays unmentioned, as before.
+TEST(Loaders, VerboseLoadReportsLostDirectories)
+{
+    LocaleGuard locale("C.utf8");
+    TempTree tree;
+    tree.file("reg/C/a");
+    std::string longEntry = "/tmp/" + std::string(295, 'e');
+    std::string dirs = longEntry + ";" + tree.path("reg");
+    int longLength = static_cast<int>(longEntry.size() + 1 + locale.language.size());
+    parserMsg(MSG_SRF_PATH); // the catalog is open before the descriptors run out
+
+    testing::internal::CaptureStdout();
+    {
+        NoDescriptorsLeft none;
+        EXPECT_EQ(loadSrf(1, dirs.c_str()), nullptr);
+        EXPECT_EQ(loadSrf(0, dirs.c_str()), nullptr);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "SRF path: " + dirs + "\nerror: too long path name(" + std::to_string(longLength) +
+                  "); ignore\n; \nerror: " + tree.path("reg/C") + "; " + strerror(EMFILE) + "\n" + total(0, 0));
 }

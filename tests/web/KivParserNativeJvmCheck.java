@@ -120,6 +120,34 @@ public final class KivParserNativeJvmCheck {
         checkEquals(unknownIcon, KivParserNative.getIconUrl("Cable:Fiber"), "icon: connection class");
         checkEquals(unknownIcon, KivParserNative.getIconUrl(null), "icon: null");
 
+        // Four threads at once, as a web server calls: every answer as from one
+        // thread, and the style sheet whole at the end.
+        String workstation = base + "/KzDocs/bitmaps/C/computer/workstation.70.gif";
+        String[] problems = new String[4];
+        Thread[] threads = new Thread[problems.length];
+        for (int t = 0; t < threads.length; t++) {
+            final int me = t;
+            threads[t] = new Thread(() -> {
+                for (int round = 0; round < 5 && problems[me] == null; round++) {
+                    String url = KivParserNative.getStyleXMLURLandCreateIfNeeded(true, "C");
+                    String icon = KivParserNative.getIconUrl("Computer:Workstation");
+                    if (!styleUrl.equals(url) || !workstation.equals(icon)) {
+                        problems[me] = url + " " + icon;
+                    }
+                }
+            });
+            threads[t].start();
+        }
+        for (Thread thread : threads) {
+            thread.join();
+        }
+        for (int t = 0; t < problems.length; t++) {
+            checkEquals(null, problems[t], "thread " + t + ": same answers as one thread");
+        }
+        sheet = new String(Files.readAllBytes(styleSheet), StandardCharsets.UTF_8);
+        check(sheet.endsWith("</StyleSheet>\n") && sheet.contains("Computer:Workstation"),
+                "threads: style sheet whole");
+
         // A forced generation that fails: the template is gone again.
         Files.delete(template);
         KivParserNative.errMsg = "untouched";

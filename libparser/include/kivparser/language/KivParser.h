@@ -39,7 +39,10 @@ class IgnoreAction;
 // Reads one registration file into the object model. The whole parse runs
 // inside the constructor; afterwards the object carries the counts and the
 // roots. The current-object fields hand partly built objects from one grammar
-// action to the next; they own nothing.
+// action to the next; they own nothing. The scanner and the grammar engine
+// exist once per process: the constructors (and the destructor) hold the
+// library's parse lock, so parsers built on several threads parse one after
+// the other.
 class KIVPARSER_API KivParser {
 public:
     KivParser();

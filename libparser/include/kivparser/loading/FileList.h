@@ -24,15 +24,26 @@ struct FileInfo {
 // found below it whose full name is longer, is reported ("too long path
 // name(%d); ignore") and skipped. The directory list itself may be of any
 // length. Empty entries of the list are passed over.
+//
+// Symbolic links are followed, but every directory is entered once, known by
+// its identity on disk whatever name leads to it: a link back to a directory
+// that holds it (a loop) is reported once and not followed, and a directory
+// reached through a link as well as under its own name (or through two links)
+// is listed once, under its own name or else the link the walk follows first
+// (entries are taken in name order, whatever order the system gives). A
+// directory that cannot be read is reported with the system's reason and
+// gives no files; the walk goes on with its siblings.
 class KIVPARSER_API FileList final {
 public:
     enum { FILELIST_MAX_PATH = 255, FILELIST_GROWTH = 128 };
 
     // Builds the whole list. `talkative` non-zero prints each error;
     // `useAltPath` 0 never completes from C, 1 completes every entry, 2 only
-    // the entries below the configuration directory. The last argument plays
-    // no part.
-    FileList(const char* dirPath, int talkative, int useAltPath, int);
+    // the entries below the configuration directory. `reportSkipped` non-zero
+    // prints, even when `talkative` is 0, the errors that lose files: names
+    // too long, link loops and directories that cannot be read (the loaders
+    // pass their own verbose flag here).
+    FileList(const char* dirPath, int talkative, int useAltPath, int reportSkipped);
     ~FileList();
 
     // Entry `i`, or null when `i` is out of range. The list keeps ownership.
@@ -56,14 +67,19 @@ public:
     static FileList* current;
 
 private:
+    // One walk below a language or C subdirectory (FileList.cpp).
+    struct Walk;
+
     // An empty list that collects the files of one C subdirectory.
     FileList();
 
-    void scanEntry(const char* entry, int& useAltPath, const char* lang);
-    int scanDirectory(const char* dir, int rootLen, FileList* into);
+    void scanEntry(const char* entry, int& useAltPath, const char* lang, int loud);
+    int scanDirectory(const char* dir, int rootLen, FileList* into, int loud);
     int addFile(const char* name, int rootLen);
     void completeFrom(int startCount, FileList* alt, int offset, int altOffset);
-    void logTooLong(int length);
+    // Counts one error and prints it when `print` is non-zero.
+    void report(const char* msg, int errnoValue, int print);
+    void logTooLong(int length, int print);
     void clear();
     void sort();
 

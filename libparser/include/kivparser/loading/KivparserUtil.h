@@ -14,11 +14,27 @@ class Action;
 // ';' list, or the environment variable, or the standard directory), lists
 // its files with FileList and parses them one after the other into one
 // registration, which the caller then owns. Null when no file produced one.
-// `verbose` non-zero prints the directory, each file with its error and
-// warning counts, and the totals.
+// `verbose` non-zero prints the directory, what the file search had to leave
+// out (directory entries too long, link loops, directories that cannot be
+// read), each file with its error and warning counts, and the totals.
 //
 // A file of another kind found on the way is parsed like any other; the
 // registration it makes is not the loader's and is destroyed at once.
+//
+// Threads. The scanner and the grammar engine exist once per process, so the
+// loaders, setArfPriorities, getStandardPathNoLang, the KivParser
+// constructors, FileList, StoreBitmapSizes, the dumps, the fold
+// (removeSingleActionMenus), the destruction of a registration root and the
+// style sheet and icon functions all take one process-wide lock: called from
+// several threads they run one after the other, and each caller gets what it
+// would have got alone. The registration a loader returns is the caller's:
+// any number of threads may walk and read it, and other registrations, while
+// other threads load; the caller destroys it when done. Changing a
+// registration by hand (the new, ref and set operations of its objects,
+// deleting single objects out of it) while another thread loads is not safe:
+// the look-up indexes of the lists are process-wide. The priority strings of
+// Application hold for the whole process: set them (setArfPriorities) before
+// the loads that depend on them, not while another thread loads.
 KIVPARSER_API ApplicationRegistration* loadArf(int verbose, const char* path);
 KIVPARSER_API SymbolRegistration* loadSrf(int verbose, const char* path);
 KIVPARSER_API FieldRegistration* loadFrf(int verbose, const char* path);

@@ -5,8 +5,12 @@
 // The style sheet of the dynamic views and the icon URLs of the web client.
 // The Java native methods of com.zeta.kz.topology.KivParserNative are thin
 // wrappers around kivParserSetStyleXMLURLandCreateIfNeeded and
-// kivParserGetIconUrl. All of this shares one process-wide, unprotected
-// symbol registration cache: one caller at a time.
+// kivParserGetIconUrl. All of this shares one process-wide symbol
+// registration cache; every function that touches it (or the shared directory
+// buffer of dvStyleXmlRootPath) holds the library's parse lock, so calls from
+// several threads are served one after the other. What getSymbolClass and
+// dvStyleXmlRootPath return stays valid only until the next call of these
+// functions, on any thread.
 
 #include <cstdio>
 

@@ -4,8 +4,11 @@ package com.zeta.kz.topology;
  * The native methods of kivparser for the web client.
  *
  * The host program loads the library before the first call, for example with
- * {@code System.loadLibrary("kivparser")}. The methods share one process-wide
- * symbol registration cache and are to be called from one thread at a time.
+ * {@code System.loadLibrary("kivparser")}. The methods may be called from any
+ * number of threads: they share one process-wide symbol registration cache,
+ * and the library serves the calls one after the other. {@link #errMsg} is
+ * shared as well; after a failure on several threads at once it holds the
+ * message of the failure that came last.
  */
 public final class KivParserNative {
     /** The message of the last failed style sheet request; empty after a success. */

@@ -1,0 +1,194 @@
+// Eight threads load the sample installation (all four kinds), dump, fold,
+// generate the style sheet and ask for icon URLs at the same time; each must
+// get what one thread alone gets. Built as a program of its own so that the
+// thread-sanitizer step of the test command builds only this and the library.
+
+#include "kivparser/kivparser.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace kivparser;
+
+namespace {
+
+const int THREADS = 8;
+const int ROUNDS = 2;
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The style sheet without its generation time.
+std::string withoutDate(std::string text)
+{
+    size_t at = text.find("Generated on\n");
+    size_t end = at == std::string::npos ? at : text.find('\n', at + 13);
+    if (end != std::string::npos)
+        text.erase(at, end - at + 1);
+    return text;
+}
+
+template <class T, class Owner>
+void names(std::ostream& out, T* head, char* Owner::*key)
+{
+    for (T* item = head ? head->next() : nullptr; item; item = item->next())
+        out << (item->*key ? item->*key : "-") << ',';
+    out << '\n';
+}
+
+// The scratch installation: the sample configuration, the sample bitmaps and
+// a web tree of its own that receives the style sheet.
+class Installation {
+public:
+    Installation()
+    {
+        char pattern[] = "/tmp/kivthreads.XXXXXX";
+        root = mkdtemp(pattern) ? pattern : "";
+        std::filesystem::path dynamicViews = root + "/www/htdocs/C/dynamicViews";
+        std::filesystem::create_directories(dynamicViews);
+        std::string examples = KIVPARSER_SOURCE_DIR "/examples";
+        std::filesystem::copy_file(examples + "/www/htdocs/C/dynamicViews/dvStyle.xml.template",
+                                   dynamicViews / "dvStyle.xml.template");
+        styleSheet = (dynamicViews / "dvStyleV7.xml").string();
+        setenv("KZ_ETC_PATH", (examples + "/etc").c_str(), 1);
+        setenv("KZ_PATH", root.c_str(), 1);
+        setenv("KZwwwBitmapDir", (examples + "/www/htdocs/bitmaps").c_str(), 1);
+        setenv("KZ_WEB_PORT", "8181", 1);
+        for (const char* name : {"KIvRegDir", "KIvSymDir", "KIvFieldDir"})
+            unsetenv(name);
+    }
+    ~Installation()
+    {
+        kivParserReleaseSymbolCache();
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+
+    std::string root;
+    std::string styleSheet;
+};
+
+// What one thread does. Returns what it found out; the dumps go to standard
+// output, each through `dumped` (which may capture it).
+template <class Dumped>
+std::string work(Dumped dumped)
+{
+    std::ostringstream out;
+    setArfPriorities("jkiv");
+    ApplicationRegistration* arf = loadArf(0, nullptr);
+    SymbolRegistration* srf = loadSrf(0, nullptr);
+    FieldRegistration* frf = loadFrf(0, nullptr);
+    SnmppvReg* svrf = loadSvrf(0, nullptr);
+    if (!arf || !srf || !frf || !svrf)
+        return "a loader found nothing";
+
+    names(out, arf->applications, &Application::appName);
+    for (SymbolClass* sc = srf->symbolClasses->next(); sc; sc = sc->next())
+        names(out, sc->symbolTypes, &SymbolType::symbolID);
+    names(out, frf->fields, &Field::fieldID);
+    names(out, svrf->snmppvCgis, &SnmppvCgi::cgiNameID);
+
+    dumped([&] { arf->debugDump(); });
+    dumped([&] { arf->debugDumpTabs(); });
+    dumped([&] { srf->debugDump(); });
+    dumped([&] { frf->debugDump(); });
+    dumped([&] { svrf->debugDump(); });
+    arf->removeSingleActionMenus();
+    dumped([&] { arf->debugDump(); });
+
+    char url[KIV_WEB_URL_LEN];
+    char err[KIV_WEB_ERRMSG_LEN];
+    out << kivParserSetStyleXMLURLandCreateIfNeeded(url, 1, "C", err, sizeof err) << ' ' << url << ' ' << err
+        << '\n';
+    for (const char* symbol : {"Computer:Workstation", "Connector:Router", "Server:Mail Server", "None:None"}) {
+        kivParserGetIconUrl(url, symbol);
+        out << url << '\n';
+    }
+    kivParserReleaseSymbolCache();
+    kivParserGetIconUrl(url, "Connector:Hub");
+    out << url << '\n';
+
+    delete arf;
+    delete srf;
+    delete frf;
+    delete svrf;
+    return out.str();
+}
+
+} // namespace
+
+TEST(Threads, ParallelLoadsGetWhatOneThreadGets)
+{
+    Installation inst;
+    ASSERT_FALSE(inst.root.empty());
+
+    // One thread: the results, each dump on its own, and the style sheet.
+    std::vector<std::string> dumps;
+    std::string expected = work([&](auto dump) {
+        testing::internal::CaptureStdout();
+        dump();
+        dumps.push_back(testing::internal::GetCapturedStdout());
+    });
+    ASSERT_EQ(expected.find("a loader found nothing"), std::string::npos);
+    ASSERT_NE(expected.find("\n0 http://"), std::string::npos) << expected;
+    std::string styleSheet = withoutDate(readFile(inst.styleSheet));
+    ASSERT_NE(styleSheet.find("NodeStyle id=\"Connector:Router\""), std::string::npos);
+
+    // Eight at once, each twice.
+    std::vector<std::string> results(THREADS * ROUNDS);
+    testing::internal::CaptureStdout();
+    std::vector<std::thread> threads;
+    for (int t = 0; t < THREADS; ++t) {
+        threads.emplace_back([&results, t] {
+            for (int round = 0; round < ROUNDS; ++round)
+                results[t * ROUNDS + round] = work([](auto dump) { dump(); });
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    std::string output = testing::internal::GetCapturedStdout();
+
+    for (const std::string& result : results)
+        EXPECT_EQ(result, expected);
+    EXPECT_EQ(withoutDate(readFile(inst.styleSheet)), styleSheet);
+
+    // Every dump came out whole: the output is made of the single-thread
+    // dumps, each as often as the runs made it.
+    std::map<std::string, int> wanted;
+    for (const std::string& dump : dumps)
+        if (!dump.empty())
+            wanted[dump] += THREADS * ROUNDS;
+    std::vector<std::string> longestFirst;
+    for (const auto& entry : wanted)
+        longestFirst.push_back(entry.first);
+    std::sort(longestFirst.begin(), longestFirst.end(),
+              [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    std::map<std::string, int> found;
+    size_t at = 0;
+    while (at < output.size()) {
+        auto whole = std::find_if(longestFirst.begin(), longestFirst.end(),
+                                  [&](const std::string& dump) { return output.compare(at, dump.size(), dump) == 0; });
+        if (whole == longestFirst.end()) {
+            ADD_FAILURE() << "no whole dump at byte " << at << ":\n" << output.substr(at, 400);
+            break;
+        }
+        ++found[*whole];
+        at += whole->size();
+    }
+    EXPECT_TRUE(found == wanted);
+}
