@@ -1,5 +1,6 @@
 // Arbitrary bytes as one registration file of whatever kind its first token
-// selects, parsed into fresh roots, dumped, folded and released.
+// selects, parsed into fresh roots, dumped (as text and as JSON, which must
+// be valid), folded and released.
 #include "FuzzSupport.h"
 #include "support/RegistrationRun.h"
 

@@ -8,7 +8,8 @@
 #   test   (the test command) the above, and GoogleTest, pkg-config, the
 #          locale sources and X11's headers (the test suite), clang with its libFuzzer runtime
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
-#          and libconfig (the benchmark), man (the manual page's test)
+#          and libconfig (the benchmark), man (the manual page's test),
+#          Python's jsonschema (the JSON export's schema check)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -53,6 +54,8 @@ if [ "$set_name" = test ]; then
   have_file /usr/include/libconfig.h || need+=(libconfig-dev)
   have_cmd man        || need+=(man-db)
   have_cmd nroff      || need+=(groff-base)
+  # The test of the JSON export validates it against its schema.
+  python3 -c 'import jsonschema' >/dev/null 2>&1 || need+=(python3-jsonschema)
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

@@ -33,6 +33,11 @@ bool lexAbandoned();
 // The size of flex's input buffer (0 before the first scan); long comments,
 // strings and skipped stretches leave it as it was.
 size_t lexBufferSize();
+// The text of `token`, the token the scanner delivered last, for the report
+// of a syntax error: the value read for the tokens read by hand (strings,
+// mnemonics, accelerators), the matched text for the others, empty at the
+// end of the input (token 0 or less).
+const char* lexTokenText(int token);
 
 // Raised by the grammar after a menu item's label: the next call scans in
 // accelerator mode.

@@ -143,6 +143,21 @@ int _libparserMsgSlots(int setn)
     return (setn >= 0 && setn <= 255) ? setsN[setn] : 0;
 }
 
+int _libparserMsgNumber(int setn, const char* text)
+{
+    if (!text || setn < 0 || setn > 255)
+        return 0;
+    for (int n = 1; setn == 1 && n <= MSG_COUNT; n++) {
+        if (text == builtIn[n])
+            return n;
+    }
+    for (int n = 1; setsB[setn] && n < setsN[setn]; n++) {
+        if (setsB[setn][n] && text == setsB[setn][n])
+            return n;
+    }
+    return 0;
+}
+
 const char* parserMsgDefault(int n)
 {
     return (n >= 1 && n <= MSG_COUNT) ? builtIn[n] : "";

@@ -1,12 +1,21 @@
 #include "kivparser/language/ParserErr.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
+#include "kivparser/language/ParserReport.h"
+#include "dump/JsonWriter.h"
+#include "language/Lex.h"
+#include "language/MessageCatalogCache.h"
+#include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+
+// The grammar engine's lookahead token: the token a syntax error is found at.
+extern int KIVyychar;
 
 namespace kivparser {
 
@@ -14,61 +23,191 @@ namespace {
 
 const char* const SEPARATOR = "\n------------------------------\n";
 
-void report(PESeverity severity, const char* fmt, va_list ap)
+ParserReportHandler handler = nullptr;
+void* handlerContext = nullptr;
+
+// Hands a finished report to the handler, or prints it.
+void deliver(const ParserReport& report)
 {
-    KivParser* parser = KivParser::current;
-    if (parser && parser->verbose)
-        VParserErr(severity, parser->filename, parser->lineno, fmt, ap);
+    if (handler)
+        handler(&report, handlerContext);
+    else
+        printParserReport(&report);
 }
 
-} // namespace
-
-void VParserErr(PESeverity severity, const char* filename, int lineno, const char* msgFmt, va_list ap)
+// The catalog number of a message format: the format itself, or the one
+// argument of "%s" (a catalog text passed through unchanged).
+int catalogNumberOf(const char* fmt, va_list ap)
 {
+    int number = _libparserMsgNumber(1, fmt);
+    if (number == 0 && fmt && strcmp(fmt, "%s") == 0) {
+        va_list copy;
+        va_copy(copy, ap);
+        number = _libparserMsgNumber(1, va_arg(copy, const char*));
+        va_end(copy);
+    }
+    return number;
+}
+
+// Formats the message and delivers the report. When the text cannot be
+// built, the out-of-memory report takes its place.
+void makeReport(ReportKind kind, const char* filename, int lineno, const char* token, int errnoValue,
+                const char* msgFmt, va_list ap)
+{
+    const char* fmt = msgFmt ? msgFmt : "";
     va_list copy;
     va_copy(copy, ap);
-    int length = vsnprintf(nullptr, 0, msgFmt ? msgFmt : "", copy);
+    int length = vsnprintf(nullptr, 0, fmt, copy);
     va_end(copy);
     if (length < 0)
         length = 0;
-
-    std::string text;
     char* message = static_cast<char*>(malloc(static_cast<size_t>(length) + 1));
     if (!message) {
         nomemory();
         return;
     }
-    vsnprintf(message, static_cast<size_t>(length) + 1, msgFmt ? msgFmt : "", ap);
+    int number = catalogNumberOf(msgFmt, ap);
+    vsnprintf(message, static_cast<size_t>(length) + 1, fmt, ap);
+    ParserReport report = {kind, filename, lineno, number ? 1 : 0, number, message, token, errnoValue};
+    deliver(report);
+    free(message);
+}
+
+// A report of the parser at work, made only when it is verbose.
+void vParserReport(ReportKind kind, const char* token, int errnoValue, const char* fmt, va_list ap)
+{
+    KivParser* parser = KivParser::current;
+    if (parser && parser->verbose)
+        makeReport(kind, parser->filename, parser->lineno, token, errnoValue, fmt, ap);
+}
+
+void parserReport(ReportKind kind, const char* token, int errnoValue, const char* fmt, ...)
+{
+    va_list ap;
+    va_start(ap, fmt);
+    vParserReport(kind, token, errnoValue, fmt, ap);
+    va_end(ap);
+}
+
+void countError()
+{
+    if (KivParser::current)
+        KivParser::current->errors++;
+}
+
+} // namespace
+
+void setParserReportHandler(ParserReportHandler newHandler, void* context)
+{
+    // A parse at work on another thread keeps the handler it started with.
+    ParseLock lock;
+    handler = newHandler;
+    handlerContext = newHandler ? context : nullptr;
+}
+
+ParserReportHandler getParserReportHandler(void** context)
+{
+    ParseLock lock;
+    if (context)
+        *context = handlerContext;
+    return handler;
+}
+
+const char* reportKindName(ReportKind kind)
+{
+    switch (kind) {
+    case RPT_WARNING:
+        return "warning";
+    case RPT_ERROR:
+        return "error";
+    case RPT_NOMEMORY:
+        return "nomemory";
+    case RPT_INTERNAL:
+        return "internal";
+    case RPT_SYNTAX:
+        return "syntax";
+    case RPT_PROGRESS:
+        return "progress";
+    case RPT_NOTE:
+        return "note";
+    }
+    return "unknown";
+}
+
+void printParserReport(const ParserReport* report)
+{
+    if (!report)
+        return;
+    const char* message = report->message ? report->message : "";
+    if (report->kind == RPT_NOMEMORY || report->kind == RPT_PROGRESS) {
+        printf_new("%s", message);
+        return;
+    }
+    std::string text;
     try {
         // The header is literal text: a percent sign in a file name is printed
         // as it stands.
         text += SEPARATOR;
-        if (filename) {
+        if (report->file) {
             text += parserMsg(MSG_FILE);
-            text += filename;
+            text += report->file;
             text += "\n";
-            if (lineno != 0) {
+            if (report->line != 0) {
                 text += parserMsg(MSG_LINE);
-                text += std::to_string(lineno);
+                text += std::to_string(report->line);
                 text += "\n";
             }
         }
-        if (severity == PE_WARNING) {
+        if (report->kind == RPT_WARNING) {
             text += parserMsg(MSG_WARNING);
             text += ": ";
-        } else if (severity == PE_ERROR) {
+        } else if (report->kind != RPT_NOTE) {
             text += parserMsg(MSG_ERROR);
             text += ": ";
         }
         text += message;
         text += SEPARATOR;
     } catch (...) {
-        free(message);
         nomemory();
         return;
     }
-    free(message);
     printf_new("%s", text.c_str());
+}
+
+int writeParserReportJson(FILE* out, const ParserReport* report)
+{
+    if (!out || !report)
+        return -1;
+    ParseLock lock; // the system's reason comes in a shared buffer
+    JsonWriter json(out);
+    json.beginObject();
+    json.key("kind");
+    json.string(reportKindName(report->kind));
+    json.key("file");
+    json.string(report->file);
+    json.key("line");
+    json.number(report->line);
+    json.key("catalogSet");
+    json.number(report->catalogSet);
+    json.key("catalogNumber");
+    json.number(report->catalogNumber);
+    json.key("message");
+    json.stringTrimmed(report->message);
+    json.key("token");
+    json.string(report->token);
+    json.key("errno");
+    json.number(report->errnoValue);
+    json.key("reason");
+    json.string(report->errnoValue ? _KZstrerror(report->errnoValue) : nullptr);
+    json.endObject();
+    putc('\n', out);
+    return ferror(out) ? -1 : 0;
+}
+
+void VParserErr(PESeverity severity, const char* filename, int lineno, const char* msgFmt, va_list ap)
+{
+    ReportKind kind = severity == PE_WARNING ? RPT_WARNING : severity == PE_ERROR ? RPT_ERROR : RPT_NOTE;
+    makeReport(kind, filename, lineno, nullptr, 0, msgFmt, ap);
 }
 
 void nomemory()
@@ -76,8 +215,12 @@ void nomemory()
     KivParser* parser = KivParser::current;
     if (!parser)
         return;
-    if (parser->verbose)
-        printf_new("%s", parserMsg(MSG_OUT_OF_MEMORY));
+    if (parser->verbose) {
+        // Nothing is allocated here: the catalog text is handed on as it is.
+        ParserReport report = {RPT_NOMEMORY, parser->filename, parser->lineno, 1, MSG_OUT_OF_MEMORY,
+                               parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+        deliver(report);
+    }
     parser->errors++;
 }
 
@@ -85,7 +228,7 @@ void warning(const char* fmt, ...)
 {
     va_list ap;
     va_start(ap, fmt);
-    report(PE_WARNING, fmt, ap);
+    vParserReport(RPT_WARNING, nullptr, 0, fmt, ap);
     va_end(ap);
     if (KivParser::current)
         KivParser::current->warnings++;
@@ -95,21 +238,21 @@ void error(const char* fmt, ...)
 {
     va_list ap;
     va_start(ap, fmt);
-    report(PE_ERROR, fmt, ap);
+    vParserReport(RPT_ERROR, nullptr, 0, fmt, ap);
     va_end(ap);
-    if (KivParser::current)
-        KivParser::current->errors++;
+    countError();
 }
 
 void internal(int srccodeline)
 {
-    error(parserMsg(MSG_INTERNAL), srccodeline);
+    parserReport(RPT_INTERNAL, nullptr, 0, parserMsg(MSG_INTERNAL), srccodeline);
+    countError();
 }
 
 void reportCantOpen(const char* filename, int errnoValue)
 {
-    (void)errnoValue; // the framed report names the file only
-    error(parserMsg(MSG_CANT_OPEN), filename);
+    parserReport(RPT_ERROR, nullptr, errnoValue, parserMsg(MSG_CANT_OPEN), filename);
+    countError();
 }
 
 void reportScannerFailure(const char* text, int readErrno)
@@ -126,7 +269,21 @@ void reportScannerFailure(const char* text, int readErrno)
 
 void KIVyyerror(const char* s)
 {
-    error("%s", s);
+    parserReport(RPT_SYNTAX, lexTokenText(KIVyychar), 0, "%s", s);
+    countError();
+}
+
+void reportLine(ReportKind kind, const char* file, int errnoValue, int number, ...)
+{
+    va_list ap;
+    va_start(ap, number);
+    if (handler) {
+        makeReport(kind, file, 0, nullptr, errnoValue, parserMsg(number), ap);
+    } else {
+        // Printed as it always was, without building the text first.
+        vprintf_new(parserMsg(number), ap);
+    }
+    va_end(ap);
 }
 
 } // namespace kivparser

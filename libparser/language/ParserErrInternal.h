@@ -1,12 +1,14 @@
 #ifndef KIVPARSER_LANGUAGE_PARSERERRINTERNAL_H
 #define KIVPARSER_LANGUAGE_PARSERERRINTERNAL_H
 
+#include "kivparser/language/ParserReport.h"
+
 namespace kivparser {
 
 // The report of a registration file that cannot be read: missing,
 // unreadable, not a regular file, or failing while it is read. The error
 // "can't open %s" is counted against the parser at work; `errnoValue` is
-// the system's reason (0 when there is none).
+// the system's reason (0 when there is none), which the report handler gets.
 void reportCantOpen(const char* filename, int errnoValue);
 
 // The scanner gave up its input: `text` (flex's words for the condition)
@@ -14,6 +16,14 @@ void reportCantOpen(const char* filename, int errnoValue);
 // against the parser at work; a failed read (`readErrno` not 0) is counted
 // as the file that cannot be read.
 void reportScannerFailure(const char* text, int readErrno);
+
+// A line of a verbose load that is not about the parse at work: a progress
+// line of the loaders, an error of the directory walk. Catalog text `number`
+// of set 1, formatted with the arguments, is printed as it stands, or handed
+// to the report handler as a report of `kind` about `file` (null: none),
+// with `errnoValue` as its reason. Callers decide whether to make it (verbose
+// mode) and count what they count.
+void reportLine(ReportKind kind, const char* file, int errnoValue, int number, ...);
 
 } // namespace kivparser
 

@@ -3,6 +3,7 @@
 #include "kivparser/application/Application.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "language/ParseLock.h"
+#include "language/ParserErrInternal.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -256,7 +257,8 @@ void FileList::report(const char* msg, int errnoValue, int print)
 {
     ++errors;
     if (print)
-        printf_new(parserMsg(MSG_ERROR_PAIR), msg ? msg : "", errnoValue ? _KZstrerror(errnoValue) : "");
+        reportLine(RPT_ERROR, nullptr, errnoValue, MSG_ERROR_PAIR, msg ? msg : "",
+                   errnoValue ? _KZstrerror(errnoValue) : "");
 }
 
 void FileList::logTooLong(int length, int print)

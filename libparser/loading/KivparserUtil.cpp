@@ -8,6 +8,7 @@
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/FileList.h"
 #include "language/ParseLock.h"
+#include "language/ParserErrInternal.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -40,6 +41,13 @@ const LoaderKind svrfKind = {"",
                              "%KZ_ETC_PATH%" KZ_PATH_SEP_STR "www" KZ_PATH_SEP_STR "registration" KZ_PATH_SEP_STR
                              "dazivovovo",
                              MSG_SVRF_PATH, false};
+
+// The progress lines of a verbose load go where the reports go.
+template <class... Args>
+void progress(const char* file, int msg, Args... args)
+{
+    reportLine(RPT_PROGRESS, file, 0, msg, args...);
+}
 
 const char* orNone(const char* text)
 {
@@ -75,12 +83,12 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
     if (!dir)
         return nullptr;
     if (verbose) {
-        printf_new(parserMsg(kind.pathMsg), dir);
+        progress(nullptr, kind.pathMsg, dir);
         if (kind.printPriorities) {
-            printf_new(parserMsg(MSG_ARF_PRIORITY_FILE), orNone(Application::getPriorityFile()));
-            printf_new(parserMsg(MSG_ARF_PRIORITY_ORGANIZATION), orNone(Application::getPriorityOrganization()));
-            printf_new(parserMsg(MSG_ARF_PRIORITY_CLASS), orNone(Application::getPriorityClass()));
-            printf_new(parserMsg(MSG_ARF_PRIORITY_APPLICATION), orNone(Application::getPriorityApplication()));
+            progress(nullptr, MSG_ARF_PRIORITY_FILE, orNone(Application::getPriorityFile()));
+            progress(nullptr, MSG_ARF_PRIORITY_ORGANIZATION, orNone(Application::getPriorityOrganization()));
+            progress(nullptr, MSG_ARF_PRIORITY_CLASS, orNone(Application::getPriorityClass()));
+            progress(nullptr, MSG_ARF_PRIORITY_APPLICATION, orNone(Application::getPriorityApplication()));
         }
     }
 
@@ -92,12 +100,12 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
         int totalWarnings = 0;
         for (int i = 0; char* name = files->getFileName(i); ++i) {
             if (verbose)
-                printf_new(parserMsg(MSG_PARSING), name);
+                progress(name, MSG_PARSING, name);
             KivParser* parser = new (std::nothrow) KivParser(name, registration, verbose);
             if (!parser)
                 continue;
             if (verbose)
-                printf_new(parserMsg(MSG_FILE_COUNTS), parser->errors, parser->warnings);
+                progress(name, MSG_FILE_COUNTS, parser->errors, parser->warnings);
             totalErrors += parser->errors;
             totalWarnings += parser->warnings;
             registration = rootOf(parser, registration);
@@ -106,7 +114,7 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
         }
         delete files;
         if (verbose)
-            printf_new(parserMsg(MSG_TOTAL_COUNTS), totalErrors, totalWarnings);
+            progress(nullptr, MSG_TOTAL_COUNTS, totalErrors, totalWarnings);
     }
     free(dir);
     return registration;

@@ -13,7 +13,7 @@ echo "$count exported symbols"
 # native methods of the Java client.
 bad=$(printf '%s\n' "$symbols" | grep -Ev '^((typeinfo( name)?|vtable) for )?kivparser::|^Java_com_zeta_kz_topology_KivParserNative_' || true)
 # Inside the namespace, nothing private.
-bad+=$(printf '%s\n' "$symbols" | grep -E '^kivparser::(\w*Builder\w*|GrammarActions|SListOps|SListIndex|NamedList|PrecedencePlacement|DumpWriter|TokenScan|Indent|lexNewInput|lexLine|lookForAccelerator|skipElse|menuTrace\w*|menu\w*TraceVerbose|lastSrf|lastSymbolClass|_libparserMsgSlots|_KZ\w*|KZ\w*|\w*printf_new|java\w*)\b' || true)
+bad+=$(printf '%s\n' "$symbols" | grep -E '^kivparser::(\w*Builder\w*|GrammarActions|SListOps|SListIndex|NamedList|PrecedencePlacement|DumpWriter|JsonWriter|TokenScan|Indent|lexNewInput|lexLine|lexTokenText|reportLine|reportCantOpen|lookForAccelerator|skipElse|menuTrace\w*|menu\w*TraceVerbose|lastSrf|lastSymbolClass|_libparserMsgSlots|_libparserMsgNumber|_KZ\w*|KZ\w*|\w*printf_new|java\w*)\b' || true)
 bad+=$(printf '%s\n' "$symbols" | grep -E '(^|::)KIVyy' | grep -v '^kivparser::KIVyyerror(' || true)
 if [ -n "$bad" ]; then
   echo "exported but not public:"
@@ -21,6 +21,7 @@ if [ -n "$bad" ]; then
   exit 1
 fi
 for needed in 'kivparser::loadArf(' 'kivparser::KivParser::KivParser(' 'kivparser::version()' \
+              'kivparser::setParserReportHandler(' 'kivparser::dumpJson(' \
               'kivparser::KIVyyerror(' 'Java_com_zeta_kz_topology_KivParserNative_getIconUrl'; do
   printf '%s\n' "$symbols" | grep -qF "$needed" || { echo "not exported: $needed"; exit 1; }
 done

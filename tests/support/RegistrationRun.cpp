@@ -1,12 +1,38 @@
 #include "support/RegistrationRun.h"
 
 #include "kivparser/kivparser.h"
+#include "support/JsonCheck.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
 using namespace kivparser;
+
+namespace {
+
+// Writes the JSON document of a registration to memory and ends the process
+// when it is not valid JSON.
+template <class Registration>
+void checkJson(int (*dump)(FILE*, Registration*), Registration* registration)
+{
+    char* text = nullptr;
+    size_t length = 0;
+    FILE* out = open_memstream(&text, &length);
+    if (!out)
+        return;
+    int status = dump(out, registration);
+    fclose(out);
+    if (status != 0 || !isValidJson(text, length)) {
+        fprintf(stderr, "RegistrationRun: the JSON export is not valid JSON (status %d):\n%.2000s\n", status,
+                text ? text : "");
+        abort();
+    }
+    free(text);
+}
+
+} // namespace
 
 int RegistrationRun::parseDumpFold(const std::string& first, const std::string& second)
 {
@@ -37,15 +63,24 @@ int RegistrationRun::parseDumpFold(const std::string& first, const std::string& 
     if (arf) {
         arf->debugDump();
         arf->debugDumpTabs();
+        checkJson<ApplicationRegistration>(dumpJson, arf);
+        checkJson<ApplicationRegistration>(dumpJsonTabs, arf);
         arf->removeSingleActionMenus();
         arf->debugDump();
+        checkJson<ApplicationRegistration>(dumpJson, arf);
     }
-    if (srf)
+    if (srf) {
         srf->debugDump();
-    if (frf)
+        checkJson<SymbolRegistration>(dumpJson, srf);
+    }
+    if (frf) {
         frf->debugDump();
-    if (pvrf)
+        checkJson<FieldRegistration>(dumpJson, frf);
+    }
+    if (pvrf) {
         pvrf->debugDump();
+        checkJson<SnmppvReg>(dumpJson, pvrf);
+    }
     delete arf;
     delete srf;
     delete frf;

@@ -8,8 +8,9 @@ using namespace kivparser;
 
 // What the fuzz targets do with their input, for the regression tests of the
 // inputs they found: parse the files in turn into the same roots (verbose, so
-// that every diagnostic is formatted), dump every root, fold single-action
-// menus, dump again and destroy everything. Standard output is discarded
+// that every diagnostic is formatted), dump every root as text and as JSON
+// (the process ends when the JSON is not valid), fold single-action menus,
+// dump again and destroy everything. Standard output is discarded
 // meanwhile. Returns the sum of the files' error counts.
 class RegistrationRun {
 public:

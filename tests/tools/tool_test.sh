@@ -66,7 +66,7 @@ same() {
 normalize() {
   local host
   host=$(hostname 2>/dev/null || uname -n)
-  sed -e "s|$sample|@SAMPLE@|g" -e "s|$data|@DATA@|g" -e "s|$work|@WORK@|g" \
+  sed -e "s|$sample|@SAMPLE@|g" -e "s|$data|@DATA@|g" -e "s|$work|@WORK@|g" -e "s|$src|@SRC@|g" \
       -e "s|http://$host|http://@HOST@|g" \
       -e '/^Generated on$/{n;s/.*/  @DATE@/;}'
 }
@@ -102,6 +102,10 @@ case_usage() {
   contains "$work/err" "option '--fold' takes no value"
   run 2 check
   contains "$work/err" "kivparser check: no FILE given"
+  run 2 check --format=xml x
+  contains "$work/err" "unknown format 'xml' (text, gnu or json)"
+  run 2 dump arf --max-reports lots
+  contains "$work/err" "--max-reports wants a number, not 'lots'"
   run 2 stylesheet now
   run 2 icon
   run 2 icon Computer
@@ -227,15 +231,70 @@ case_check_errors() {
   run 1 check "$data/broken-app" "$data/missing-file"
   same "$work/out" "check-broken.out"
   empty "$work/err"
-  # A directory is not parsed (the scanner cannot read one); it counts as an error.
+  # A directory is reported as a file that cannot be opened, and counted.
   run 1 check "$sample/etc/fields/C" "$sample/etc/fields/C/power"
-  contains "$work/err" "kivparser check: $sample/etc/fields/C is a directory, not a registration file"
+  empty "$work/err"
+  contains "$work/out" "Error: can't open $sample/etc/fields/C"
   contains "$work/out" "$sample/etc/fields/C: errors: 1, warnings: 0"
   contains "$work/out" "total: errors: 1, warnings: 0"
   # A duplicate across two files is only a warning.
   run 0 check "$sample/etc/fields/C/base" "$data/duplicate-field"
   contains "$work/out" "Field isNode: duplicate definition(ignore)"
   contains "$work/out" "$data/duplicate-field: errors: 0, warnings: 1"
+}
+
+# The same faulty files reported in the three forms; the summary on standard
+# output stays the same in each.
+case_check_formats() {
+  use_sample C
+  local reports="$src/tests/data/language/reports/C"
+  local files=("$reports/faults" "$reports/truncated" "$data/missing-file" "$sample/etc/fields/C")
+  run 1 check "${files[@]}"
+  same "$work/out" "check-formats.out"
+  empty "$work/err"
+  tail -n 5 "$work/out" >"$work/summary"
+  for format in gnu json; do
+    run 1 check --format=$format "${files[@]}"
+    same "$work/err" "check-formats.$format"
+    cmp -s "$work/summary" "$work/out" || fail "check --format=$format: the summary differs: $(head -3 "$work/out")"
+  done
+  python3 -c 'import json, sys; [json.loads(line) for line in open(sys.argv[1])]' "$work/err" ||
+    fail "check --format=json: a line is not a JSON object"
+  # Standard input, at most one report per file.
+  run 1 check --format=gnu --max-reports 1 - <"$reports/faults"
+  [ "$(cat "$work/err")" = "<stdin>:8: error: syntax error near 'again'
+<stdin>: note: 2 more reports left out" ] || fail "check - with --max-reports 1: $(cat "$work/err")"
+  contains "$work/out" "<stdin>: errors: 2, warnings: 1"
+  run 1 check --max-reports 0 "$reports/faults"
+  contains "$work/out" "[3 more reports of $reports/faults left out]"
+  if [ "$(id -u)" -ne 0 ]; then
+    cp "$reports/faults" "$work/unreadable"
+    chmod 000 "$work/unreadable"
+    run 1 check --format=gnu "$work/unreadable"
+    contains "$work/err" "$work/unreadable:1: error: can't open $work/unreadable: Permission denied"
+  fi
+}
+
+# The JSON export of the sample: valid against the schema, with the values of
+# the text dump; reports of a verbose load as JSON lines beside it.
+case_dump_json() {
+  use_sample C
+  for kind in arf tabs srf frf svrf all; do
+    run 0 dump "$kind" --format=json
+    empty "$work/err"
+    mv "$work/out" "$work/$kind.json"
+    run 0 dump "$kind"
+    mv "$work/out" "$work/$kind.txt"
+  done
+  python3 "$src/tests/tools/json_export_check.py" "$src/schema/kivparser-registration.schema.json" "$work" ||
+    fail "the JSON export does not match its schema or the text dump"
+  local reports="$src/tests/data/language/reports"
+  run 0 dump arf --verbose --format=json --path "$reports"
+  same "$work/err" "dump-reports.json"
+  python3 -c 'import json, sys; json.load(open(sys.argv[1]))' "$work/out" || fail "dump arf --format=json: not JSON"
+  run 0 dump arf --verbose --format=gnu --max-reports 1 --path "$reports"
+  same "$work/err" "dump-reports.gnu"
+  contains "$work/out" 'MenuBar <-1> "File" _ {'
 }
 
 case_stylesheet() {

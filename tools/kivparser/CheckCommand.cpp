@@ -1,30 +1,41 @@
 #include "CheckCommand.h"
 
+#include "ReportPrinter.h"
 #include <kivparser/kivparser.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <new>
+#include <string>
 #include <sys/stat.h>
 
 namespace {
 
-const CommandTexts texts = {
-    "check",
-    "check FILE...",
-    "parse registration files and report every problem",
+const std::string help = std::string(
     "Parses the files in the order given, as a loader parses the files of a\n"
     "directory: into one set of registrations, so that a name defined again in a\n"
     "later file is reported as a duplicate. Every error and warning is printed\n"
     "with its file and line. The output ends with one line per file and a total.\n"
+    "FILE - reads standard input (named <stdin> in the reports).\n"
     "Run it on a registration file before installing it.\n"
+    "\n"
+    "Options:\n") + ReportPrinter::optionHelp +
     "\n"
     "Exit status: 0 when no file reported an error (warnings allowed), 1 when one\n"
     "did (a file that cannot be opened, or a directory, counts as an error), 2 for\n"
-    "a usage error.\n"};
+    "a usage error.\n";
+
+const CommandTexts texts = {
+    "check",
+    "check FILE... [--format=text|gnu|json] [--max-reports N]",
+    "parse registration files and report every problem",
+    help.c_str()};
+
+const char* const STDIN_NAME = "<stdin>";
 
 }  // namespace
 
-CheckCommand::CheckCommand() : ToolCommand(texts, {})
+CheckCommand::CheckCommand() : ToolCommand(texts, {ReportPrinter::formatOption, ReportPrinter::maxReportsOption})
 {
 }
 
@@ -36,12 +47,34 @@ struct FileCounts {
     int warnings;
 };
 
+// The library's parser reads whatever the path names; a directory cannot be
+// read. It is reported here as the library reports a file that cannot be
+// opened: the same error, counted once, with the system's reason.
+bool reportDirectory(const char* file, ReportPrinter& printer)
+{
+    struct stat status;
+    if (stat(file, &status) != 0 || !S_ISDIR(status.st_mode))
+        return false;
+    int length = std::snprintf(nullptr, 0, parserMsg(MSG_CANT_OPEN), file);
+    std::string message(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+    std::snprintf(&message[0], message.size() + 1, parserMsg(MSG_CANT_OPEN), file);
+    ParserReport report = {RPT_ERROR, file, 1, 1, MSG_CANT_OPEN, message.c_str(), nullptr, EISDIR};
+    printer.print(report);
+    return true;
+}
+
 }  // namespace
 
 int CheckCommand::run(const CommandLine& line)
 {
     if (line.operands().empty())
         return usageError("no FILE given");
+    ReportPrinter printer;
+    std::string error;
+    if (!printer.configure(line, error))
+        return usageError(error);
+    printer.install();
+    bool text = printer.format() == ReportFormat::Text;
 
     ApplicationRegistration* arf = nullptr;
     SymbolRegistration* srf = nullptr;
@@ -49,25 +82,27 @@ int CheckCommand::run(const CommandLine& line)
     SnmppvReg* svrf = nullptr;
     std::vector<FileCounts> counts;
     for (char* file : line.operands()) {
-        std::printf(parserMsg(MSG_PARSING), file);
-        // The scanner cannot read a directory; a loader never hands it one.
-        struct stat status;
-        if (stat(file, &status) == 0 && S_ISDIR(status.st_mode)) {
-            std::fflush(stdout);
-            std::fprintf(stderr, "kivparser check: %s is a directory, not a registration file\n", file);
-            counts.push_back({file, 1, 0});
+        bool standardInput = std::string(file) == "-";
+        const char* name = standardInput ? STDIN_NAME : file;
+        if (text)
+            std::printf(parserMsg(MSG_PARSING), name);
+        printer.setUnnamedFile(standardInput ? STDIN_NAME : nullptr);
+        if (!standardInput && reportDirectory(file, printer)) {
+            counts.push_back({name, 1, 0});
+            printer.endFile();
             continue;
         }
-        KivParser* parser = new (std::nothrow) KivParser(file, arf, srf, frf, svrf, 1);
+        KivParser* parser = new (std::nothrow) KivParser(standardInput ? nullptr : file, arf, srf, frf, svrf, 1);
         if (!parser) {
-            counts.push_back({file, 1, 0});
+            counts.push_back({name, 1, 0});
             continue;
         }
+        printer.endFile();
         arf = parser->getAppReg();
         srf = parser->getSymReg();
         frf = parser->getFldReg();
         svrf = parser->getSnmppvReg();
-        counts.push_back({file, parser->errors, parser->warnings});
+        counts.push_back({name, parser->errors, parser->warnings});
         delete parser;
     }
     delete arf;
@@ -75,8 +110,10 @@ int CheckCommand::run(const CommandLine& line)
     delete frf;
     delete svrf;
 
+    printer.finish();
     int errors = 0;
     int warnings = 0;
+    std::fflush(stderr);
     for (const FileCounts& count : counts) {
         std::printf("%s: errors: %d, warnings: %d\n", count.file, count.errors, count.warnings);
         errors += count.errors;

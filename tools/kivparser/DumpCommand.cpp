@@ -5,13 +5,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace {
 
-const CommandTexts texts = {
-    "dump",
-    "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose]",
-    "load registrations of one kind (or all) and print them",
+const std::string help = std::string(
     "Loads every registration file of one kind and prints the registration as\n"
     "the library's dump prints it. KIND is one of:\n"
     "  arf    application registrations: menu bars, popup items, toolbar buttons,\n"
@@ -29,29 +27,31 @@ const CommandTexts texts = {
     "  --app NAME      name the loading program first (setArfPriorities): its own\n"
     "                  file is parsed first and applications are ranked for it\n"
     "  --fold          fold cascades that lead to a single action into their entry\n"
-    "  --verbose       print the directories, every file parsed and every problem\n"
+    "  --verbose       print the directories, every file parsed and every problem\n") +
+    ReportPrinter::optionHelp +
+    "\n"
+    "With --format=json the registration itself is printed as one JSON document\n"
+    "(for all, one object with a member per KIND, null for a kind that was not\n"
+    "found).\n"
     "\n"
     "Exit status: 0 when every registration asked for was loaded, 1 when one was\n"
-    "not found (the directory looked in is named), 2 for a usage error.\n"};
+    "not found (the directory looked in is named), 2 for a usage error.\n";
 
-
-// Loads the registration of one kind without tabs and prints it with its own
-// dump operation.
-template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
-int loadAndDump(int verbose, const char* path)
-{
-    Registration* registration = load(verbose, path);
-    if (!registration)
-        return kind.reportNotFound(path);
-    registration->debugDump();
-    delete registration;
-    return kExitOk;
-}
+const CommandTexts texts = {
+    "dump",
+    "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose] [--format=text|gnu|json] [--max-reports N]",
+    "load registrations of one kind (or all) and print them",
+    help.c_str()};
 
 }  // namespace
 
 DumpCommand::DumpCommand()
-    : ToolCommand(texts, {{"--path", true}, {"--app", true}, {"--fold", false}, {"--verbose", false}})
+    : ToolCommand(texts, {{"--path", true},
+                          {"--app", true},
+                          {"--fold", false},
+                          {"--verbose", false},
+                          ReportPrinter::formatOption,
+                          ReportPrinter::maxReportsOption})
 {
 }
 
@@ -60,9 +60,13 @@ int DumpCommand::run(const CommandLine& line)
     if (line.operands().size() != 1)
         return usageError(line.operands().empty() ? "KIND is missing" : "only one KIND may be given");
     const char* kind = line.operands()[0];
+    std::string error;
+    if (!printer_.configure(line, error))
+        return usageError(error);
     path_ = line.value("--path");
     fold_ = line.has("--fold");
     verbose_ = line.has("--verbose") ? 1 : 0;
+    json_ = printer_.format() == ReportFormat::Json;
 
     bool all = std::strcmp(kind, "all") == 0;
     bool arf = std::strcmp(kind, "arf") == 0;
@@ -75,30 +79,56 @@ int DumpCommand::run(const CommandLine& line)
 
     if (const char* app = line.value("--app"))
         setArfPriorities(app);
+    printer_.install();
+    all_ = all;
+    parts_ = 0;
 
     int status = kExitOk;
     if (all || arf || tabs) {
-        if (dumpApplications(all || arf, all || tabs, all) != kExitOk)
+        if (dumpApplications(all || arf, all || tabs) != kExitOk)
             status = kExitFailure;
     }
     struct Part {
         bool wanted;
         const char* kind;
-        int (*dump)(int, const char*);
+        int (DumpCommand::*dump)();
     };
     const Part parts[] = {
-        {srf, "srf", loadAndDump<SymbolRegistration, loadSrf, RegistrationKind::symbol>},
-        {frf, "frf", loadAndDump<FieldRegistration, loadFrf, RegistrationKind::field>},
-        {svrf, "svrf", loadAndDump<SnmppvReg, loadSvrf, RegistrationKind::cgi>},
+        {srf, "srf", &DumpCommand::dumpOne<SymbolRegistration, loadSrf, RegistrationKind::symbol>},
+        {frf, "frf", &DumpCommand::dumpOne<FieldRegistration, loadFrf, RegistrationKind::field>},
+        {svrf, "svrf", &DumpCommand::dumpOne<SnmppvReg, loadSvrf, RegistrationKind::cgi>},
     };
     for (const Part& part : parts) {
         if (all)
             header(part.kind);
-        if ((all || part.wanted) && part.dump(verbose_, path_) != kExitOk)
+        if ((all || part.wanted) && (this->*part.dump)() != kExitOk)
             status = kExitFailure;
     }
+    printer_.finish();
+    if (all && json_)
+        std::printf("}\n");
     std::fflush(stdout);
     return status;
+}
+
+template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
+int DumpCommand::dumpOne()
+{
+    Registration* registration = load(verbose_, path_);
+    if (!registration)
+        return notFound(kind);
+    print(registration);
+    delete registration;
+    return kExitOk;
+}
+
+template <class Registration>
+void DumpCommand::print(Registration* registration)
+{
+    if (json_)
+        dumpJson(stdout, registration);
+    else
+        registration->debugDump();
 }
 
 ApplicationRegistration* DumpCommand::loadApplications()
@@ -109,29 +139,48 @@ ApplicationRegistration* DumpCommand::loadApplications()
     return registration;
 }
 
-int DumpCommand::dumpApplications(bool menus, bool tabs, bool headers)
+int DumpCommand::dumpApplications(bool menus, bool tabs)
 {
     // The registration is loaded once for both of its dumps.
-    if (headers)
+    if (all_)
         header("arf");
     ApplicationRegistration* registration = loadApplications();
     if (!registration) {
-        int status = RegistrationKind::application.reportNotFound(path_);
-        if (headers)
+        int status = notFound(RegistrationKind::application);
+        if (all_) {
             header("tabs");
+            if (json_)
+                std::printf("null");
+        }
         return status;
     }
     if (menus)
-        registration->debugDump();
-    if (headers)
+        print(registration);
+    if (all_)
         header("tabs");
-    if (tabs)
-        registration->debugDumpTabs();
+    if (tabs) {
+        if (json_)
+            dumpJsonTabs(stdout, registration);
+        else
+            registration->debugDumpTabs();
+    }
     delete registration;
     return kExitOk;
 }
 
+int DumpCommand::notFound(const RegistrationKind& kind)
+{
+    printer_.toolError(kind.notFound(path_));
+    // The document of "all" holds null in its place.
+    if (all_ && json_)
+        std::printf("null");
+    return kExitFailure;
+}
+
 void DumpCommand::header(const char* kind)
 {
-    std::printf("=== %s ===\n", kind);
+    if (json_)
+        std::printf("%s\"%s\":", parts_++ ? "," : "{", kind);
+    else
+        std::printf("=== %s ===\n", kind);
 }

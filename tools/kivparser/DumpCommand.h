@@ -1,14 +1,14 @@
 #ifndef KIVPARSER_TOOL_DUMPCOMMAND_H
 #define KIVPARSER_TOOL_DUMPCOMMAND_H
 
+#include "ReportPrinter.h"
 #include "ToolCommand.h"
 
-namespace kivparser {
-class ApplicationRegistration;
-}
+class RegistrationKind;
 
 // kivparser dump KIND: loads the registrations of one kind (or all of them)
-// and prints them exactly as the library's dump operations print them.
+// and prints them exactly as the library's dump operations print them, as
+// text or as JSON documents.
 class DumpCommand final : public ToolCommand {
 public:
     DumpCommand();
@@ -18,13 +18,24 @@ protected:
 
 private:
     // Each returns the exit status of its part.
-    int dumpApplications(bool menus, bool tabs, bool headers);
+    int dumpApplications(bool menus, bool tabs);
+    template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
+    int dumpOne();
+    // The library's text dump of a registration, or its JSON document.
+    template <class Registration>
+    void print(Registration* registration);
     kivparser::ApplicationRegistration* loadApplications();
-    static void header(const char* kind);
+    int notFound(const RegistrationKind& kind);
+    // The line before each part of "all" (text), or the member name (JSON).
+    void header(const char* kind);
 
+    ReportPrinter printer_;
     const char* path_ = nullptr;
     bool fold_ = false;
     int verbose_ = 0;
+    bool json_ = false;
+    bool all_ = false;
+    int parts_ = 0;
 };
 
 #endif

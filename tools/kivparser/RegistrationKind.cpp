@@ -30,9 +30,14 @@ std::string RegistrationKind::directoryFor(const char* path) const
     return result;
 }
 
+std::string RegistrationKind::notFound(const char* path) const
+{
+    return std::string("no ") + title_ + " found in " + directoryFor(path);
+}
+
 int RegistrationKind::reportNotFound(const char* path) const
 {
     std::fflush(stdout);
-    std::fprintf(stderr, "kivparser: no %s found in %s\n", title_, directoryFor(path).c_str());
+    std::fprintf(stderr, "kivparser: %s\n", notFound(path).c_str());
     return kExitFailure;
 }

@@ -17,8 +17,10 @@ public:
     // one), without its language subdirectory.
     std::string directoryFor(const char* path) const;
 
-    // Reports on standard error that nothing of this kind was found in the
-    // directory the loader searched; returns the failure exit status.
+    // "no <title> found in <directory>": nothing of this kind was found in the
+    // directory the loader searched for `path`.
+    std::string notFound(const char* path) const;
+    // Reports that on standard error; returns the failure exit status.
     int reportNotFound(const char* path) const;
 
     static const RegistrationKind application;

@@ -2,8 +2,8 @@
 #define KIVPARSER_KIVPARSER_H
 
 // The whole public interface of kivparser: the object model with its
-// operations, the parser driver and its reports, the loaders, the dumps, the
-// web style sheet and icon URLs, and the version.
+// operations, the parser driver and its reports, the loaders, the dumps (text
+// and JSON), the web style sheet and icon URLs, and the version.
 //
 // Every name lives in namespace kivparser. Unless KIVPARSER_NO_GLOBAL_NAMES is
 // defined before the first kivparser header, each header also declares its
@@ -26,6 +26,7 @@
 #include <kivparser/language/KivParser.h>
 #include <kivparser/language/ParserErr.h>
 #include <kivparser/language/MessageCatalog.h>
+#include <kivparser/language/ParserReport.h>
 
 // --- application registrations ---
 #include <kivparser/application/ApplicationRegistration.h>
@@ -71,6 +72,9 @@
 // --- loading: file discovery, the loaders, priorities and roles ---
 #include <kivparser/loading/FileList.h>
 #include <kivparser/loading/KivparserUtil.h>
+
+// --- dump: the registrations as JSON documents ---
+#include <kivparser/dump/JsonExport.h>
 
 // --- web: the style sheet, icon URLs, URL path escaping ---
 #include <kivparser/web/KivParserNative.h>

@@ -1,0 +1,180 @@
+#include "dump/JsonWriter.h"
+
+#include <cstring>
+
+namespace kivparser {
+
+namespace {
+
+bool continuation(unsigned char c, unsigned char low = 0x80, unsigned char high = 0xBF)
+{
+    return c >= low && c <= high;
+}
+
+// The length of the well-formed UTF-8 sequence at `p` (shortest form, no
+// surrogates, at most U+10FFFF), or 0 when the byte at `p` does not start one.
+size_t sequenceLength(const unsigned char* p, const unsigned char* end)
+{
+    unsigned char c = p[0];
+    size_t left = static_cast<size_t>(end - p);
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF)
+        return left >= 2 && continuation(p[1]) ? 2 : 0;
+    if (c >= 0xE0 && c <= 0xEF) {
+        unsigned char low = c == 0xE0 ? 0xA0 : 0x80;
+        unsigned char high = c == 0xED ? 0x9F : 0xBF;
+        return left >= 3 && continuation(p[1], low, high) && continuation(p[2]) ? 3 : 0;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        unsigned char low = c == 0xF0 ? 0x90 : 0x80;
+        unsigned char high = c == 0xF4 ? 0x8F : 0xBF;
+        return left >= 4 && continuation(p[1], low, high) && continuation(p[2]) && continuation(p[3]) ? 4 : 0;
+    }
+    return 0;
+}
+
+void writeEscaped(FILE* out, const char* text, const char* end)
+{
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
+    const unsigned char* stop = reinterpret_cast<const unsigned char*>(end);
+    putc('"', out);
+    while (p < stop) {
+        // Runs of bytes that need nothing are written in one piece.
+        const unsigned char* run = p;
+        while (p < stop && *p >= 0x20 && *p < 0x80 && *p != '"' && *p != '\\')
+            ++p;
+        if (p > run)
+            fwrite(run, 1, static_cast<size_t>(p - run), out);
+        if (p == stop)
+            break;
+        unsigned char c = *p;
+        if (c >= 0x80) {
+            size_t length = sequenceLength(p, stop);
+            if (length == 0) {
+                fputs("\\ufffd", out);
+                length = 1;
+            } else {
+                fwrite(p, 1, length, out);
+            }
+            p += length;
+            continue;
+        }
+        switch (c) {
+        case '"':
+            fputs("\\\"", out);
+            break;
+        case '\\':
+            fputs("\\\\", out);
+            break;
+        case '\n':
+            fputs("\\n", out);
+            break;
+        case '\t':
+            fputs("\\t", out);
+            break;
+        case '\r':
+            fputs("\\r", out);
+            break;
+        case '\b':
+            fputs("\\b", out);
+            break;
+        case '\f':
+            fputs("\\f", out);
+            break;
+        default:
+            fprintf(out, "\\u%04x", c);
+            break;
+        }
+        ++p;
+    }
+    putc('"', out);
+}
+
+} // namespace
+
+void JsonWriter::separate()
+{
+    if (needComma_)
+        putc(',', out_);
+}
+
+void JsonWriter::key(const char* name)
+{
+    separate();
+    writeEscaped(out_, name, name + strlen(name));
+    putc(':', out_);
+    needComma_ = false;
+}
+
+void JsonWriter::beginObject()
+{
+    separate();
+    putc('{', out_);
+    needComma_ = false;
+}
+
+void JsonWriter::endObject()
+{
+    putc('}', out_);
+    needComma_ = true;
+}
+
+void JsonWriter::beginArray()
+{
+    separate();
+    putc('[', out_);
+    needComma_ = false;
+}
+
+void JsonWriter::endArray()
+{
+    putc(']', out_);
+    needComma_ = true;
+}
+
+void JsonWriter::string(const char* text)
+{
+    if (!text) {
+        null();
+        return;
+    }
+    separate();
+    writeEscaped(out_, text, text + strlen(text));
+    needComma_ = true;
+}
+
+void JsonWriter::stringTrimmed(const char* text)
+{
+    if (!text) {
+        null();
+        return;
+    }
+    const char* end = text + strlen(text);
+    while (end > text && (end[-1] == '\n' || end[-1] == '\r'))
+        --end;
+    separate();
+    writeEscaped(out_, text, end);
+    needComma_ = true;
+}
+
+void JsonWriter::number(long value)
+{
+    separate();
+    fprintf(out_, "%ld", value);
+    needComma_ = true;
+}
+
+void JsonWriter::null()
+{
+    separate();
+    fputs("null", out_);
+    needComma_ = true;
+}
+
+void JsonWriter::writeString(FILE* out, const char* text)
+{
+    JsonWriter(out).string(text);
+}
+
+} // namespace kivparser

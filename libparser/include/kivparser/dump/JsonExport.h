@@ -1,0 +1,48 @@
+#ifndef KIVPARSER_DUMP_JSONEXPORT_H
+#define KIVPARSER_DUMP_JSONEXPORT_H
+
+#include <kivparser/export.h>
+#include <cstdio>
+
+namespace kivparser {
+
+class ApplicationRegistration;
+class SymbolRegistration;
+class FieldRegistration;
+class SnmppvReg;
+
+// The registrations as JSON documents for programs in other languages: each
+// function writes one JSON object, followed by a line break, to `out`. The
+// document holds every object and value that the text dump of the same
+// registration prints (debugDump, debugDumpTabs), in the order it prints
+// them, with the model's member names as keys in a fixed order. A text that
+// was not given is null, a number is kept as it is held (-1 for a setting not
+// given). The schema is schema/kivparser-registration.schema.json in the
+// source tree.
+//
+// Texts are written as UTF-8: bytes that are not well-formed UTF-8 each
+// become U+FFFD. The output is compact (no blanks or line breaks inside),
+// and nesting as deep as the model's is written without recursion.
+//
+// Each returns 0, or -1 when `out` or the registration is null or writing
+// failed.
+KIVPARSER_API int dumpJson(FILE* out, ApplicationRegistration* registration);
+// The tabs and their lists, as debugDumpTabs prints them: {"tabs": [...]}.
+KIVPARSER_API int dumpJsonTabs(FILE* out, ApplicationRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, SymbolRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, FieldRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, SnmppvReg* registration);
+
+// Writes `text` as a JSON string (null when `text` is null), with the same
+// rules for UTF-8 and escapes, for hosts that put documents together.
+KIVPARSER_API void writeJsonString(FILE* out, const char* text);
+
+} // namespace kivparser
+
+#ifndef KIVPARSER_NO_GLOBAL_NAMES
+using kivparser::dumpJson;
+using kivparser::dumpJsonTabs;
+using kivparser::writeJsonString;
+#endif
+
+#endif

@@ -1,0 +1,136 @@
+#ifndef KIVPARSER_LANGUAGE_PARSERREPORT_H
+#define KIVPARSER_LANGUAGE_PARSERREPORT_H
+
+#include <kivparser/export.h>
+#include <cstdio>
+#include <functional>
+#include <utility>
+
+namespace kivparser {
+
+// What a report is about.
+enum ReportKind {
+    RPT_WARNING = 1,  // warning(): counted in the parser's `warnings`
+    RPT_ERROR = 2,    // error(), a file that cannot be opened or read, an error of the directory walk
+    RPT_NOMEMORY = 3, // nomemory(): counted in `errors`
+    RPT_INTERNAL = 4, // internal(): counted in `errors`
+    RPT_SYNTAX = 5,   // KIVyyerror(), the grammar engine's report: counted in `errors`
+    RPT_PROGRESS = 6, // a progress line of a verbose load (directories, files, counts); nothing counted
+    RPT_NOTE = 7      // VParserErr() with PE_NONE: a framed report without severity; nothing counted
+};
+
+// One report, as the library makes it. Its texts belong to the library and
+// live only while the handler runs: copy what you keep.
+struct ParserReport {
+    ReportKind kind;
+    // The file the report is about: the file being parsed (null while a parser
+    // reads standard input), the file of a progress line, null for lines about
+    // no single file.
+    const char* file;
+    // The line in `file`, 0 when there is none.
+    int line;
+    // Where the message text comes from: set 1 of the catalog "libparser"
+    // and its number there (ParserMsgId, MessageCatalog.h), or 0 and 0 for a
+    // text that is not a catalog message (the grammar engine's "syntax error").
+    int catalogSet;
+    int catalogNumber;
+    // The finished message, exactly as the framed report (between "Error: "
+    // and the closing line) or the progress line shows it; some catalog texts
+    // end in a line break.
+    const char* message;
+    // RPT_SYNTAX only: the text of the token at which the parser stopped (a
+    // string's or mnemonic's value as read, a keyword or name as written),
+    // empty at the end of the input. Null for every other kind.
+    const char* token;
+    // The system's reason (an errno value) for a file that cannot be opened
+    // or read and for some errors of the directory walk; 0 when none.
+    int errnoValue;
+};
+
+// Receives each report. `context` is the pointer given with the handler. A
+// handler must not make reports itself (warning, error ...) nor start a
+// parse.
+typedef void (*ParserReportHandler)(const ParserReport* report, void* context);
+
+// Installs `handler` (null: none) for the whole process. While one is
+// installed, every report that the library would print goes to the handler
+// instead and nothing is printed for it: the framed reports, the
+// out-of-memory line, and the progress lines of verbose loads. Everything
+// else stays as it is: reports are made only where they would be printed
+// (a verbose parser or loader), and counted on the parser as before. The
+// handler is process-wide, like the parse state: install it while no parse
+// runs.
+KIVPARSER_API void setParserReportHandler(ParserReportHandler handler, void* context);
+
+// The handler installed (null: none), and its context in `*context` when
+// `context` is not null.
+KIVPARSER_API ParserReportHandler getParserReportHandler(void** context);
+
+// Prints `report` on standard output as the library prints it when no
+// handler is installed: framed with file, line and severity, or as a plain
+// line (out of memory, progress lines). A handler may pass reports on to it.
+KIVPARSER_API void printParserReport(const ParserReport* report);
+
+// The name of a kind: "warning", "error", "nomemory", "internal", "syntax",
+// "progress", "note" ("unknown" for any other value).
+KIVPARSER_API const char* reportKindName(ReportKind kind);
+
+// Writes `report` to `out` as one JSON object on one line (JSON Lines):
+// {"kind","file","line","catalogSet","catalogNumber","message","token",
+// "errno","reason"}, in this order. "message" drops the line breaks that end
+// the text; "token" is null except for syntax errors; "reason" is the
+// system's text for "errno", null when "errno" is 0; "file" is null when the
+// report names no file. Returns 0, or -1 when writing failed.
+KIVPARSER_API int writeParserReportJson(FILE* out, const ParserReport* report);
+
+// C++ convenience: routes the reports to a function object for the lifetime
+// of the scope, and puts the handler that was installed before back when it
+// ends.
+//
+//     ParserReportScope scope([&](const ParserReport& r) { log(r.file, r.line, r.message); });
+//     ApplicationRegistration* reg = loadArf(1, nullptr);
+class ParserReportScope {
+public:
+    explicit ParserReportScope(std::function<void(const ParserReport&)> receiver)
+        : receiver_(std::move(receiver)), previous_(getParserReportHandler(&previousContext_))
+    {
+        setParserReportHandler(&ParserReportScope::forward, this);
+    }
+    ~ParserReportScope() { setParserReportHandler(previous_, previousContext_); }
+
+    ParserReportScope(const ParserReportScope&) = delete;
+    ParserReportScope& operator=(const ParserReportScope&) = delete;
+
+private:
+    static void forward(const ParserReport* report, void* context)
+    {
+        static_cast<ParserReportScope*>(context)->receiver_(*report);
+    }
+
+    std::function<void(const ParserReport&)> receiver_;
+    void* previousContext_ = nullptr;
+    ParserReportHandler previous_;
+};
+
+} // namespace kivparser
+
+#ifndef KIVPARSER_NO_GLOBAL_NAMES
+using kivparser::ReportKind;
+using kivparser::RPT_WARNING;
+using kivparser::RPT_ERROR;
+using kivparser::RPT_NOMEMORY;
+using kivparser::RPT_INTERNAL;
+using kivparser::RPT_SYNTAX;
+using kivparser::RPT_PROGRESS;
+using kivparser::RPT_NOTE;
+using kivparser::ParserReport;
+using kivparser::ParserReportHandler;
+using kivparser::setParserReportHandler;
+using kivparser::getParserReportHandler;
+using kivparser::printParserReport;
+using kivparser::reportKindName;
+using kivparser::writeParserReportJson;
+using kivparser::ParserReportScope;
+#endif
+
+#endif
