@@ -259,12 +259,13 @@ void reportScannerFailure(const char* text, int readErrno)
 {
     fprintf_new(stderr, "%s\n", text);
     KivParser* parser = KivParser::current;
-    if (!parser)
-        return;
-    if (readErrno != 0 && parser->filename)
+    if (readErrno != 0 && parser && parser->filename) {
         reportCantOpen(parser->filename, readErrno);
-    else
-        parser->errors++;
+        return;
+    }
+    // Also an error report like any other, so that a host's handler learns why.
+    parserReport(RPT_ERROR, nullptr, 0, "%s", text);
+    countError();
 }
 
 void KIVyyerror(const char* s)

@@ -12,9 +12,10 @@ namespace kivparser {
 void reportCantOpen(const char* filename, int errnoValue);
 
 // The scanner gave up its input: `text` (flex's words for the condition)
-// goes to standard error as a line of its own, and one error is counted
-// against the parser at work; a failed read (`readErrno` not 0) is counted
-// as the file that cannot be read.
+// goes to standard error as a line of its own, and one error is reported
+// and counted against the parser at work, with `text` as its message; a
+// failed read (`readErrno` not 0) is reported as the file that cannot be
+// read, with that reason.
 void reportScannerFailure(const char* text, int readErrno);
 
 // A line of a verbose load that is not about the parse at work: a progress
