@@ -7,6 +7,7 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/FileList.h"
+#include "lists/LoadScope.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -85,6 +86,7 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
     Reg* registration = nullptr;
     FileList* files = new (std::nothrow) FileList(dir, 0, 1, 0);
     if (files) {
+        LoadScope scope;
         int totalErrors = 0;
         int totalWarnings = 0;
         for (int i = 0; char* name = files->getFileName(i); ++i) {
