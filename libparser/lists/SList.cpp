@@ -1,5 +1,6 @@
 #include "kivparser/lists/SList.h"
 #include "kivparser/language/KivParser.h"
+#include "lists/Pool.h"
 #include "lists/SListIndex.h"
 
 namespace kivparser {
@@ -13,6 +14,21 @@ SList::~SList()
 {
     if (SListIndex* index = SListIndex::atWork())
         index->destroyed(this);
+}
+
+void* SList::operator new(std::size_t size)
+{
+    return Pool::allocateOrThrow(size);
+}
+
+void* SList::operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Pool::allocate(size);
+}
+
+void SList::operator delete(void* object, std::size_t size) noexcept
+{
+    Pool::release(object, size);
 }
 
 void SList::initApplication()

@@ -1,0 +1,19 @@
+#include "platform/KzMemory.h"
+
+#include <sys/mman.h>
+
+namespace kivparser {
+
+void* kzMapPages(size_t bytes)
+{
+    void* pages = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return pages == MAP_FAILED ? nullptr : pages;
+}
+
+void kzUnmapPages(void* pages, size_t bytes)
+{
+    if (pages)
+        munmap(pages, bytes);
+}
+
+} // namespace kivparser
