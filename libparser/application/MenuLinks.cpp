@@ -3,7 +3,6 @@
 #include "kivparser/application/_MenuItem.h"
 #include "lists/LoadScope.h"
 
-#include <new>
 #include <utility>
 
 namespace kivparser {
@@ -41,16 +40,9 @@ long MenuLinks::meet(_Menu* menu)
         return -1;
     uint32_t* known = numbers_.find(menu);
     if (!known) {
-        bool met = false;
-        try {
-            met = meetAll(menu);
-        } catch (const std::bad_alloc&) {
-        }
-        if (!met) {
+        if (!meetAll(menu)) {
             lost_ = true;
             numbers_.clear();
-            std::vector<uint32_t>().swap(parent_);
-            std::vector<uint32_t>().swap(size_);
             return -1;
         }
         known = numbers_.find(menu);
@@ -62,29 +54,31 @@ long MenuLinks::meet(_Menu* menu)
 // with the menus its entries link to.
 bool MenuLinks::meetAll(_Menu* menu)
 {
-    std::vector<_Menu*> met;
-    std::vector<_Menu*> pending{menu};
+    size_t first = nodes_.size();
+    WorkStack<_Menu*> met;
+    WorkStack<_Menu*> pending;
+    if (!pending.push(menu))
+        return false;
     while (!pending.empty()) {
-        _Menu* at = pending.back();
-        pending.pop_back();
+        _Menu* at = pending.top();
+        pending.pop();
         bool added = false;
         uint32_t* number = numbers_.findOrAdd(at, &added);
         if (!number)
             return false;
         if (!added)
             continue;
-        *number = (uint32_t)parent_.size() + 1;
-        parent_.push_back((uint32_t)parent_.size());
-        size_.push_back(1);
-        met.push_back(at);
+        *number = (uint32_t)nodes_.size() + 1;
+        if (!nodes_.push({(uint32_t)nodes_.size(), 1}) || !met.push(at))
+            return false;
         for (_MenuItem* item = at->menuItems; item; item = item->next()) {
-            if (item->menuLink)
-                pending.push_back(item->menuLink);
+            if (item->menuLink && !pending.push(item->menuLink))
+                return false;
         }
     }
-    for (_Menu* at : met) {
-        uint32_t node = *numbers_.find(at) - 1;
-        for (_MenuItem* item = at->menuItems; item; item = item->next()) {
+    for (size_t i = 0; i < met.size(); ++i) {
+        uint32_t node = (uint32_t)(first + i);
+        for (_MenuItem* item = met[i]->menuItems; item; item = item->next()) {
             if (item->menuLink)
                 join(node, *numbers_.find(item->menuLink) - 1);
         }
@@ -94,9 +88,9 @@ bool MenuLinks::meetAll(_Menu* menu)
 
 uint32_t MenuLinks::root(uint32_t node)
 {
-    while (parent_[node] != node) {
-        parent_[node] = parent_[parent_[node]];
-        node = parent_[node];
+    while (nodes_[node].parent != node) {
+        nodes_[node].parent = nodes_[nodes_[node].parent].parent;
+        node = nodes_[node].parent;
     }
     return node;
 }
@@ -107,10 +101,10 @@ void MenuLinks::join(uint32_t a, uint32_t b)
     b = root(b);
     if (a == b)
         return;
-    if (size_[a] < size_[b])
+    if (nodes_[a].size < nodes_[b].size)
         std::swap(a, b);
-    parent_[b] = a;
-    size_[a] += size_[b];
+    nodes_[b].parent = a;
+    nodes_[a].size += nodes_[b].size;
 }
 
 } // namespace kivparser

@@ -2,9 +2,9 @@
 #define KIVPARSER_APPLICATION_MENULINKS_H
 
 #include "lists/OpenTable.h"
+#include "lists/WorkStack.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace kivparser {
 
@@ -41,9 +41,12 @@ private:
     uint32_t root(uint32_t node);
     void join(uint32_t a, uint32_t b);
 
+    struct Node {
+        uint32_t parent;
+        uint32_t size;
+    };
     PointerTable<uint32_t> numbers_; // menu -> its number + 1
-    std::vector<uint32_t> parent_;
-    std::vector<uint32_t> size_;
+    WorkStack<Node> nodes_;
     bool lost_ = false;
 };
 
