@@ -181,10 +181,12 @@ double cpuSeconds()
 
 } // namespace
 
-// Inputs whose depth is their size: a selection rule of a million terms, a
-// chain of 100,000 menus folded into one entry, and chains of linked menus,
-// popup menus and lists that the dump follows. Parse, dump, fold and release
-// on a thread with 256 KiB of stack.
+// Inputs whose depth is their size: a selection rule of a million terms and
+// a chain of 100,000 menus folded into one entry, parsed, dumped, folded and
+// released on a thread with 256 KiB of stack; chains of 1,000 menus, popup
+// menus and lists, each linked to the next, whose dump follows the links to
+// the end, on a thread with 64 KiB (the dump of a chain prints its depth in
+// indentation on every line, so a longer chain costs the square).
 TEST(ApplicationRobustness, DeepInputsOnASmallStack)
 {
     Scratch scratch;
@@ -194,7 +196,7 @@ TEST(ApplicationRobustness, DeepInputsOnASmallStack)
         rule += " || x";
     rule += "; }\n}\n";
     std::string folded = menuChain(100000, "\"go\" f.action go;");
-    const int depth = 2000;
+    const int depth = 1000;
     std::string linked = menuChain(depth, "\"a\" f.action go; \"b\" f.action other;");
     linked.erase(linked.size() - 2);
     linked += "    popupitem \"P\" context x targetsymboltype any f.menu p0;\n    tab T { \"t\" f.list l0; }\n";
@@ -206,31 +208,34 @@ TEST(ApplicationRobustness, DeepInputsOnASmallStack)
     linked += "}\n";
 
     Silence silence;
-    onSmallStack(256 * 1024, [&] {
-        for (const std::string* text : {&rule, &folded, &linked}) {
-            ApplicationRegistration* reg = parseText(scratch, *text);
-            ASSERT_NE(reg, nullptr);
-            if (text != &folded) {
-                reg->debugDump();
-                reg->debugDumpTabs();
-            }
-            reg->removeSingleActionMenus();
+    auto run = [&scratch, &folded](const std::string& text, bool dumpFirst) {
+        ApplicationRegistration* reg = parseText(scratch, text);
+        ASSERT_NE(reg, nullptr);
+        if (dumpFirst) {
             reg->debugDump();
-            EXPECT_EQ(Indent, 0);
-            if (text == &folded) {
-                MenuItem* go = static_cast<MenuItem*>(reg->menuBars->next()->menuItems->next());
-                std::string label = "Go";
-                for (int i = 1; i < 100000; ++i)
-                    label += ":e";
-                EXPECT_EQ(std::string(go->label), label + ":go");
-                EXPECT_EQ(go->menuLink, nullptr);
-                ASSERT_NE(go->actionLink, nullptr);
-                EXPECT_STREQ(go->actionLink->actionID, "go");
-                EXPECT_EQ(reg->applications->next()->menus->next(), nullptr);
-            }
-            delete reg;
+            reg->debugDumpTabs();
         }
+        reg->removeSingleActionMenus();
+        reg->debugDump();
+        EXPECT_EQ(Indent, 0);
+        if (&text == &folded) {
+            MenuItem* go = static_cast<MenuItem*>(reg->menuBars->next()->menuItems->next());
+            std::string label = "Go";
+            for (int i = 1; i < 100000; ++i)
+                label += ":e";
+            EXPECT_EQ(std::string(go->label), label + ":go");
+            EXPECT_EQ(go->menuLink, nullptr);
+            ASSERT_NE(go->actionLink, nullptr);
+            EXPECT_STREQ(go->actionLink->actionID, "go");
+            EXPECT_EQ(reg->applications->next()->menus->next(), nullptr);
+        }
+        delete reg;
+    };
+    onSmallStack(256 * 1024, [&] {
+        run(rule, true);
+        run(folded, false);
     });
+    onSmallStack(64 * 1024, [&] { run(linked, true); });
 }
 
 // The cycle test at every f.menu link costs the same whichever order the
