@@ -2,6 +2,7 @@
 #include "kivparser/application/PopupItem.h"
 #include "kivparser/application/PopupMenu.h"
 #include "dump/DumpWriter.h"
+#include "dump/EntryDump.h"
 
 namespace kivparser {
 
@@ -15,6 +16,12 @@ void PopupItem::debugDump(int showLinks)
         actionLink->debugDump();
     DumpWriter::line("TargetSymbolType : \"%s\"\n", DumpWriter::str(targetSymbolType));
     DumpWriter::close();
+}
+
+void PopupItem::debugDumpInPopupMenu(int showLinks)
+{
+    PopupMenuDump dump{showLinks};
+    LinkedDump<PopupMenuDump>::entries(dump, this, true);
 }
 
 } // namespace kivparser

@@ -1,0 +1,12 @@
+#include "kivparser/application/MenuItem.h"
+#include "dump/EntryDump.h"
+
+namespace kivparser {
+
+void MenuItem::debugDump(int showLinks)
+{
+    MenuDump dump{showLinks};
+    LinkedDump<MenuDump>::entries(dump, this, true);
+}
+
+} // namespace kivparser
