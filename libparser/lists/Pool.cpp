@@ -33,6 +33,7 @@ enum : std::size_t {
     LARGEST = 512, // larger objects (there are none in the model) are malloc blocks
     SIZES = LARGEST / GRAIN + 1,
     CHUNK = 256 << 10, // pages are touched (and count) only once used
+    PAGE = 4096,       // the first page of a chunk holds the link to the next
     CHUNK_HEADER = 16, // keeps the blocks 16-byte aligned at the start
 };
 
@@ -41,16 +42,18 @@ struct FreeBlock {
 };
 
 struct Chunk {
-    Chunk* next;
+    Chunk* next; // the chunk cut after this one
 };
 
 // All sizes share one lock: it is held for a few instructions at a time.
 struct Pools {
     std::atomic_flag busy = ATOMIC_FLAG_INIT;
     FreeBlock* free[SIZES] = {};
-    char* cut = nullptr; // the rest of the newest chunk
+    Chunk* first = nullptr;   // the chunks in the order they are cut
+    Chunk* last = nullptr;
+    Chunk* current = nullptr; // the chunk being cut
+    char* cut = nullptr;      // the rest of it
     char* end = nullptr;
-    Chunk* chunks = nullptr;
     long live = 0;
 };
 
@@ -80,28 +83,38 @@ bool plainBlocks()
 #endif
 }
 
-// Gives every chunk back; called when no object is left.
-void releaseChunks()
+// Called when no object is left: every chunk is cut afresh from its start,
+// in order, so that the next load's objects lie in the order they are made
+// (blocks handed back in the order of a release would scatter them), and its
+// pages go back to the system, which may keep them in place until it needs
+// them.
+void startAfresh()
 {
-    for (Chunk* chunk = pools.chunks; chunk;) {
-        Chunk* next = chunk->next;
-        kzUnmapPages(chunk, CHUNK);
-        chunk = next;
-    }
     for (FreeBlock*& head : pools.free)
         head = nullptr;
-    pools.chunks = nullptr;
-    pools.cut = pools.end = nullptr;
+    for (Chunk* chunk = pools.first; chunk; chunk = chunk->next)
+        kzReleasePages(reinterpret_cast<char*>(chunk) + PAGE, CHUNK - PAGE);
+    pools.current = pools.first;
+    pools.cut = pools.current ? reinterpret_cast<char*>(pools.current) + CHUNK_HEADER : nullptr;
+    pools.end = pools.current ? reinterpret_cast<char*>(pools.current) + CHUNK : nullptr;
 }
 
 void* cutBlock(std::size_t bytes)
 {
     if (static_cast<std::size_t>(pools.end - pools.cut) < bytes) {
-        Chunk* chunk = static_cast<Chunk*>(kzMapPages(CHUNK));
-        if (!chunk)
-            return nullptr;
-        chunk->next = pools.chunks;
-        pools.chunks = chunk;
+        Chunk* chunk = pools.current ? pools.current->next : nullptr;
+        if (!chunk) {
+            chunk = static_cast<Chunk*>(kzMapPages(CHUNK));
+            if (!chunk)
+                return nullptr;
+            chunk->next = nullptr;
+            if (pools.last)
+                pools.last->next = chunk;
+            else
+                pools.first = chunk;
+            pools.last = chunk;
+        }
+        pools.current = chunk;
         pools.cut = reinterpret_cast<char*>(chunk) + CHUNK_HEADER;
         pools.end = reinterpret_cast<char*>(chunk) + CHUNK;
     }
@@ -154,7 +167,7 @@ void Pool::release(void* block, std::size_t size) noexcept
     freed->next = pools.free[slot];
     pools.free[slot] = freed;
     if (--pools.live == 0)
-        releaseChunks();
+        startAfresh();
 }
 
 } // namespace kivparser

@@ -7,10 +7,11 @@ namespace kivparser {
 
 // The memory of the model's objects (SList's operator new and delete). Blocks
 // of one size (in steps of 8 bytes) that were given back are handed out again
-// first; new ones are cut in turn from large chunks of pages, so objects made one after
-// the other lie side by side and cost no bookkeeping of their own. The memory
-// stays with the pools while any object lives and goes back to the system
-// when the last one is destroyed. Any thread may allocate and release.
+// first; new ones are cut in turn from large chunks of pages, so objects made
+// one after the other lie side by side and cost no bookkeeping of their own.
+// When the last object is destroyed the chunks are cut afresh from their
+// start and their pages are handed back to the system, which takes them when
+// it needs them. Any thread may allocate and release.
 //
 // Under AddressSanitizer, in builds with KIVPARSER_PLAIN_ALLOCATION and in a
 // process run by valgrind every block is a plain malloc block instead, so

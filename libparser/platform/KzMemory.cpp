@@ -10,10 +10,13 @@ void* kzMapPages(size_t bytes)
     return pages == MAP_FAILED ? nullptr : pages;
 }
 
-void kzUnmapPages(void* pages, size_t bytes)
+void kzReleasePages(void* pages, size_t bytes)
 {
-    if (pages)
-        munmap(pages, bytes);
+#ifdef MADV_FREE
+    if (madvise(pages, bytes, MADV_FREE) == 0)
+        return;
+#endif
+    madvise(pages, bytes, MADV_DONTNEED);
 }
 
 } // namespace kivparser
