@@ -37,6 +37,12 @@ struct NameSlot {
     uint32_t hash() const { return nameHash; }
 };
 
+// The slot of `name` (whose hash is `hash`) in a name table.
+NameSlot* slotOf(OpenTable<NameSlot>& table, std::ptrdiff_t offset, uint32_t hash, const char* name)
+{
+    return table.find(hash, [name, offset](const NameSlot& s) { return strcmp(nameAt(s.element, offset), name) == 0; });
+}
+
 } // namespace
 
 struct SListIndex::List {
@@ -85,19 +91,19 @@ SListIndex::List* SListIndex::listFor(SList* head)
     if (!added)
         return lists_[entry->list];
     List* list = new (std::nothrow) List();
-    if (!list) {
+    if (!list || (unused_.empty() && !lists_.push(nullptr))) {
+        delete list;
         heads_.erase(head);
         return nullptr;
     }
     list->head = head;
     if (unused_.empty()) {
-        entry->list = static_cast<uint32_t>(lists_.size());
-        lists_.push_back(list);
+        entry->list = static_cast<uint32_t>(lists_.size() - 1);
     } else {
-        entry->list = unused_.back();
-        unused_.pop_back();
-        lists_[entry->list] = list;
+        entry->list = unused_.top();
+        unused_.pop();
     }
+    lists_[entry->list] = list;
     return list;
 }
 
@@ -130,8 +136,9 @@ void SListIndex::forget(List* list)
     heads_.erase(list->head);
     if (list->members > 0)
         members_.eraseIf([number](const Entry& entry) { return entry.list == number; });
+    // A number that cannot be kept for reuse is simply not used again.
     lists_[number] = nullptr;
-    unused_.push_back(number);
+    unused_.push(number);
     delete list;
 }
 
@@ -154,10 +161,7 @@ void SListIndex::dropOrder(List* list)
 
 SList* SListIndex::find(List* list, const char* name)
 {
-    std::ptrdiff_t offset = list->offset;
-    NameSlot* slot = list->first.find(nameHash(name), [name, offset](const NameSlot& s) {
-        return strcmp(nameAt(s.element, offset), name) == 0;
-    });
+    NameSlot* slot = slotOf(list->first, list->offset, nameHash(name), name);
     return slot ? slot->element : nullptr;
 }
 
@@ -192,7 +196,7 @@ void SListIndex::buildNames(SList* head, std::ptrdiff_t offset)
         enlist(list, element, hash);
         if (!name || !list->names)
             continue;
-        if (find(list, name)) {
+        if (slotOf(list->first, offset, hash, name)) {
             list->duplicates = true;
             continue;
         }
@@ -207,9 +211,7 @@ void SListIndex::buildNames(SList* head, std::ptrdiff_t offset)
     const char* name = list->names ? nameAt(head, offset) : nullptr;
     if (name) {
         uint32_t hash = nameHash(name);
-        NameSlot* slot = list->first.find(hash, [name, offset](const NameSlot& s) {
-            return strcmp(nameAt(s.element, offset), name) == 0;
-        });
+        NameSlot* slot = slotOf(list->first, offset, hash, name);
         if (slot) {
             list->duplicates = true;
             slot->element = head;
@@ -355,9 +357,7 @@ void SListIndex::linked(SList* head, SList* at, SList* item)
     uint32_t hash = name ? nameHash(name) : 0;
     enlist(list, item, hash);
     if (name && list->names) {
-        NameSlot* slot = list->first.find(hash, [name, list](const NameSlot& s) {
-            return strcmp(nameAt(s.element, list->offset), name) == 0;
-        });
+        NameSlot* slot = slotOf(list->first, list->offset, hash, name);
         if (!slot) {
             if ((slot = list->first.insert(hash)))
                 *slot = {hash, item};
@@ -437,7 +437,7 @@ void SListIndex::renamed(SList* element)
     entry->hash = hash;
     if (!name)
         return;
-    if (index->find(list, name)) {
+    if (slotOf(list->first, list->offset, hash, name)) {
         // Which of the two comes first is not known.
         index->dropNames(list);
         return;

@@ -2,10 +2,10 @@
 #define KIVPARSER_LISTS_SLISTINDEX_H
 
 #include "lists/OpenTable.h"
+#include "lists/WorkStack.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 namespace kivparser {
 
@@ -101,8 +101,8 @@ private:
     };
     PointerTable<Entry> heads_;
     PointerTable<Entry> members_;
-    std::vector<List*> lists_;
-    std::vector<uint32_t> unused_; // numbers of lists forgotten
+    WorkStack<List*> lists_;
+    WorkStack<uint32_t> unused_; // numbers of lists forgotten
     PSList* linkingHead_;          // set while PSList::add links an element
 };
 
