@@ -6,8 +6,11 @@
 #include "lists/SListOps.h"
 #include "lists/SListIndex.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
@@ -325,4 +328,61 @@ TEST(SListIndex, ListsDestroyedAndMadeAgainStartClean)
         EXPECT_EQ(last, head->_tail);
         SListOps::disposeList(head);
     }
+}
+
+namespace {
+
+ApplicationRegistration* parseInto(ApplicationRegistration* reg, const std::string& text)
+{
+    char path[] = "/tmp/kivindexXXXXXX";
+    int fd = mkstemp(path);
+    EXPECT_GE(fd, 0);
+    std::ofstream(path) << text;
+    KivParser parser(path, reg, 0);
+    EXPECT_EQ(parser.errors, 0);
+    std::remove(path);
+    if (fd >= 0)
+        close(fd);
+    return parser.getAppReg();
+}
+
+} // namespace
+
+// A host renames an application and gives a menu bar another precedence, by
+// writing the fields, between two parses into the same registration (both
+// lists long enough to be indexed by the first parse): the second parse finds
+// the application by its new name and places a new bar where the walk over
+// the list as it now is places it.
+TEST(SListIndex, HostChangesBetweenTwoParses)
+{
+    ApplicationRegistration* reg = nullptr;
+    for (int i = 0; i < 40; ++i)
+        reg = parseInto(reg, "application \"a" + std::to_string(i) + "\" { }\n");
+    std::string bars = "application \"A\" {\n";
+    for (int i = 0; i < 40; ++i)
+        bars += "    menubar <" + std::to_string(90 - i) + "> \"b" + std::to_string(i) + "\" { }\n";
+    reg = parseInto(reg, bars + "}\n");
+    ASSERT_NE(reg, nullptr);
+
+    Application* renamed = reg->lookupApplication(const_cast<char*>("a5"));
+    ASSERT_NE(renamed, nullptr);
+    free(renamed->appName);
+    renamed->appName = strdup("zz");
+    reg->lookupMenuBar(const_cast<char*>("b10"))->precedence = 10;
+
+    reg = parseInto(reg, "application \"zz\" { }\n");
+    reg = parseInto(reg, "application \"A\" { menubar <50> \"new\" { } }\n");
+    int apps = 0;
+    for (Application* app = reg->applications->next(); app; app = app->next())
+        ++apps;
+    EXPECT_EQ(apps, 41);
+    EXPECT_EQ(reg->lookupApplication(const_cast<char*>("zz")), renamed);
+    std::string order;
+    for (MenuBar* bar = reg->menuBars->next(); bar; bar = bar->next())
+        order += std::string(bar->menuID) + " ";
+    std::string expected;
+    for (int i = 0; i < 40; ++i)
+        expected += (i == 10 ? "new b" : "b") + std::to_string(i) + " ";
+    EXPECT_EQ(order, expected);
+    delete reg;
 }
