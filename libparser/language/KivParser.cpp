@@ -2,6 +2,7 @@
 #include "language/Lex.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
+#include "lists/LoadScope.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
@@ -124,6 +125,7 @@ void KivParser::initialize(char* path)
     }
     // The first parser of the process sets the scanner's input, every later
     // one restarts the scanner on its own stream.
+    LoadScope scope;
     lexNewInput(fp);
     parse();
     ok = errors == 0 ? 1 : 0;
