@@ -11,7 +11,8 @@
 // so that an input the fuzzer found replays there exactly.
 class FuzzSupport {
 public:
-    // Once per process: clears the trace switch and makes the scratch files.
+    // Once per process: clears the trace switch, sets the locale named by
+    // KIVPARSER_FUZZ_LOCALE if any, and makes the scratch files.
     static void setUp();
     // Writes `data` to scratch file `which` (0 or 1), replacing what it held,
     // and returns its path (empty when it cannot be written).

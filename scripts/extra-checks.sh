@@ -4,8 +4,9 @@
 #  1. the fuzz targets of fuzz/, built with clang++ (libFuzzer, AddressSanitizer,
 #     LeakSanitizer, UndefinedBehaviorSanitizer) in build-fuzz/, each run for a
 #     bounded time from seed corpora made of the test files, the sample
-#     installation and the saved regression inputs; any crash, leak, sanitizer
-#     report or time-out fails the run and leaves the input in
+#     installation and the saved regression inputs, the registration target a
+#     second time under the multibyte locale C.UTF-8; any crash, leak,
+#     sanitizer report or time-out fails the run and leaves the input in
 #     build-fuzz/artifacts/;
 #  2. the memory check of scripts/memcheck.sh (valgrind) on the plain build.
 #
@@ -70,20 +71,25 @@ make_seeds() {
   cp fuzz/corpus/paths/* "$seeds/paths/" 2>/dev/null || true
 }
 
+# run_fuzzer <target> <max_len> [options]; with fuzz_locale set, the target
+# runs under that locale (KIVPARSER_FUZZ_LOCALE) with a corpus of its own.
+fuzz_locale=
 run_fuzzer() {
   local target=$1 max_len=$2; shift 2
-  local corpus=build-fuzz/corpus/$target
+  local name=$target${fuzz_locale:+-$fuzz_locale}
+  local corpus=build-fuzz/corpus/$name
   mkdir -p "$corpus" build-fuzz/artifacts
-  echo "extra-checks: fuzzing $target for ${seconds}s"
-  if ! build-fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -max_len="$max_len" -artifact_prefix="build-fuzz/artifacts/$target-" -print_final_stats=1 \
-        "$@" "$corpus" "build-fuzz/seeds/$target" > "build-fuzz/$target.log" 2>&1; then
-    tail -n 60 "build-fuzz/$target.log"
+  echo "extra-checks: fuzzing $name for ${seconds}s"
+  if ! env ${fuzz_locale:+KIVPARSER_FUZZ_LOCALE=$fuzz_locale} \
+        build-fuzz/fuzz_$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+        -max_len="$max_len" -artifact_prefix="build-fuzz/artifacts/$name-" -print_final_stats=1 \
+        "$@" "$corpus" "build-fuzz/seeds/$target" > "build-fuzz/$name.log" 2>&1; then
+    tail -n 60 "build-fuzz/$name.log"
     echo "extra-checks: fuzz target $target failed; inputs in build-fuzz/artifacts/" >&2
     status=1
     return
   fi
-  grep -E '^stat::number_of_executed_units|^Done' "build-fuzz/$target.log" || true
+  grep -E '^stat::number_of_executed_units|^Done' "build-fuzz/$name.log" || true
 }
 
 skip_reason=
@@ -98,10 +104,11 @@ else
   export ASAN_OPTIONS=detect_leaks=1
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   run_fuzzer registration 12000 -dict=fuzz/registration.dict
+  fuzz_locale=C.UTF-8 run_fuzzer registration 12000 -dict=fuzz/registration.dict
   run_fuzzer merge 24000 -dict=fuzz/registration.dict
   run_fuzzer paths 20000
   if [ $status -eq 0 ]; then
-    note ran "fuzzing: 3 targets, ${seconds}s each (build-fuzz/)"
+    note ran "fuzzing: 3 targets (registration also under C.UTF-8), ${seconds}s each (build-fuzz/)"
   else
     note FAILED "fuzzing: inputs in build-fuzz/artifacts/"
   fi

@@ -7,7 +7,6 @@
 #include "kivparser/application/ToolbarButton.h"
 #include "kivparser/application/Window.h"
 #include "kivparser/language/ParserErr.h"
-#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 
 #include <cstdlib>
@@ -23,7 +22,6 @@ ApplicationRegistration::ApplicationRegistration()
 
 ApplicationRegistration::~ApplicationRegistration()
 {
-    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(applications);
     SListOps::disposeList(menuBars);
     SListOps::disposeList(popupItems);

@@ -15,57 +15,184 @@
 // Cycles are refused while parsing; should the links form one all the same,
 // a link back into a menu that is being counted counts no action and is not
 // followed, so the walk always ends.
+//
+// However long a chain of cascades is, the fold takes time in proportion to
+// the menus and the labels: the counting walk keeps its menus on a stack of
+// its own, the entries that open each menu are found once, a joined label is
+// written out once at the end (a chain of single-action cascades would
+// otherwise copy its growing label at every level), and the folded submenus
+// leave their lists together at the end, one pass over each list.
 
 #include "kivparser/application/Application.h"
 #include "kivparser/application/ApplicationRegistration.h"
-#include "language/ParseLock.h"
 #include "kivparser/application/Menu.h"
 #include "kivparser/application/MenuBar.h"
 #include "kivparser/application/MenuItem.h"
-#include "language/GrammarActions.h"
+#include "lists/OpenTable.h"
 #include "lists/SListIndex.h"
+#include "lists/WorkStack.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <functional>
 
 namespace kivparser {
 
 namespace {
 
-// The menus being counted, innermost first, as a chain through the frames of
-// the counting walk.
-struct OpenMenu {
-    _Menu* menu;
-    const OpenMenu* outer;
-};
-
-bool isOpen(const OpenMenu* open, _Menu* menu)
-{
-    for (; open; open = open->outer) {
-        if (open->menu == menu)
-            return true;
-    }
-    return false;
-}
-
 MenuItem* firstEntry(_Menu* menu)
 {
-    return menu && menu->menuItems ? static_cast<MenuItem*>(menu->menuItems->next()) : nullptr;
+    return menu && menu->menuItems ? static_cast<MenuItem*>(menu->menuItems)->next() : nullptr;
+}
+
+class Fold {
+public:
+    explicit Fold(ApplicationRegistration* reg) : reg_(reg) {}
+    ~Fold() { finish(); }
+    Fold(const Fold&) = delete;
+    Fold& operator=(const Fold&) = delete;
+
+    int countActions(_Menu* link);
+    void foldCascade(MenuItem* entry);
+
+private:
+    bool foldEntry(MenuItem* entry, MenuItem* single, bool needLabels);
+    void foldOtherEntries(_Menu* gone, MenuItem* single);
+    // Fills the groups; false when memory ran out.
+    bool findOpeners();
+    void finish();
+    void writeLabels();
+    char* labelOf(MenuItem* entry);
+    void removeFolded();
+
+    ApplicationRegistration* reg_;
+
+    // The menus being counted.
+    PointerTable<char> open_;
+
+    // The entries that open each menu (of the menu bars and of every
+    // application's menus, their multi-action entries too): `openers_`
+    // grouped by menu, `firstOpener_` gives a menu's group (number + 1).
+    struct Opener {
+        _Menu* menu;
+        MenuItem* entry;
+    };
+    WorkStack<Opener> openers_;
+    PointerTable<size_t> firstOpener_;
+    bool openersFound_ = false;
+
+    // A folded entry's label is its own, ":" and the label of the entry it
+    // took the action from (joined the same way when that one was folded).
+    PointerTable<MenuItem*> joinedWith_;
+    WorkStack<MenuItem*> joined_;
+
+    // Submenus folded away, with the action entry that stays in each until
+    // the end.
+    PointerTable<char> gone_;
+    WorkStack<Menu*> goneMenus_;
+    PointerTable<char> goneEntries_;
+};
+
+// Number of actions that `link` leads to, all nested levels counted; folds
+// every nested single-action cascade on the way (bottom-up). Entries link
+// submenus only; anything else they might hold counts no action.
+int Fold::countActions(_Menu* link)
+{
+    struct Level {
+        Menu* menu;
+        MenuItem* entry; // the entry at work
+        int count;
+    };
+    Menu* top = dynamic_cast<Menu*>(link);
+    if (!top || !top->menuItems)
+        return 0;
+    WorkStack<Level> levels;
+    if (!levels.push({top, firstEntry(top), 0}))
+        return 0;
+    open_.findOrAdd(top);
+    for (;;) {
+        Level& level = levels.top();
+        MenuItem* entry = level.entry;
+        if (!entry) {
+            int count = level.count;
+            open_.erase(level.menu);
+            levels.pop();
+            if (levels.empty())
+                return count;
+            Level& outer = levels.top();
+            if (count == 1)
+                foldCascade(outer.entry);
+            outer.count += count;
+            outer.entry = outer.entry->next();
+            continue;
+        }
+        if (entry->menuLink) {
+            Menu* submenu = dynamic_cast<Menu*>(entry->menuLink);
+            if (!open_.find(entry->menuLink) && submenu && submenu->menuItems &&
+                levels.push({submenu, firstEntry(submenu), 0})) {
+                open_.findOrAdd(submenu);
+                continue;
+            }
+        } else if (entry->actionLink) {
+            // Further actions of a multi-action entry do not count.
+            level.count++;
+        }
+        level.entry = entry->next();
+    }
+}
+
+// Folds the cascade that `entry` opens into the entry, when that submenu has
+// exactly one entry, which runs an action, and both entries have a label.
+void Fold::foldCascade(MenuItem* entry)
+{
+    Menu* submenu = dynamic_cast<Menu*>(entry->menuLink);
+    MenuItem* single = firstEntry(submenu);
+    if (!single || single->next() || !single->actionLink)
+        return;
+    // The submenu leaves its list at the end, with its single entry, whose
+    // label the folded entries read until then. Without memory to remember
+    // it the cascade stays as it is.
+    if (!gone_.findOrAdd(submenu) || !goneMenus_.push(submenu)) {
+        gone_.erase(submenu);
+        return;
+    }
+    if (!foldEntry(entry, single, true)) {
+        goneMenus_.pop();
+        gone_.erase(submenu);
+        return;
+    }
+    foldOtherEntries(submenu, single);
+    goneEntries_.findOrAdd(single);
 }
 
 // Makes `entry` run the action of `single` (the only entry of the submenu it
 // opened) instead of opening the submenu. With `needLabels` the fold happens
-// only when both labels exist and can be joined; otherwise a missing label
-// leaves the entry's own label as it is.
-bool foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
+// only when both labels exist; otherwise a missing label leaves the entry's
+// own label as it is.
+bool Fold::foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
 {
     if (entry->label && single->label) {
-        char* joined = _strcpy3(entry->label, ":", single->label);
-        if (joined) {
-            free(entry->label);
-            entry->label = joined;
-            SListIndex::renamed(entry);
-        } else if (needLabels) {
-            return false;
+        MenuItem** with = joinedWith_.findOrAdd(entry);
+        if (with && joined_.push(entry)) {
+            *with = single;
+        } else {
+            // No memory to put it off: joined at once.
+            char* joined = labelOf(single);
+            char* label = joined ? static_cast<char*>(malloc(strlen(entry->label) + 1 + strlen(joined) + 1))
+                                 : nullptr;
+            if (label) {
+                strcpy(label, entry->label);
+                strcat(label, ":");
+                strcat(label, joined);
+                free(entry->label);
+                entry->label = label;
+            }
+            free(joined);
+            if (with)
+                joinedWith_.erase(entry);
+            if (!label && needLabels)
+                return false;
         }
     } else if (needLabels) {
         return false;
@@ -75,80 +202,172 @@ bool foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
     return true;
 }
 
-// Every other entry of a menu list (and of its multi-action entries) that
-// still opens `gone`.
-void foldEntriesOf(_Menu* menu, _Menu* gone, MenuItem* single)
+// Every other entry of the menu bars and the applications' menus (and of
+// their multi-action entries) that still opens `gone`.
+void Fold::foldOtherEntries(_Menu* gone, MenuItem* single)
 {
-    for (MenuItem* entry = firstEntry(menu); entry; entry = entry->next()) {
+    if (!openersFound_ && !findOpeners()) {
+        // No memory for the groups: every entry is looked at.
+        auto foldEntries = [this, gone, single](_Menu* menu) {
+            for (MenuItem* entry = firstEntry(menu); entry; entry = entry->next()) {
+                if (entry->menuLink == gone)
+                    foldEntry(entry, single, false);
+                for (MenuItem* dup = entry->dupMenuItems ? entry->dupMenuItems->next() : nullptr; dup;
+                     dup = dup->next())
+                    if (dup->menuLink == gone)
+                        foldEntry(dup, single, false);
+            }
+        };
+        for (MenuBar* bar = reg_->menuBars; bar; bar = bar->next())
+            foldEntries(bar);
+        for (Application* app = reg_->applications; app; app = app->next())
+            for (Menu* menu = app->menus; menu; menu = menu->next())
+                foldEntries(menu);
+        return;
+    }
+    size_t* first = firstOpener_.find(gone);
+    if (!first)
+        return;
+    for (size_t at = *first - 1; at < openers_.size() && openers_[at].menu == gone; ++at) {
+        MenuItem* entry = openers_[at].entry;
         if (entry->menuLink == gone)
             foldEntry(entry, single, false);
-        for (MenuItem* dup = entry->dupMenuItems ? entry->dupMenuItems->next() : nullptr; dup; dup = dup->next()) {
-            if (dup->menuLink == gone)
-                foldEntry(dup, single, false);
-        }
     }
 }
 
-void foldOtherEntries(ApplicationRegistration* reg, _Menu* gone, MenuItem* single)
+bool Fold::findOpeners()
 {
-    for (MenuBar* bar = reg->menuBars; bar; bar = bar->next())
-        foldEntriesOf(bar, gone, single);
-    for (Application* app = reg->applications; app; app = app->next()) {
+    openersFound_ = true;
+    auto add = [this](MenuItem* entry) { return !entry->menuLink || openers_.push({entry->menuLink, entry}); };
+    auto addEntries = [&add](_Menu* menu) {
+        for (MenuItem* entry = firstEntry(menu); entry; entry = entry->next()) {
+            if (!add(entry))
+                return false;
+            for (MenuItem* dup = entry->dupMenuItems ? entry->dupMenuItems->next() : nullptr; dup; dup = dup->next())
+                if (!add(dup))
+                    return false;
+        }
+        return true;
+    };
+    for (MenuBar* bar = reg_->menuBars; bar; bar = bar->next())
+        if (!addEntries(bar))
+            return false;
+    for (Application* app = reg_->applications; app; app = app->next())
         for (Menu* menu = app->menus; menu; menu = menu->next())
-            foldEntriesOf(menu, gone, single);
+            if (!addEntries(menu))
+                return false;
+    std::sort(openers_.begin(), openers_.end(),
+              [](const Opener& a, const Opener& b) { return std::less<_Menu*>()(a.menu, b.menu); });
+    for (size_t at = 0; at < openers_.size(); ++at) {
+        if (at > 0 && openers_[at].menu == openers_[at - 1].menu)
+            continue;
+        size_t* first = firstOpener_.findOrAdd(openers_[at].menu);
+        if (!first)
+            return false;
+        *first = at + 1;
     }
+    return true;
+}
+
+void Fold::finish()
+{
+    writeLabels();
+    removeFolded();
+}
+
+// The joined label of `entry` as a new string, or its own label copied.
+char* Fold::labelOf(MenuItem* entry)
+{
+    // The labels of the entry and of those it was joined with, in turn.
+    auto each = [this, entry](auto take) {
+        MenuItem* e = entry;
+        for (size_t n = 0; e && n <= joined_.size(); ++n) {
+            MenuItem** with = joinedWith_.find(e);
+            take(e->label, with != nullptr);
+            e = with ? *with : nullptr;
+        }
+    };
+    size_t length = 0;
+    each([&length](const char* label, bool more) { length += strlen(label) + (more ? 1 : 0); });
+    char* joined = static_cast<char*>(malloc(length + 1));
+    if (!joined)
+        return nullptr;
+    char* out = joined;
+    each([&out](const char* label, bool more) {
+        size_t n = strlen(label);
+        memcpy(out, label, n);
+        out += n;
+        if (more)
+            *out++ = ':';
+    });
+    *out = '\0';
+    return joined;
+}
+
+// The joined labels of the folded entries that stay; all are written out
+// before any is stored, since they read each other's labels.
+void Fold::writeLabels()
+{
+    WorkStack<char*> labels;
+    for (size_t i = 0; i < joined_.size(); ++i) {
+        MenuItem* entry = joined_[i];
+        char* label = goneEntries_.find(entry) ? nullptr : labelOf(entry);
+        if (!labels.push(label)) {
+            free(label);
+            break;
+        }
+    }
+    for (size_t i = 0; i < labels.size(); ++i) {
+        if (!labels[i])
+            continue;
+        MenuItem* entry = joined_[i];
+        free(entry->label);
+        entry->label = labels[i];
+        SListIndex::renamed(entry);
+    }
+}
+
+// The folded submenus leave their lists (each list walked once, as if each
+// had been taken out with remove() in turn) and are destroyed.
+void Fold::removeFolded()
+{
+    PointerTable<char> walked;
+    for (size_t i = 0; i < goneMenus_.size(); ++i) {
+        SList* head = goneMenus_[i]->_base;
+        if (head == goneMenus_[i] || walked.find(head))
+            continue;
+        walked.findOrAdd(head);
+        bool lastTaken = false;
+        SList* previous = head;
+        for (SList* at = head->_next; at;) {
+            SList* following = at->_next;
+            lastTaken = at->_base == head && gone_.find(at);
+            if (lastTaken) {
+                previous->_next = following;
+                at->_next = nullptr;
+            } else {
+                previous = at;
+            }
+            at = following;
+        }
+        // Taking out the last element makes the one before it the tail.
+        if (lastTaken)
+            head->_tail = previous;
+        head->_base = head;
+    }
+    for (size_t i = 0; i < goneMenus_.size(); ++i)
+        delete goneMenus_[i];
 }
 
 } // namespace
 
-// Folds the cascade that `entry` opens into the entry, when that submenu has
-// exactly one entry, which runs an action, and both entries have a label.
-static void removeSingleActionMenu(ApplicationRegistration* reg, MenuItem* entry)
-{
-    Menu* submenu = dynamic_cast<Menu*>(entry->menuLink);
-    MenuItem* single = firstEntry(submenu);
-    if (!single || single->next() || !single->actionLink)
-        return;
-    if (!foldEntry(entry, single, true))
-        return;
-    foldOtherEntries(reg, submenu, single);
-    submenu->remove();
-    delete submenu;
-}
-
-// Number of actions that `menu` leads to, all nested levels counted; folds
-// every nested single-action cascade on the way (bottom-up). Entries link
-// submenus only; anything else they might hold counts no action.
-static int _numOfActions(ApplicationRegistration* reg, _Menu* link, const OpenMenu* outer)
-{
-    Menu* menu = dynamic_cast<Menu*>(link);
-    if (!menu || !menu->menuItems)
-        return 0;
-    const OpenMenu open = {menu, outer};
-    int count = 0;
-    for (MenuItem* entry = firstEntry(menu); entry; entry = entry->next()) {
-        if (entry->menuLink) {
-            if (isOpen(&open, entry->menuLink))
-                continue;
-            int n = _numOfActions(reg, entry->menuLink, &open);
-            if (n == 1)
-                removeSingleActionMenu(reg, entry);
-            count += n;
-        } else if (entry->actionLink) {
-            // Further actions of a multi-action entry do not count.
-            count++;
-        }
-    }
-    return count;
-}
-
 void ApplicationRegistration::removeSingleActionMenus()
 {
-    ParseLock lock; // the list index is process-wide
+    Fold fold(this);
     for (MenuBar* bar = menuBars; bar; bar = bar->next()) {
         for (MenuItem* entry = firstEntry(bar); entry; entry = entry->next()) {
-            if (entry->menuLink && _numOfActions(this, entry->menuLink, nullptr) == 1)
-                removeSingleActionMenu(this, entry);
+            if (entry->menuLink && fold.countActions(entry->menuLink) == 1)
+                fold.foldCascade(entry);
         }
     }
 }

@@ -2,11 +2,12 @@
 #include "kivparser/application/MenuItem.h"
 #include "kivparser/application/PopupItem.h"
 #include "kivparser/application/ListItem.h"
+#include "lists/OpenTable.h"
 #include "lists/SListOps.h"
+#include "lists/WorkStack.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <unordered_set>
-#include <vector>
 
 namespace kivparser {
 
@@ -69,23 +70,29 @@ bool _Menu::cycledetect(_Menu* from, _Menu* target)
     if (!from || !target)
         return false;
     // Depth first over the links; a menu reached twice (menus may share
-    // submenus) is walked once, so the test stays linear.
-    std::unordered_set<_Menu*> seen;
-    std::vector<_Menu*> pending{from};
+    // submenus) is walked once, so the test stays linear. Without memory for
+    // the walk the link counts as cyclic, which refuses it.
+    PointerTable<char> seen;
+    WorkStack<_Menu*> pending;
+    if (!pending.push(from))
+        return true;
     while (!pending.empty()) {
-        _Menu* menu = pending.back();
-        pending.pop_back();
+        _Menu* menu = pending.top();
+        pending.pop();
         if (menu == target)
             return true;
-        if (!seen.insert(menu).second)
+        bool added = false;
+        if (!seen.findOrAdd(menu, &added))
+            return true;
+        if (!added)
             continue;
-        std::vector<_Menu*> links;
-        for (_MenuItem* item = menu->menuItems; item; item = item->next()) {
-            if (item->menuLink)
-                links.push_back(item->menuLink);
-        }
         // Pushed in reverse so that the first entry is walked first.
-        pending.insert(pending.end(), links.rbegin(), links.rend());
+        size_t mark = pending.size();
+        for (_MenuItem* item = menu->menuItems; item; item = item->next()) {
+            if (item->menuLink && !pending.push(item->menuLink))
+                return true;
+        }
+        std::reverse(pending.begin() + mark, pending.end());
     }
     return false;
 }

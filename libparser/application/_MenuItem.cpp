@@ -4,6 +4,7 @@
 #include "kivparser/application/Application.h"
 #include "kivparser/application/Function.h"
 #include "application/ActionBuilder.h"
+#include "application/MenuLinks.h"
 #include "language/BuilderContext.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
@@ -84,11 +85,12 @@ int _MenuItem::linkContainer(const char* type, int missingMsg, int cycleMsg, _Me
         found = create(copy);
         if (!found)
             return 1;
-    } else if (_Menu::cycledetect(found, underDefinition)) {
+    } else if (MenuLinks::reaches(found, underDefinition)) {
         error(parserMsg(cycleMsg), name);
         return 0;
     }
     menuLink = found;
+    MenuLinks::linked(underDefinition, found);
     return 0;
 }
 

@@ -1,4 +1,6 @@
 #include "dump/DumpWriter.h"
+#include "kivparser/application/Function.h"
+#include "kivparser/application/_MenuItem.h"
 #include "kivparser/lists/String.h"
 #include "platform/KzPlatform.h"
 
@@ -11,8 +13,12 @@ int Indent = 0;
 
 void DumpWriter::indent()
 {
-    for (int i = 0; i < Indent; i++)
-        printf_new("    ");
+    // Deep nesting prints its blanks a run at a time.
+    static const char blanks[] = "                                                                "
+                                 "                                                                ";
+    const int run = (int)(sizeof blanks - 1) / 4;
+    for (int left = Indent; left > 0; left -= run)
+        printf_new("%.*s", (left < run ? left : run) * 4, blanks);
 }
 
 void DumpWriter::line(const char* fmt, ...)
@@ -56,6 +62,12 @@ void DumpWriter::values(String* head)
         else
             line("\"%s\",\n", str(value->str));
     }
+}
+
+void DumpWriter::entryBody(_MenuItem* entry)
+{
+    line("ContextExpression : \"%s\"\n", str(entry->contextExpr));
+    Function::debugDumpLine("Function : ", entry->function);
 }
 
 } // namespace kivparser

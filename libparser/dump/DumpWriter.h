@@ -6,6 +6,7 @@
 namespace kivparser {
 
 class String;
+class _MenuItem;
 
 // The nesting level of the dump, process-wide: every new output line starts
 // with four blanks per level. Every public dump entry point holds the
@@ -31,6 +32,9 @@ public:
     // One line per value of a value list, from the head's successor:
     // "%d,\n" for integers, "\"%s\",\n" for texts.
     static void values(String* head);
+    // The lines every menu, popup or toolbar entry prints inside its block
+    // before its links: the context expression and the function.
+    static void entryBody(_MenuItem* entry);
 };
 
 } // namespace kivparser

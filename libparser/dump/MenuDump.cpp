@@ -1,15 +1,15 @@
 #include "kivparser/application/Menu.h"
-#include "dump/DumpWriter.h"
+#include "dump/EntryDump.h"
 
 namespace kivparser {
 
 void Menu::debugDump(int showLinks)
 {
     ParseLock lock;
-    DumpWriter::open("Menu \"%s\" {\n", DumpWriter::str(menuID));
-    for (MenuItem* item = menuItems ? static_cast<MenuItem*>(menuItems)->next() : nullptr; item; item = item->next())
-        item->debugDump(showLinks);
-    DumpWriter::close();
+    MenuDump dump{showLinks};
+    dump.open(this);
+    LinkedDump<MenuDump>::entries(dump, dump.first(this), false, this);
+    dump.close(this);
 }
 
 } // namespace kivparser

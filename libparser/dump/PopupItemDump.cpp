@@ -1,25 +1,20 @@
 #include "kivparser/application/Action.h"
-#include "kivparser/application/Function.h"
 #include "kivparser/application/PopupItem.h"
 #include "kivparser/application/PopupMenu.h"
 #include "dump/DumpWriter.h"
+#include "dump/EntryDump.h"
 
 namespace kivparser {
-
-namespace {
-
-void dumpPopupMenu(_Menu* menu, int showLinks)
-{
-    static_cast<PopupMenu*>(menu)->debugDumpLinked(showLinks);
-}
-
-} // namespace
 
 void PopupItem::debugDump(int showLinks)
 {
     ParseLock lock;
     DumpWriter::open("PopupItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "", DumpWriter::str(label));
-    debugDumpBody(showLinks, dumpPopupMenu);
+    DumpWriter::entryBody(this);
+    if (showLinks && menuLink)
+        static_cast<PopupMenu*>(menuLink)->debugDumpLinked(showLinks);
+    if (showLinks && actionLink)
+        actionLink->debugDump();
     DumpWriter::line("TargetSymbolType : \"%s\"\n", DumpWriter::str(targetSymbolType));
     DumpWriter::close();
 }
@@ -27,10 +22,8 @@ void PopupItem::debugDump(int showLinks)
 void PopupItem::debugDumpInPopupMenu(int showLinks)
 {
     ParseLock lock;
-    DumpWriter::open("PopupMenuItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "",
-                     DumpWriter::str(label));
-    debugDumpBody(showLinks, dumpPopupMenu);
-    DumpWriter::close();
+    PopupMenuDump dump{showLinks};
+    LinkedDump<PopupMenuDump>::entries(dump, this, true);
 }
 
 } // namespace kivparser

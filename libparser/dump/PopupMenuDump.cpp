@@ -1,22 +1,16 @@
+#include "kivparser/application/PopupItem.h"
 #include "kivparser/application/PopupMenu.h"
 #include "dump/DumpWriter.h"
+#include "dump/EntryDump.h"
 
 namespace kivparser {
-
-namespace {
-
-PopupItem* firstItem(PopupMenu* menu)
-{
-    return menu->menuItems ? static_cast<PopupItem*>(menu->menuItems)->next() : nullptr;
-}
-
-} // namespace
 
 void PopupMenu::debugDump()
 {
     ParseLock lock;
     DumpWriter::open("PopupMenu \"%s\" {\n", DumpWriter::str(menuID));
-    for (PopupItem* item = firstItem(this); item; item = item->next())
+    PopupMenuDump dump{0};
+    for (PopupItem* item = dump.first(this); item; item = item->next())
         item->debugDump(0);
     DumpWriter::close();
 }
@@ -24,10 +18,10 @@ void PopupMenu::debugDump()
 void PopupMenu::debugDumpLinked(int showLinks)
 {
     ParseLock lock;
-    DumpWriter::open("PopupMenu \"%s\" {\n", DumpWriter::str(menuID));
-    for (PopupItem* item = firstItem(this); item; item = item->next())
-        item->debugDumpInPopupMenu(showLinks);
-    DumpWriter::close();
+    PopupMenuDump dump{showLinks};
+    dump.open(this);
+    LinkedDump<PopupMenuDump>::entries(dump, dump.first(this), false, this);
+    dump.close(this);
 }
 
 } // namespace kivparser

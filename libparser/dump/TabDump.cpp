@@ -6,9 +6,61 @@
 #include "kivparser/application/Tab.h"
 #include "kivparser/application/_ParserList.h"
 #include "dump/DumpWriter.h"
+#include "dump/LinkedDump.h"
 #include "kivparser/lists/String.h"
 
 namespace kivparser {
+
+namespace {
+
+// "Icon", "ActiveHelp {" ... "} {": what a tab or list prints before its
+// items, one level deeper than its opening line.
+void listHead(_ParserList* list)
+{
+    DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(list->iconName));
+    DumpWriter::line("ActiveHelp {\n");
+    Indent++;
+    DumpWriter::values(list->activeHelp);
+    Indent--;
+    DumpWriter::line("} {\n");
+}
+
+// List items, each with the list it opens shown inside it.
+struct ListDump {
+    using Item = ListItem;
+    using Container = _ParserList;
+
+    _ParserList* openItem(ListItem* item)
+    {
+        DumpWriter::open("ListItem <%d> \"%s%s\" {\n", item->precedence, item->isBitmap == 1 ? "@" : "",
+                         DumpWriter::str(item->label));
+        DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(item->iconName));
+        DumpWriter::open("ActiveHelp {\n");
+        DumpWriter::values(item->activeHelp);
+        DumpWriter::close();
+        Function::debugDumpLine("Function : ", item->function);
+        // linkList only ever links a list to a list item.
+        return static_cast<_ParserList*>(item->menuLink);
+    }
+    void closeItem(ListItem* item)
+    {
+        if (item->actionLink)
+            item->actionLink->debugDumpShort();
+        DumpWriter::close();
+    }
+    void open(_ParserList* list)
+    {
+        DumpWriter::open("ParserList \"%s\" {\n", DumpWriter::str(list->menuID));
+        listHead(list);
+    }
+    void close(_ParserList*) { DumpWriter::close(); }
+    ListItem* first(_ParserList* list)
+    {
+        return list->menuItems ? static_cast<ListItem*>(list->menuItems)->next() : nullptr;
+    }
+};
+
+} // namespace
 
 void ApplicationRegistration::debugDumpTabs()
 {
@@ -38,33 +90,17 @@ void ParserList::debugDump()
 void _ParserList::debugDumpBody()
 {
     ParseLock lock;
-    DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(iconName));
-    DumpWriter::line("ActiveHelp {\n");
-    Indent++;
-    DumpWriter::values(activeHelp);
-    Indent--;
-    DumpWriter::line("} {\n");
-    for (ListItem* item = menuItems ? static_cast<ListItem*>(menuItems)->next() : nullptr; item;
-         item = item->next())
-        item->debugDump();
+    ListDump dump;
+    listHead(this);
+    LinkedDump<ListDump>::entries(dump, dump.first(this), false, this);
     DumpWriter::close();
 }
 
 void ListItem::debugDump()
 {
     ParseLock lock;
-    DumpWriter::open("ListItem <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "", DumpWriter::str(label));
-    DumpWriter::line("Icon : \"%s\"\n", DumpWriter::str(iconName));
-    DumpWriter::open("ActiveHelp {\n");
-    DumpWriter::values(activeHelp);
-    DumpWriter::close();
-    Function::debugDumpLine("Function : ", function);
-    // linkList only ever links a list to a list item.
-    if (menuLink)
-        static_cast<ParserList*>(menuLink)->debugDump();
-    if (actionLink)
-        actionLink->debugDumpShort();
-    DumpWriter::close();
+    ListDump dump;
+    LinkedDump<ListDump>::entries(dump, this, true);
 }
 
 } // namespace kivparser

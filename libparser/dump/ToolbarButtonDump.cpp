@@ -1,3 +1,4 @@
+#include "kivparser/application/Action.h"
 #include "kivparser/application/Menu.h"
 #include "kivparser/application/ToolbarButton.h"
 #include "dump/DumpWriter.h"
@@ -9,7 +10,11 @@ void ToolbarButton::debugDump(int showLinks)
     ParseLock lock;
     DumpWriter::open("ToolbarButton <%d> \"%s%s\" {\n", precedence, isBitmap == 1 ? "@" : "",
                      DumpWriter::str(label));
-    debugDumpBody(showLinks, [](_Menu* menu, int links) { static_cast<Menu*>(menu)->debugDump(links); });
+    DumpWriter::entryBody(this);
+    if (showLinks && menuLink)
+        static_cast<Menu*>(menuLink)->debugDump(showLinks);
+    if (showLinks && actionLink)
+        actionLink->debugDump();
     DumpWriter::close();
 }
 

@@ -2,11 +2,11 @@
 #include "language/Lex.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
+#include "lists/LoadScope.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
-#include <cerrno>
 #include <cstdlib>
 
 namespace kivparser {
@@ -116,14 +116,16 @@ void KivParser::initialize(char* path)
             nomemory();
             return;
         }
-        fp = fopen_new(filename, "r");
+        int reason = 0;
+        fp = _KZopenRegularFile(filename, &reason);
         if (!fp) {
-            reportCantOpen(filename, errno);
+            reportCantOpen(filename, reason);
             return;
         }
     }
     // The first parser of the process sets the scanner's input, every later
     // one restarts the scanner on its own stream.
+    LoadScope scope;
     lexNewInput(fp);
     parse();
     ok = errors == 0 ? 1 : 0;

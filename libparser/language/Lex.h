@@ -1,6 +1,7 @@
 #ifndef KIVPARSER_LANGUAGE_LEX_H
 #define KIVPARSER_LANGUAGE_LEX_H
 
+#include <cstddef>
 #include <cstdio>
 
 // The scanner of the registration language and its process-wide state (one
@@ -18,12 +19,20 @@ namespace kivparser {
 
 // Hands a new input to the scanner: the first input of the process becomes
 // KIVyyin (none: standard input), every later one restarts the scanner on it
-// (none: standard input), dropping what was left in its buffer. The mode
-// flags and the directive state are kept.
+// (none: standard input), dropping what was left in its buffer. Every input
+// starts in normal mode (accelerator mode off); the directive state
+// (skipElse) is kept.
 void lexNewInput(FILE* stream);
 // The line being scanned (the parser's, or the scanner's own when no parser
 // is at work).
 int lexLine();
+// True once the scanner gave up the current input (a failed read, memory
+// exhausted...): the failure is reported and counted, and the scanner
+// returns the end of the input until the next lexNewInput.
+bool lexAbandoned();
+// The size of flex's input buffer (0 before the first scan); long comments,
+// strings and skipped stretches leave it as it was.
+size_t lexBufferSize();
 // The text of `token`, the token the scanner delivered last, for the report
 // of a syntax error: the value read for the tokens read by hand (strings,
 // mnemonics, accelerators), the matched text for the others, empty at the

@@ -59,6 +59,7 @@ const char* const builtIn[MSG_COUNT + 1] = {
     "%s %s: duplicate definition(ignore)",
     "Could not open template file \"%s\": %s",
     "Could not create style sheet \"%s\": %s",
+    "String \"%s\": cut at a byte that does not decode in the locale",
 };
 
 const int REOPEN = 0x12344321;

@@ -255,6 +255,19 @@ void reportCantOpen(const char* filename, int errnoValue)
     countError();
 }
 
+void reportScannerFailure(const char* text, int readErrno)
+{
+    fprintf_new(stderr, "%s\n", text);
+    KivParser* parser = KivParser::current;
+    if (readErrno != 0 && parser && parser->filename) {
+        reportCantOpen(parser->filename, readErrno);
+        return;
+    }
+    // Also an error report like any other, so that a host's handler learns why.
+    parserReport(RPT_ERROR, nullptr, 0, "%s", text);
+    countError();
+}
+
 void KIVyyerror(const char* s)
 {
     parserReport(RPT_SYNTAX, lexTokenText(KIVyychar), 0, "%s", s);

@@ -11,6 +11,13 @@ namespace kivparser {
 // the system's reason (0 when there is none), which the report handler gets.
 void reportCantOpen(const char* filename, int errnoValue);
 
+// The scanner gave up its input: `text` (flex's words for the condition)
+// goes to standard error as a line of its own, and one error is reported
+// and counted against the parser at work, with `text` as its message; a
+// failed read (`readErrno` not 0) is reported as the file that cannot be
+// read, with that reason.
+void reportScannerFailure(const char* text, int readErrno);
+
 // A line of a verbose load that is not about the parse at work: a progress
 // line of the loaders, an error of the directory walk. Catalog text `number`
 // of set 1, formatted with the arguments, is printed as it stands, or handed

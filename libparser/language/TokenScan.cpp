@@ -12,7 +12,8 @@ namespace kivparser {
 std::vector<ScannedToken> TokenScan::scanFile(const char* path, bool afterLabels)
 {
     std::vector<ScannedToken> tokens;
-    FILE* stream = fopen_new(path, "r");
+    int reason = 0;
+    FILE* stream = _KZopenRegularFile(path, &reason);
     if (!stream)
         return tokens;
 

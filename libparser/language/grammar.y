@@ -55,6 +55,14 @@ using namespace kivparser;
             YYABORT;                                                         \
     } while (0)
 #define TAKE(value) GrammarActions::take(value)
+
+/* When the scanner gives up a file it reports why and ends the input there;
+   the cut end draws no syntax error of its own. */
+#define YYERROR_CALL(msg)                                                     \
+    do {                                                                     \
+        if (!lexAbandoned())                                                 \
+            KIVyyerror(msg);                                                 \
+    } while (0)
 %}
 
 %union {
@@ -1311,6 +1319,8 @@ CgiNameID
 int KivParser::parse()
 {
     int result = yyparse();
+    if (lexAbandoned())
+        result = 1;
     /* What a failed statement left half built belongs to nobody. */
     GrammarActions::discardValueList();
     GrammarActions::discardDashList();

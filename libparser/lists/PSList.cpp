@@ -29,7 +29,9 @@ void PSList::add(PSList* item)
     SList* at = this;
     PSList* cursor = this;
     if (order != PSLprecedence && order != PSLpriority) {
+        SListIndex::linking(this);
         at->insert(item);
+        SListIndex::linking(nullptr);
         return;
     }
     Application* app = item->getApplication();
@@ -48,12 +50,11 @@ void PSList::add(PSList* item)
             break;
         at = cursor;
     }
-    SListIndex::sortedLink = true;
+    SListIndex::linking(this);
     if (!cursor)
         SList::append(item);
     else
         at->insert(item);
-    SListIndex::sortedLink = false;
     SListIndex::placed(this, item, prec, cursor, steps);
 }
 

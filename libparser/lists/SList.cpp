@@ -1,5 +1,6 @@
 #include "kivparser/lists/SList.h"
 #include "kivparser/language/KivParser.h"
+#include "lists/Pool.h"
 #include "lists/SListIndex.h"
 
 namespace kivparser {
@@ -11,8 +12,23 @@ SList::SList() : _tail(this), _next(nullptr), _base(this), _application(nullptr)
 
 SList::~SList()
 {
-    if (SListIndex::active)
-        SListIndex::destroyed(this);
+    if (SListIndex* index = SListIndex::atWork())
+        index->destroyed(this);
+}
+
+void* SList::operator new(std::size_t size)
+{
+    return Pool::allocateOrThrow(size);
+}
+
+void* SList::operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    return Pool::allocate(size);
+}
+
+void SList::operator delete(void* object, std::size_t size) noexcept
+{
+    Pool::release(object, size);
 }
 
 void SList::initApplication()
@@ -30,19 +46,20 @@ void SList::insert(SList* item)
     item->_next = _next;
     _next = item;
     item->_base = this;
-    if (SListIndex::active)
-        SListIndex::linked(this, item);
+    if (SListIndex* index = SListIndex::atWork())
+        index->linked(nullptr, this, item);
 }
 
 void SList::append(SList* item)
 {
     if (!item)
         return;
-    _tail->_next = item;
+    SList* last = _tail;
+    last->_next = item;
     _tail = item;
     item->_base = this;
-    if (SListIndex::active)
-        SListIndex::linked(this, item);
+    if (SListIndex* index = SListIndex::atWork())
+        index->linked(this, last, item);
 }
 
 void SList::pullaway(SList* item)
@@ -56,8 +73,8 @@ void SList::pullaway(SList* item)
             item->_next = nullptr;
             if (!prev->_next)
                 _tail = prev;
-            if (SListIndex::active)
-                SListIndex::unlinked(prev, item);
+            if (SListIndex* index = SListIndex::atWork())
+                index->unlinked(prev, item);
             break;
         }
     }

@@ -2,59 +2,24 @@
 #include "kivparser/application/Application.h"
 #include "kivparser/lists/PSList.h"
 #include "kivparser/lists/SList.h"
+#include "lists/LoadScope.h"
 
-#include <cstdint>
 #include <cstring>
-#include <string>
-#include <unordered_map>
 
 namespace kivparser {
 
-bool SListIndex::active = false;
-bool SListIndex::sortedLink = false;
-
 namespace {
 
-enum { MIN_BUCKETS = 64 };
-
-struct Index {
-    SList* head = nullptr;
-    long members = 0; // elements (the head included) that name this index
-
-    bool names = false;
-    std::ptrdiff_t offset = 0;
-    bool duplicates = false; // some name occurs more than once
-    std::unordered_map<std::string, SList*> first;
-
-    bool order = false;
-    bool unsortable = false; // found unsorted once: never indexed again
-    int usePriority = 0;
-    PSList* lastOf[SListIndex::MAX_PRECEDENCE + 1] = {};
-};
-
-// Process-wide, like the lists themselves: one thread at a time. Most list
-// operations concern lists without an index; a bit per address (set for every
-// element ever enlisted, the heads included) answers them without a look into
-// the maps.
-struct Registry {
-    std::unordered_map<const SList*, Index*> heads;
-    std::unordered_map<const SList*, Index*> members;
-    enum { BITS = 1 << 21 };
-    unsigned char seen[BITS / 8] = {};
-
-    static size_t bit(const SList* element)
-    {
-        uintptr_t p = reinterpret_cast<uintptr_t>(element) >> 4;
-        return (p ^ (p >> 21)) & (BITS - 1);
-    }
-    void mark(const SList* element) { seen[bit(element) / 8] |= (unsigned char)(1u << (bit(element) % 8)); }
-    bool maybe(const SList* element) const { return seen[bit(element) / 8] & (1u << (bit(element) % 8)); }
-};
-
-Registry& registry()
+// The hash of a name; never 0, which stands for "no name".
+uint32_t nameHash(const char* name)
 {
-    static Registry* instance = new Registry(); // lives as long as the process
-    return *instance;
+    uint32_t hash = 2166136261u;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(name); *p; ++p)
+        hash = (hash ^ *p) * 16777619u;
+    hash ^= hash >> 15;
+    hash *= 0x2c1b3c6du;
+    hash ^= hash >> 12;
+    return hash ? hash : 1;
 }
 
 const char* nameAt(SList* element, std::ptrdiff_t offset)
@@ -62,88 +27,208 @@ const char* nameAt(SList* element, std::ptrdiff_t offset)
     return *reinterpret_cast<char**>(reinterpret_cast<char*>(element) + offset);
 }
 
-Index* indexOf(const SList* element)
-{
-    Registry& r = registry();
-    if (!r.maybe(element))
-        return nullptr;
-    auto found = r.members.find(element);
-    return found == r.members.end() ? nullptr : found->second;
-}
-
-Index* indexFor(SList* head)
-{
-    Registry& r = registry();
-    auto found = r.heads.find(head);
-    if (found != r.heads.end())
-        return found->second;
-    Index* index = new Index();
-    index->head = head;
-    r.heads.emplace(head, index);
-    r.mark(head);
-    SListIndex::active = true;
-    return index;
-}
-
-void enlist(Index* index, SList* element)
-{
-    registry().mark(element);
-    auto placed = registry().members.emplace(element, index);
-    if (placed.second) {
-        index->members++;
-    } else if (placed.first->second != index) {
-        placed.first->second->members--;
-        placed.first->second = index;
-        index->members++;
-    }
-}
-
-void delist(Index* index, const SList* element)
-{
-    if (registry().members.erase(element))
-        index->members--;
-}
-
-void dropNames(Index* index)
-{
-    if (!index->names)
-        return;
-    index->names = false;
-    index->duplicates = false;
-    std::unordered_map<std::string, SList*>().swap(index->first); // frees the buckets too
-}
-
-void dropOrder(Index* index)
-{
-    if (!index->order)
-        return;
-    index->order = false;
-    memset(index->lastOf, 0, sizeof index->lastOf);
-}
-
-void buildNames(SList* head, std::ptrdiff_t offset)
-{
-    Index* index = indexFor(head);
-    dropNames(index);
-    index->names = true;
-    index->first.reserve(MIN_BUCKETS);
-    index->offset = offset;
-    for (SList* element = head; element; element = element->_next) {
-        enlist(index, element);
-        if (const char* name = nameAt(element, offset))
-            if (!index->first.emplace(name, element).second)
-                index->duplicates = true;
-    }
-}
-
 bool inRange(int precedence) { return precedence >= 0 && precedence <= SListIndex::MAX_PRECEDENCE; }
 
-void buildOrder(PSList* head)
+// One slot of a name table: the first element of a name and the name's hash.
+struct NameSlot {
+    uint32_t nameHash;
+    SList* element;
+    bool used() const { return element != nullptr; }
+    uint32_t hash() const { return nameHash; }
+};
+
+// The slot of `name` (whose hash is `hash`) in a name table.
+NameSlot* slotOf(OpenTable<NameSlot>& table, std::ptrdiff_t offset, uint32_t hash, const char* name)
 {
-    Index* index = indexFor(head);
-    if (index->unsortable)
+    return table.find(hash, [name, offset](const NameSlot& s) { return strcmp(nameAt(s.element, offset), name) == 0; });
+}
+
+} // namespace
+
+struct SListIndex::List {
+    SList* head = nullptr;
+    SList* last = nullptr; // the last element of the chain (the head when empty)
+    long members = 0;      // elements in the members table that name this list
+
+    bool names = false;
+    std::ptrdiff_t offset = 0;
+    bool duplicates = false; // some name occurs more than once
+    OpenTable<NameSlot> first;
+
+    bool order = false;
+    bool unsortable = false; // found unsorted once: never indexed again
+    int usePriority = 0;
+    PSList* lastOf[MAX_PRECEDENCE + 1] = {};
+};
+
+SListIndex::SListIndex() : linkingHead_(nullptr) {}
+
+SListIndex::~SListIndex()
+{
+    for (List* list : lists_)
+        delete list;
+}
+
+SListIndex* SListIndex::atWork()
+{
+    return LoadScope::listIndex();
+}
+
+SListIndex::List* SListIndex::listOf(SList* element)
+{
+    Entry* entry = heads_.find(element);
+    if (!entry)
+        entry = members_.find(element);
+    return entry ? lists_[entry->list] : nullptr;
+}
+
+SListIndex::List* SListIndex::listFor(SList* head)
+{
+    bool added = false;
+    Entry* entry = heads_.findOrAdd(head, &added);
+    if (!entry)
+        return nullptr;
+    if (!added)
+        return lists_[entry->list];
+    List* list = new (std::nothrow) List();
+    if (!list || (unused_.empty() && !lists_.push(nullptr))) {
+        delete list;
+        heads_.erase(head);
+        return nullptr;
+    }
+    list->head = head;
+    if (unused_.empty()) {
+        entry->list = static_cast<uint32_t>(lists_.size() - 1);
+    } else {
+        entry->list = unused_.top();
+        unused_.pop();
+    }
+    lists_[entry->list] = list;
+    return list;
+}
+
+void SListIndex::enlist(List* list, SList* element, uint32_t hash)
+{
+    bool added = false;
+    Entry* entry = members_.findOrAdd(element, &added);
+    if (!entry) {
+        // No room to follow the element: the list is indexed no more.
+        dropNames(list);
+        dropOrder(list);
         return;
-    dropOrder(index);
+    }
+    uint32_t number = heads_.find(list->head)->list;
+    if (added) {
+        list->members++;
+    } else if (entry->list != number) {
+        lists_[entry->list]->members--;
+        list->members++;
+    }
+    entry->list = number;
+    entry->hash = hash;
+}
+
+// Drops every index of `list` and the list itself (its head is going).
+void SListIndex::forget(List* list)
+{
+    Entry* head = heads_.find(list->head);
+    uint32_t number = head->list;
+    heads_.erase(list->head);
+    if (list->members > 0)
+        members_.eraseIf([number](const Entry& entry) { return entry.list == number; });
+    // A number that cannot be kept for reuse is simply not used again.
+    lists_[number] = nullptr;
+    unused_.push(number);
+    delete list;
+}
+
+void SListIndex::dropNames(List* list)
+{
+    if (!list->names)
+        return;
+    list->names = false;
+    list->duplicates = false;
+    list->first.clear();
+}
+
+void SListIndex::dropOrder(List* list)
+{
+    if (!list->order)
+        return;
+    list->order = false;
+    memset(list->lastOf, 0, sizeof list->lastOf);
+}
+
+SList* SListIndex::find(List* list, const char* name)
+{
+    NameSlot* slot = slotOf(list->first, list->offset, nameHash(name), name);
+    return slot ? slot->element : nullptr;
+}
+
+// `element`, whose name had `hash`, no longer holds its name in the list.
+void SListIndex::unname(List* list, SList* element, uint32_t hash)
+{
+    if (!list->names || !hash)
+        return;
+    NameSlot* slot = list->first.find(hash, [element](const NameSlot& s) { return s.element == element; });
+    if (!slot)
+        return;
+    // The next element of the name, if any, is not known.
+    if (list->duplicates)
+        dropNames(list);
+    else
+        list->first.erase(slot);
+}
+
+void SListIndex::buildNames(SList* head, std::ptrdiff_t offset)
+{
+    List* list = listFor(head);
+    if (!list)
+        return;
+    dropNames(list);
+    list->names = true;
+    list->offset = offset;
+    list->last = head;
+    for (SList* element = head->_next; element && list->names; element = element->_next) {
+        list->last = element;
+        const char* name = nameAt(element, offset);
+        uint32_t hash = name ? nameHash(name) : 0;
+        enlist(list, element, hash);
+        if (!name || !list->names)
+            continue;
+        if (slotOf(list->first, offset, hash, name)) {
+            list->duplicates = true;
+            continue;
+        }
+        NameSlot* slot = list->first.insert(hash);
+        if (!slot) {
+            dropNames(list);
+            break;
+        }
+        *slot = {hash, element};
+    }
+    // The head is looked up like any element, first of all.
+    const char* name = list->names ? nameAt(head, offset) : nullptr;
+    if (name) {
+        uint32_t hash = nameHash(name);
+        NameSlot* slot = slotOf(list->first, offset, hash, name);
+        if (slot) {
+            list->duplicates = true;
+            slot->element = head;
+        } else if ((slot = list->first.insert(hash))) {
+            *slot = {hash, head};
+        } else {
+            dropNames(list);
+        }
+    }
+}
+
+void SListIndex::buildOrder(PSList* head)
+{
+    List* list = listFor(head);
+    if (!list || list->unsortable)
+        return;
+    dropOrder(list);
     int usePriority = head->order == PSLpriority;
     PSList* previous = nullptr;
     for (PSList* element = head->next(); element; previous = element, element = element->next()) {
@@ -156,37 +241,32 @@ void buildOrder(PSList* head)
                       Application::collate(previous->getApplication(), element->getApplication(), usePriority) <= 0);
         }
         if (!sorted) {
-            index->unsortable = true;
-            memset(index->lastOf, 0, sizeof index->lastOf);
+            list->unsortable = true;
+            memset(list->lastOf, 0, sizeof list->lastOf);
             return;
         }
-        index->lastOf[precedence] = element;
+        list->lastOf[precedence] = element;
     }
-    enlist(index, head);
-    for (SList* element = head->_next; element; element = element->_next)
-        enlist(index, element);
-    index->order = true;
-    index->usePriority = usePriority;
+    list->order = true;
+    list->usePriority = usePriority;
+    list->last = head;
+    for (SList* element = head->_next; element && list->order; element = element->_next) {
+        list->last = element;
+        Entry* entry = members_.find(element);
+        enlist(list, element, entry && lists_[entry->list] == list ? entry->hash : 0);
+    }
 }
-
-} // namespace
 
 SList* SListIndex::lookup(SList* head, std::ptrdiff_t offset, const char* name)
 {
     if (!head || !name)
         return nullptr;
-    if (active) {
-        auto found = registry().heads.find(head);
-        Index* index = found == registry().heads.end() ? nullptr : found->second;
-        if (index && index->names && index->offset == offset) {
-            auto hit = index->first.find(name);
-            if (hit == index->first.end())
-                return nullptr;
-            const char* current = nameAt(hit->second, offset);
-            if (current && strcmp(current, name) == 0)
-                return hit->second;
-            dropNames(index); // renamed behind the index's back: walk instead
-        }
+    SListIndex* index = atWork();
+    if (index) {
+        Entry* entry = index->heads_.find(head);
+        List* list = entry ? index->lists_[entry->list] : nullptr;
+        if (list && list->names && list->offset == offset)
+            return index->find(list, name);
     }
     int steps = 0;
     SList* result = nullptr;
@@ -197,142 +277,175 @@ SList* SListIndex::lookup(SList* head, std::ptrdiff_t offset, const char* name)
             break;
         }
     }
-    if (steps >= MIN_LENGTH)
-        buildNames(head, offset);
+    if (index && steps >= MIN_LENGTH)
+        index->buildNames(head, offset);
     return result;
 }
 
 PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, int usePriority)
 {
-    if (!active)
+    SListIndex* index = atWork();
+    Entry* entry = index ? index->heads_.find(head) : nullptr;
+    List* list = entry ? index->lists_[entry->list] : nullptr;
+    if (!list || !list->order)
         return head;
-    auto found = registry().heads.find(head);
-    if (found == registry().heads.end())
-        return head;
-    Index* index = found->second;
-    if (!index->order)
-        return head;
-    if (index->usePriority != usePriority || !inRange(precedence)) {
-        dropOrder(index);
+    if (list->usePriority != usePriority || !inRange(precedence)) {
+        index->dropOrder(list);
         return head;
     }
     // Behind the whole group of equal precedence when the new element does
     // not sort before its last element...
-    PSList* last = index->lastOf[precedence];
+    PSList* last = list->lastOf[precedence];
     if (last && Application::collate(app, last->getApplication(), usePriority) >= 0)
         return last;
     // ...otherwise behind every element of a higher precedence.
     for (int higher = precedence + 1; higher <= MAX_PRECEDENCE; ++higher)
-        if (index->lastOf[higher])
-            return index->lastOf[higher];
+        if (list->lastOf[higher])
+            return list->lastOf[higher];
     return head;
+}
+
+void SListIndex::linking(PSList* head)
+{
+    if (SListIndex* index = atWork())
+        index->linkingHead_ = head;
 }
 
 void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps)
 {
-    Index* index = nullptr;
-    if (active) {
-        auto found = registry().heads.find(head);
-        if (found != registry().heads.end())
-            index = found->second;
-    }
-    if (index && index->order) {
+    SListIndex* index = atWork();
+    if (!index)
+        return;
+    index->linkingHead_ = nullptr;
+    Entry* entry = index->heads_.find(head);
+    List* list = entry ? index->lists_[entry->list] : nullptr;
+    if (list && list->order) {
         if (!inRange(precedence)) {
-            dropOrder(index);
+            index->dropOrder(list);
             return;
         }
-        enlist(index, item);
         if (!cursor || cursor->getPrecedence() < precedence)
-            index->lastOf[precedence] = item;
+            list->lastOf[precedence] = item;
         return;
     }
     if (steps >= MIN_LENGTH)
-        buildOrder(head);
+        index->buildOrder(head);
 }
 
-void SListIndex::linked(SList* at, SList* item)
+void SListIndex::linked(SList* head, SList* at, SList* item)
 {
-    Index* index = indexOf(at);
-    if (!index)
+    if (!head)
+        head = linkingHead_;
+    List* list = nullptr;
+    if (head) {
+        Entry* entry = heads_.find(head);
+        list = entry ? lists_[entry->list] : nullptr;
+    } else {
+        list = listOf(at);
+    }
+    if (!list || (!list->names && !list->order))
         return;
-    enlist(index, item);
-    if (index->names) {
-        if (const char* name = nameAt(item, index->offset)) {
-            if (!index->first.emplace(name, item).second) {
-                index->duplicates = true;
-                // Behind the element that held the name first only when
-                // it is last; otherwise its place among them is unknown.
-                if (item->_next)
-                    dropNames(index);
+    if (!item->_next) {
+        // Appended behind an element that is no longer in the list (a head's
+        // _tail is not repaired when its last element is taken out through
+        // another element): the item is not in the list either.
+        if (at != list->last)
+            return;
+        list->last = item;
+    }
+    const char* name = list->names ? nameAt(item, list->offset) : nullptr;
+    uint32_t hash = name ? nameHash(name) : 0;
+    enlist(list, item, hash);
+    if (name && list->names) {
+        NameSlot* slot = slotOf(list->first, list->offset, hash, name);
+        if (!slot) {
+            if ((slot = list->first.insert(hash)))
+                *slot = {hash, item};
+            else
+                dropNames(list);
+        } else {
+            list->duplicates = true;
+            // First of its name when it went in right behind the head
+            // (unless the head holds the name); after the element that held
+            // it so far when it is last; anywhere else its place among them
+            // is not known.
+            if (at == list->head) {
+                if (slot->element != list->head)
+                    slot->element = item;
+            } else if (item->_next) {
+                dropNames(list);
             }
         }
     }
-    if (index->order && !sortedLink)
-        dropOrder(index);
+    if (list->order && linkingHead_ != list->head)
+        dropOrder(list);
 }
 
 void SListIndex::unlinked(SList* before, SList* item)
 {
-    Index* index = indexOf(item);
-    if (!index)
+    Entry* entry = members_.find(item);
+    if (!entry)
         return;
-    delist(index, item);
-    if (index->names) {
-        if (const char* name = nameAt(item, index->offset)) {
-            auto hit = index->first.find(name);
-            if (hit != index->first.end() && hit->second == item) {
-                if (index->duplicates)
-                    dropNames(index);
-                else
-                    index->first.erase(hit);
-            }
-        }
-    }
-    if (index->order) {
+    List* list = lists_[entry->list];
+    uint32_t hash = entry->hash;
+    members_.erase(item);
+    list->members--;
+    if (list->last == item)
+        list->last = before;
+    unname(list, item, hash);
+    if (list->order) {
         PSList* element = static_cast<PSList*>(item);
         int precedence = element->getPrecedence();
-        if (inRange(precedence) && index->lastOf[precedence] == element) {
-            PSList* previous = before == index->head ? nullptr : static_cast<PSList*>(before);
-            index->lastOf[precedence] = previous && previous->getPrecedence() == precedence ? previous : nullptr;
+        if (inRange(precedence) && list->lastOf[precedence] == element) {
+            PSList* previous = before == list->head ? nullptr : static_cast<PSList*>(before);
+            list->lastOf[precedence] = previous && previous->getPrecedence() == precedence ? previous : nullptr;
         }
     }
 }
 
 void SListIndex::destroyed(SList* element)
 {
-    Registry& r = registry();
-    if (!r.maybe(element))
-        return;
-    auto head = r.heads.find(element);
-    if (head != r.heads.end()) {
-        Index* index = head->second;
-        r.heads.erase(head);
-        delist(index, element);
-        // Elements outliving their head: forget them too.
-        if (index->members > 0)
-            for (auto it = r.members.begin(); it != r.members.end();)
-                it = it->second == index ? r.members.erase(it) : std::next(it);
-        delete index;
-        active = !r.heads.empty();
-        if (!active)
-            memset(r.seen, 0, sizeof r.seen);
+    if (Entry* head = heads_.find(element)) {
+        forget(lists_[head->list]);
         return;
     }
-    Index* index = indexOf(element);
-    if (!index)
+    Entry* entry = members_.find(element);
+    if (!entry)
         return;
-    // Its fields are gone already: the index cannot tell what it held.
-    delist(index, element);
-    dropNames(index);
-    dropOrder(index);
+    List* list = lists_[entry->list];
+    members_.erase(element);
+    list->members--;
+    // Its name and place are gone already.
+    dropNames(list);
+    dropOrder(list);
 }
 
 void SListIndex::renamed(SList* element)
 {
-    if (!active)
+    SListIndex* index = atWork();
+    Entry* entry = index ? index->members_.find(element) : nullptr;
+    if (!entry)
         return;
-    if (Index* index = indexOf(element))
-        dropNames(index);
+    List* list = index->lists_[entry->list];
+    if (!list->names)
+        return;
+    index->unname(list, element, entry->hash);
+    if (!list->names)
+        return;
+    const char* name = nameAt(element, list->offset);
+    uint32_t hash = name ? nameHash(name) : 0;
+    entry->hash = hash;
+    if (!name)
+        return;
+    if (slotOf(list->first, list->offset, hash, name)) {
+        // Which of the two comes first is not known.
+        index->dropNames(list);
+        return;
+    }
+    if (NameSlot* slot = list->first.insert(hash))
+        *slot = {hash, element};
+    else
+        index->dropNames(list);
 }
 
 } // namespace kivparser

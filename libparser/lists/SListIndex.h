@@ -1,7 +1,11 @@
 #ifndef KIVPARSER_LISTS_SLISTINDEX_H
 #define KIVPARSER_LISTS_SLISTINDEX_H
 
+#include "lists/OpenTable.h"
+#include "lists/WorkStack.h"
+
 #include <cstddef>
+#include <cstdint>
 
 namespace kivparser {
 
@@ -15,26 +19,35 @@ class Application;
 // bar the entries of every application), with exactly the results of the
 // plain walks.
 //
-// A list gets an index only after a walk over it went past MIN_LENGTH
-// elements; short lists are walked as they always were. The list primitives
-// (SList::insert, append, pullaway and the destructor) keep every index up to
-// date; where an index cannot follow a change it is dropped and rebuilt by the
-// next long walk.
-//  - Names: the first element of each name, in chain order. A hit is checked
-//    against the element's current name before it is returned.
+// The indexes belong to one load (see LoadScope): they are made by the walks
+// of that load and dropped when it ends. Between two loads nothing is kept,
+// so a host may rename, move or reorder elements as it likes; the next load
+// starts from the lists as they are then.
+//
+// Within a load, a list gets an index only after a walk over it went past
+// MIN_LENGTH elements; short lists are walked as they always were. The list
+// primitives (SList::insert, append, pullaway and the destructor) keep every
+// index up to date; where an index cannot follow a change it is dropped and
+// made again by the next long walk.
+//  - Names: the first element of each name, in chain order, in a table of
+//    (hash, element) pairs; a name is compared in full before it counts.
 //  - Order (heads of order PSLprecedence or PSLpriority): the last element of
 //    each precedence 0 to 100. A new element's walk starts behind the
 //    elements that the walk from the head would pass anyway: the list is
-//    sorted (it is checked when the index is built) and the ordering of
+//    sorted (it is checked when the index is made) and the ordering of
 //    applications is transitive, so the insertion point is the same.
-//
-// Name fields are changed in place by the library in two places (a list that
-// takes a new name from a duplicate list item, a folded menu entry); both call
-// renamed(). A host program that writes a name field itself and then parses
-// more files into the same registration must do the same.
+// The library changes a name field in place during a load in two places (a
+// list that takes a new name from a duplicate list item, a cascade's submenu
+// that moves); both call renamed().
 class SListIndex final {
 public:
     enum { MIN_LENGTH = 32, MAX_PRECEDENCE = 100 };
+
+    SListIndex();
+    ~SListIndex();
+
+    // The index of the load at work on this thread; null outside a load.
+    static SListIndex* atWork();
 
     // First element of the chain starting at `head` (the head included) whose
     // name equals `name`; the name of an element is the text pointer at byte
@@ -46,23 +59,51 @@ public:
     // precedence `precedence` and application `app` may start (the head when
     // the list has no usable index).
     static PSList* sortedStart(PSList* head, int precedence, Application* app, int usePriority);
-    // For PSList::add, after the new element was linked: `cursor` is the
-    // element the walk stopped at (null at the end), `steps` the number of
-    // elements it went over.
+    // For PSList::add, around the linking of the new element behind `head`:
+    // before it, linking(head); after it, linking(null), or for a sorted list
+    // placed() with the element the walk stopped at (`cursor`, null at the
+    // end) and the number of elements it went over.
+    static void linking(PSList* head);
     static void placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps);
 
-    // Hooks of the list primitives: `item` now stands directly after `at`;
-    // `item` was unlinked from behind `before`; `element` is being destroyed.
-    static void linked(SList* at, SList* item);
-    static void unlinked(SList* before, SList* item);
-    static void destroyed(SList* element);
     // A name field of `element` was given a new value in place.
     static void renamed(SList* element);
 
-    // Non-zero while any index exists; the hooks cost nothing before.
-    static bool active;
-    // Set by PSList::add while it links an element at its sorted place.
-    static bool sortedLink;
+    // Hooks of the list primitives: `item` now stands directly after `at`
+    // in the list of `head` (null when the primitive does not know it);
+    // `item` was unlinked from behind `before`; `element` is being destroyed.
+    void linked(SList* head, SList* at, SList* item);
+    void unlinked(SList* before, SList* item);
+    void destroyed(SList* element);
+
+private:
+    struct List;
+
+    List* listOf(SList* element);
+    List* listFor(SList* head);
+    void enlist(List* list, SList* element, uint32_t hash);
+    void forget(List* list);
+    void dropNames(List* list);
+    void dropOrder(List* list);
+    void buildNames(SList* head, std::ptrdiff_t offset);
+    void buildOrder(PSList* head);
+    SList* find(List* list, const char* name);
+    void unname(List* list, SList* element, uint32_t hash);
+
+    SListIndex(const SListIndex&) = delete;
+    SListIndex& operator=(const SListIndex&) = delete;
+
+    // Per element of an indexed list (and per indexed head): the list, and
+    // the hash of the element's name when the list's names are indexed.
+    struct Entry {
+        uint32_t list;
+        uint32_t hash;
+    };
+    PointerTable<Entry> heads_;
+    PointerTable<Entry> members_;
+    WorkStack<List*> lists_;
+    WorkStack<uint32_t> unused_; // numbers of lists forgotten
+    PSList* linkingHead_;          // set while PSList::add links an element
 };
 
 } // namespace kivparser

@@ -9,6 +9,7 @@
 #include "kivparser/loading/FileList.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
+#include "lists/LoadScope.h"
 #include "platform/KzDirectory.h"
 #include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
@@ -96,6 +97,7 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
     // Only what loses files is reported, and only when verbose.
     FileList* files = new (std::nothrow) FileList(dir, 0, 1, verbose);
     if (files) {
+        LoadScope scope;
         int totalErrors = 0;
         int totalWarnings = 0;
         for (int i = 0; char* name = files->getFileName(i); ++i) {

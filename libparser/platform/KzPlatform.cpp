@@ -7,7 +7,9 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <fcntl.h>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -68,6 +70,50 @@ int fprintf_new(FILE* stream, const char* fmt, ...)
 
 FILE* fopen_new(const char* path, const char* mode) { return fopen(path, mode); }
 int fclose_new(FILE* stream) { return fclose(stream); }
+
+// ------------------------------------------------------ registration files
+
+FILE* _KZopenRegularFile(const char* path, int* reason)
+{
+    // Without O_NONBLOCK the open of a FIFO waits for a writer, for ever.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *reason = errno;
+        return nullptr;
+    }
+    // The type that counts is that of what was opened: the path may have
+    // been replaced since anyone looked at it.
+    struct stat status;
+    if (fstat(fd, &status) != 0) {
+        *reason = errno;
+        close(fd);
+        return nullptr;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        *reason = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+        close(fd);
+        return nullptr;
+    }
+    // A regular file never blocks; the descriptor goes on in the ordinary mode.
+    int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    FILE* stream = fdopen(fd, "r");
+    if (!stream) {
+        *reason = errno;
+        close(fd);
+    }
+    return stream;
+}
+
+long _KZreadFile(FILE* stream, char* buffer, size_t size)
+{
+    ssize_t n;
+    do {
+        n = read(fileno(stream), buffer, size);
+    } while (n < 0 && errno == EINTR);
+    return static_cast<long>(n);
+}
 
 // ------------------------------------------------------ multibyte searches
 

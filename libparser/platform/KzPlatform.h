@@ -35,6 +35,14 @@ int vprintf_new(const char* fmt, va_list ap) __attribute__((format(printf, 1, 0)
 int fprintf_new(FILE* stream, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
 FILE* fopen_new(const char* path, const char* mode);
 int fclose_new(FILE* stream);
+// Registration files. _KZopenRegularFile opens `path` for reading without
+// waiting (a FIFO or a device never blocks it) and keeps it only when what
+// was opened is a regular file; else null, with the reason in *reason: the
+// system's, EISDIR for a directory, EINVAL for any other kind of file.
+// _KZreadFile is one read of up to `size` bytes from the stream's descriptor,
+// past the stream's own buffer: the count, 0 at the end, -1 with errno.
+FILE* _KZopenRegularFile(const char* path, int* reason);
+long _KZreadFile(FILE* stream, char* buffer, size_t size);
 char* _strdup(const char* s);
 // Searches that work on whole characters of the locale's multibyte code set:
 // a byte inside a multibyte character (a second byte that happens to equal

@@ -1,5 +1,4 @@
 #include "kivparser/symbols/FieldRegistration.h"
-#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 #include "kivparser/symbols/Field.h"
 #include "symbols/NamedList.h"
@@ -10,7 +9,6 @@ FieldRegistration::FieldRegistration() : SList(), fields(nullptr) {}
 
 FieldRegistration::~FieldRegistration()
 {
-    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(fields);
 }
 

@@ -1,5 +1,4 @@
 #include "kivparser/symbols/SnmppvReg.h"
-#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
 #include "kivparser/symbols/SnmppvCgi.h"
@@ -10,7 +9,6 @@ SnmppvReg::SnmppvReg() : SList(), snmppvCgis(nullptr) {}
 
 SnmppvReg::~SnmppvReg()
 {
-    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(snmppvCgis);
 }
 

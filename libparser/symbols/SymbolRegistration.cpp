@@ -1,5 +1,4 @@
 #include "kivparser/symbols/SymbolRegistration.h"
-#include "language/ParseLock.h"
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
 #include "kivparser/symbols/SymbolClass.h"
@@ -10,7 +9,6 @@ SymbolRegistration::SymbolRegistration() : SList(), symbolClasses(nullptr) {}
 
 SymbolRegistration::~SymbolRegistration()
 {
-    ParseLock lock; // the list index is process-wide
     SListOps::disposeList(symbolClasses);
 }
 

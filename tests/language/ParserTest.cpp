@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
+
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kivparser;
 
@@ -262,4 +269,95 @@ TEST(Parser, TwoFilesIntoOneRoot)
     EXPECT_EQ(two.errors, 0);
     EXPECT_EQ(two.ok, 1);
     delete root;
+}
+
+TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
+{
+    LanguageDir dir;
+    std::string pipe = dir.path + "/pipe.reg";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::string good = pathIn(dir, "Application a { Version \"1\"; }\n", "good.reg");
+    // A directory, a FIFO without a writer (its open must not wait), a
+    // regular file whose read fails.
+    for (const std::string& path : {dir.path, pipe, std::string("/proc/self/mem")}) {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        KivParser bad(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
+        std::string out = testing::internal::GetCapturedStdout();
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(bad.errors, 1) << path;
+        EXPECT_EQ(bad.ok, 0) << path;
+        EXPECT_EQ(countOf(out, "Error: can't open " + path + "\n"), 1) << out;
+        EXPECT_EQ(err, path == "/proc/self/mem" ? "read() in flex scanner failed\n" : "") << path;
+        KivParser next(const_cast<char*>(good.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+        EXPECT_EQ(next.errors, 0) << path;
+        ASSERT_NE(next.getAppReg(), nullptr);
+        EXPECT_NE(next.getAppReg()->lookupApplication(const_cast<char*>("a")), nullptr);
+        releaseRoots(next);
+    }
+
+    // A read that fails in the middle of a string: the file is given up
+    // there, with one error and no syntax error for its cut end.
+    long page = sysconf(_SC_PAGESIZE);
+    char* area = static_cast<char*>(mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(area, MAP_FAILED);
+    munmap(area + page, page);
+    const std::string text = "Application cut {\n Version \"1\";\n Description { \"a";
+    memcpy(area + page - text.size(), text.data(), text.size());
+    FILE* stream = fopen("/proc/self/mem", "r");
+    ASSERT_NE(stream, nullptr);
+    ASSERT_GE(lseek(fileno(stream), static_cast<off_t>(reinterpret_cast<uintptr_t>(area + page - text.size())), SEEK_SET), 0);
+    KivParser* parser = nullptr;
+    parseResult(dir, "", &parser);
+    parser->verbose = 1;
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    lexNewInput(stream);
+    EXPECT_EQ(parser->parse(), 1);
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "read() in flex scanner failed\n");
+    fclose(stream);
+    munmap(area, page);
+    EXPECT_EQ(parser->errors, 1);
+    EXPECT_EQ(parser->lineno, 3);
+    EXPECT_EQ(countOf(out, "Error: "), 1) << out;
+    EXPECT_EQ(countOf(out, "Error: can't open "), 1) << out;
+    releaseRoots(*parser);
+}
+
+TEST(Parser, EachFileStartsInNormalMode)
+{
+    LanguageDir dir;
+    // Cut right after a menu item's label: the scanner was left expecting
+    // the item's mnemonic or accelerator.
+    std::string cut = pathIn(dir, "Application a { MenuBar \"File\" { \"New\"", "cut.reg");
+    std::string good = pathIn(dir, "Application b { Version \"1\"; }\n", "good.reg");
+    KivParser first(const_cast<char*>(cut.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+    EXPECT_GT(first.errors, 0);
+    KivParser second(const_cast<char*>(good.c_str()), first.getAppReg(), 0);
+    EXPECT_EQ(second.errors, 0);
+    EXPECT_NE(second.getAppReg()->lookupApplication(const_cast<char*>("b")), nullptr);
+    releaseRoots(second);
+}
+
+TEST(Parser, StringCutByAByteThatDoesNotDecodeIsWarnedAbout)
+{
+    if (!setlocale(LC_CTYPE, "C.UTF-8"))
+        GTEST_SKIP() << "no C.UTF-8 locale";
+    LanguageDir dir;
+    // "Café Monitor" written in Latin-1, read as UTF-8.
+    std::string path = pathIn(dir, "Application \"Caf\xe9 Monitor\" {\n Version \"1\";\n}\n");
+    testing::internal::CaptureStdout();
+    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
+    std::string out = testing::internal::GetCapturedStdout();
+    setlocale(LC_CTYPE, "C");
+    EXPECT_EQ(parser.errors, 0);
+    EXPECT_EQ(parser.warnings, 1);
+    EXPECT_EQ(countOf(out, "File: " + path + "\nLine: 1\nWarning: String \"Caf\": cut at a byte that does not "
+                           "decode in the locale\n"),
+              1)
+        << out;
+    // The value is what it always was.
+    EXPECT_NE(parser.getAppReg()->lookupApplication(const_cast<char*>("Caf")), nullptr);
+    releaseRoots(parser);
 }

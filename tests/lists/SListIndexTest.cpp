@@ -1,13 +1,18 @@
 // The indexes of long lists must not change a single result: every test here
-// runs the same operations on a list that gets indexed and checks it, step by
-// step, against the plain walk (written out again below).
+// runs the same operations, inside a load, on a list that gets indexed and
+// checks it, step by step, against the plain walk (written out again below).
 #include "kivparser/kivparser.h"
+#include "lists/LoadScope.h"
 #include "lists/SListOps.h"
 #include "lists/SListIndex.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <unistd.h>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <string>
 #include <unordered_map>
@@ -139,6 +144,7 @@ void release(std::vector<Application*>& apps)
 
 TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
 {
+    LoadScope load;
     std::vector<Application*> apps = applications();
     std::mt19937 random(20261205);
     for (PSListOrder order : { PSLpriority, PSLprecedence }) {
@@ -208,6 +214,7 @@ TEST(SListIndex, LongSharedListsKeepTheOrderOfTheRules)
 {
     // Precedence first, then rank, then name, then arrival: the plain rule,
     // checked directly on a list long enough to be indexed.
+    LoadScope load;
     std::vector<Application*> apps = applications();
     Entry* head = new Entry(PSLpriority, -1, 0, nullptr);
     for (int tag = 1; tag <= 400; ++tag) {
@@ -230,9 +237,15 @@ TEST(SListIndex, LongSharedListsKeepTheOrderOfTheRules)
     release(apps);
 }
 
-TEST(SListIndex, LookupsMatchThePlainWalk)
+namespace {
+
+// Now and then the load ends and the host, between two loads, renames
+// elements without telling anybody.
+void lookupsAgainstThePlainWalk(unsigned seed)
 {
-    std::mt19937 random(42);
+    std::optional<LoadScope> load;
+    load.emplace();
+    std::mt19937 random(seed);
     Entry* head = new Entry(PSLfifo, -1, 0, nullptr);
     std::vector<Entry*> made;
     int tag = 0;
@@ -248,8 +261,10 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
                 head->add(e); // newest first
             else if (what % 3 == 1)
                 head->SList::append(e);
-            else
+            else if (n > 0)
                 at(head, random() % n)->insert(e);
+            else
+                head->insert(e);
         } else if (what < 60) {
             Entry* e = at(head, random() % n);
             if (what % 2)
@@ -268,11 +283,19 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
             free(e->name);
             e->name = nullptr;
             SListIndex::renamed(e);
+        } else if (what < 69) {
+            load.reset();
+            for (int renames = 0; renames < 3; ++renames) {
+                Entry* e = at(head, random() % n);
+                free(e->name);
+                e->name = renames == 2 ? nullptr : strdup(name(random() % 700).c_str());
+            }
+            load.emplace();
         }
         for (int probe = 0; probe < 5; ++probe) {
             std::string wanted = name(random() % 750);
             Entry* expected = plainLookup(head, wanted.c_str());
-            ASSERT_EQ(SListOps::lookup(head, &Entry::name, wanted.c_str()), expected) << "step " << step;
+            ASSERT_EQ(SListOps::lookup(head, &Entry::name, wanted.c_str()), expected) << "seed " << seed << " step " << step;
         }
     }
     EXPECT_EQ(SListOps::lookup(head, &Entry::name, nullptr), nullptr);
@@ -281,9 +304,18 @@ TEST(SListIndex, LookupsMatchThePlainWalk)
     EXPECT_EQ(SListOps::lookup(none, &Entry::name, "name 1"), nullptr);
 }
 
+} // namespace
+
+TEST(SListIndex, LookupsMatchThePlainWalk)
+{
+    for (unsigned seed = 1; seed <= 6; ++seed)
+        lookupsAgainstThePlainWalk(seed);
+}
+
 TEST(SListIndex, ListsDestroyedAndMadeAgainStartClean)
 {
     // A new list at the address of a destroyed one must not inherit its index.
+    LoadScope load;
     for (int round = 0; round < 20; ++round) {
         Entry* head = new Entry(PSLpriority, -1, 0, nullptr);
         for (int tag = 1; tag <= 80; ++tag)
@@ -296,4 +328,61 @@ TEST(SListIndex, ListsDestroyedAndMadeAgainStartClean)
         EXPECT_EQ(last, head->_tail);
         SListOps::disposeList(head);
     }
+}
+
+namespace {
+
+ApplicationRegistration* parseInto(ApplicationRegistration* reg, const std::string& text)
+{
+    char path[] = "/tmp/kivindexXXXXXX";
+    int fd = mkstemp(path);
+    EXPECT_GE(fd, 0);
+    std::ofstream(path) << text;
+    KivParser parser(path, reg, 0);
+    EXPECT_EQ(parser.errors, 0);
+    std::remove(path);
+    if (fd >= 0)
+        close(fd);
+    return parser.getAppReg();
+}
+
+} // namespace
+
+// A host renames an application and gives a menu bar another precedence, by
+// writing the fields, between two parses into the same registration (both
+// lists long enough to be indexed by the first parse): the second parse finds
+// the application by its new name and places a new bar where the walk over
+// the list as it now is places it.
+TEST(SListIndex, HostChangesBetweenTwoParses)
+{
+    ApplicationRegistration* reg = nullptr;
+    for (int i = 0; i < 40; ++i)
+        reg = parseInto(reg, "application \"a" + std::to_string(i) + "\" { }\n");
+    std::string bars = "application \"A\" {\n";
+    for (int i = 0; i < 40; ++i)
+        bars += "    menubar <" + std::to_string(90 - i) + "> \"b" + std::to_string(i) + "\" { }\n";
+    reg = parseInto(reg, bars + "}\n");
+    ASSERT_NE(reg, nullptr);
+
+    Application* renamed = reg->lookupApplication(const_cast<char*>("a5"));
+    ASSERT_NE(renamed, nullptr);
+    free(renamed->appName);
+    renamed->appName = strdup("zz");
+    reg->lookupMenuBar(const_cast<char*>("b10"))->precedence = 10;
+
+    reg = parseInto(reg, "application \"zz\" { }\n");
+    reg = parseInto(reg, "application \"A\" { menubar <50> \"new\" { } }\n");
+    int apps = 0;
+    for (Application* app = reg->applications->next(); app; app = app->next())
+        ++apps;
+    EXPECT_EQ(apps, 41);
+    EXPECT_EQ(reg->lookupApplication(const_cast<char*>("zz")), renamed);
+    std::string order;
+    for (MenuBar* bar = reg->menuBars->next(); bar; bar = bar->next())
+        order += std::string(bar->menuID) + " ";
+    std::string expected;
+    for (int i = 0; i < 40; ++i)
+        expected += (i == 10 ? "new b" : "b") + std::to_string(i) + " ";
+    EXPECT_EQ(order, expected);
+    delete reg;
 }

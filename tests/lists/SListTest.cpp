@@ -4,6 +4,8 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
+#include <vector>
 
 using namespace kivparser;
 
@@ -94,3 +96,51 @@ TEST(SList, PullawayAndRemove)
     delete c;
     SListOps::disposeList(head);
 }
+
+// Model objects of several sizes made and destroyed on two threads at once
+// (a host may load on one thread and release an old registration on another):
+// the pools hand no block out twice.
+TEST(SList, ObjectsMadeAndDestroyedOnTwoThreads)
+{
+    auto work = [](int seed) {
+        for (int round = 0; round < 2000; ++round) {
+            std::vector<String*> values;
+            std::vector<Menu*> menus;
+            for (int i = 0; i < 300; ++i) {
+                values.push_back(new String(seed + i));
+                menus.push_back(new Menu());
+            }
+            bool intact = true;
+            for (int i = 0; i < 300; ++i)
+                intact = intact && values[i]->integer == seed + i && !menus[i]->menuID;
+            for (String* value : values)
+                delete value;
+            for (Menu* menu : menus)
+                SListOps::disposeList(menu);
+            if (!intact)
+                return false;
+        }
+        return true;
+    };
+    bool first = false;
+    std::thread other([&] { first = work(0); });
+    bool second = work(1000000);
+    other.join();
+    EXPECT_TRUE(first);
+    EXPECT_TRUE(second);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+// Under AddressSanitizer every model object is a heap block of its own, so a
+// use after delete is reported.
+TEST(SList, UseOfADeletedObjectIsReported)
+{
+    EXPECT_DEATH(
+        {
+            String* value = new String(7);
+            delete value;
+            printf("%d\n", value->integer);
+        },
+        "heap-use-after-free");
+}
+#endif

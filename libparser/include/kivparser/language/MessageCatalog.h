@@ -50,7 +50,8 @@ enum ParserMsgId {
     MSG_DUPLICATE = 42,
     MSG_TEMPLATE_OPEN = 43,
     MSG_STYLE_CREATE = 44,
-    MSG_COUNT = 44
+    MSG_STRING_CUT = 45,
+    MSG_COUNT = 45
 };
 
 // The catalog text of message `n` of set `setn`, or `s` when the catalog has
@@ -113,6 +114,7 @@ using kivparser::MSG_SVRF_PATH;
 using kivparser::MSG_DUPLICATE;
 using kivparser::MSG_TEMPLATE_OPEN;
 using kivparser::MSG_STYLE_CREATE;
+using kivparser::MSG_STRING_CUT;
 using kivparser::MSG_COUNT;
 using kivparser::_libparserMsg;
 using kivparser::parserMsg;

@@ -2,6 +2,10 @@
 #define KIVPARSER_LISTS_SLIST_H
 
 #include <kivparser/export.h>
+
+#include <cstddef>
+#include <new>
+
 namespace kivparser {
 
 class Application;
@@ -19,6 +23,13 @@ public:
     virtual void append(SList* item);
     virtual void pullaway(SList* item);
     virtual void remove();
+
+    // Model objects are made with new and destroyed with delete, one at a
+    // time, as ever; their memory comes from the library's pools (one per
+    // object size), which keep the memory of destroyed objects for new ones.
+    static void* operator new(std::size_t size);
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept;
+    static void operator delete(void* object, std::size_t size) noexcept;
 
     void initApplication();
     SList* next() { return _next; }

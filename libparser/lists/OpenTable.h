@@ -1,0 +1,187 @@
+#ifndef KIVPARSER_LISTS_OPENTABLE_H
+#define KIVPARSER_LISTS_OPENTABLE_H
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+namespace kivparser {
+
+// A hash table with open addressing and linear probing over plain slots: no
+// node per entry, no copy of a key. `Slot` is trivially copyable, all zero
+// bytes mean empty, and it gives its hash (`hash()`, stored or computed from
+// the key) and whether it is used (`used()`). Several slots may share a hash;
+// callers tell them apart with the predicate of find(). Removal shifts the
+// following slots back, so no tombstones accumulate. A table that cannot
+// grow (out of memory) reports it through insert(), and the caller then does
+// without it.
+template <class Slot>
+class OpenTable {
+public:
+    OpenTable() = default;
+    ~OpenTable() { free(slots_); }
+    OpenTable(const OpenTable&) = delete;
+    OpenTable& operator=(const OpenTable&) = delete;
+
+    size_t size() const { return used_; }
+
+    // The first slot from the home of `hash` on for which `match` holds.
+    template <class Match>
+    Slot* find(uint32_t hash, Match match)
+    {
+        if (!used_)
+            return nullptr;
+        for (size_t at = hash & mask_;; at = (at + 1) & mask_) {
+            Slot& slot = slots_[at];
+            if (!slot.used())
+                return nullptr;
+            if (slot.hash() == hash && match(slot))
+                return &slot;
+        }
+    }
+
+    // A free slot on the probe path of `hash`, for the caller to fill; null
+    // when the table cannot grow.
+    Slot* insert(uint32_t hash)
+    {
+        if ((used_ + 1) * 4 > capacity_ * 3 && !grow())
+            return nullptr;
+        size_t at = hash & mask_;
+        while (slots_[at].used())
+            at = (at + 1) & mask_;
+        ++used_;
+        return &slots_[at];
+    }
+
+    void erase(Slot* slot)
+    {
+        size_t hole = static_cast<size_t>(slot - slots_);
+        for (size_t at = (hole + 1) & mask_; slots_[at].used(); at = (at + 1) & mask_) {
+            // A slot may fill the hole when the hole lies on its probe path.
+            size_t home = slots_[at].hash() & mask_;
+            if (((at - home) & mask_) >= ((at - hole) & mask_)) {
+                slots_[hole] = slots_[at];
+                hole = at;
+            }
+        }
+        memset(static_cast<void*>(&slots_[hole]), 0, sizeof(Slot));
+        --used_;
+    }
+
+    // Removes every slot for which `drop` holds.
+    template <class Drop>
+    void eraseIf(Drop drop)
+    {
+        for (size_t at = 0; at < capacity_;) {
+            if (slots_[at].used() && drop(slots_[at]))
+                erase(&slots_[at]); // a later slot may have moved here
+            else
+                ++at;
+        }
+    }
+
+    void clear()
+    {
+        free(slots_);
+        slots_ = nullptr;
+        capacity_ = mask_ = used_ = 0;
+    }
+
+private:
+    bool grow()
+    {
+        size_t capacity = capacity_ ? capacity_ * 2 : 16;
+        Slot* slots = static_cast<Slot*>(calloc(capacity, sizeof(Slot)));
+        if (!slots)
+            return false;
+        size_t mask = capacity - 1;
+        for (size_t i = 0; i < capacity_; ++i) {
+            if (!slots_[i].used())
+                continue;
+            size_t at = slots_[i].hash() & mask;
+            while (slots[at].used())
+                at = (at + 1) & mask;
+            slots[at] = slots_[i];
+        }
+        free(slots_);
+        slots_ = slots;
+        capacity_ = capacity;
+        mask_ = mask;
+        return true;
+    }
+
+    Slot* slots_ = nullptr;
+    size_t capacity_ = 0;
+    size_t mask_ = 0;
+    size_t used_ = 0;
+};
+
+// The hash of an address.
+inline uint32_t addressHash(const void* address)
+{
+    uint64_t x = reinterpret_cast<uintptr_t>(address);
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    return static_cast<uint32_t>(x);
+}
+
+// A table keyed by address, with a value per key.
+template <class Value>
+class PointerTable {
+public:
+    Value* find(const void* key)
+    {
+        Slot* slot = table_.find(addressHash(key), [key](const Slot& s) { return s.key == key; });
+        return slot ? &slot->value : nullptr;
+    }
+
+    // The value of `key`, made (zero) when absent; null when the table
+    // cannot grow.
+    Value* findOrAdd(const void* key, bool* added = nullptr)
+    {
+        uint32_t hash = addressHash(key);
+        Slot* slot = table_.find(hash, [key](const Slot& s) { return s.key == key; });
+        if (added)
+            *added = !slot;
+        if (!slot) {
+            slot = table_.insert(hash);
+            if (!slot)
+                return nullptr;
+            slot->key = key;
+        }
+        return &slot->value;
+    }
+
+    bool erase(const void* key)
+    {
+        Slot* slot = table_.find(addressHash(key), [key](const Slot& s) { return s.key == key; });
+        if (slot)
+            table_.erase(slot);
+        return slot != nullptr;
+    }
+
+    template <class Drop>
+    void eraseIf(Drop drop)
+    {
+        table_.eraseIf([&drop](const Slot& s) { return drop(s.value); });
+    }
+
+    size_t size() const { return table_.size(); }
+    void clear() { table_.clear(); }
+
+private:
+    struct Slot {
+        const void* key;
+        Value value;
+        bool used() const { return key != nullptr; }
+        uint32_t hash() const { return addressHash(key); }
+    };
+    OpenTable<Slot> table_;
+};
+
+} // namespace kivparser
+
+#endif
