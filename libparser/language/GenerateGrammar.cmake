@@ -52,3 +52,21 @@ if(engine MATCHES "stderr")
 endif()
 
 file(WRITE ${OUT_CPP} "${engine}")
+
+# The constants of the tables, for the parts of the library that name them.
+string(REGEX MATCH "#define YYFINAL ([0-9]+)" _ "${engine}")
+set(final ${CMAKE_MATCH_1})
+string(REGEX MATCH "#define YYMAXTOKEN ([0-9]+)" _ "${engine}")
+set(maxtoken ${CMAKE_MATCH_1})
+# One length per rule, the accepting rule included.
+string(REGEX MATCH "KIVyylen\\[\\] = {([^}]*)}" _ "${engine}")
+string(REGEX MATCHALL "[0-9]+" lengths "${CMAKE_MATCH_1}")
+list(LENGTH lengths rules)
+if(NOT final OR NOT maxtoken OR NOT rules)
+  message(FATAL_ERROR "the engine's table constants were not found; adapt GenerateGrammar.cmake")
+endif()
+file(WRITE ${OUT_TABLES} "/* Written by GenerateGrammar.cmake from the generated engine. */
+#define KIVPARSER_GRAMMAR_FINAL_STATE ${final}
+#define KIVPARSER_GRAMMAR_HIGHEST_TOKEN ${maxtoken}
+#define KIVPARSER_GRAMMAR_RULES ${rules}
+")

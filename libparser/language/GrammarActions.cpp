@@ -1,4 +1,7 @@
 #include "language/GrammarActions.h"
+#include "application/ApplicationBuilder.h"
+#include "language/grammar.tables.h"
+#include "symbols/SymbolBuilder.h"
 #include "language/BuilderContext.h"
 #include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
@@ -117,6 +120,29 @@ void GrammarActions::discardValueList()
 void GrammarActions::discardDashList()
 {
     discardList(&KivParser::curDashLength);
+}
+
+void GrammarActions::discardUnfinished()
+{
+    discardValueList();
+    discardDashList();
+    ApplicationBuilder::discardUnfinished();
+    SymbolBuilder::discardUnfinished();
+}
+
+int GrammarActions::finalState()
+{
+    return KIVPARSER_GRAMMAR_FINAL_STATE;
+}
+
+int GrammarActions::highestToken()
+{
+    return KIVPARSER_GRAMMAR_HIGHEST_TOKEN;
+}
+
+int GrammarActions::ruleCount()
+{
+    return KIVPARSER_GRAMMAR_RULES;
 }
 
 char* _strcpy3(const char* a, const char* b, const char* c)

@@ -51,6 +51,10 @@ public:
     // accelerator mode.
     static void expectAccelerator();
 
+    // At the end of a parse: what a failed statement left half built (value
+    // lists, points, lines, collected entries) belongs to nobody.
+    static void discardUnfinished();
+
     // Disposes of the value list in curString / curDashLength (if any) and
     // clears the field: lists nobody took over, and no list at all where a
     // statement leaves one out (an active help without texts).

@@ -1,5 +1,7 @@
 #include "kivparser/language/KivParser.h"
+#include "language/GrammarActions.h"
 #include "language/Lex.h"
+#include "language/grammar.tab.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "lists/LoadScope.h"
@@ -129,6 +131,15 @@ void KivParser::initialize(char* path)
     lexNewInput(fp);
     parse();
     ok = errors == 0 ? 1 : 0;
+}
+
+int KivParser::parse()
+{
+    int result = KIVyyparse();
+    if (lexAbandoned())
+        result = 1;
+    GrammarActions::discardUnfinished();
+    return result;
 }
 
 } // namespace kivparser

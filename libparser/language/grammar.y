@@ -25,6 +25,11 @@ class Point;
 }
 }
 
+/* The engine: KivParser::parse runs it over the scanner's tokens. */
+%code provides {
+int KIVyyparse(void);
+}
+
 %{
 #include "language/GrammarActions.h"
 #include "kivparser/language/KivParser.h"
@@ -1315,31 +1320,3 @@ CgiNameID
     ;
 
 %%
-
-int KivParser::parse()
-{
-    int result = yyparse();
-    if (lexAbandoned())
-        result = 1;
-    /* What a failed statement left half built belongs to nobody. */
-    GrammarActions::discardValueList();
-    GrammarActions::discardDashList();
-    ApplicationBuilder::discardUnfinished();
-    SymbolBuilder::discardUnfinished();
-    return result;
-}
-
-int GrammarActions::finalState()
-{
-    return YYFINAL;
-}
-
-int GrammarActions::highestToken()
-{
-    return YYMAXTOKEN;
-}
-
-int GrammarActions::ruleCount()
-{
-    return (int)(sizeof yylen / sizeof yylen[0]);
-}

@@ -10,18 +10,20 @@ file(MAKE_DIRECTORY ${KIVPARSER_GEN_DIR})
 set(KIVPARSER_GRAMMAR ${CMAKE_CURRENT_SOURCE_DIR}/language/grammar.y)
 set(KIVPARSER_GRAMMAR_CPP ${KIVPARSER_GEN_DIR}/grammar.tab.cpp)
 set(KIVPARSER_GRAMMAR_H ${KIVPARSER_GEN_DIR}/grammar.tab.h)
+set(KIVPARSER_GRAMMAR_TABLES ${KIVPARSER_GEN_DIR}/grammar.tables.h)
 set(KIVPARSER_SCANNER ${CMAKE_CURRENT_SOURCE_DIR}/language/lex.l)
 set(KIVPARSER_SCANNER_CPP ${KIVPARSER_GEN_DIR}/lex.yy.cpp)
 
 # byacc, then the adaptation of its engine's trace (GenerateGrammar.cmake
-# says what is changed and why). A grammar conflict fails the build.
+# says what is changed and why); it also writes the tables' constants.
 add_custom_command(
-  OUTPUT ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_GRAMMAR_H}
+  OUTPUT ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_GRAMMAR_H} ${KIVPARSER_GRAMMAR_TABLES}
   COMMAND ${CMAKE_COMMAND}
           -DBYACC=${KIVPARSER_BYACC}
           -DGRAMMAR=${KIVPARSER_GRAMMAR}
           -DOUT_CPP=${KIVPARSER_GRAMMAR_CPP}
           -DOUT_H=${KIVPARSER_GRAMMAR_H}
+          -DOUT_TABLES=${KIVPARSER_GRAMMAR_TABLES}
           -P ${CMAKE_CURRENT_SOURCE_DIR}/language/GenerateGrammar.cmake
   DEPENDS ${KIVPARSER_GRAMMAR} ${CMAKE_CURRENT_SOURCE_DIR}/language/GenerateGrammar.cmake
   COMMENT "Generating the grammar engine"
@@ -34,7 +36,9 @@ add_custom_command(
   COMMENT "Generating the scanner"
   VERBATIM)
 
-target_sources(kivparser_objects PRIVATE ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP})
+# The headers too, so that every source that includes them waits for them.
+target_sources(kivparser_objects PRIVATE ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP}
+  ${KIVPARSER_GRAMMAR_H} ${KIVPARSER_GRAMMAR_TABLES})
 # Generated engines: their own idioms (unused labels and parameters, sign
 # comparisons in the tables) are not ours to fix.
 set_source_files_properties(${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP} PROPERTIES
