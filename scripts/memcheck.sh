@@ -45,7 +45,7 @@ echo "memcheck: $count tests under valgrind ($jobs at a time)"
 run_one() {
   local name=$1 log
   log="$MEMCHECK_LOGS/$(printf '%s' "$name" | tr '/' '_').log"
-  if KIVPARSER_TESTING=1 valgrind --log-file="$log.vg" "$MEMCHECK_TESTS" --gtest_filter="$name" > "$log" 2>&1; then
+  if valgrind --log-file="$log.vg" "$MEMCHECK_TESTS" --gtest_filter="$name" > "$log" 2>&1; then
     rm -f "$log" "$log.vg"
   else
     echo "memcheck: FAILED $name (see $log.vg)"

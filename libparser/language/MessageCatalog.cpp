@@ -1,13 +1,14 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "language/MessageCatalogCache.h"
 #include "language/ParseLock.h"
+#include "platform/KzCatalog.h"
+#include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <nl_types.h>
 
 namespace kivparser {
 
@@ -62,17 +63,12 @@ const char* const builtIn[MSG_COUNT + 1] = {
     "String \"%s\": cut at a byte that does not decode in the locale",
 };
 
-const int REOPEN = 0x12344321;
-
-nl_catd catalog = reinterpret_cast<nl_catd>(-1);
+KzCatalog catalog;
+// 1 until the first lookup, then 0; the platform layer sets it to 0x12344321
+// to have the catalog opened anew (open closes the one that is open).
 int first = 1;
 int setsN[256];
 char** setsB[256];
-
-bool catalogOpen()
-{
-    return catalog != reinterpret_cast<nl_catd>(-1) && catalog != nullptr;
-}
 
 // Makes room for message `n` in the cache of set `setn`: ((n / 10) + 1) * 10
 // slots, cached texts kept, new slots empty. When that cannot be had the set's
@@ -108,11 +104,9 @@ char* _libparserMsg(int setn, int n, char* s)
     char* result = s;
 
     if (first) {
-        if (first == REOPEN && catalogOpen())
-            catclose(catalog);
         if (first == 1)
             ____msg_register_first(&first);
-        catalog = catopen("libparser", 0);
+        catalog.open("libparser");
         if (first == 1) {
             memset(setsN, 0, sizeof setsN);
             memset(setsB, 0, sizeof setsB);
@@ -120,12 +114,12 @@ char* _libparserMsg(int setn, int n, char* s)
         first = 0;
     }
 
-    if (setn >= 0 && setn <= 255 && n >= 1 && catalogOpen() && (n < setsN[setn] || growSet(setn, n))) {
+    if (setn >= 0 && setn <= 255 && n >= 1 && catalog.isOpen() && (n < setsN[setn] || growSet(setn, n))) {
         if (setsB[setn][n]) {
             result = setsB[setn][n];
-        } else if (getenv("LANG")) {
+        } else if (KzEnvironment::getVariable("LANG")) {
             // Without LANG nothing is cached: the built-in text is given.
-            char* text = catgets(catalog, setn, n, s);
+            char* text = catalog.text(setn, n, s);
             char* copy = text ? strdup(text) : nullptr;
             if (copy) {
                 setsB[setn][n] = copy;

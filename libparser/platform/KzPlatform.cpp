@@ -73,6 +73,17 @@ int fclose_new(FILE* stream) { return fclose(stream); }
 
 // ------------------------------------------------------ registration files
 
+bool _KZpathExists(const char* path)
+{
+    struct stat status;
+    return path && stat(path, &status) == 0;
+}
+
+int _KZremoveFile(const char* path)
+{
+    return remove(path);
+}
+
 FILE* _KZopenRegularFile(const char* path, int* reason)
 {
     // Without O_NONBLOCK the open of a FIFO waits for a writer, for ever.

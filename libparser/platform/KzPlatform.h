@@ -43,6 +43,10 @@ int fclose_new(FILE* stream);
 // past the stream's own buffer: the count, 0 at the end, -1 with errno.
 FILE* _KZopenRegularFile(const char* path, int* reason);
 long _KZreadFile(FILE* stream, char* buffer, size_t size);
+// Whether something exists under `path`; removes the file at `path` (0, or
+// -1 with errno).
+bool _KZpathExists(const char* path);
+int _KZremoveFile(const char* path);
 char* _strdup(const char* s);
 // Searches that work on whole characters of the locale's multibyte code set:
 // a byte inside a multibyte character (a second byte that happens to equal

@@ -1,4 +1,5 @@
 #include "kivparser/symbols/FilePath.h"
+#include "platform/KzEnvironment.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
@@ -37,7 +38,7 @@ void FilePath::makeAbsPath(char* root, int withLang)
 {
     if (!root || !path || !isRelativePath())
         return;
-    const char* lang = getenv("LANG");
+    const char* lang = KzEnvironment::getVariable("LANG");
     if (!lang || !*lang)
         lang = "C";
     size_t length = strlen(root) + 1 + strlen(path) + 1;

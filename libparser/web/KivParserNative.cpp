@@ -15,7 +15,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <sys/stat.h>
 
 namespace kivparser {
 
@@ -221,8 +220,7 @@ int kivParserSetStyleXMLURLandCreateIfNeeded(char* urlMem, int force, const char
         return -1;
     }
 
-    struct stat status;
-    if (!force && stat(styleSheet, &status) == 0)
+    if (!force && _KZpathExists(styleSheet))
         return 0;
 
     char templatePath[KIV_WEB_PATH_LEN];
@@ -294,7 +292,7 @@ int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, ch
         message(errBuf, errBufLen, "fprintf() to %s failed: %s", xmlOutputFile,
                 _KZstrerror(writeErrno));
     if (failed) {
-        remove(xmlOutputFile);
+        _KZremoveFile(xmlOutputFile);
         return -1;
     }
     return 0;

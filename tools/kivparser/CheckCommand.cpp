@@ -3,11 +3,9 @@
 #include "ReportPrinter.h"
 #include <kivparser/kivparser.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <new>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -47,22 +45,6 @@ struct FileCounts {
     int warnings;
 };
 
-// The library's parser reads whatever the path names; a directory cannot be
-// read. It is reported here as the library reports a file that cannot be
-// opened: the same error, counted once, with the system's reason.
-bool reportDirectory(const char* file, ReportPrinter& printer)
-{
-    struct stat status;
-    if (stat(file, &status) != 0 || !S_ISDIR(status.st_mode))
-        return false;
-    int length = std::snprintf(nullptr, 0, parserMsg(MSG_CANT_OPEN), file);
-    std::string message(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    std::snprintf(&message[0], message.size() + 1, parserMsg(MSG_CANT_OPEN), file);
-    ParserReport report = {RPT_ERROR, file, 1, 1, MSG_CANT_OPEN, message.c_str(), nullptr, EISDIR};
-    printer.print(report);
-    return true;
-}
-
 }  // namespace
 
 int CheckCommand::run(const CommandLine& line)
@@ -87,11 +69,6 @@ int CheckCommand::run(const CommandLine& line)
         if (text)
             std::printf(parserMsg(MSG_PARSING), name);
         printer.setUnnamedFile(standardInput ? STDIN_NAME : nullptr);
-        if (!standardInput && reportDirectory(file, printer)) {
-            counts.push_back({name, 1, 0});
-            printer.endFile();
-            continue;
-        }
         KivParser* parser = new (std::nothrow) KivParser(standardInput ? nullptr : file, arf, srf, frf, svrf, 1);
         if (!parser) {
             counts.push_back({name, 1, 0});
