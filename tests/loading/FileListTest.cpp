@@ -1,5 +1,5 @@
 #include "kivparser/kivparser.h"
-#include "loading/TempTree.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ namespace {
 using Names = std::vector<std::string>;
 
 // The files of a list relative to the tree's root, in list order.
-Names names(FileList& list, const TempTree& tree)
+Names names(FileList& list, const TempDir& tree)
 {
     Names out;
     for (int i = 0; char* name = list.getFileName(i); ++i)
@@ -30,7 +30,7 @@ Names names(FileList& list, const TempTree& tree)
 TEST(FileList, DefaultLanguageScansOnlyC)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     tree.file("reg/C/b.reg");
     tree.file("reg/C/sub/a.reg");
     tree.file("reg/C.utf8/only-here.reg");
@@ -48,7 +48,7 @@ TEST(FileList, DefaultLanguageScansOnlyC)
 TEST(FileList, LanguageSubdirectoryIsCompletedFromC)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     std::string lang = locale.language;
     for (const char* name : {"a", "b", "deep/e"})
         tree.file("reg/" + lang + "/" + name);
@@ -70,7 +70,7 @@ TEST(FileList, LanguageSubdirectoryIsCompletedFromC)
 TEST(FileList, MissingLanguageSubdirectoryFallsBackToAllOfC)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     tree.file("reg/C/a");
     tree.file("reg/C/x/b");
 
@@ -96,7 +96,7 @@ TEST(FileList, MissingLanguageSubdirectoryFallsBackToAllOfC)
 TEST(FileList, EmptyAndMissingDirectories)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     tree.dir("none");
     FileList neither(tree.path("none").c_str(), 0, 1, 0);
     EXPECT_EQ(neither.getNumOfFiles(), 0);
@@ -118,7 +118,7 @@ TEST(FileList, EmptyAndMissingDirectories)
 TEST(FileList, HiddenSkippedAndPriorityFileFirst)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     for (const char* name : {".hidden", ".git/config", "sub/.swap", "aaa", "xjkiv", "sub/JKiv", "zzz"})
         tree.file("reg/C/" + std::string(name));
 
@@ -133,7 +133,7 @@ TEST(FileList, HiddenSkippedAndPriorityFileFirst)
 TEST(FileList, PathListEntriesAreSearchedEachOnItsOwn)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     std::string lang = locale.language;
     tree.file("r2/" + lang + "/b");
     tree.file("r2/C/c");
@@ -150,7 +150,7 @@ TEST(FileList, PathListEntriesAreSearchedEachOnItsOwn)
 TEST(FileList, CompletionCanBeRestrictedToTheConfigurationDirectory)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     std::string lang = locale.language;
     tree.file("etc/reg/" + lang + "/a");
     tree.file("etc/reg/C/b");
@@ -173,7 +173,7 @@ TEST(FileList, CompletionCanBeRestrictedToTheConfigurationDirectory)
 TEST(FileList, OverlongPathsAreReportedAndSkipped)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     tree.file("reg/C/short");
     std::string longDir = "reg/C/" + std::string(150, 'd');
     std::string longName = std::string(120, 'f');
@@ -198,7 +198,7 @@ TEST(FileList, UnreadableDirectoriesGiveNoFiles)
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not restrict the superuser";
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     tree.file("reg/C/a");
     tree.file("reg/C/locked/b");
     tree.file("reg/C/z");
@@ -215,7 +215,7 @@ TEST(FileList, UnreadableDirectoriesGiveNoFiles)
 TEST(FileList, LinksLeadIntoEachDirectoryOnceAndLoopsAreReported)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     tree.file("reg/C/a");
     tree.file("reg/C/sub/b");
     tree.file("out/c");
@@ -238,7 +238,7 @@ TEST(FileList, LinksLeadIntoEachDirectoryOnceAndLoopsAreReported)
 TEST(FileList, GrowsBy128Entries)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     for (int i = 0; i < 130; ++i)
         tree.file("reg/C/f" + std::to_string(1000 + i));
     FileList list(tree.path("reg").c_str(), 0, 1, 0);

@@ -1,5 +1,5 @@
 #include "kivparser/kivparser.h"
-#include "loading/TempTree.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,7 @@ TEST(KivparserUtil, StripMatchingFinalComponents)
 
 TEST(KivparserUtil, StandardPathWithoutLanguage)
 {
-    TempTree tree;
+    TempDir tree;
     setenv("KZ_ETC_PATH", tree.root.c_str(), 1);
     const char* dflt = "%KZ_ETC_PATH%/registration";
     {

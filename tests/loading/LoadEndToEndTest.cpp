@@ -1,5 +1,5 @@
 #include "kivparser/kivparser.h"
-#include "loading/TempTree.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ protected:
         tree.file("reg/C/g.txt", "this is { not a registration\n");
     }
     LocaleGuard locale{"C"};
-    TempTree tree;
+    TempDir tree;
 };
 
 TEST_F(LoadEndToEnd, ApplicationsMergeAcrossFiles)

@@ -1,5 +1,5 @@
 #include "kivparser/kivparser.h"
-#include "loading/TempTree.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ private:
 TEST(Loaders, VerboseLinesOfEachLoader)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     std::string a = tree.file("reg/C/a.reg");
     std::string b = tree.file("reg/C/sub/b.reg", "/* only a comment */\n");
     setenv("KIvRegDir", tree.path("reg").c_str(), 1);
@@ -115,7 +115,7 @@ TEST(Loaders, VerboseLinesOfEachLoader)
 TEST(Loaders, StandardDirectoryAndLanguageSubdirectoryGiven)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     setenv("KZ_ETC_PATH", tree.root.c_str(), 1);
     unsetenv("KIvRegDir");
     unsetenv("KIvSymDir");
@@ -148,7 +148,7 @@ TEST(Loaders, StandardDirectoryAndLanguageSubdirectoryGiven)
 TEST(Loaders, BadDirectoriesAndFiles)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
 
     // Missing and empty directories: no file, no registration, zero totals.
     tree.dir("empty/C");
@@ -183,7 +183,7 @@ TEST(Loaders, BadDirectoriesAndFiles)
 TEST(Loaders, VerboseLoadReportsLostDirectories)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     tree.file("reg/C/a");
     std::string longEntry = "/tmp/" + std::string(295, 'e');
     std::string dirs = longEntry + ";" + tree.path("reg");

@@ -1,5 +1,5 @@
 #include "kivparser/kivparser.h"
-#include "loading/TempTree.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ public:
                 types.back()->setFileBase(strdup(base));
         }
     }
-    void store(const TempTree& tree, const char* ext)
+    void store(const TempDir& tree, const char* ext)
     {
         registration.StoreBitmapSizes(tree.path("bitmaps").c_str(), 0, ext);
     }
@@ -48,7 +48,7 @@ public:
 TEST(BitmapSizes, SizesAndDirectoryOfEachFileBase)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     for (const char* name : {"connector/router.20.gif", "connector/router.50.gif", "connector/router.32.gif",
                              "connector/README", "net/hub.100.gif", "net/hub.20.gif", "net/hub.20.png",
                              "net/hub.big.gif", "a/switch.gif", "a/switch", "b/bridge.50.GIF", "c/bus.1.gif.bak"})
@@ -79,7 +79,7 @@ TEST(BitmapSizes, SizesAndDirectoryOfEachFileBase)
 TEST(BitmapSizes, RunOfAdjacentFilesMayCrossDirectories)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     for (const char* name : {"a/router.50.gif", "b/router.70.gif", "b/switch.10.gif", "c/switch.20.gif",
                              "d/bridge.30.gif", "e/hub.5.gif", "f/bridge.40.gif"})
         tree.file("bitmaps/C/" + std::string(name));
@@ -99,7 +99,7 @@ TEST(BitmapSizes, RunOfAdjacentFilesMayCrossDirectories)
 TEST(BitmapSizes, LanguageDirectoryAndDeepNames)
 {
     LocaleGuard locale("C.utf8");
-    TempTree tree;
+    TempDir tree;
     std::string lang = locale.language;
     std::string deep = std::string(80, 'x') + "/" + std::string(80, 'y');
     for (std::string name : {lang + "/net/router.20.gif", std::string("C/net/router.20.gif"),
@@ -121,7 +121,7 @@ TEST(BitmapSizes, LanguageDirectoryAndDeepNames)
 TEST(BitmapSizes, SecondCallReplacesWhatItFinds)
 {
     LocaleGuard locale("C");
-    TempTree tree;
+    TempDir tree;
     tree.file("bitmaps/C/net/router.20.gif");
     tree.file("bitmaps/C/net/switch.10.gif");
 

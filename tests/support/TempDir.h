@@ -1,8 +1,9 @@
-#ifndef KIVPARSER_TESTS_LOADING_TEMPTREE_H
-#define KIVPARSER_TESTS_LOADING_TEMPTREE_H
+#ifndef KIVPARSER_TESTS_SUPPORT_TEMPDIR_H
+#define KIVPARSER_TESTS_SUPPORT_TEMPDIR_H
 
-// A directory tree under /tmp that a test builds and that disappears with it,
-// and a guard that switches the character-type locale for one test.
+// A directory under /tmp that a test fills and that disappears with it (also
+// when the test made parts of it unreadable), and a guard that switches the
+// character-type locale for one test.
 
 #include <gtest/gtest.h>
 
@@ -12,37 +13,40 @@
 #include <fstream>
 #include <string>
 
-using namespace kivparser;
-
-class TempTree {
+class TempDir {
 public:
-    TempTree()
+    TempDir()
     {
-        char pattern[] = "/tmp/kivloadXXXXXX";
+        char pattern[] = "/tmp/kivtestXXXXXX";
         const char* made = mkdtemp(pattern);
         EXPECT_NE(made, nullptr);
         root = made ? made : "/tmp";
     }
-    ~TempTree()
+    ~TempDir()
     {
+        namespace fs = std::filesystem;
         std::error_code ignored;
-        std::filesystem::permissions(root, std::filesystem::perms::owner_all, ignored);
-        for (auto& entry : std::filesystem::recursive_directory_iterator(root, ignored))
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(root, ignored);
+        fs::permissions(root, fs::perms::owner_all, ignored);
+        for (auto& entry : fs::recursive_directory_iterator(root, ignored))
+            if (!entry.is_symlink(ignored))
+                fs::permissions(entry.path(), fs::perms::owner_all, ignored);
+        fs::remove_all(root, ignored);
     }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
 
     std::string path(const std::string& rel) const { return rel.empty() ? root : root + "/" + rel; }
 
-    // Creates the file `rel` (and its directories) with `content`.
+    // Creates the file `rel` (and its directories) with `content`; its path.
     std::string file(const std::string& rel, const std::string& content = "") const
     {
         std::string full = path(rel);
         std::filesystem::create_directories(std::filesystem::path(full).parent_path());
-        std::ofstream(full) << content;
+        std::ofstream(full, std::ios::binary) << content;
         return full;
     }
 
+    // Creates the directory `rel` (and its parents); its path.
     std::string dir(const std::string& rel) const
     {
         std::string full = path(rel);
@@ -64,6 +68,8 @@ public:
         language = now ? now : "C";
     }
     ~LocaleGuard() { setlocale(LC_CTYPE, saved.c_str()); }
+    LocaleGuard(const LocaleGuard&) = delete;
+    LocaleGuard& operator=(const LocaleGuard&) = delete;
 
     std::string saved;
     std::string language;
