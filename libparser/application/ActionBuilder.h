@@ -2,6 +2,7 @@
 #define KIVPARSER_APPLICATION_ACTIONBUILDER_H
 
 #include "kivparser/application/Application.h"
+#include "language/BuilderContext.h"
 
 namespace kivparser {
 
@@ -29,13 +30,10 @@ public:
 
     // Actions are named per application; a reference by f.action makes a
     // placeholder that the action's block fills without a word.
-    struct ActionDefinition {
-        using Owner = Application;
-        using Object = Action;
-        static constexpr auto lookup = &Application::lookupAction;
-        static constexpr auto create = &Application::newAction;
+    struct ActionDefinition
+        : BuilderContext::Definition<Application, Action, &Application::lookupAction,
+                                     &Application::newAction> {
         static constexpr const char* kind = "Action";
-        static constexpr bool reportEvery = false;
     };
 
     // Action : ACTION ActionID ^ ActionBlock

@@ -20,13 +20,10 @@ namespace kivparser {
 
 namespace {
 
-struct ApplicationDefinition {
-    using Owner = ApplicationRegistration;
-    using Object = Application;
-    static constexpr auto lookup = &ApplicationRegistration::lookupApplication;
-    static constexpr auto create = &ApplicationRegistration::newApplication;
+struct ApplicationDefinition
+    : BuilderContext::Definition<ApplicationRegistration, Application, &ApplicationRegistration::lookupApplication,
+                                 &ApplicationRegistration::newApplication> {
     static constexpr const char* kind = "Application";
-    static constexpr bool reportEvery = false;
 };
 
 // Hands the value list collected in curString to `store` of the current

@@ -15,13 +15,10 @@ namespace kivparser {
 
 namespace {
 
-struct DropActionDefinition {
-    using Owner = Application;
-    using Object = DropAction;
-    static constexpr auto lookup = &Application::lookupDropAction;
-    static constexpr auto create = &Application::newDropAction;
+struct DropActionDefinition
+    : BuilderContext::Definition<Application, DropAction, &Application::lookupDropAction,
+                                 &Application::newDropAction> {
     static constexpr const char* kind = "DropAction";
-    static constexpr bool reportEvery = false;
     static constexpr auto owner = &KivParser::curApplication;
     static constexpr auto current = &KivParser::curDropAction;
 };

@@ -25,22 +25,13 @@ namespace kivparser {
 namespace {
 
 // Menus merge silently: every block of a name adds its entries.
-struct MenuDefinition {
-    using Owner = Application;
-    using Object = Menu;
-    static constexpr auto lookup = &Application::lookupMenu;
-    static constexpr auto create = &Application::newMenu;
-    static constexpr const char* kind = nullptr;
-    static constexpr bool reportEvery = false;
+struct MenuDefinition : BuilderContext::Definition<Application, Menu, &Application::lookupMenu, &Application::newMenu> {
 };
 
-struct PopupMenuDefinition {
-    using Owner = Application;
-    using Object = PopupMenu;
-    static constexpr auto lookup = &Application::lookupPopupMenu;
-    static constexpr auto create = &Application::newPopupMenu;
+struct PopupMenuDefinition
+    : BuilderContext::Definition<Application, PopupMenu, &Application::lookupPopupMenu,
+                                 &Application::newPopupMenu> {
     static constexpr const char* kind = "PopupMenu";
-    static constexpr bool reportEvery = false;
 };
 
 // The entry list a popup-menu block collects until its end hands it over.

@@ -25,13 +25,9 @@ namespace {
 
 // A list found here was made earlier by a definition or by an f.list
 // reference; a list is never reported as defined twice.
-struct ListDefinition {
-    using Owner = ApplicationRegistration;
-    using Object = ParserList;
-    static constexpr auto lookup = &ApplicationRegistration::lookupList;
-    static constexpr auto create = &ApplicationRegistration::newList;
-    static constexpr const char* kind = nullptr;
-    static constexpr bool reportEvery = false;
+struct ListDefinition
+    : BuilderContext::Definition<ApplicationRegistration, ParserList, &ApplicationRegistration::lookupList,
+                                 &ApplicationRegistration::newList> {
     static constexpr auto owner = &KivParser::curAppReg;
 };
 

@@ -104,7 +104,21 @@ public:
     //   owner, current  the parser's fields that hold the owner and, while
     //                   its block is read, the object (for define and
     //                   beginDefinition).
-    // See for example SymbolBuilder's SymbolClassDefinition.
+    // A definition type derives from Definition, which sets the first four
+    // (no report), and adds or overrides the others, for example
+    //   struct PopupMenuDefinition : BuilderContext::Definition<Application,
+    //       PopupMenu, &Application::lookupPopupMenu, &Application::newPopupMenu> {
+    //       static constexpr const char* kind = "PopupMenu";
+    //   };
+    template <class O, class T, T* (O::*Lookup)(char*), T* (O::*Create)(char*)>
+    struct Definition {
+        using Owner = O;
+        using Object = T;
+        static constexpr auto lookup = Lookup;
+        static constexpr auto create = Create;
+        static constexpr const char* kind = nullptr;
+        static constexpr bool reportEvery = false;
+    };
 
     // The object of `owner` called `name`: found, or made. A found object
     // does not keep the name, which is released. Null after nomemory. A

@@ -26,13 +26,8 @@ SnmppvCgi* currentCgi()
     return Ctx::current(&KivParser::curSnmppvCgi, CgiBuilder::CHECK_CGI);
 }
 
-struct CgiDefinition {
-    using Owner = SnmppvReg;
-    using Object = SnmppvCgi;
-    static constexpr auto lookup = &SnmppvReg::lookupSnmppvCgi;
-    static constexpr auto create = &SnmppvReg::newSnmppvCgi;
+struct CgiDefinition : Ctx::Definition<SnmppvReg, SnmppvCgi, &SnmppvReg::lookupSnmppvCgi, &SnmppvReg::newSnmppvCgi> {
     static constexpr const char* kind = "CGI";
-    static constexpr bool reportEvery = false;
     static constexpr auto owner = &KivParser::curSnmppvReg;
     static constexpr auto current = &KivParser::curSnmppvCgi;
 };

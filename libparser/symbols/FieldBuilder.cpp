@@ -23,11 +23,9 @@ Field* currentField()
 
 // Any second definition of a field name is reported; its frozen setters then
 // discard the block.
-struct FieldDefinition {
-    using Owner = FieldRegistration;
-    using Object = Field;
-    static constexpr auto lookup = &FieldRegistration::lookupField;
-    static constexpr auto create = &FieldRegistration::newField;
+struct FieldDefinition
+    : Ctx::Definition<FieldRegistration, Field, &FieldRegistration::lookupField,
+                      &FieldRegistration::newField> {
     static constexpr const char* kind = "Field";
     static constexpr bool reportEvery = true;
     static constexpr auto owner = &KivParser::curFldReg;

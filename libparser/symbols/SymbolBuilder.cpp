@@ -44,24 +44,18 @@ SymbolClass* currentClass()
 }
 
 // A class that only a type definition made is filled without a word.
-struct SymbolClassDefinition {
-    using Owner = SymbolRegistration;
-    using Object = SymbolClass;
-    static constexpr auto lookup = &SymbolRegistration::lookupSymbolClass;
-    static constexpr auto create = &SymbolRegistration::newSymbolClass;
+struct SymbolClassDefinition
+    : Ctx::Definition<SymbolRegistration, SymbolClass, &SymbolRegistration::lookupSymbolClass,
+                      &SymbolRegistration::newSymbolClass> {
     static constexpr const char* kind = "SymbolClass";
-    static constexpr bool reportEvery = false;
     static constexpr auto owner = &KivParser::curSymReg;
     static constexpr auto current = &KivParser::curSymbolClass;
 };
 
-struct SymbolTypeDefinition {
-    using Owner = SymbolClass;
-    using Object = SymbolType;
-    static constexpr auto lookup = &SymbolClass::lookupSymbolType;
-    static constexpr auto create = &SymbolClass::newSymbolType;
+struct SymbolTypeDefinition
+    : Ctx::Definition<SymbolClass, SymbolType, &SymbolClass::lookupSymbolType,
+                      &SymbolClass::newSymbolType> {
     static constexpr const char* kind = "SymbolType";
-    static constexpr bool reportEvery = false;
 };
 
 // Applies `set` to the symbol whose block is being read, or to the class.
