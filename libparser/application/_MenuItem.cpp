@@ -50,13 +50,8 @@ int _MenuItem::linkAction()
         error("%s", parserMsg(MSG_FACTION_NO_NAME));
         return 0;
     }
-    char* name = _strdup(function->functionArg);
-    if (!name) {
-        nomemory();
-        return 1;
-    }
     // A name not defined yet gets a placeholder that its action block fills.
-    Action* action = BuilderContext::refer<ActionBuilder::ActionDefinition>(app, name);
+    Action* action = BuilderContext::referTo<ActionBuilder::ActionDefinition>(app, function->functionArg);
     if (!action)
         return 1;
     action->setApplication(app);

@@ -5,6 +5,7 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
+#include "platform/KzPlatform.h"
 
 #include <cstdlib>
 
@@ -127,6 +128,22 @@ public:
     static typename Def::Object* refer(typename Def::Owner* owner, char* name)
     {
         return findOrCreate<Def>(owner, name, false);
+    }
+
+    // The same for a name the caller keeps: it is copied only when the
+    // object has to be made.
+    template <class Def>
+    static typename Def::Object* referTo(typename Def::Owner* owner, const char* name)
+    {
+        typename Def::Object* found = (owner->*Def::lookup)(const_cast<char*>(name));
+        if (found)
+            return found;
+        char* copy = _strdup(name);
+        if (!copy) {
+            nomemory();
+            return nullptr;
+        }
+        return (owner->*Def::create)(copy);
     }
 
     // The same for a block that defines the object: re-opening it draws the
