@@ -26,6 +26,7 @@
 #include <iostream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -169,8 +170,10 @@ int main(int argc, char** argv)
         fail(argv[1], "no rules section");
     out << "%%\n";
 
-    // Rules.
+    // Rules. A reader's pattern stands once, for the first rule that hands
+    // over to it: another one could never match.
     int kept = 0;
+    std::set<std::string> readersWritten;
     for (++i; i < lines.size() && lines[i] != "%%"; ++i) {
         const std::string& line = lines[i];
         if (line.empty() || indented(line))
@@ -194,8 +197,9 @@ int main(int argc, char** argv)
             auto found = READERS.find(reader.str());
             if (found == READERS.end())
                 fail(where(), "the reader " + reader.str() + " has no pattern in boundlex");
-            for (const std::string& replacement : found->second)
-                out << replacement << "    " << plain << "\n";
+            if (readersWritten.insert(reader.str()).second)
+                for (const std::string& replacement : found->second)
+                    out << replacement << "    " << plain << "\n";
         } else {
             out << pattern << "    " << plain << "\n";
         }
