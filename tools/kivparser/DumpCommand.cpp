@@ -9,7 +9,8 @@
 
 namespace {
 
-const std::string help = std::string(
+// The help text before and after the options that every loading command shares.
+const char* const helpBefore =
     "Loads every registration file of one kind and prints the registration as\n"
     "the library's dump prints it. KIND is one of:\n"
     "  arf    application registrations: menu bars, popup items, toolbar buttons,\n"
@@ -27,8 +28,8 @@ const std::string help = std::string(
     "  --app NAME      name the loading program first (setArfPriorities): its own\n"
     "                  file is parsed first and applications are ranked for it\n"
     "  --fold          fold cascades that lead to a single action into their entry\n"
-    "  --verbose       print the directories, every file parsed and every problem\n") +
-    ReportPrinter::optionHelp +
+    "  --verbose       print the directories, every file parsed and every problem\n";
+const char* const helpAfter =
     "\n"
     "With --format=json the registration itself is printed as one JSON document\n"
     "(for all, one object with a member per KIND, null for a kind that was not\n"
@@ -36,14 +37,16 @@ const std::string help = std::string(
     "\n"
     "Exit status: 0 when every registration asked for was loaded, 1 when one was\n"
     "not found (the directory looked in is named), 2 for a usage error.\n";
+const std::string help = std::string(helpBefore) + ReportPrinter::optionHelp + helpAfter;
 
 const CommandTexts texts = {
     "dump",
     "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose] [--format=text|gnu|json] [--max-reports N]",
     "load registrations of one kind (or all) and print them",
-    help.c_str()};
+    help.c_str(),
+};
 
-}  // namespace
+} // namespace
 
 DumpCommand::DumpCommand()
     : ToolCommand(texts, {{"--path", true},

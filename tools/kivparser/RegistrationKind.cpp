@@ -9,13 +9,10 @@
 // The standard directories of the loaders, as the installation lays them out.
 #define KZ_ETC "%KZ_ETC_PATH%/"
 
-const RegistrationKind RegistrationKind::application("application registration", KZ_ETC "registration",
-                                                     "KIvRegDir");
+const RegistrationKind RegistrationKind::application("application registration", KZ_ETC "registration", "KIvRegDir");
 const RegistrationKind RegistrationKind::symbol("symbol registration", KZ_ETC "symbols", "KIvSymDir");
 const RegistrationKind RegistrationKind::field("field registration", KZ_ETC "fields", "KIvFieldDir");
-const RegistrationKind RegistrationKind::cgi("CGI registration",
-                                             KZ_ETC "www/registration/dazivovovo",
-                                             "");
+const RegistrationKind RegistrationKind::cgi("CGI registration", KZ_ETC "www/registration/dazivovovo", "");
 
 RegistrationKind::RegistrationKind(const char* title, const char* standardDir, const char* envName)
     : title_(title), standardDir_(standardDir), envName_(envName)

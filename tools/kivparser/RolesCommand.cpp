@@ -22,13 +22,12 @@ const CommandTexts texts = {
     "  --app NAME      name the loading program first (setArfPriorities)\n"
     "\n"
     "Exit status: 0 for allowed, 1 for denied or when the registrations, the\n"
-    "application or the action cannot be found, 2 for a usage error.\n"};
+    "application or the action cannot be found, 2 for a usage error.\n",
+};
 
-}  // namespace
+} // namespace
 
-RolesCommand::RolesCommand() : ToolCommand(texts, {{"--path", true}, {"--app", true}})
-{
-}
+RolesCommand::RolesCommand() : ToolCommand(texts, {{"--path", true}, {"--app", true}}) {}
 
 int RolesCommand::run(const CommandLine& line)
 {

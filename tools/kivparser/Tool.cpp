@@ -5,9 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-Tool::Tool() : commands_{&dump_, &check_, &stylesheet_, &icon_, &roles_}
-{
-}
+Tool::Tool() : commands_{&dump_, &check_, &stylesheet_, &icon_, &roles_} {}
 
 int Tool::run(int argc, char** argv)
 {
@@ -51,29 +49,31 @@ ToolCommand* Tool::find(const char* name)
 
 void Tool::printHelp() const
 {
-    std::printf("usage: kivparser COMMAND [ARGUMENTS]\n"
-                "       kivparser --help | --version | help COMMAND\n"
-                "\n"
-                "Reads the registration files of the map application: application (ARF),\n"
-                "symbol (SRF), field (FRF) and CGI (SVRF) registrations.\n"
-                "\n"
-                "Commands:\n");
+    std::printf(
+        "usage: kivparser COMMAND [ARGUMENTS]\n"
+        "       kivparser --help | --version | help COMMAND\n"
+        "\n"
+        "Reads the registration files of the map application: application (ARF),\n"
+        "symbol (SRF), field (FRF) and CGI (SVRF) registrations.\n"
+        "\n"
+        "Commands:\n");
     for (const ToolCommand* command : commands_)
         std::printf("  %-11s %s\n", command->name(), command->summary());
-    std::printf("\n"
-                "Run 'kivparser COMMAND --help' for the arguments of a command.\n"
-                "\n"
-                "Environment:\n"
-                "  KZ_ETC_PATH     configuration tree: registration, symbols, fields and\n"
-                "                  www/registration/dazivovovo, each with a C subdirectory\n"
-                "  KZ_PATH         installation tree; the web documents are in www/htdocs\n"
-                "  KIvRegDir, KIvSymDir, KIvFieldDir\n"
-                "                  directories of the application, symbol and field\n"
-                "                  registrations, instead of those below KZ_ETC_PATH\n"
-                "  KZwwwBitmapDir  bitmap directory of the web client\n"
-                "  LC_ALL, LC_CTYPE, LANG\n"
-                "                  the locale; its name is the language subdirectory read\n"
-                "                  before C\n");
+    std::printf(
+        "\n"
+        "Run 'kivparser COMMAND --help' for the arguments of a command.\n"
+        "\n"
+        "Environment:\n"
+        "  KZ_ETC_PATH     configuration tree: registration, symbols, fields and\n"
+        "                  www/registration/dazivovovo, each with a C subdirectory\n"
+        "  KZ_PATH         installation tree; the web documents are in www/htdocs\n"
+        "  KIvRegDir, KIvSymDir, KIvFieldDir\n"
+        "                  directories of the application, symbol and field\n"
+        "                  registrations, instead of those below KZ_ETC_PATH\n"
+        "  KZwwwBitmapDir  bitmap directory of the web client\n"
+        "  LC_ALL, LC_CTYPE, LANG\n"
+        "                  the locale; its name is the language subdirectory read\n"
+        "                  before C\n");
 }
 
 int Tool::usageError(const std::string& message)

@@ -8,17 +8,17 @@
 
 // Exit statuses of the tool.
 enum ToolExit {
-    kExitOk = 0,       // done; "allowed"; no file reported an error
-    kExitFailure = 1,  // nothing to load, a file reported an error, "denied"
-    kExitUsage = 2     // the command line was wrong
+    kExitOk = 0,      // done; "allowed"; no file reported an error
+    kExitFailure = 1, // nothing to load, a file reported an error, "denied"
+    kExitUsage = 2    // the command line was wrong
 };
 
 // What a command is called and how it is explained.
 struct CommandTexts {
-    const char* name;         // "dump"
-    const char* synopsis;     // the usage line without the program name
-    const char* summary;      // one line for the tool's command list
-    const char* description;  // printed by --help after the usage line
+    const char* name;        // "dump"
+    const char* synopsis;    // the usage line without the program name
+    const char* summary;     // one line for the tool's command list
+    const char* description; // printed by --help after the usage line
 };
 
 // One command of the tool ("dump", "check" ...): its texts, the options it
