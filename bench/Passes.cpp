@@ -26,9 +26,8 @@ const struct {
     PassKind kind;
     const char* name;
 } NAMES[] = {
-    { PassKind::Read, "read" }, { PassKind::Bound, "bound" }, { PassKind::Scan, "scan" },
-    { PassKind::Arf, "arf" },   { PassKind::Srf, "srf" },     { PassKind::Frf, "frf" },
-    { PassKind::Full, "full" }, { PassKind::Peer, "libconfig" },
+    {PassKind::Read, "read"}, {PassKind::Bound, "bound"}, {PassKind::Scan, "scan"}, {PassKind::Arf, "arf"},
+    {PassKind::Srf, "srf"},   {PassKind::Frf, "frf"},     {PassKind::Full, "full"}, {PassKind::Peer, "libconfig"},
 };
 
 long readFile(const std::string& path)
@@ -98,8 +97,8 @@ void listDirectory(const std::string& dir, std::vector<std::string>& files, long
 
 const std::vector<PassKind>& allPassKinds()
 {
-    static const std::vector<PassKind> kinds = { PassKind::Read, PassKind::Bound, PassKind::Scan, PassKind::Arf,
-                                                 PassKind::Srf,  PassKind::Frf,   PassKind::Full, PassKind::Peer };
+    static const std::vector<PassKind> kinds = {PassKind::Read, PassKind::Bound, PassKind::Scan, PassKind::Arf,
+                                                PassKind::Srf,  PassKind::Frf,   PassKind::Full, PassKind::Peer};
     return kinds;
 }
 
@@ -159,8 +158,7 @@ struct Pass::Built {
     long sink = 0; // what the passes that build nothing found
 };
 
-Pass::Pass(PassKind kind, const Installation& installation)
-    : kind(kind), installation(installation), built(new Built)
+Pass::Pass(PassKind kind, const Installation& installation) : kind(kind), installation(installation), built(new Built)
 {
 }
 
@@ -234,8 +232,8 @@ bool scanAgreesWithTokenScan(const Installation& installation)
         long ours = scanFile(file, libraryScan);
         long library = (long)kivparser::TokenScan::scanFile(file.c_str()).size();
         if (ours != library) {
-            fprintf(stderr, "kivbench: %s: the scanner-only pass reads %ld tokens, TokenScan %ld\n", file.c_str(),
-                    ours, library);
+            fprintf(stderr, "kivbench: %s: the scanner-only pass reads %ld tokens, TokenScan %ld\n", file.c_str(), ours,
+                    library);
             return false;
         }
     }
@@ -244,6 +242,6 @@ bool scanAgreesWithTokenScan(const Installation& installation)
 
 std::string libraryVersions()
 {
-    return std::string("glibc ") + gnu_get_libc_version() + ", libconfig " + std::to_string(LIBCONFIG_VER_MAJOR) +
-           "." + std::to_string(LIBCONFIG_VER_MINOR);
+    return std::string("glibc ") + gnu_get_libc_version() + ", libconfig " + std::to_string(LIBCONFIG_VER_MAJOR) + "." +
+           std::to_string(LIBCONFIG_VER_MINOR);
 }

@@ -37,11 +37,11 @@ namespace {
 // line (a skipped stretch is scanned as ordinary text), and an unterminated
 // string or comment runs to the end of the input.
 const std::map<std::string, std::vector<std::string>> READERS = {
-    { "do_string", { R"(\"([^\"\\]|\\(.|\n))*\"?)", R"('([^'\\]|\\(.|\n))*'?)" } },
-    { "do_comment", { R"("/*"([^*]|"*"+[^*/])*("*"+"/"|"*"*))" } },
-    { "do_eol_comment", { R"("//"[^\n]*)" } },
-    { "do_directive", { R"("#"[^\n]*)" } },
-    { "do_mnemonic", { R"("_"[^ \t\n\v\f\r]*)" } },
+    {"do_string", {R"(\"([^\"\\]|\\(.|\n))*\"?)", R"('([^'\\]|\\(.|\n))*'?)"}},
+    {"do_comment", {R"("/*"([^*]|"*"+[^*/])*("*"+"/"|"*"*))"}},
+    {"do_eol_comment", {R"("//"[^\n]*)"}},
+    {"do_directive", {R"("#"[^\n]*)"}},
+    {"do_mnemonic", {R"("_"[^ \t\n\v\f\r]*)"}},
 };
 
 const char* PREFIX = "kivboundyy";
@@ -52,9 +52,15 @@ const char* PREFIX = "kivboundyy";
     exit(1);
 }
 
-bool startsWith(const std::string& s, const char* prefix) { return s.compare(0, strlen(prefix), prefix) == 0; }
+bool startsWith(const std::string& s, const char* prefix)
+{
+    return s.compare(0, strlen(prefix), prefix) == 0;
+}
 
-bool indented(const std::string& line) { return !line.empty() && (line[0] == ' ' || line[0] == '\t'); }
+bool indented(const std::string& line)
+{
+    return !line.empty() && (line[0] == ' ' || line[0] == '\t');
+}
 
 // Length of the pattern (with its start conditions) that opens a rule line:
 // up to the first blank outside quotes and brackets.
@@ -163,7 +169,8 @@ int main(int argc, char** argv)
         }
         if (startsWith(line, "%x") || startsWith(line, "%s"))
             continue; // the bound stays in the initial mode
-        out << line << "\n"; // a named definition
+        // A named definition.
+        out << line << "\n";
     }
     if (i == lines.size())
         fail(argv[1], "no rules section");
@@ -179,7 +186,8 @@ int main(int argc, char** argv)
         std::string conditions, pattern;
         splitConditions(line.substr(0, length), conditions, pattern);
         std::string action = line.substr(length);
-        if (action.find_first_not_of(" \t") != std::string::npos && action.substr(action.find_first_not_of(" \t")) == "|")
+        if (action.find_first_not_of(" \t") != std::string::npos &&
+            action.substr(action.find_first_not_of(" \t")) == "|")
             fail(where(), "a shared action (|) is not handled by boundlex");
         for (int balance = braceBalance(action); balance > 0; balance = braceBalance(action)) {
             if (++i == lines.size())
