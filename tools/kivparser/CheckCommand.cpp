@@ -33,7 +33,7 @@ const CommandTexts texts = {
     help.c_str(),
 };
 
-const char* const STDIN_NAME = "<stdin>";
+const char* const stdinName = "<stdin>";
 
 } // namespace
 
@@ -58,7 +58,7 @@ int CheckCommand::run(const CommandLine& line)
     if (!printer.configure(line, error))
         return usageError(error);
     printer.install();
-    bool text = printer.format() == ReportFormat::Text;
+    bool text = printer.format() == FORMAT_TEXT;
 
     ApplicationRegistration* arf = nullptr;
     SymbolRegistration* srf = nullptr;
@@ -67,10 +67,10 @@ int CheckCommand::run(const CommandLine& line)
     std::vector<FileCounts> counts;
     for (char* file : line.operands()) {
         bool standardInput = std::string(file) == "-";
-        const char* name = standardInput ? STDIN_NAME : file;
+        const char* name = standardInput ? stdinName : file;
         if (text)
             std::printf(parserMsg(MSG_PARSING), name);
-        printer.setUnnamedFile(standardInput ? STDIN_NAME : nullptr);
+        printer.setUnnamedFile(standardInput ? stdinName : nullptr);
         KivParser* parser = new (std::nothrow) KivParser(standardInput ? nullptr : file, arf, srf, frf, svrf, 1);
         if (!parser) {
             counts.push_back({name, 1, 0});
@@ -100,5 +100,5 @@ int CheckCommand::run(const CommandLine& line)
     }
     std::printf("total: errors: %d, warnings: %d\n", errors, warnings);
     std::fflush(stdout);
-    return errors ? kExitFailure : kExitOk;
+    return errors ? TOOL_EXIT_FAILURE : TOOL_EXIT_OK;
 }

@@ -64,12 +64,12 @@ int DumpCommand::run(const CommandLine& line)
         return usageError(line.operands().empty() ? "KIND is missing" : "only one KIND may be given");
     const char* kind = line.operands()[0];
     std::string error;
-    if (!printer_.configure(line, error))
+    if (!printer.configure(line, error))
         return usageError(error);
-    path_ = line.value("--path");
-    fold_ = line.has("--fold");
-    verbose_ = line.has("--verbose") ? 1 : 0;
-    json_ = printer_.format() == ReportFormat::Json;
+    path = line.value("--path");
+    fold = line.has("--fold");
+    verbose = line.has("--verbose") ? 1 : 0;
+    json = printer.format() == FORMAT_JSON;
 
     bool all = std::strcmp(kind, "all") == 0;
     bool arf = std::strcmp(kind, "arf") == 0;
@@ -82,14 +82,14 @@ int DumpCommand::run(const CommandLine& line)
 
     if (const char* app = line.value("--app"))
         setArfPriorities(app);
-    printer_.install();
-    all_ = all;
-    parts_ = 0;
+    printer.install();
+    allKinds = all;
+    partCount = 0;
 
-    int status = kExitOk;
+    int status = TOOL_EXIT_OK;
     if (all || arf || tabs) {
-        if (dumpApplications(all || arf, all || tabs) != kExitOk)
-            status = kExitFailure;
+        if (dumpApplications(all || arf, all || tabs) != TOOL_EXIT_OK)
+            status = TOOL_EXIT_FAILURE;
     }
     struct Part {
         bool wanted;
@@ -104,11 +104,11 @@ int DumpCommand::run(const CommandLine& line)
     for (const Part& part : parts) {
         if (all)
             header(part.kind);
-        if ((all || part.wanted) && (this->*part.dump)() != kExitOk)
-            status = kExitFailure;
+        if ((all || part.wanted) && (this->*part.dump)() != TOOL_EXIT_OK)
+            status = TOOL_EXIT_FAILURE;
     }
-    printer_.finish();
-    if (all && json_)
+    printer.finish();
+    if (all && json)
         std::printf("}\n");
     std::fflush(stdout);
     return status;
@@ -117,18 +117,18 @@ int DumpCommand::run(const CommandLine& line)
 template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
 int DumpCommand::dumpOne()
 {
-    Registration* registration = load(verbose_, path_);
+    Registration* registration = load(verbose, path);
     if (!registration)
         return notFound(kind);
     print(registration);
     delete registration;
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }
 
 template <class Registration>
 void DumpCommand::print(Registration* registration)
 {
-    if (json_)
+    if (json)
         dumpJson(stdout, registration);
     else
         registration->debugDump();
@@ -136,8 +136,8 @@ void DumpCommand::print(Registration* registration)
 
 ApplicationRegistration* DumpCommand::loadApplications()
 {
-    ApplicationRegistration* registration = loadArf(verbose_, path_);
-    if (registration && fold_)
+    ApplicationRegistration* registration = loadArf(verbose, path);
+    if (registration && fold)
         registration->removeSingleActionMenus();
     return registration;
 }
@@ -145,45 +145,45 @@ ApplicationRegistration* DumpCommand::loadApplications()
 int DumpCommand::dumpApplications(bool menus, bool tabs)
 {
     // The registration is loaded once for both of its dumps.
-    if (all_)
+    if (allKinds)
         header("arf");
     ApplicationRegistration* registration = loadApplications();
     if (!registration) {
         int status = notFound(RegistrationKind::application);
-        if (all_) {
+        if (allKinds) {
             header("tabs");
-            if (json_)
+            if (json)
                 std::printf("null");
         }
         return status;
     }
     if (menus)
         print(registration);
-    if (all_)
+    if (allKinds)
         header("tabs");
     if (tabs) {
-        if (json_)
+        if (json)
             dumpJsonTabs(stdout, registration);
         else
             registration->debugDumpTabs();
     }
     delete registration;
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }
 
 int DumpCommand::notFound(const RegistrationKind& kind)
 {
-    printer_.toolError(kind.notFound(path_));
+    printer.toolError(kind.notFound(path));
     // The document of "all" holds null in its place.
-    if (all_ && json_)
+    if (allKinds && json)
         std::printf("null");
-    return kExitFailure;
+    return TOOL_EXIT_FAILURE;
 }
 
 void DumpCommand::header(const char* kind)
 {
-    if (json_)
-        std::printf("%s\"%s\":", parts_++ ? "," : "{", kind);
+    if (json)
+        std::printf("%s\"%s\":", partCount++ ? "," : "{", kind);
     else
         std::printf("=== %s ===\n", kind);
 }

@@ -37,5 +37,5 @@ int IconCommand::run(const CommandLine& line)
     kivParserReleaseSymbolCache();
     std::printf("%s\n", url);
     std::fflush(stdout);
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }

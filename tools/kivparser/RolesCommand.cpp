@@ -42,7 +42,7 @@ int RolesCommand::run(const CommandLine& line)
     if (!registration)
         return RegistrationKind::application.reportNotFound(path);
 
-    int status = kExitFailure;
+    int status = TOOL_EXIT_FAILURE;
     Application* application = registration->lookupApplication(operands[0]);
     Action* action = application ? application->lookupAction(operands[1]) : nullptr;
     if (!application) {
@@ -58,7 +58,7 @@ int RolesCommand::run(const CommandLine& line)
         }
         bool allowed = actionCertifiedByRole(action, roles.c_str(), 1) != 0;
         std::printf("%s\n", allowed ? "allowed" : "denied");
-        status = allowed ? kExitOk : kExitFailure;
+        status = allowed ? TOOL_EXIT_OK : TOOL_EXIT_FAILURE;
     }
     delete registration;
     std::fflush(stdout);

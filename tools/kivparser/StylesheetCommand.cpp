@@ -42,5 +42,5 @@ int StylesheetCommand::run(const CommandLine& line)
         return failure(message);
     std::printf("%s\n", url);
     std::fflush(stdout);
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-Tool::Tool() : commands_{&dump_, &check_, &stylesheet_, &icon_, &roles_} {}
+Tool::Tool() : commands{&dumpCommand, &checkCommand, &stylesheetCommand, &iconCommand, &rolesCommand} {}
 
 int Tool::run(int argc, char** argv)
 {
@@ -14,20 +14,20 @@ int Tool::run(int argc, char** argv)
     const char* first = argv[1];
     if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
         printHelp();
-        return kExitOk;
+        return TOOL_EXIT_OK;
     }
     if (std::strcmp(first, "--version") == 0) {
         std::printf("kivparser %s\n", kivparser::version());
-        return kExitOk;
+        return TOOL_EXIT_OK;
     }
     if (std::strcmp(first, "help") == 0) {
         if (argc == 2) {
             printHelp();
-            return kExitOk;
+            return TOOL_EXIT_OK;
         }
         if (ToolCommand* command = find(argv[2])) {
             command->printHelp();
-            return kExitOk;
+            return TOOL_EXIT_OK;
         }
         return usageError(std::string("unknown command '") + argv[2] + "'");
     }
@@ -40,7 +40,7 @@ int Tool::run(int argc, char** argv)
 
 ToolCommand* Tool::find(const char* name)
 {
-    for (ToolCommand* command : commands_) {
+    for (ToolCommand* command : commands) {
         if (std::strcmp(command->name(), name) == 0)
             return command;
     }
@@ -57,7 +57,7 @@ void Tool::printHelp() const
         "symbol (SRF), field (FRF) and CGI (SVRF) registrations.\n"
         "\n"
         "Commands:\n");
-    for (const ToolCommand* command : commands_)
+    for (const ToolCommand* command : commands)
         std::printf("  %-11s %s\n", command->name(), command->summary());
     std::printf(
         "\n"
@@ -83,5 +83,5 @@ int Tool::usageError(const std::string& message)
                  "usage: kivparser COMMAND [ARGUMENTS]   (commands: dump, check, stylesheet, icon, roles)\n"
                  "Try 'kivparser --help' for more information.\n",
                  message.c_str());
-    return kExitUsage;
+    return TOOL_EXIT_USAGE;
 }
