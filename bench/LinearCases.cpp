@@ -11,7 +11,7 @@
 namespace {
 
 // Past this, a case is loaded once: the quadratic ones take minutes.
-const double ONE_LOAD_IS_ENOUGH = 10.0;
+const double oneLoadIsEnough = 10.0;
 
 // Text for the long tokens: lines of letters, digits and blanks, nothing
 // that could end a string, a comment or an accelerator early.
@@ -50,7 +50,7 @@ std::string application(const char* name, const std::string& body)
     return std::string("Application \"") + name + "\"\n{\n" + body + "}\n";
 }
 
-const std::string SMALL_BODY = "    Version \"1.0\";\n";
+const std::string smallBody = "    Version \"1.0\";\n";
 
 // One size of a case, timed.
 struct Timing {
@@ -92,14 +92,14 @@ bool timeCase(const std::string& dir, const std::string& name, int repetitions, 
     std::vector<double> times;
     for (int i = 0; i < repetitions; ++i) {
         PassFigures figures;
-        if (!passInFreshProcess(PassKind::Arf, dir, &figures)) {
+        if (!passInFreshProcess(PASS_ARF, dir, &figures)) {
             fprintf(stderr, "kivbench: the load of %s failed\n", dir.c_str());
             return false;
         }
         times.push_back(figures.seconds);
         fprintf(stderr, "kivbench: %s, %s bytes: %.3f s\n", name.c_str(), Table::count(timing.bytes).c_str(),
                 figures.seconds);
-        if (figures.seconds > ONE_LOAD_IS_ENOUGH)
+        if (figures.seconds > oneLoadIsEnough)
             break;
     }
     std::sort(times.begin(), times.end());
@@ -115,7 +115,7 @@ std::string ordinaryText(long bytes)
 
 std::string commentText(long bytes)
 {
-    return "/*\n" + filler(bytes, false) + "\n*/\n" + application("Linear Comment", SMALL_BODY);
+    return "/*\n" + filler(bytes, false) + "\n*/\n" + application("Linear Comment", smallBody);
 }
 
 std::string stringText(long bytes)
@@ -140,7 +140,7 @@ std::string acceleratorText(long bytes)
 std::string skippedText(long bytes)
 {
     return "#ifdef KIVBENCH_NEVER_DEFINED\n" + statements(bytes) + "#endif\n" +
-           application("Linear Skipped", SMALL_BODY);
+           application("Linear Skipped", smallBody);
 }
 
 // Menus "Chain 0" to "Chain n-1", each opening the next.
@@ -203,7 +203,7 @@ bool LinearCases::run(const std::string& dir, const Options& o)
         "loads made (one when a load takes over %.0f s). The ratio is the time per byte over that of the "
         "reference at the full size (the target is at most 3); the growth is the time at the full size over "
         "that at a quarter of it (4.0x is linear).\n",
-        ONE_LOAD_IS_ENOUGH);
+        oneLoadIsEnough);
     Table table({"case", "bytes", "loads", "seconds", "MB/s", "over", "ratio", "growth"});
     for (const Case& c : cases) {
         const Case* against = c.against >= 0 ? &cases[(size_t)c.against] : nullptr;

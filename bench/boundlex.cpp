@@ -36,7 +36,7 @@ namespace {
 // as far as a regular pattern can: comments do not nest, a directive is its
 // line (a skipped stretch is scanned as ordinary text), and an unterminated
 // string or comment runs to the end of the input.
-const std::map<std::string, std::vector<std::string>> READERS = {
+const std::map<std::string, std::vector<std::string>> readers = {
     {"do_string", {R"(\"([^\"\\]|\\(.|\n))*\"?)", R"('([^'\\]|\\(.|\n))*'?)"}},
     {"do_comment", {R"("/*"([^*]|"*"+[^*/])*("*"+"/"|"*"*))"}},
     {"do_eol_comment", {R"("//"[^\n]*)"}},
@@ -44,7 +44,7 @@ const std::map<std::string, std::vector<std::string>> READERS = {
     {"do_mnemonic", {R"("_"[^ \t\n\v\f\r]*)"}},
 };
 
-const char* PREFIX = "kivboundyy";
+const char* const scannerPrefix = "kivboundyy";
 
 [[noreturn]] void fail(const std::string& where, const std::string& what)
 {
@@ -163,7 +163,8 @@ int main(int argc, char** argv)
         if (line.empty() || indented(line))
             continue;
         if (startsWith(line, "%option")) {
-            out << std::regex_replace(line, std::regex(R"(prefix="[^"]*")"), std::string("prefix=\"") + PREFIX + "\"")
+            out << std::regex_replace(line, std::regex(R"(prefix="[^"]*")"),
+                                      std::string("prefix=\"") + scannerPrefix + "\"")
                 << "\n";
             continue;
         }
@@ -199,8 +200,8 @@ int main(int argc, char** argv)
         std::string plain = action.find("return") != std::string::npos ? "return 1;" : "{ }";
         std::smatch reader;
         if (std::regex_search(action, reader, std::regex(R"(\bdo_[A-Za-z_]+)"))) {
-            auto found = READERS.find(reader.str());
-            if (found == READERS.end())
+            auto found = readers.find(reader.str());
+            if (found == readers.end())
                 fail(where(), "the reader " + reader.str() + " has no pattern in boundlex");
             for (const std::string& replacement : found->second)
                 out << replacement << "    " << plain << "\n";
@@ -217,10 +218,10 @@ int main(int argc, char** argv)
            "long kivboundScan(FILE* input)\n"
            "{\n"
            "    "
-        << PREFIX << "restart(input);\n"
+        << scannerPrefix << "restart(input);\n"
         << "    long tokens = 0;\n"
            "    while ("
-        << PREFIX << "lex())\n"
+        << scannerPrefix << "lex())\n"
         << "        ++tokens;\n"
            "    return tokens;\n"
            "}\n";

@@ -36,18 +36,18 @@
 namespace {
 
 enum Mode { WARM, COLD };
-const char* const MODE_NAMES[] = {"warm", "cold"};
+const char* const modeNames[] = {"warm", "cold"};
 
 // Each warm repetition reads at least this much input (several iterations
 // at small sizes), so that the timer's resolution does not matter.
-const double WARM_BYTES_PER_REPETITION = 50e6;
+const double warmBytesPerRepetition = 50e6;
 
 std::string workDir;
 std::map<int, Installation> installations;
 
 std::string benchName(Mode mode, PassKind kind, int n)
 {
-    return std::string(MODE_NAMES[mode]) + "/" + passName(kind) + "/" + std::to_string(n);
+    return std::string(modeNames[mode]) + "/" + passName(kind) + "/" + std::to_string(n);
 }
 
 // The installation of N applications, written on first use.
@@ -227,7 +227,7 @@ void printMachine()
 void summary(const Collector& results, const std::vector<int>& sizes)
 {
     const Mode modes[] = {WARM, COLD};
-    const PassKind loads[] = {PassKind::Arf, PassKind::Srf, PassKind::Frf, PassKind::Full};
+    const PassKind loads[] = {PASS_ARF, PASS_SRF, PASS_FRF, PASS_FULL};
     std::vector<int> measured;
     for (int n : sizes)
         for (Mode mode : modes)
@@ -247,7 +247,7 @@ void summary(const Collector& results, const std::vector<int>& sizes)
     Table input({"N", "files", "bytes", "ARF", "SRF", "FRF", "libconfig"});
     for (int n : measured) {
         const Installation& in = installations[n];
-        input.add({Table::count(n), Table::count((long)in.files.size()), Table::count(in.bytes(PassKind::Full)),
+        input.add({Table::count(n), Table::count((long)in.files.size()), Table::count(in.bytes(PASS_FULL)),
                    Table::count(in.arfBytes), Table::count(in.srfBytes), Table::count(in.frfBytes),
                    Table::count(in.peerBytes)});
     }
@@ -260,7 +260,7 @@ void summary(const Collector& results, const std::vector<int>& sizes)
     Table rates(header);
     for (int n : measured)
         for (Mode mode : modes) {
-            std::vector<std::string> row = {Table::count(n), MODE_NAMES[mode]};
+            std::vector<std::string> row = {Table::count(n), modeNames[mode]};
             for (PassKind kind : allPassKinds())
                 row.push_back(Table::number(rate(mode, kind, n), 1));
             rates.addMeasured(row, 2);
@@ -273,14 +273,14 @@ void summary(const Collector& results, const std::vector<int>& sizes)
     for (int n : measured)
         for (Mode mode : modes) {
             const Installation& in = installations[n];
-            const Median* f = results.find(mode, PassKind::Full, n);
-            const Median* p = results.find(mode, PassKind::Peer, n);
-            double perByte = ratio(results.seconds(mode, PassKind::Full, n) / (double)in.bytes(PassKind::Full),
-                                   results.seconds(mode, PassKind::Peer, n) / (double)in.peerBytes);
-            full.addMeasured({Table::count(n), MODE_NAMES[mode],
-                              Table::number(ratio(rate(mode, PassKind::Full, n), rate(mode, PassKind::Bound, n)), 2),
+            const Median* f = results.find(mode, PASS_FULL, n);
+            const Median* p = results.find(mode, PASS_PEER, n);
+            double perByte = ratio(results.seconds(mode, PASS_FULL, n) / (double)in.bytes(PASS_FULL),
+                                   results.seconds(mode, PASS_PEER, n) / (double)in.peerBytes);
+            full.addMeasured({Table::count(n), modeNames[mode],
+                              Table::number(ratio(rate(mode, PASS_FULL, n), rate(mode, PASS_BOUND, n)), 2),
                               Table::number(f && p ? perByte : -1, 2),
-                              Table::number(f ? f->peakBytes / (double)in.bytes(PassKind::Full) : -1, 2),
+                              Table::number(f ? f->peakBytes / (double)in.bytes(PASS_FULL) : -1, 2),
                               Table::number(p ? p->peakBytes / (double)in.peerBytes : -1, 2),
                               Table::number(f ? f->destroySeconds * 1e3 : -1, 1),
                               Table::number(f ? ratio(f->destroySeconds, f->seconds) : -1, 2),
@@ -299,7 +299,7 @@ void summary(const Collector& results, const std::vector<int>& sizes)
         if (std::find(measured.begin(), measured.end(), 10 * n) == measured.end())
             continue;
         for (Mode mode : modes) {
-            std::vector<std::string> row = {Table::count(n), MODE_NAMES[mode]};
+            std::vector<std::string> row = {Table::count(n), modeNames[mode]};
             for (PassKind kind : allPassKinds())
                 row.push_back(Table::number(ratio(results.seconds(mode, kind, 10 * n), results.seconds(mode, kind, n)),
                                             1, "x"));
@@ -322,10 +322,10 @@ void summary(const Collector& results, const std::vector<int>& sizes)
                      both([&](Mode m) { return valueAt(m, 10000); }, decimals, suffix)});
     };
     row("full load MB/s over the bound's, at least 0.5", 2, "",
-        [&](Mode m, int n) { return ratio(rate(m, PassKind::Full, n), rate(m, PassKind::Bound, n)); });
+        [&](Mode m, int n) { return ratio(rate(m, PASS_FULL, n), rate(m, PASS_BOUND, n)); });
     row("full load time per byte over libconfig's, below 1", 2, "", [&](Mode m, int n) {
-        return ratio(results.seconds(m, PassKind::Full, n) / (double)installations[n].bytes(PassKind::Full),
-                     results.seconds(m, PassKind::Peer, n) / (double)installations[n].peerBytes);
+        return ratio(results.seconds(m, PASS_FULL, n) / (double)installations[n].bytes(PASS_FULL),
+                     results.seconds(m, PASS_PEER, n) / (double)installations[n].peerBytes);
     });
     row("worst growth to this N from N / 10 of ARF, SRF, FRF, full: at most 10.5x", 1, "x", [&](Mode m, int n) {
         double worst = -1;
@@ -338,11 +338,11 @@ void summary(const Collector& results, const std::vector<int>& sizes)
         return worst;
     });
     row("full load's peak memory per input byte, at most 4", 2, "", [&](Mode m, int n) {
-        const Median* f = results.find(m, PassKind::Full, n);
-        return f && installations.count(n) ? f->peakBytes / (double)installations[n].bytes(PassKind::Full) : -1;
+        const Median* f = results.find(m, PASS_FULL, n);
+        return f && installations.count(n) ? f->peakBytes / (double)installations[n].bytes(PASS_FULL) : -1;
     });
     row("destroying the full result over loading it, at most 0.25", 2, "", [&](Mode m, int n) {
-        const Median* f = results.find(m, PassKind::Full, n);
+        const Median* f = results.find(m, PASS_FULL, n);
         return f ? ratio(f->destroySeconds, f->seconds) : -1;
     });
     targets.print();
@@ -411,7 +411,7 @@ int main(int argc, char** argv)
     if (bySize) {
         for (int n : sizes) {
             double bytes = 6600.0 * n; // about what the installation reads
-            auto iterations = (benchmark::IterationCount)std::clamp(WARM_BYTES_PER_REPETITION / bytes, 1.0, 1000.0);
+            auto iterations = (benchmark::IterationCount)std::clamp(warmBytesPerRepetition / bytes, 1.0, 1000.0);
             for (PassKind kind : allPassKinds())
                 benchmark::RegisterBenchmark(benchName(WARM, kind, n).c_str(),
                                              [kind, n](benchmark::State& state) { warmPass(state, kind, n); })
