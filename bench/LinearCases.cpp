@@ -11,7 +11,7 @@
 namespace {
 
 // Past this, a case is loaded once: the quadratic ones take minutes.
-const double ONE_LOAD_IS_ENOUGH = 10.0;
+const double oneLoadIsEnough = 10.0;
 
 // Text for the long tokens: lines of letters, digits and blanks, nothing
 // that could end a string, a comment or an accelerator early.
@@ -50,7 +50,7 @@ std::string application(const char* name, const std::string& body)
     return std::string("Application \"") + name + "\"\n{\n" + body + "}\n";
 }
 
-const std::string SMALL_BODY = "    Version \"1.0\";\n";
+const std::string smallBody = "    Version \"1.0\";\n";
 
 // One size of a case, timed.
 struct Timing {
@@ -92,14 +92,14 @@ bool timeCase(const std::string& dir, const std::string& name, int repetitions, 
     std::vector<double> times;
     for (int i = 0; i < repetitions; ++i) {
         PassFigures figures;
-        if (!passInFreshProcess(PassKind::Arf, dir, &figures)) {
+        if (!passInFreshProcess(PASS_ARF, dir, &figures)) {
             fprintf(stderr, "kivbench: the load of %s failed\n", dir.c_str());
             return false;
         }
         times.push_back(figures.seconds);
         fprintf(stderr, "kivbench: %s, %s bytes: %.3f s\n", name.c_str(), Table::count(timing.bytes).c_str(),
                 figures.seconds);
-        if (figures.seconds > ONE_LOAD_IS_ENOUGH)
+        if (figures.seconds > oneLoadIsEnough)
             break;
     }
     std::sort(times.begin(), times.end());
@@ -108,11 +108,14 @@ bool timeCase(const std::string& dir, const std::string& name, int repetitions, 
     return true;
 }
 
-std::string ordinaryText(long bytes) { return application("Linear Ordinary", statements(bytes)); }
+std::string ordinaryText(long bytes)
+{
+    return application("Linear Ordinary", statements(bytes));
+}
 
 std::string commentText(long bytes)
 {
-    return "/*\n" + filler(bytes, false) + "\n*/\n" + application("Linear Comment", SMALL_BODY);
+    return "/*\n" + filler(bytes, false) + "\n*/\n" + application("Linear Comment", smallBody);
 }
 
 std::string stringText(long bytes)
@@ -122,8 +125,9 @@ std::string stringText(long bytes)
 
 std::string labelText(long bytes)
 {
-    return application("Linear Label", "    Menu \"Long\" { \"" + filler(bytes, false) +
-                                           "\" f.action \"Open\"; }\n    Action \"Open\" { CallbackArgs \"-open\"; }\n");
+    return application("Linear Label",
+                       "    Menu \"Long\" { \"" + filler(bytes, false) +
+                           "\" f.action \"Open\"; }\n    Action \"Open\" { CallbackArgs \"-open\"; }\n");
 }
 
 std::string acceleratorText(long bytes)
@@ -135,7 +139,8 @@ std::string acceleratorText(long bytes)
 
 std::string skippedText(long bytes)
 {
-    return "#ifdef KIVBENCH_NEVER_DEFINED\n" + statements(bytes) + "#endif\n" + application("Linear Skipped", SMALL_BODY);
+    return "#ifdef KIVBENCH_NEVER_DEFINED\n" + statements(bytes) + "#endif\n" +
+           application("Linear Skipped", smallBody);
 }
 
 // Menus "Chain 0" to "Chain n-1", each opening the next.
@@ -155,8 +160,14 @@ std::string chainText(long menus, bool fromTheEnd)
     return application("Linear Chain", body);
 }
 
-std::string chainInOrder(long menus) { return chainText(menus, false); }
-std::string chainFromItsEnd(long menus) { return chainText(menus, true); }
+std::string chainInOrder(long menus)
+{
+    return chainText(menus, false);
+}
+std::string chainFromItsEnd(long menus)
+{
+    return chainText(menus, true);
+}
 
 } // namespace
 
@@ -164,18 +175,18 @@ bool LinearCases::run(const std::string& dir, const Options& o)
 {
     const int ordinary = 0, inOrder = 6;
     std::vector<Case> cases = {
-        { "ordinary statements", ordinaryText, o.bytes, -1 },
-        { "comment", commentText, o.bytes, ordinary },
-        { "string", stringText, o.bytes, ordinary },
-        { "menu item label", labelText, o.bytes, ordinary },
-        { "accelerator", acceleratorText, o.bytes, ordinary },
-        { "skipped #ifdef stretch", skippedText, o.bytes, ordinary },
-        { "menu chain in order", chainInOrder, o.menus, -1 },
-        { "menu chain from its end", chainFromItsEnd, o.menus, inOrder },
+        {"ordinary statements", ordinaryText, o.bytes, -1},
+        {"comment", commentText, o.bytes, ordinary},
+        {"string", stringText, o.bytes, ordinary},
+        {"menu item label", labelText, o.bytes, ordinary},
+        {"accelerator", acceleratorText, o.bytes, ordinary},
+        {"skipped #ifdef stretch", skippedText, o.bytes, ordinary},
+        {"menu chain in order", chainInOrder, o.menus, -1},
+        {"menu chain from its end", chainFromItsEnd, o.menus, inOrder},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         Case& c = cases[i];
-        for (bool quarter : { true, false }) {
+        for (bool quarter : {true, false}) {
             std::string where = dir + "/case" + std::to_string(i) + (quarter ? "q" : "");
             Timing& timing = quarter ? c.quarter : c.full;
             if (!writeCase(where, c.text(quarter ? c.size / 4 : c.size), timing)) {
@@ -187,22 +198,23 @@ bool LinearCases::run(const std::string& dir, const Options& o)
         }
     }
 
-    printf("\nLinear-time cases: one file each, loaded by loadArf in a fresh process; CPU seconds, median of the "
-           "loads made (one when a load takes over %.0f s). The ratio is the time per byte over that of the "
-           "reference at the full size (the target is at most 3); the growth is the time at the full size over "
-           "that at a quarter of it (4.0x is linear).\n",
-           ONE_LOAD_IS_ENOUGH);
-    Table table({ "case", "bytes", "loads", "seconds", "MB/s", "over", "ratio", "growth" });
+    printf(
+        "\nLinear-time cases: one file each, loaded by loadArf in a fresh process; CPU seconds, median of the "
+        "loads made (one when a load takes over %.0f s). The ratio is the time per byte over that of the "
+        "reference at the full size (the target is at most 3); the growth is the time at the full size over "
+        "that at a quarter of it (4.0x is linear).\n",
+        oneLoadIsEnough);
+    Table table({"case", "bytes", "loads", "seconds", "MB/s", "over", "ratio", "growth"});
     for (const Case& c : cases) {
         const Case* against = c.against >= 0 ? &cases[(size_t)c.against] : nullptr;
         double ratio = -1;
         if (against && against->full.seconds > 0)
             ratio = (c.full.seconds / (double)c.full.bytes) / (against->full.seconds / (double)against->full.bytes);
         double growth = c.quarter.seconds > 0 ? c.full.seconds / c.quarter.seconds : -1;
-        table.add({ c.name, Table::count(c.full.bytes), std::to_string(c.full.loads), Table::number(c.full.seconds, 3),
-                    Table::number(c.full.seconds > 0 ? (double)c.full.bytes / c.full.seconds / 1e6 : -1, 1),
-                    against ? against->name : "(reference)", against ? Table::number(ratio, 1, "x") : "",
-                    Table::number(growth, 1, "x") });
+        table.add({c.name, Table::count(c.full.bytes), std::to_string(c.full.loads), Table::number(c.full.seconds, 3),
+                   Table::number(c.full.seconds > 0 ? (double)c.full.bytes / c.full.seconds / 1e6 : -1, 1),
+                   against ? against->name : "(reference)", against ? Table::number(ratio, 1, "x") : "",
+                   Table::number(growth, 1, "x")});
     }
     table.print();
     return true;

@@ -100,8 +100,8 @@ bool passInFreshProcess(PassKind kind, const std::string& root, PassFigures* fig
     posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeFds[1]);
     std::string kindName = passName(kind);
-    char* argv[] = { program.data(), const_cast<char*>("--one-load"), kindName.data(),
-                     const_cast<char*>(root.c_str()), nullptr };
+    char* argv[] = {program.data(), const_cast<char*>("--one-load"), kindName.data(), const_cast<char*>(root.c_str()),
+                    nullptr};
     pid_t child;
     int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&actions);

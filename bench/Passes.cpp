@@ -25,10 +25,9 @@ namespace {
 const struct {
     PassKind kind;
     const char* name;
-} NAMES[] = {
-    { PassKind::Read, "read" }, { PassKind::Bound, "bound" }, { PassKind::Scan, "scan" },
-    { PassKind::Arf, "arf" },   { PassKind::Srf, "srf" },     { PassKind::Frf, "frf" },
-    { PassKind::Full, "full" }, { PassKind::Peer, "libconfig" },
+} passNames[] = {
+    {PASS_READ, "read"}, {PASS_BOUND, "bound"}, {PASS_SCAN, "scan"}, {PASS_ARF, "arf"},
+    {PASS_SRF, "srf"},   {PASS_FRF, "frf"},     {PASS_FULL, "full"}, {PASS_PEER, "libconfig"},
 };
 
 long readFile(const std::string& path)
@@ -98,14 +97,14 @@ void listDirectory(const std::string& dir, std::vector<std::string>& files, long
 
 const std::vector<PassKind>& allPassKinds()
 {
-    static const std::vector<PassKind> kinds = { PassKind::Read, PassKind::Bound, PassKind::Scan, PassKind::Arf,
-                                                 PassKind::Srf,  PassKind::Frf,   PassKind::Full, PassKind::Peer };
+    static const std::vector<PassKind> kinds = {PASS_READ, PASS_BOUND, PASS_SCAN, PASS_ARF,
+                                                PASS_SRF,  PASS_FRF,   PASS_FULL, PASS_PEER};
     return kinds;
 }
 
 const char* passName(PassKind kind)
 {
-    for (const auto& entry : NAMES)
+    for (const auto& entry : passNames)
         if (entry.kind == kind)
             return entry.name;
     return "?";
@@ -113,7 +112,7 @@ const char* passName(PassKind kind)
 
 bool passFromName(const std::string& name, PassKind* kind)
 {
-    for (const auto& entry : NAMES)
+    for (const auto& entry : passNames)
         if (name == entry.name) {
             *kind = entry.kind;
             return true;
@@ -137,13 +136,13 @@ Installation Installation::find(const std::string& root)
 long Installation::bytes(PassKind kind) const
 {
     switch (kind) {
-    case PassKind::Arf:
+    case PASS_ARF:
         return arfBytes;
-    case PassKind::Srf:
+    case PASS_SRF:
         return srfBytes;
-    case PassKind::Frf:
+    case PASS_FRF:
         return frfBytes;
-    case PassKind::Peer:
+    case PASS_PEER:
         return peerBytes;
     default:
         return arfBytes + srfBytes + frfBytes;
@@ -159,8 +158,7 @@ struct Pass::Built {
     long sink = 0; // what the passes that build nothing found
 };
 
-Pass::Pass(PassKind kind, const Installation& installation)
-    : kind(kind), installation(installation), built(new Built)
+Pass::Pass(PassKind kind, const Installation& installation) : kind(kind), installation(installation), built(new Built)
 {
 }
 
@@ -176,33 +174,33 @@ bool Pass::run()
     Built& b = *built;
     bool ok = true;
     switch (kind) {
-    case PassKind::Read:
-    case PassKind::Bound:
-    case PassKind::Scan: {
+    case PASS_READ:
+    case PASS_BOUND:
+    case PASS_SCAN: {
         for (const std::string& file : installation.files) {
-            long n = kind == PassKind::Read ? readFile(file)
-                                            : scanFile(file, kind == PassKind::Bound ? kivboundScan : libraryScan);
+            long n =
+                kind == PASS_READ ? readFile(file) : scanFile(file, kind == PASS_BOUND ? kivboundScan : libraryScan);
             ok = ok && n >= 0;
             b.sink += n;
         }
         break;
     }
-    case PassKind::Arf:
+    case PASS_ARF:
         ok = (b.arf = loadArf(0, (installation.root + "/registration").c_str())) != nullptr;
         break;
-    case PassKind::Srf:
+    case PASS_SRF:
         ok = (b.srf = loadSrf(0, (installation.root + "/symbols").c_str())) != nullptr;
         break;
-    case PassKind::Frf:
+    case PASS_FRF:
         ok = (b.frf = loadFrf(0, (installation.root + "/fields").c_str())) != nullptr;
         break;
-    case PassKind::Full:
+    case PASS_FULL:
         b.arf = loadArf(0, (installation.root + "/registration").c_str());
         b.srf = loadSrf(0, (installation.root + "/symbols").c_str());
         b.frf = loadFrf(0, (installation.root + "/fields").c_str());
         ok = b.arf && b.srf && b.frf;
         break;
-    case PassKind::Peer:
+    case PASS_PEER:
         config_init(&b.peer);
         b.peerBuilt = true;
         ok = config_read_file(&b.peer, (installation.root + "/peer.cfg").c_str()) == CONFIG_TRUE;
@@ -234,8 +232,8 @@ bool scanAgreesWithTokenScan(const Installation& installation)
         long ours = scanFile(file, libraryScan);
         long library = (long)kivparser::TokenScan::scanFile(file.c_str()).size();
         if (ours != library) {
-            fprintf(stderr, "kivbench: %s: the scanner-only pass reads %ld tokens, TokenScan %ld\n", file.c_str(),
-                    ours, library);
+            fprintf(stderr, "kivbench: %s: the scanner-only pass reads %ld tokens, TokenScan %ld\n", file.c_str(), ours,
+                    library);
             return false;
         }
     }
@@ -244,6 +242,6 @@ bool scanAgreesWithTokenScan(const Installation& installation)
 
 std::string libraryVersions()
 {
-    return std::string("glibc ") + gnu_get_libc_version() + ", libconfig " + std::to_string(LIBCONFIG_VER_MAJOR) +
-           "." + std::to_string(LIBCONFIG_VER_MINOR);
+    return std::string("glibc ") + gnu_get_libc_version() + ", libconfig " + std::to_string(LIBCONFIG_VER_MAJOR) + "." +
+           std::to_string(LIBCONFIG_VER_MINOR);
 }

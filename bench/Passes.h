@@ -8,16 +8,16 @@
 // installation written by SyntheticInstallation (or any directory laid out
 // the same way). This is the only part of the benchmark that uses the
 // library.
-enum class PassKind {
-    Read,  // read() of every registration file: what the input costs
-    Bound, // the bound scanner (flex over the library's own patterns, see
-           // boundlex.cpp) over every registration file
-    Scan,  // the library's scanner alone over every registration file
-    Arf,   // loadArf on registration/
-    Srf,   // loadSrf on symbols/
-    Frf,   // loadFrf on fields/
-    Full,  // the three loads one after the other, all three results kept
-    Peer,  // libconfig's config_read_file on peer.cfg
+enum PassKind {
+    PASS_READ,  // read() of every registration file: what the input costs
+    PASS_BOUND, // the bound scanner (flex over the library's own patterns, see
+                // boundlex.cpp) over every registration file
+    PASS_SCAN,  // the library's scanner alone over every registration file
+    PASS_ARF,   // loadArf on registration/
+    PASS_SRF,   // loadSrf on symbols/
+    PASS_FRF,   // loadFrf on fields/
+    PASS_FULL,  // the three loads one after the other, all three results kept
+    PASS_PEER,  // libconfig's config_read_file on peer.cfg
 };
 const std::vector<PassKind>& allPassKinds();
 const char* passName(PassKind kind);

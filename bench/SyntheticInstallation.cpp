@@ -34,15 +34,21 @@ bool writeFile(const std::filesystem::path& path, const std::string& text, long*
 // The three shared menu bars an application adds to, all different.
 int barOf(int index, int slot)
 {
-    static const int offsets[3] = { 0, 3, 5 };
+    static const int offsets[3] = {0, 3, 5};
     return (index + offsets[slot]) % SyntheticInstallation::SHARED_BARS;
 }
 
-int barPrecedence(int bar) { return 100 - 10 * bar; }
+int barPrecedence(int bar)
+{
+    return 100 - 10 * bar;
+}
 
 // Spreads the entries' precedences over the whole range, so that sorted
 // insertion meets every case (before, among and after equal keys).
-int spread(int index, int salt) { return (index * 37 + salt * 11) % 101; }
+int spread(int index, int salt)
+{
+    return (index * 37 + salt * 11) % 101;
+}
 
 int classCount(int applications)
 {
@@ -62,7 +68,10 @@ class PeerWriter {
 public:
     explicit PeerWriter(std::string& out) : out(out) { first.push_back(true); }
 
-    void text(const char* name, const std::string& value) { add(out, "%*s%s = \"%s\";\n", indent(), "", name, value.c_str()); }
+    void text(const char* name, const std::string& value)
+    {
+        add(out, "%*s%s = \"%s\";\n", indent(), "", name, value.c_str());
+    }
     void number(const char* name, int value) { add(out, "%*s%s = %d;\n", indent(), "", name, value); }
     void array(const char* name, const std::vector<std::string>& values)
     {
@@ -136,8 +145,9 @@ std::string SyntheticInstallation::applicationText(int i, int applications)
         add(s, "Application \"%s\" : \"%s\"\n{\n", appName(i).c_str(), appName(i / 10 * 10).c_str());
     else
         add(s, "Application \"%s\"\n{\n", appName(i).c_str());
-    add(s, "    Description {\n        \"Synthetic application number %d,\",\n"
-           "        \"one of %d that share menu bars, tabs and a cascade.\",\n    }\n",
+    add(s,
+        "    Description {\n        \"Synthetic application number %d,\",\n"
+        "        \"one of %d that share menu bars, tabs and a cascade.\",\n    }\n",
         i, applications);
     s += "    Copyright { \"Generated for the benchmark.\" }\n";
     add(s, "    Version \"1.%d\";\n    DisplayString \"App %d\";\n    HelpDirectory \"synth/app%05d\";\n", i, i, i);
@@ -158,7 +168,8 @@ std::string SyntheticInstallation::applicationText(int i, int applications)
     // carries one action of every fourth application.
     s += "    MenuBar <30> \"Tools\" _T\n    {\n        <80> \"Diagnostics\" _D f.menu \"Diagnostics\";\n    }\n";
     if (i % 4 == 0)
-        s += "    MenuBar <60> \"Monitor\" _M\n    {\n        <90> \"Status Poll\" _S context isNode f.action \"Status\";\n    }\n";
+        s += "    MenuBar <60> \"Monitor\" _M\n    {\n"
+             "        <90> \"Status Poll\" _S context isNode f.action \"Status\";\n    }\n";
     s += "\n";
 
     for (int slot = 0; slot < 3; ++slot) {
@@ -169,64 +180,76 @@ std::string SyntheticInstallation::applicationText(int i, int applications)
         s += "        \"Shell\" ! \"synthtool --about\";\n    }\n";
         add(s, "    Menu \"Deeper %d\" { \"Only\" f.action \"Deep %d\"; }\n", slot, slot);
     }
-    add(s, "    Menu \"Diagnostics\"\n    {\n        <%d> \"%s\" context isIP f.action \"Ping\";\n"
-           "        <%d> \"%s\" f.action \"Status\";\n    }\n\n",
+    add(s,
+        "    Menu \"Diagnostics\"\n    {\n        <%d> \"%s\" context isIP f.action \"Ping\";\n"
+        "        <%d> \"%s\" f.action \"Status\";\n    }\n\n",
         spread(i, 7), entryLabel(i, "Ping").c_str(), spread(i, 8), entryLabel(i, "Trace").c_str());
 
     add(s, "    PopupItem <%d> \"%s\" context isNode targetsymboltype any f.menu \"Node Popup\";\n", spread(i, 3),
         entryLabel(i, "Node").c_str());
-    add(s, "    PopupMenu \"Node Popup\"\n    {\n"
-           "        <90> \"Ping\" context isIP targetsymboltype \"Class %03d\" : \"Type %05d\" f.action \"Ping\";\n"
-           "        <80> \"Alert\" context (isNode || isNetwork) targetsymboltype symbolalert : any f.action \"Open\";\n"
-           "    }\n",
+    add(s,
+        "    PopupMenu \"Node Popup\"\n    {\n"
+        "        <90> \"Ping\" context isIP targetsymboltype \"Class %03d\" : \"Type %05d\" f.action \"Ping\";\n"
+        "        <80> \"Alert\" context (isNode || isNetwork) targetsymboltype symbolalert : any f.action \"Open\";\n"
+        "    }\n",
         i / TYPES_PER_CLASS, i);
     add(s, "    ToolbarButton <%d> @\"toolbar/a%05d.gif\" context isNode f.action \"Open\";\n\n", spread(i, 4), i);
 
     s += "    Action \"Open\" {\n        SelectionRule isNode || isNetwork;\n        MinSelected 1;\n"
-         "        MaxSelected 1;\n        CallbackArgs \"-open\";\n        DisplayString \"Open the selection\";\n    }\n";
-    add(s, "    Action \"Status\" {\n        SelectionRule isNode && (\"SNMP Agent\" != \"Unset\") && !isLocked;\n"
-           "        NameField \"IP Address\", \"IP Hostname\";\n"
-           "        Command -Restart \"synthstatus -app %d\" on \"collector\" startedby \"launcher\";\n"
-           "        Access \"operator\" \"netadmin\" 3;\n    }\n",
+         "        MaxSelected 1;\n        CallbackArgs \"-open\";\n"
+         "        DisplayString \"Open the selection\";\n    }\n";
+    add(s,
+        "    Action \"Status\" {\n        SelectionRule isNode && (\"SNMP Agent\" != \"Unset\") && !isLocked;\n"
+        "        NameField \"IP Address\", \"IP Hostname\";\n"
+        "        Command -Restart \"synthstatus -app %d\" on \"collector\" startedby \"launcher\";\n"
+        "        Access \"operator\" \"netadmin\" 3;\n    }\n",
         i);
     s += "    Action \"Ping\" {\n        SelectionRule isIP && ifCount == 4;\n        MinSelected 1;\n"
          "        MaxSelected 10;\n        Command \"synthping -count 5\";\n    }\n";
-    add(s, "    Action \"Web\" {\n        SelectionRule isSNMP;\n        URL \"/cgi-bin/synth?app=%d\";\n"
-           "        WebWindow \"Synth Window %05d\" {\n            Type limited;\n            Status on;\n"
-           "            Scrollbars on;\n            Toolbar off;\n            Location off;\n            Resizable on;\n"
-           "            Width 640;\n            Height 480;\n        }\n    }\n",
+    add(s,
+        "    Action \"Web\" {\n        SelectionRule isSNMP;\n        URL \"/cgi-bin/synth?app=%d\";\n"
+        "        WebWindow \"Synth Window %05d\" {\n            Type limited;\n            Status on;\n"
+        "            Scrollbars on;\n            Toolbar off;\n            Location off;\n"
+        "            Resizable on;\n            Width 640;\n            Height 480;\n        }\n    }\n",
         i, i);
     for (int slot = 0; slot < 3; ++slot) {
         for (int j = 0; j < 4; ++j)
-            add(s, "    Action \"Act %d %d\" { SelectionRule isNode; CallbackArgs \"-act %d %d\"; }\n", slot, j, slot, j);
+            add(s, "    Action \"Act %d %d\" { SelectionRule isNode; CallbackArgs \"-act %d %d\"; }\n", slot, j, slot,
+                j);
         add(s, "    Action \"Deep %d\" { CallbackArgs \"-deep %d\"; }\n", slot, slot);
     }
     s += "\n";
 
-    add(s, "    Enroll Add, Describe {\n        if isNode {\n            Scale 1;\n            InitialVerify on;\n"
-           "            Help browser \"synth/a%05d.html\";\n"
-           "            Field \"Selection Name\" {\n                Label \"Name\";\n"
-           "                Geometry 10, 10, 320, 24;\n                EditPolicy EditOnCreation;\n"
-           "                ImmediateVerify on;\n            }\n"
-           "            Field \"Synth Field %05d\" {\n                Label \"Value\";\n"
-           "                IntegerDisplayPolicy Hex;\n                EditPosition 2;\n                DefaultValue 7;\n"
-           "            }\n        }\n    }\n",
+    add(s,
+        "    Enroll Add, Describe {\n        if isNode {\n            Scale 1;\n            InitialVerify on;\n"
+        "            Help browser \"synth/a%05d.html\";\n"
+        "            Field \"Selection Name\" {\n                Label \"Name\";\n"
+        "                Geometry 10, 10, 320, 24;\n                EditPolicy EditOnCreation;\n"
+        "                ImmediateVerify on;\n            }\n"
+        "            Field \"Synth Field %05d\" {\n                Label \"Value\";\n"
+        "                IntegerDisplayPolicy Hex;\n                EditPosition 2;\n"
+        "                DefaultValue 7;\n            }\n        }\n    }\n",
         i, i);
     s += "    Enroll Connect {\n        if isNode, isNetwork {\n            Field \"Link Name\" {\n"
          "                Label \"Link\";\n                ListDisplayPolicy SelectionListBox;\n"
          "                ListSelectionPolicy Single;\n                DefaultValue \"none\";\n            }\n"
          "        }\n    }\n";
-    s += "    Enroll Configuration {\n        Field \"Poll Interval\" { Label \"Poll\"; NoDisplay off; EditPolicy Edit; }\n    }\n";
+    s += "    Enroll Configuration {\n"
+         "        Field \"Poll Interval\" { Label \"Poll\"; NoDisplay off; EditPolicy Edit; }\n    }\n";
     s += "    DropAction \"Drop\" {\n        Operations opmove opcopy;\n        SelectionRule isNode || isNetwork;\n"
          "        HelpString \"Drop nodes here\";\n    }\n\n";
 
     int tab = i % SHARED_TABS;
-    add(s, "    Tab <%d> \"Tab %d\" icon \"tabs/t%d.gif\" activehelp { \"Shared tab %d.\" }\n    {\n", 70 - 10 * tab, tab,
-        tab, tab);
-    add(s, "        <%d> \"%s\" icon \"lists/a%05d.gif\" activehelp { \"Items of application %d.\" } f.list \"List %05d\";\n",
+    add(s, "    Tab <%d> \"Tab %d\" icon \"tabs/t%d.gif\" activehelp { \"Shared tab %d.\" }\n    {\n", 70 - 10 * tab,
+        tab, tab, tab);
+    add(s,
+        "        <%d> \"%s\" icon \"lists/a%05d.gif\" activehelp { \"Items of application %d.\" }"
+        " f.list \"List %05d\";\n",
         spread(i, 5), entryLabel(i, "Items").c_str(), i, i, i);
     s += "    }\n";
-    add(s, "    List \"List %05d\" icon \"lists/a%05d.gif\" activehelp { \"Lists of application %d.\", \"By kind.\" }\n    {\n",
+    add(s,
+        "    List \"List %05d\" icon \"lists/a%05d.gif\" activehelp { \"Lists of application %d.\", \"By kind.\" }\n"
+        "    {\n",
         i, i, i);
     s += "        <90> \"By Name\" f.action \"Open\";\n        <80> \"By Address\" f.action \"Status\";\n    }\n}\n";
     return s;
@@ -241,18 +264,23 @@ std::string SyntheticInstallation::symbolText(int c, int applications)
         s += "    Segment (-50,-50) to (50,-50) to (50,50) to (-50,50);\n";
     else
         s += "    Arc Origin (0,0) Size (100,100) Rotation 0, 360;\n";
-    add(s, "    Capabilities {\n        isNode = 1;\n        isClass%d = 1;\n        vendor = \"synth\";\n        isIP;\n    }\n",
+    add(s,
+        "    Capabilities {\n        isNode = 1;\n        isClass%d = 1;\n"
+        "        vendor = \"synth\";\n        isIP;\n    }\n",
         c);
-    add(s, "    DefaultStatusSource Object;\n    DefaultLayout None;\n    FileBase \"class%03d\";\n    CursorSize 38;\n"
-           "    DisplayString \"Class %d\";\n    LineStyle Solid;\n    Thickness 1;\n}\n\n",
+    add(s,
+        "    DefaultStatusSource Object;\n    DefaultLayout None;\n    FileBase \"class%03d\";\n    CursorSize 38;\n"
+        "    DisplayString \"Class %d\";\n    LineStyle Solid;\n    Thickness 1;\n}\n\n",
         c, c);
     int from = c * TYPES_PER_CLASS;
     int to = from + TYPES_PER_CLASS < applications ? from + TYPES_PER_CLASS : applications;
     for (int t = from; t < to; ++t) {
-        add(s, "SymbolType \"Class %03d\" : \"Type %05d\"\n{\n    FileBase \"type%05d\";\n    CursorSize 38;\n", c, t, t);
+        add(s, "SymbolType \"Class %03d\" : \"Type %05d\"\n{\n    FileBase \"type%05d\";\n    CursorSize 38;\n", c, t,
+            t);
         add(s, "    Capabilities {\n        isType%d = 1;\n        model = \"m%d\";\n    }\n", t, t % 7);
-        add(s, "    DefaultStatusSource Compound;\n    DefaultLayout Ring;\n    LineDashPattern 4, 2, 4;\n"
-               "    DisplayString \"Type %d\";\n}\n\n",
+        add(s,
+            "    DefaultStatusSource Compound;\n    DefaultLayout Ring;\n    LineDashPattern 4, 2, 4;\n"
+            "    DisplayString \"Type %d\";\n}\n\n",
             t);
     }
     return s;
@@ -266,12 +294,15 @@ std::string SyntheticInstallation::fieldText(int f, int applications)
     int to = from + FIELDS_PER_FILE < applications ? from + FIELDS_PER_FILE : applications;
     for (int i = from; i < to; ++i) {
         if (i % 4 == 3)
-            add(s, "Field \"Synth Field %05d\" {\n    Type Enumeration;\n    Enumeration \"Up\", \"Down\", \"Testing\", \"Unknown\";\n"
-                   "    DisplayString \"State %d\";\n}\n",
+            add(s,
+                "Field \"Synth Field %05d\" {\n    Type Enumeration;\n"
+                "    Enumeration \"Up\", \"Down\", \"Testing\", \"Unknown\";\n"
+                "    DisplayString \"State %d\";\n}\n",
                 i, i);
         else
-            add(s, "Field \"Synth Field %05d\" {\n    Type Integer32;\n    Flags Locate, Capability;\n"
-                   "    DisplayString \"Value %d\";\n}\n",
+            add(s,
+                "Field \"Synth Field %05d\" {\n    Type Integer32;\n    Flags Locate, Capability;\n"
+                "    DisplayString \"Value %d\";\n}\n",
                 i, i);
     }
     return s;
@@ -288,15 +319,16 @@ std::string SyntheticInstallation::peerText(int applications)
         w.text("name", appName(i));
         if (i % 10)
             w.text("parent", appName(i / 10 * 10));
-        w.array("description", { "Synthetic application number " + std::to_string(i) + ",",
-                                 "one of " + std::to_string(applications) + " that share menu bars, tabs and a cascade." });
-        w.array("copyright", { "Generated for the benchmark." });
+        w.array("description",
+                {"Synthetic application number " + std::to_string(i) + ",",
+                 "one of " + std::to_string(applications) + " that share menu bars, tabs and a cascade."});
+        w.array("copyright", {"Generated for the benchmark."});
         w.text("version", "1." + std::to_string(i));
         w.text("displayString", "App " + std::to_string(i));
         w.text("verificationKey", "vk-" + std::to_string(i));
-        w.array("nameFields", { "Selection Name", "IP Hostname" });
+        w.array("nameFields", {"Selection Name", "IP Hostname"});
         w.beginGroup("command");
-        w.array("flags", { "shared" });
+        w.array("flags", {"shared"});
         w.text("line", "synthapp -id " + std::to_string(i));
         w.text("host", "host" + std::to_string(i % 16));
         w.text("startedBy", "launcher");
@@ -364,7 +396,7 @@ std::string SyntheticInstallation::peerText(int applications)
         w.endList();
         w.beginList("enrollments");
         w.beginElement();
-        w.array("operations", { "add", "describe" });
+        w.array("operations", {"add", "describe"});
         w.text("rule", "isNode");
         w.number("scale", 1);
         w.beginList("fields");
@@ -372,7 +404,7 @@ std::string SyntheticInstallation::peerText(int applications)
             w.beginElement();
             w.text("name", f ? "Synth Field " + std::to_string(i) : std::string("Selection Name"));
             w.text("label", "Name");
-            w.array("geometry", { "10", "10", "320", "24" });
+            w.array("geometry", {"10", "10", "320", "24"});
             w.text("editPolicy", "EditOnCreation");
             w.endElement();
         }
@@ -404,7 +436,7 @@ std::string SyntheticInstallation::peerText(int applications)
         w.number("isType", t);
         w.text("model", "m" + std::to_string(t % 7));
         w.endGroup();
-        w.array("dashes", { "4", "2", "4" });
+        w.array("dashes", {"4", "2", "4"});
         w.endElement();
     }
     w.endList();
@@ -413,7 +445,7 @@ std::string SyntheticInstallation::peerText(int applications)
         w.beginElement();
         w.text("name", "Synth Field " + std::to_string(f));
         w.text("type", f % 4 == 3 ? "Enumeration" : "Integer32");
-        w.array("flags", { "Locate", "Capability" });
+        w.array("flags", {"Locate", "Capability"});
         w.endElement();
     }
     w.endList();
@@ -429,7 +461,7 @@ bool SyntheticInstallation::write(const std::string& root, int applications, Siz
     std::error_code ec;
     fs::path base(root);
     fs::path reg = base / "registration" / "C", sym = base / "symbols" / "C", fld = base / "fields" / "C";
-    for (const fs::path& dir : { reg, sym, fld }) {
+    for (const fs::path& dir : {reg, sym, fld}) {
         fs::create_directories(dir, ec);
         if (ec)
             return false;

@@ -37,15 +37,15 @@ namespace {
 // as far as a regular pattern can: comments do not nest, a directive is its
 // line (a skipped stretch is scanned as ordinary text), and an unterminated
 // string or comment runs to the end of the input.
-const std::map<std::string, std::vector<std::string>> READERS = {
-    { "do_string", { R"(\"([^\"\\]|\\(.|\n))*\"?)", R"('([^'\\]|\\(.|\n))*'?)" } },
-    { "do_comment", { R"("/*"([^*]|"*"+[^*/])*("*"+"/"|"*"*))" } },
-    { "do_eol_comment", { R"("//"[^\n]*)" } },
-    { "do_directive", { R"("#"[^\n]*)" } },
-    { "do_mnemonic", { R"("_"[^ \t\n\v\f\r]*)" } },
+const std::map<std::string, std::vector<std::string>> readers = {
+    {"do_string", {R"(\"([^\"\\]|\\(.|\n))*\"?)", R"('([^'\\]|\\(.|\n))*'?)"}},
+    {"do_comment", {R"("/*"([^*]|"*"+[^*/])*("*"+"/"|"*"*))"}},
+    {"do_eol_comment", {R"("//"[^\n]*)"}},
+    {"do_directive", {R"("#"[^\n]*)"}},
+    {"do_mnemonic", {R"("_"[^ \t\n\v\f\r]*)"}},
 };
 
-const char* PREFIX = "kivboundyy";
+const char* const scannerPrefix = "kivboundyy";
 
 [[noreturn]] void fail(const std::string& where, const std::string& what)
 {
@@ -53,9 +53,15 @@ const char* PREFIX = "kivboundyy";
     exit(1);
 }
 
-bool startsWith(const std::string& s, const char* prefix) { return s.compare(0, strlen(prefix), prefix) == 0; }
+bool startsWith(const std::string& s, const char* prefix)
+{
+    return s.compare(0, strlen(prefix), prefix) == 0;
+}
 
-bool indented(const std::string& line) { return !line.empty() && (line[0] == ' ' || line[0] == '\t'); }
+bool indented(const std::string& line)
+{
+    return !line.empty() && (line[0] == ' ' || line[0] == '\t');
+}
 
 // Length of the pattern (with its start conditions) that opens a rule line:
 // up to the first blank outside quotes and brackets.
@@ -158,13 +164,15 @@ int main(int argc, char** argv)
         if (line.empty() || indented(line))
             continue;
         if (startsWith(line, "%option")) {
-            out << std::regex_replace(line, std::regex(R"(prefix="[^"]*")"), std::string("prefix=\"") + PREFIX + "\"")
+            out << std::regex_replace(line, std::regex(R"(prefix="[^"]*")"),
+                                      std::string("prefix=\"") + scannerPrefix + "\"")
                 << "\n";
             continue;
         }
         if (startsWith(line, "%x") || startsWith(line, "%s"))
             continue; // the bound stays in the initial mode
-        out << line << "\n"; // a named definition
+        // A named definition.
+        out << line << "\n";
     }
     if (i == lines.size())
         fail(argv[1], "no rules section");
@@ -182,7 +190,8 @@ int main(int argc, char** argv)
         std::string conditions, pattern;
         splitConditions(line.substr(0, length), conditions, pattern);
         std::string action = line.substr(length);
-        if (action.find_first_not_of(" \t") != std::string::npos && action.substr(action.find_first_not_of(" \t")) == "|")
+        if (action.find_first_not_of(" \t") != std::string::npos &&
+            action.substr(action.find_first_not_of(" \t")) == "|")
             fail(where(), "a shared action (|) is not handled by boundlex");
         for (int balance = braceBalance(action); balance > 0; balance = braceBalance(action)) {
             if (++i == lines.size())
@@ -194,8 +203,8 @@ int main(int argc, char** argv)
         std::string plain = action.find("return") != std::string::npos ? "return 1;" : "{ }";
         std::smatch reader;
         if (std::regex_search(action, reader, std::regex(R"(\bdo_[A-Za-z_]+)"))) {
-            auto found = READERS.find(reader.str());
-            if (found == READERS.end())
+            auto found = readers.find(reader.str());
+            if (found == readers.end())
                 fail(where(), "the reader " + reader.str() + " has no pattern in boundlex");
             if (readersWritten.insert(reader.str()).second)
                 for (const std::string& replacement : found->second)
@@ -213,10 +222,10 @@ int main(int argc, char** argv)
            "long kivboundScan(FILE* input)\n"
            "{\n"
            "    "
-        << PREFIX << "restart(input);\n"
+        << scannerPrefix << "restart(input);\n"
         << "    long tokens = 0;\n"
            "    while ("
-        << PREFIX << "lex())\n"
+        << scannerPrefix << "lex())\n"
         << "        ++tokens;\n"
            "    return tokens;\n"
            "}\n";

@@ -36,18 +36,18 @@
 namespace {
 
 enum Mode { WARM, COLD };
-const char* const MODE_NAMES[] = { "warm", "cold" };
+const char* const modeNames[] = {"warm", "cold"};
 
 // Each warm repetition reads at least this much input (several iterations
 // at small sizes), so that the timer's resolution does not matter.
-const double WARM_BYTES_PER_REPETITION = 50e6;
+const double warmBytesPerRepetition = 50e6;
 
 std::string workDir;
 std::map<int, Installation> installations;
 
 std::string benchName(Mode mode, PassKind kind, int n)
 {
-    return std::string(MODE_NAMES[mode]) + "/" + passName(kind) + "/" + std::to_string(n);
+    return std::string(modeNames[mode]) + "/" + passName(kind) + "/" + std::to_string(n);
 }
 
 // The installation of N applications, written on first use.
@@ -178,7 +178,10 @@ private:
     std::map<std::string, Median> medians;
 };
 
-double ratio(double a, double b) { return a >= 0 && b > 0 ? a / b : -1; }
+double ratio(double a, double b)
+{
+    return a >= 0 && b > 0 ? a / b : -1;
+}
 
 std::string firstLine(const char* path, const char* prefix)
 {
@@ -218,14 +221,13 @@ void printMachine()
     long memoryKb = atol(firstLine("/proc/meminfo", "MemTotal").c_str());
     printf("kivbench, %s: %ld CPUs (%s), %.1f GB of memory, Debian %s, g++ %s, %s; load average %s\n", date,
            sysconf(_SC_NPROCESSORS_ONLN), firstLine("/proc/cpuinfo", "model name").c_str(), memoryKb / 1048576.0,
-           firstLine("/etc/debian_version", "").c_str(), __VERSION__, libraryVersions().c_str(),
-           loadAverage().c_str());
+           firstLine("/etc/debian_version", "").c_str(), __VERSION__, libraryVersions().c_str(), loadAverage().c_str());
 }
 
 void summary(const Collector& results, const std::vector<int>& sizes)
 {
-    const Mode modes[] = { WARM, COLD };
-    const PassKind loads[] = { PassKind::Arf, PassKind::Srf, PassKind::Frf, PassKind::Full };
+    const Mode modes[] = {WARM, COLD};
+    const PassKind loads[] = {PASS_ARF, PASS_SRF, PASS_FRF, PASS_FULL};
     std::vector<int> measured;
     for (int n : sizes)
         for (Mode mode : modes)
@@ -239,25 +241,26 @@ void summary(const Collector& results, const std::vector<int>& sizes)
         return seconds > 0 ? (double)installations[n].bytes(kind) / seconds / 1e6 : -1;
     };
 
-    printf("\nSummary: CPU time, median of the repetitions; MB/s are 10^6 input bytes per second; full = the three "
-           "loads one after the other; n/a = not measured.\n\nInput\n");
-    Table input({ "N", "files", "bytes", "ARF", "SRF", "FRF", "libconfig" });
+    printf(
+        "\nSummary: CPU time, median of the repetitions; MB/s are 10^6 input bytes per second; full = the three "
+        "loads one after the other; n/a = not measured.\n\nInput\n");
+    Table input({"N", "files", "bytes", "ARF", "SRF", "FRF", "libconfig"});
     for (int n : measured) {
         const Installation& in = installations[n];
-        input.add({ Table::count(n), Table::count((long)in.files.size()), Table::count(in.bytes(PassKind::Full)),
-                    Table::count(in.arfBytes), Table::count(in.srfBytes), Table::count(in.frfBytes),
-                    Table::count(in.peerBytes) });
+        input.add({Table::count(n), Table::count((long)in.files.size()), Table::count(in.bytes(PASS_FULL)),
+                   Table::count(in.arfBytes), Table::count(in.srfBytes), Table::count(in.frfBytes),
+                   Table::count(in.peerBytes)});
     }
     input.print();
 
     printf("\nMB/s\n");
-    std::vector<std::string> header = { "N", "mode" };
+    std::vector<std::string> header = {"N", "mode"};
     for (PassKind kind : allPassKinds())
         header.push_back(passName(kind));
     Table rates(header);
     for (int n : measured)
         for (Mode mode : modes) {
-            std::vector<std::string> row = { Table::count(n), MODE_NAMES[mode] };
+            std::vector<std::string> row = {Table::count(n), modeNames[mode]};
             for (PassKind kind : allPassKinds())
                 row.push_back(Table::number(rate(mode, kind, n), 1));
             rates.addMeasured(row, 2);
@@ -265,23 +268,23 @@ void summary(const Collector& results, const std::vector<int>& sizes)
     rates.print();
 
     printf("\nThe full load against the bound and libconfig; its peak memory, destruction and page faults\n");
-    Table full({ "N", "mode", "full/bound MB/s", "per byte over libconfig", "peak B/B", "libconfig peak B/B",
-                 "destroy ms", "destroy/load", "faults" });
+    Table full({"N", "mode", "full/bound MB/s", "per byte over libconfig", "peak B/B", "libconfig peak B/B",
+                "destroy ms", "destroy/load", "faults"});
     for (int n : measured)
         for (Mode mode : modes) {
             const Installation& in = installations[n];
-            const Median* f = results.find(mode, PassKind::Full, n);
-            const Median* p = results.find(mode, PassKind::Peer, n);
-            double perByte = ratio(results.seconds(mode, PassKind::Full, n) / (double)in.bytes(PassKind::Full),
-                                   results.seconds(mode, PassKind::Peer, n) / (double)in.peerBytes);
-            full.addMeasured({ Table::count(n), MODE_NAMES[mode],
-                       Table::number(ratio(rate(mode, PassKind::Full, n), rate(mode, PassKind::Bound, n)), 2),
-                       Table::number(f && p ? perByte : -1, 2),
-                       Table::number(f ? f->peakBytes / (double)in.bytes(PassKind::Full) : -1, 2),
-                       Table::number(p ? p->peakBytes / (double)in.peerBytes : -1, 2),
-                       Table::number(f ? f->destroySeconds * 1e3 : -1, 1),
-                       Table::number(f ? ratio(f->destroySeconds, f->seconds) : -1, 2),
-                       Table::number(f ? f->faults : -1, 0) },
+            const Median* f = results.find(mode, PASS_FULL, n);
+            const Median* p = results.find(mode, PASS_PEER, n);
+            double perByte = ratio(results.seconds(mode, PASS_FULL, n) / (double)in.bytes(PASS_FULL),
+                                   results.seconds(mode, PASS_PEER, n) / (double)in.peerBytes);
+            full.addMeasured({Table::count(n), modeNames[mode],
+                              Table::number(ratio(rate(mode, PASS_FULL, n), rate(mode, PASS_BOUND, n)), 2),
+                              Table::number(f && p ? perByte : -1, 2),
+                              Table::number(f ? f->peakBytes / (double)in.bytes(PASS_FULL) : -1, 2),
+                              Table::number(p ? p->peakBytes / (double)in.peerBytes : -1, 2),
+                              Table::number(f ? f->destroySeconds * 1e3 : -1, 1),
+                              Table::number(f ? ratio(f->destroySeconds, f->seconds) : -1, 2),
+                              Table::number(f ? f->faults : -1, 0)},
                              2);
         }
     if (full.empty())
@@ -296,10 +299,10 @@ void summary(const Collector& results, const std::vector<int>& sizes)
         if (std::find(measured.begin(), measured.end(), 10 * n) == measured.end())
             continue;
         for (Mode mode : modes) {
-            std::vector<std::string> row = { Table::count(n), MODE_NAMES[mode] };
+            std::vector<std::string> row = {Table::count(n), modeNames[mode]};
             for (PassKind kind : allPassKinds())
-                row.push_back(
-                    Table::number(ratio(results.seconds(mode, kind, 10 * n), results.seconds(mode, kind, n)), 1, "x"));
+                row.push_back(Table::number(ratio(results.seconds(mode, kind, 10 * n), results.seconds(mode, kind, n)),
+                                            1, "x"));
             growth.addMeasured(row, 2);
         }
     }
@@ -313,43 +316,35 @@ void summary(const Collector& results, const std::vector<int>& sizes)
     auto both = [&](auto value, int decimals, const char* suffix) {
         return Table::number(value(WARM), decimals, suffix) + " / " + Table::number(value(COLD), decimals, suffix);
     };
-    Table targets({ "target", "N = 1,000", "N = 10,000" });
-    auto row = [&](const char* target, auto valueAt, int decimals, const char* suffix) {
-        targets.add({ target, both([&](Mode m) { return valueAt(m, 1000); }, decimals, suffix),
-                      both([&](Mode m) { return valueAt(m, 10000); }, decimals, suffix) });
+    Table targets({"target", "N = 1,000", "N = 10,000"});
+    auto row = [&](const char* target, int decimals, const char* suffix, auto valueAt) {
+        targets.add({target, both([&](Mode m) { return valueAt(m, 1000); }, decimals, suffix),
+                     both([&](Mode m) { return valueAt(m, 10000); }, decimals, suffix)});
     };
-    row("full load MB/s over the bound's, at least 0.5",
-        [&](Mode m, int n) { return ratio(rate(m, PassKind::Full, n), rate(m, PassKind::Bound, n)); }, 2, "");
-    row("full load time per byte over libconfig's, below 1",
-        [&](Mode m, int n) {
-            return ratio(results.seconds(m, PassKind::Full, n) / (double)installations[n].bytes(PassKind::Full),
-                         results.seconds(m, PassKind::Peer, n) / (double)installations[n].peerBytes);
-        },
-        2, "");
-    row("worst growth to this N from N / 10 of ARF, SRF, FRF, full: at most 10.5x",
-        [&](Mode m, int n) {
-            double worst = -1;
-            for (PassKind kind : loads) {
-                double g = ratio(results.seconds(m, kind, n), results.seconds(m, kind, n / 10));
-                if (g < 0)
-                    return -1.0;
-                worst = std::max(worst, g);
-            }
-            return worst;
-        },
-        1, "x");
-    row("full load's peak memory per input byte, at most 4",
-        [&](Mode m, int n) {
-            const Median* f = results.find(m, PassKind::Full, n);
-            return f && installations.count(n) ? f->peakBytes / (double)installations[n].bytes(PassKind::Full) : -1;
-        },
-        2, "");
-    row("destroying the full result over loading it, at most 0.25",
-        [&](Mode m, int n) {
-            const Median* f = results.find(m, PassKind::Full, n);
-            return f ? ratio(f->destroySeconds, f->seconds) : -1;
-        },
-        2, "");
+    row("full load MB/s over the bound's, at least 0.5", 2, "",
+        [&](Mode m, int n) { return ratio(rate(m, PASS_FULL, n), rate(m, PASS_BOUND, n)); });
+    row("full load time per byte over libconfig's, below 1", 2, "", [&](Mode m, int n) {
+        return ratio(results.seconds(m, PASS_FULL, n) / (double)installations[n].bytes(PASS_FULL),
+                     results.seconds(m, PASS_PEER, n) / (double)installations[n].peerBytes);
+    });
+    row("worst growth to this N from N / 10 of ARF, SRF, FRF, full: at most 10.5x", 1, "x", [&](Mode m, int n) {
+        double worst = -1;
+        for (PassKind kind : loads) {
+            double g = ratio(results.seconds(m, kind, n), results.seconds(m, kind, n / 10));
+            if (g < 0)
+                return -1.0;
+            worst = std::max(worst, g);
+        }
+        return worst;
+    });
+    row("full load's peak memory per input byte, at most 4", 2, "", [&](Mode m, int n) {
+        const Median* f = results.find(m, PASS_FULL, n);
+        return f && installations.count(n) ? f->peakBytes / (double)installations[n].bytes(PASS_FULL) : -1;
+    });
+    row("destroying the full result over loading it, at most 0.25", 2, "", [&](Mode m, int n) {
+        const Median* f = results.find(m, PASS_FULL, n);
+        return f ? ratio(f->destroySeconds, f->seconds) : -1;
+    });
     targets.print();
 }
 
@@ -416,7 +411,7 @@ int main(int argc, char** argv)
     if (bySize) {
         for (int n : sizes) {
             double bytes = 6600.0 * n; // about what the installation reads
-            auto iterations = (benchmark::IterationCount)std::clamp(WARM_BYTES_PER_REPETITION / bytes, 1.0, 1000.0);
+            auto iterations = (benchmark::IterationCount)std::clamp(warmBytesPerRepetition / bytes, 1.0, 1000.0);
             for (PassKind kind : allPassKinds())
                 benchmark::RegisterBenchmark(benchName(WARM, kind, n).c_str(),
                                              [kind, n](benchmark::State& state) { warmPass(state, kind, n); })

@@ -16,9 +16,10 @@ int main(int argc, char** argv)
         perror(argv[2]);
         return 1;
     }
-    printf("registration: %d files, %ld bytes\nsymbols: %d files, %ld bytes\nfields: %d files, %ld bytes\n"
-           "peer.cfg: %ld bytes\n",
-           sizes.arfFiles, sizes.arfBytes, sizes.srfFiles, sizes.srfBytes, sizes.frfFiles, sizes.frfBytes,
-           sizes.peerBytes);
+    printf(
+        "registration: %d files, %ld bytes\nsymbols: %d files, %ld bytes\nfields: %d files, %ld bytes\n"
+        "peer.cfg: %ld bytes\n",
+        sizes.arfFiles, sizes.arfBytes, sizes.srfFiles, sizes.srfBytes, sizes.frfFiles, sizes.frfBytes,
+        sizes.peerBytes);
     return 0;
 }

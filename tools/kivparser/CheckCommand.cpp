@@ -9,7 +9,8 @@
 
 namespace {
 
-const std::string help = std::string(
+// The help text before and after the options that every loading command shares.
+const char* const helpBefore =
     "Parses the files in the order given, as a loader parses the files of a\n"
     "directory: into one set of registrations, so that a name defined again in a\n"
     "later file is reported as a duplicate. Every error and warning is printed\n"
@@ -17,25 +18,26 @@ const std::string help = std::string(
     "FILE - reads standard input (named <stdin> in the reports).\n"
     "Run it on a registration file before installing it.\n"
     "\n"
-    "Options:\n") + ReportPrinter::optionHelp +
+    "Options:\n";
+const char* const helpAfter =
     "\n"
     "Exit status: 0 when no file reported an error (warnings allowed), 1 when one\n"
     "did (a file that cannot be opened, or a directory, counts as an error), 2 for\n"
     "a usage error.\n";
+const std::string help = std::string(helpBefore) + ReportPrinter::optionHelp + helpAfter;
 
 const CommandTexts texts = {
     "check",
     "check FILE... [--format=text|gnu|json] [--max-reports N]",
     "parse registration files and report every problem",
-    help.c_str()};
+    help.c_str(),
+};
 
-const char* const STDIN_NAME = "<stdin>";
+const char* const stdinName = "<stdin>";
 
-}  // namespace
+} // namespace
 
-CheckCommand::CheckCommand() : ToolCommand(texts, {ReportPrinter::formatOption, ReportPrinter::maxReportsOption})
-{
-}
+CheckCommand::CheckCommand() : ToolCommand(texts, {ReportPrinter::formatOption, ReportPrinter::maxReportsOption}) {}
 
 namespace {
 
@@ -45,7 +47,7 @@ struct FileCounts {
     int warnings;
 };
 
-}  // namespace
+} // namespace
 
 int CheckCommand::run(const CommandLine& line)
 {
@@ -56,7 +58,7 @@ int CheckCommand::run(const CommandLine& line)
     if (!printer.configure(line, error))
         return usageError(error);
     printer.install();
-    bool text = printer.format() == ReportFormat::Text;
+    bool text = printer.format() == FORMAT_TEXT;
 
     ApplicationRegistration* arf = nullptr;
     SymbolRegistration* srf = nullptr;
@@ -65,10 +67,10 @@ int CheckCommand::run(const CommandLine& line)
     std::vector<FileCounts> counts;
     for (char* file : line.operands()) {
         bool standardInput = std::string(file) == "-";
-        const char* name = standardInput ? STDIN_NAME : file;
+        const char* name = standardInput ? stdinName : file;
         if (text)
             std::printf(parserMsg(MSG_PARSING), name);
-        printer.setUnnamedFile(standardInput ? STDIN_NAME : nullptr);
+        printer.setUnnamedFile(standardInput ? stdinName : nullptr);
         KivParser* parser = new (std::nothrow) KivParser(standardInput ? nullptr : file, arf, srf, frf, svrf, 1);
         if (!parser) {
             counts.push_back({name, 1, 0});
@@ -98,5 +100,5 @@ int CheckCommand::run(const CommandLine& line)
     }
     std::printf("total: errors: %d, warnings: %d\n", errors, warnings);
     std::fflush(stdout);
-    return errors ? kExitFailure : kExitOk;
+    return errors ? TOOL_EXIT_FAILURE : TOOL_EXIT_OK;
 }

@@ -4,14 +4,14 @@
 
 bool CommandLine::parse(int argc, char** argv, const std::vector<OptionSpec>& specs)
 {
-    given_.clear();
-    operands_.clear();
-    error_.clear();
+    givenOptions.clear();
+    givenOperands.clear();
+    errorMessage.clear();
     bool optionsEnded = false;
     for (int i = 0; i < argc; ++i) {
         char* arg = argv[i];
         if (optionsEnded || arg[0] != '-' || arg[1] == '\0') {
-            operands_.push_back(arg);
+            givenOperands.push_back(arg);
             continue;
         }
         if (std::strcmp(arg, "--") == 0) {
@@ -26,7 +26,7 @@ bool CommandLine::parse(int argc, char** argv, const std::vector<OptionSpec>& sp
                 spec = &candidate;
         }
         if (!spec) {
-            error_ = "unknown option '" + name + "'";
+            errorMessage = "unknown option '" + name + "'";
             return false;
         }
         const char* value = nullptr;
@@ -36,21 +36,21 @@ bool CommandLine::parse(int argc, char** argv, const std::vector<OptionSpec>& sp
             } else if (i + 1 < argc) {
                 value = argv[++i];
             } else {
-                error_ = "option '" + name + "' needs a value";
+                errorMessage = "option '" + name + "' needs a value";
                 return false;
             }
         } else if (equals) {
-            error_ = "option '" + name + "' takes no value";
+            errorMessage = "option '" + name + "' takes no value";
             return false;
         }
-        given_.emplace_back(name, value);
+        givenOptions.emplace_back(name, value);
     }
     return true;
 }
 
 bool CommandLine::has(const char* name) const
 {
-    for (const auto& option : given_) {
+    for (const auto& option : givenOptions) {
         if (option.first == name)
             return true;
     }
@@ -60,7 +60,7 @@ bool CommandLine::has(const char* name) const
 const char* CommandLine::value(const char* name) const
 {
     const char* found = nullptr;
-    for (const auto& option : given_) {
+    for (const auto& option : givenOptions) {
         if (option.first == name)
             found = option.second;
     }

@@ -23,13 +23,13 @@ public:
     bool has(const char* name) const;
     // The last value given for `name`, or null.
     const char* value(const char* name) const;
-    const std::vector<char*>& operands() const { return operands_; }
-    const std::string& error() const { return error_; }
+    const std::vector<char*>& operands() const { return givenOperands; }
+    const std::string& error() const { return errorMessage; }
 
 private:
-    std::vector<std::pair<std::string, const char*>> given_;
-    std::vector<char*> operands_;
-    std::string error_;
+    std::vector<std::pair<std::string, const char*>> givenOptions;
+    std::vector<char*> givenOperands;
+    std::string errorMessage;
 };
 
 #endif

@@ -9,7 +9,8 @@
 
 namespace {
 
-const std::string help = std::string(
+// The help text before and after the options that every loading command shares.
+const char* const helpBefore =
     "Loads every registration file of one kind and prints the registration as\n"
     "the library's dump prints it. KIND is one of:\n"
     "  arf    application registrations: menu bars, popup items, toolbar buttons,\n"
@@ -27,8 +28,8 @@ const std::string help = std::string(
     "  --app NAME      name the loading program first (setArfPriorities): its own\n"
     "                  file is parsed first and applications are ranked for it\n"
     "  --fold          fold cascades that lead to a single action into their entry\n"
-    "  --verbose       print the directories, every file parsed and every problem\n") +
-    ReportPrinter::optionHelp +
+    "  --verbose       print the directories, every file parsed and every problem\n";
+const char* const helpAfter =
     "\n"
     "With --format=json the registration itself is printed as one JSON document\n"
     "(for all, one object with a member per KIND, null for a kind that was not\n"
@@ -36,14 +37,16 @@ const std::string help = std::string(
     "\n"
     "Exit status: 0 when every registration asked for was loaded, 1 when one was\n"
     "not found (the directory looked in is named), 2 for a usage error.\n";
+const std::string help = std::string(helpBefore) + ReportPrinter::optionHelp + helpAfter;
 
 const CommandTexts texts = {
     "dump",
     "dump KIND [--path DIRLIST] [--app NAME] [--fold] [--verbose] [--format=text|gnu|json] [--max-reports N]",
     "load registrations of one kind (or all) and print them",
-    help.c_str()};
+    help.c_str(),
+};
 
-}  // namespace
+} // namespace
 
 DumpCommand::DumpCommand()
     : ToolCommand(texts, {{"--path", true},
@@ -61,12 +64,12 @@ int DumpCommand::run(const CommandLine& line)
         return usageError(line.operands().empty() ? "KIND is missing" : "only one KIND may be given");
     const char* kind = line.operands()[0];
     std::string error;
-    if (!printer_.configure(line, error))
+    if (!printer.configure(line, error))
         return usageError(error);
-    path_ = line.value("--path");
-    fold_ = line.has("--fold");
-    verbose_ = line.has("--verbose") ? 1 : 0;
-    json_ = printer_.format() == ReportFormat::Json;
+    path = line.value("--path");
+    fold = line.has("--fold");
+    verbose = line.has("--verbose") ? 1 : 0;
+    json = printer.format() == FORMAT_JSON;
 
     bool all = std::strcmp(kind, "all") == 0;
     bool arf = std::strcmp(kind, "arf") == 0;
@@ -79,14 +82,14 @@ int DumpCommand::run(const CommandLine& line)
 
     if (const char* app = line.value("--app"))
         setArfPriorities(app);
-    printer_.install();
-    all_ = all;
-    parts_ = 0;
+    printer.install();
+    allKinds = all;
+    partCount = 0;
 
-    int status = kExitOk;
+    int status = TOOL_EXIT_OK;
     if (all || arf || tabs) {
-        if (dumpApplications(all || arf, all || tabs) != kExitOk)
-            status = kExitFailure;
+        if (dumpApplications(all || arf, all || tabs) != TOOL_EXIT_OK)
+            status = TOOL_EXIT_FAILURE;
     }
     struct Part {
         bool wanted;
@@ -101,11 +104,11 @@ int DumpCommand::run(const CommandLine& line)
     for (const Part& part : parts) {
         if (all)
             header(part.kind);
-        if ((all || part.wanted) && (this->*part.dump)() != kExitOk)
-            status = kExitFailure;
+        if ((all || part.wanted) && (this->*part.dump)() != TOOL_EXIT_OK)
+            status = TOOL_EXIT_FAILURE;
     }
-    printer_.finish();
-    if (all && json_)
+    printer.finish();
+    if (all && json)
         std::printf("}\n");
     std::fflush(stdout);
     return status;
@@ -114,18 +117,18 @@ int DumpCommand::run(const CommandLine& line)
 template <class Registration, Registration* (*load)(int, const char*), const RegistrationKind& kind>
 int DumpCommand::dumpOne()
 {
-    Registration* registration = load(verbose_, path_);
+    Registration* registration = load(verbose, path);
     if (!registration)
         return notFound(kind);
     print(registration);
     delete registration;
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }
 
 template <class Registration>
 void DumpCommand::print(Registration* registration)
 {
-    if (json_)
+    if (json)
         dumpJson(stdout, registration);
     else
         registration->debugDump();
@@ -133,8 +136,8 @@ void DumpCommand::print(Registration* registration)
 
 ApplicationRegistration* DumpCommand::loadApplications()
 {
-    ApplicationRegistration* registration = loadArf(verbose_, path_);
-    if (registration && fold_)
+    ApplicationRegistration* registration = loadArf(verbose, path);
+    if (registration && fold)
         registration->removeSingleActionMenus();
     return registration;
 }
@@ -142,45 +145,45 @@ ApplicationRegistration* DumpCommand::loadApplications()
 int DumpCommand::dumpApplications(bool menus, bool tabs)
 {
     // The registration is loaded once for both of its dumps.
-    if (all_)
+    if (allKinds)
         header("arf");
     ApplicationRegistration* registration = loadApplications();
     if (!registration) {
         int status = notFound(RegistrationKind::application);
-        if (all_) {
+        if (allKinds) {
             header("tabs");
-            if (json_)
+            if (json)
                 std::printf("null");
         }
         return status;
     }
     if (menus)
         print(registration);
-    if (all_)
+    if (allKinds)
         header("tabs");
     if (tabs) {
-        if (json_)
+        if (json)
             dumpJsonTabs(stdout, registration);
         else
             registration->debugDumpTabs();
     }
     delete registration;
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }
 
 int DumpCommand::notFound(const RegistrationKind& kind)
 {
-    printer_.toolError(kind.notFound(path_));
+    printer.toolError(kind.notFound(path));
     // The document of "all" holds null in its place.
-    if (all_ && json_)
+    if (allKinds && json)
         std::printf("null");
-    return kExitFailure;
+    return TOOL_EXIT_FAILURE;
 }
 
 void DumpCommand::header(const char* kind)
 {
-    if (json_)
-        std::printf("%s\"%s\":", parts_++ ? "," : "{", kind);
+    if (json)
+        std::printf("%s\"%s\":", partCount++ ? "," : "{", kind);
     else
         std::printf("=== %s ===\n", kind);
 }

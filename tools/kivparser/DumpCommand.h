@@ -29,13 +29,13 @@ private:
     // The line before each part of "all" (text), or the member name (JSON).
     void header(const char* kind);
 
-    ReportPrinter printer_;
-    const char* path_ = nullptr;
-    bool fold_ = false;
-    int verbose_ = 0;
-    bool json_ = false;
-    bool all_ = false;
-    int parts_ = 0;
+    ReportPrinter printer;
+    const char* path = nullptr;
+    bool fold = false;
+    int verbose = 0;
+    bool json = false;
+    bool allKinds = false;
+    int partCount = 0;
 };
 
 #endif

@@ -16,13 +16,12 @@ const CommandTexts texts = {
     "A symbol that is unknown, not of icon variety or without installed bitmaps\n"
     "gets the URL of the default icon.\n"
     "\n"
-    "Exit status: 0, or 2 for a usage error.\n"};
+    "Exit status: 0, or 2 for a usage error.\n",
+};
 
-}  // namespace
+} // namespace
 
-IconCommand::IconCommand() : ToolCommand(texts, {})
-{
-}
+IconCommand::IconCommand() : ToolCommand(texts, {}) {}
 
 int IconCommand::run(const CommandLine& line)
 {
@@ -38,5 +37,5 @@ int IconCommand::run(const CommandLine& line)
     kivParserReleaseSymbolCache();
     std::printf("%s\n", url);
     std::fflush(stdout);
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }

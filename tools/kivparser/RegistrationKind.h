@@ -11,7 +11,7 @@ public:
     RegistrationKind(const char* title, const char* standardDir, const char* envName);
 
     // "application registration" ...
-    const char* title() const { return title_; }
+    const char* title() const { return kindTitle; }
 
     // The directory list the loader searches for `path` (null: the standard
     // one), without its language subdirectory.
@@ -29,9 +29,9 @@ public:
     static const RegistrationKind cgi;
 
 private:
-    const char* title_;
-    const char* standardDir_;
-    const char* envName_;
+    const char* kindTitle;
+    const char* standardDir;
+    const char* envName;
 };
 
 #endif

@@ -27,20 +27,20 @@ ReportPrinter::~ReportPrinter()
 void ReportPrinter::finish()
 {
     endFile();
-    if (installed_)
+    if (installed)
         setParserReportHandler(nullptr, nullptr);
-    installed_ = false;
+    installed = false;
 }
 
 bool ReportPrinter::configure(const CommandLine& line, std::string& error)
 {
     if (const char* format = line.value(formatOption.name)) {
         if (std::strcmp(format, "text") == 0) {
-            format_ = ReportFormat::Text;
+            reportFormat = FORMAT_TEXT;
         } else if (std::strcmp(format, "gnu") == 0) {
-            format_ = ReportFormat::Gnu;
+            reportFormat = FORMAT_GNU;
         } else if (std::strcmp(format, "json") == 0) {
-            format_ = ReportFormat::Json;
+            reportFormat = FORMAT_JSON;
         } else {
             error = std::string("unknown format '") + format + "' (text, gnu or json)";
             return false;
@@ -54,17 +54,17 @@ bool ReportPrinter::configure(const CommandLine& line, std::string& error)
             error = std::string("--max-reports wants a number, not '") + max + "'";
             return false;
         }
-        maxReports_ = value;
+        maxReports = value;
     }
     return true;
 }
 
 void ReportPrinter::install()
 {
-    if (format_ == ReportFormat::Text && maxReports_ < 0)
+    if (reportFormat == FORMAT_TEXT && maxReports < 0)
         return;
     setParserReportHandler(&ReportPrinter::receive, this);
-    installed_ = true;
+    installed = true;
 }
 
 void ReportPrinter::receive(const ParserReport* report, void* context)
@@ -75,36 +75,36 @@ void ReportPrinter::receive(const ParserReport* report, void* context)
 void ReportPrinter::print(const ParserReport& given)
 {
     ParserReport report = given;
-    if (!report.file && unnamed_ && report.kind != RPT_PROGRESS)
-        report.file = unnamed_;
+    if (!report.file && unnamedFile && report.kind != RPT_PROGRESS)
+        report.file = unnamedFile;
 
     if (report.kind == RPT_PROGRESS) {
         // Progress lines come between the files of a load.
         endFile();
     } else {
         std::string file = report.file ? report.file : "";
-        if (file != file_) {
+        if (file != currentFile) {
             endFile();
-            file_ = file;
+            currentFile = file;
         }
-        if (maxReports_ >= 0 && shown_ >= maxReports_) {
-            omitted_++;
+        if (maxReports >= 0 && shown >= maxReports) {
+            omitted++;
             return;
         }
-        shown_++;
+        shown++;
     }
 
-    switch (format_) {
-    case ReportFormat::Text:
+    switch (reportFormat) {
+    case FORMAT_TEXT:
         printParserReport(&given);
         break;
-    case ReportFormat::Gnu:
+    case FORMAT_GNU:
         if (report.kind == RPT_PROGRESS)
             std::fputs(report.message, stderr);
         else
             printGnu(report, report.file);
         break;
-    case ReportFormat::Json:
+    case FORMAT_JSON:
         writeParserReportJson(stderr, &report);
         break;
     }
@@ -134,31 +134,31 @@ void ReportPrinter::printGnu(const ParserReport& report, const char* file)
 
 void ReportPrinter::endFile()
 {
-    if (omitted_ > 0) {
-        const char* file = file_.c_str();
-        switch (format_) {
-        case ReportFormat::Text:
-            std::printf("[%ld more reports of %s left out]\n", omitted_, file);
+    if (omitted > 0) {
+        const char* file = currentFile.c_str();
+        switch (reportFormat) {
+        case FORMAT_TEXT:
+            std::printf("[%ld more reports of %s left out]\n", omitted, file);
             break;
-        case ReportFormat::Gnu:
-            std::fprintf(stderr, "%s: note: %ld more reports left out\n", file, omitted_);
+        case FORMAT_GNU:
+            std::fprintf(stderr, "%s: note: %ld more reports left out\n", file, omitted);
             break;
-        case ReportFormat::Json:
+        case FORMAT_JSON:
             std::fputs("{\"kind\":\"omitted\",\"file\":", stderr);
             writeJsonString(stderr, file);
-            std::fprintf(stderr, ",\"count\":%ld}\n", omitted_);
+            std::fprintf(stderr, ",\"count\":%ld}\n", omitted);
             break;
         }
     }
-    file_.clear();
-    shown_ = 0;
-    omitted_ = 0;
+    currentFile.clear();
+    shown = 0;
+    omitted = 0;
 }
 
 void ReportPrinter::toolError(const std::string& message)
 {
     std::fflush(stdout);
-    if (format_ == ReportFormat::Json) {
+    if (reportFormat == FORMAT_JSON) {
         ParserReport report = {RPT_ERROR, nullptr, 0, 0, 0, message.c_str(), nullptr, 0};
         writeParserReportJson(stderr, &report);
     } else {

@@ -8,10 +8,10 @@
 #include <string>
 
 // The forms in which the tool prints the library's reports.
-enum class ReportFormat {
-    Text, // the library's own: framed reports and progress lines on standard output
-    Gnu,  // one line per report on standard error: FILE:LINE: error: MESSAGE
-    Json  // one JSON object per report and line on standard error
+enum ReportFormat {
+    FORMAT_TEXT, // the library's own: framed reports and progress lines on standard output
+    FORMAT_GNU,  // one line per report on standard error: FILE:LINE: error: MESSAGE
+    FORMAT_JSON  // one JSON object per report and line on standard error
 };
 
 // Prints the reports of the library in the chosen form, at most a given
@@ -35,9 +35,9 @@ public:
     // Starts receiving the library's reports (when they are to be changed).
     void install();
 
-    ReportFormat format() const { return format_; }
+    ReportFormat format() const { return reportFormat; }
     // The name of the file that reports without one are about (standard input).
-    void setUnnamedFile(const char* name) { unnamed_ = name; }
+    void setUnnamedFile(const char* name) { unnamedFile = name; }
 
     // Prints one report, or counts it as left out.
     void print(const kivparser::ParserReport& report);
@@ -53,14 +53,14 @@ private:
     static void receive(const kivparser::ParserReport* report, void* context);
     void printGnu(const kivparser::ParserReport& report, const char* file);
 
-    ReportFormat format_ = ReportFormat::Text;
-    long maxReports_ = -1; // no limit
-    bool installed_ = false;
-    const char* unnamed_ = nullptr;
+    ReportFormat reportFormat = FORMAT_TEXT;
+    long maxReports = -1; // no limit
+    bool installed = false;
+    const char* unnamedFile = nullptr;
     // The file whose reports are being counted, and the counts.
-    std::string file_;
-    long shown_ = 0;
-    long omitted_ = 0;
+    std::string currentFile;
+    long shown = 0;
+    long omitted = 0;
 };
 
 #endif

@@ -22,13 +22,12 @@ const CommandTexts texts = {
     "  --app NAME      name the loading program first (setArfPriorities)\n"
     "\n"
     "Exit status: 0 for allowed, 1 for denied or when the registrations, the\n"
-    "application or the action cannot be found, 2 for a usage error.\n"};
+    "application or the action cannot be found, 2 for a usage error.\n",
+};
 
-}  // namespace
+} // namespace
 
-RolesCommand::RolesCommand() : ToolCommand(texts, {{"--path", true}, {"--app", true}})
-{
-}
+RolesCommand::RolesCommand() : ToolCommand(texts, {{"--path", true}, {"--app", true}}) {}
 
 int RolesCommand::run(const CommandLine& line)
 {
@@ -43,7 +42,7 @@ int RolesCommand::run(const CommandLine& line)
     if (!registration)
         return RegistrationKind::application.reportNotFound(path);
 
-    int status = kExitFailure;
+    int status = TOOL_EXIT_FAILURE;
     Application* application = registration->lookupApplication(operands[0]);
     Action* action = application ? application->lookupAction(operands[1]) : nullptr;
     if (!application) {
@@ -59,7 +58,7 @@ int RolesCommand::run(const CommandLine& line)
         }
         bool allowed = actionCertifiedByRole(action, roles.c_str(), 1) != 0;
         std::printf("%s\n", allowed ? "allowed" : "denied");
-        status = allowed ? kExitOk : kExitFailure;
+        status = allowed ? TOOL_EXIT_OK : TOOL_EXIT_FAILURE;
     }
     delete registration;
     std::fflush(stdout);

@@ -21,13 +21,12 @@ const CommandTexts texts = {
     "  --force  generate it even when it exists (after installing new icons)\n"
     "\n"
     "Exit status: 0 on success, 1 when the style sheet could not be generated\n"
-    "(the reason is printed), 2 for a usage error.\n"};
+    "(the reason is printed), 2 for a usage error.\n",
+};
 
-}  // namespace
+} // namespace
 
-StylesheetCommand::StylesheetCommand() : ToolCommand(texts, {{"--force", false}})
-{
-}
+StylesheetCommand::StylesheetCommand() : ToolCommand(texts, {{"--force", false}}) {}
 
 int StylesheetCommand::run(const CommandLine& line)
 {
@@ -35,13 +34,13 @@ int StylesheetCommand::run(const CommandLine& line)
         return usageError(std::string("unexpected argument '") + line.operands()[0] + "'");
     char url[KIV_WEB_URL_LEN];
     char message[KIV_WEB_ERRMSG_LEN];
-    int result = kivParserSetStyleXMLURLandCreateIfNeeded(url, line.has("--force") ? 1 : 0, "C", message,
-                                                          KIV_WEB_ERRMSG_LEN);
+    int result =
+        kivParserSetStyleXMLURLandCreateIfNeeded(url, line.has("--force") ? 1 : 0, "C", message, KIV_WEB_ERRMSG_LEN);
     // The symbol registration the generation cached is of no further use.
     kivParserReleaseSymbolCache();
     if (result != 0)
         return failure(message);
     std::printf("%s\n", url);
     std::fflush(stdout);
-    return kExitOk;
+    return TOOL_EXIT_OK;
 }

@@ -5,9 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-Tool::Tool() : commands_{&dump_, &check_, &stylesheet_, &icon_, &roles_}
-{
-}
+Tool::Tool() : commands{&dumpCommand, &checkCommand, &stylesheetCommand, &iconCommand, &rolesCommand} {}
 
 int Tool::run(int argc, char** argv)
 {
@@ -16,20 +14,20 @@ int Tool::run(int argc, char** argv)
     const char* first = argv[1];
     if (std::strcmp(first, "--help") == 0 || std::strcmp(first, "-h") == 0) {
         printHelp();
-        return kExitOk;
+        return TOOL_EXIT_OK;
     }
     if (std::strcmp(first, "--version") == 0) {
         std::printf("kivparser %s\n", kivparser::version());
-        return kExitOk;
+        return TOOL_EXIT_OK;
     }
     if (std::strcmp(first, "help") == 0) {
         if (argc == 2) {
             printHelp();
-            return kExitOk;
+            return TOOL_EXIT_OK;
         }
         if (ToolCommand* command = find(argv[2])) {
             command->printHelp();
-            return kExitOk;
+            return TOOL_EXIT_OK;
         }
         return usageError(std::string("unknown command '") + argv[2] + "'");
     }
@@ -42,7 +40,7 @@ int Tool::run(int argc, char** argv)
 
 ToolCommand* Tool::find(const char* name)
 {
-    for (ToolCommand* command : commands_) {
+    for (ToolCommand* command : commands) {
         if (std::strcmp(command->name(), name) == 0)
             return command;
     }
@@ -51,29 +49,31 @@ ToolCommand* Tool::find(const char* name)
 
 void Tool::printHelp() const
 {
-    std::printf("usage: kivparser COMMAND [ARGUMENTS]\n"
-                "       kivparser --help | --version | help COMMAND\n"
-                "\n"
-                "Reads the registration files of the map application: application (ARF),\n"
-                "symbol (SRF), field (FRF) and CGI (SVRF) registrations.\n"
-                "\n"
-                "Commands:\n");
-    for (const ToolCommand* command : commands_)
+    std::printf(
+        "usage: kivparser COMMAND [ARGUMENTS]\n"
+        "       kivparser --help | --version | help COMMAND\n"
+        "\n"
+        "Reads the registration files of the map application: application (ARF),\n"
+        "symbol (SRF), field (FRF) and CGI (SVRF) registrations.\n"
+        "\n"
+        "Commands:\n");
+    for (const ToolCommand* command : commands)
         std::printf("  %-11s %s\n", command->name(), command->summary());
-    std::printf("\n"
-                "Run 'kivparser COMMAND --help' for the arguments of a command.\n"
-                "\n"
-                "Environment:\n"
-                "  KZ_ETC_PATH     configuration tree: registration, symbols, fields and\n"
-                "                  www/registration/dazivovovo, each with a C subdirectory\n"
-                "  KZ_PATH         installation tree; the web documents are in www/htdocs\n"
-                "  KIvRegDir, KIvSymDir, KIvFieldDir\n"
-                "                  directories of the application, symbol and field\n"
-                "                  registrations, instead of those below KZ_ETC_PATH\n"
-                "  KZwwwBitmapDir  bitmap directory of the web client\n"
-                "  LC_ALL, LC_CTYPE, LANG\n"
-                "                  the locale; its name is the language subdirectory read\n"
-                "                  before C\n");
+    std::printf(
+        "\n"
+        "Run 'kivparser COMMAND --help' for the arguments of a command.\n"
+        "\n"
+        "Environment:\n"
+        "  KZ_ETC_PATH     configuration tree: registration, symbols, fields and\n"
+        "                  www/registration/dazivovovo, each with a C subdirectory\n"
+        "  KZ_PATH         installation tree; the web documents are in www/htdocs\n"
+        "  KIvRegDir, KIvSymDir, KIvFieldDir\n"
+        "                  directories of the application, symbol and field\n"
+        "                  registrations, instead of those below KZ_ETC_PATH\n"
+        "  KZwwwBitmapDir  bitmap directory of the web client\n"
+        "  LC_ALL, LC_CTYPE, LANG\n"
+        "                  the locale; its name is the language subdirectory read\n"
+        "                  before C\n");
 }
 
 int Tool::usageError(const std::string& message)
@@ -83,5 +83,5 @@ int Tool::usageError(const std::string& message)
                  "usage: kivparser COMMAND [ARGUMENTS]   (commands: dump, check, stylesheet, icon, roles)\n"
                  "Try 'kivparser --help' for more information.\n",
                  message.c_str());
-    return kExitUsage;
+    return TOOL_EXIT_USAGE;
 }

@@ -19,12 +19,12 @@ private:
     void printHelp() const;
     static int usageError(const std::string& message);
 
-    DumpCommand dump_;
-    CheckCommand check_;
-    StylesheetCommand stylesheet_;
-    IconCommand icon_;
-    RolesCommand roles_;
-    std::vector<ToolCommand*> commands_;
+    DumpCommand dumpCommand;
+    CheckCommand checkCommand;
+    StylesheetCommand stylesheetCommand;
+    IconCommand iconCommand;
+    RolesCommand rolesCommand;
+    std::vector<ToolCommand*> commands;
 };
 
 #endif
