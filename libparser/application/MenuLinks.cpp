@@ -36,16 +36,16 @@ void MenuLinks::linked(_Menu* from, _Menu* to)
 
 long MenuLinks::meet(_Menu* menu)
 {
-    if (lost_)
+    if (lost)
         return -1;
-    uint32_t* known = numbers_.find(menu);
+    uint32_t* known = numbers.find(menu);
     if (!known) {
         if (!meetAll(menu)) {
-            lost_ = true;
-            numbers_.clear();
+            lost = true;
+            numbers.clear();
             return -1;
         }
-        known = numbers_.find(menu);
+        known = numbers.find(menu);
     }
     return (long)*known - 1;
 }
@@ -54,7 +54,7 @@ long MenuLinks::meet(_Menu* menu)
 // with the menus its entries link to.
 bool MenuLinks::meetAll(_Menu* menu)
 {
-    size_t first = nodes_.size();
+    size_t first = nodes.size();
     WorkStack<_Menu*> met;
     WorkStack<_Menu*> pending;
     if (!pending.push(menu))
@@ -63,13 +63,13 @@ bool MenuLinks::meetAll(_Menu* menu)
         _Menu* at = pending.top();
         pending.pop();
         bool added = false;
-        uint32_t* number = numbers_.findOrAdd(at, &added);
+        uint32_t* number = numbers.findOrAdd(at, &added);
         if (!number)
             return false;
         if (!added)
             continue;
-        *number = (uint32_t)nodes_.size() + 1;
-        if (!nodes_.push({(uint32_t)nodes_.size(), 1}) || !met.push(at))
+        *number = (uint32_t)nodes.size() + 1;
+        if (!nodes.push({(uint32_t)nodes.size(), 1}) || !met.push(at))
             return false;
         for (_MenuItem* item = at->menuItems; item; item = item->next()) {
             if (item->menuLink && !pending.push(item->menuLink))
@@ -80,7 +80,7 @@ bool MenuLinks::meetAll(_Menu* menu)
         uint32_t node = (uint32_t)(first + i);
         for (_MenuItem* item = met[i]->menuItems; item; item = item->next()) {
             if (item->menuLink)
-                join(node, *numbers_.find(item->menuLink) - 1);
+                join(node, *numbers.find(item->menuLink) - 1);
         }
     }
     return true;
@@ -88,9 +88,9 @@ bool MenuLinks::meetAll(_Menu* menu)
 
 uint32_t MenuLinks::root(uint32_t node)
 {
-    while (nodes_[node].parent != node) {
-        nodes_[node].parent = nodes_[nodes_[node].parent].parent;
-        node = nodes_[node].parent;
+    while (nodes[node].parent != node) {
+        nodes[node].parent = nodes[nodes[node].parent].parent;
+        node = nodes[node].parent;
     }
     return node;
 }
@@ -101,10 +101,10 @@ void MenuLinks::join(uint32_t a, uint32_t b)
     b = root(b);
     if (a == b)
         return;
-    if (nodes_[a].size < nodes_[b].size)
+    if (nodes[a].size < nodes[b].size)
         std::swap(a, b);
-    nodes_[b].parent = a;
-    nodes_[a].size += nodes_[b].size;
+    nodes[b].parent = a;
+    nodes[a].size += nodes[b].size;
 }
 
 } // namespace kivparser

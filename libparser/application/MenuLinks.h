@@ -45,9 +45,9 @@ private:
         uint32_t parent;
         uint32_t size;
     };
-    PointerTable<uint32_t> numbers_; // menu -> its number + 1
-    WorkStack<Node> nodes_;
-    bool lost_ = false;
+    PointerTable<uint32_t> numbers; // menu -> its number + 1
+    WorkStack<Node> nodes;
+    bool lost = false;
 };
 
 } // namespace kivparser

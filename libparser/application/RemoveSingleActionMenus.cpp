@@ -48,7 +48,7 @@ MenuItem* firstEntry(_Menu* menu)
 
 class Fold {
 public:
-    explicit Fold(ApplicationRegistration* reg) : reg_(reg) {}
+    explicit Fold(ApplicationRegistration* reg) : registration(reg) {}
     ~Fold() { finish(); }
     Fold(const Fold&) = delete;
     Fold& operator=(const Fold&) = delete;
@@ -66,32 +66,32 @@ private:
     char* labelOf(MenuItem* entry);
     void removeFolded();
 
-    ApplicationRegistration* reg_;
+    ApplicationRegistration* registration;
 
     // The menus being counted.
-    PointerTable<char> open_;
+    PointerTable<char> openSet;
 
     // The entries that open each menu (of the menu bars and of every
-    // application's menus, their multi-action entries too): `openers_`
-    // grouped by menu, `firstOpener_` gives a menu's group (number + 1).
+    // application's menus, their multi-action entries too): `openerLists`
+    // grouped by menu, `firstOpener` gives a menu's group (number + 1).
     struct Opener {
         _Menu* menu;
         MenuItem* entry;
     };
-    WorkStack<Opener> openers_;
-    PointerTable<size_t> firstOpener_;
-    bool openersFound_ = false;
+    WorkStack<Opener> openerLists;
+    PointerTable<size_t> firstOpener;
+    bool openersFound = false;
 
     // A folded entry's label is its own, ":" and the label of the entry it
     // took the action from (joined the same way when that one was folded).
-    PointerTable<MenuItem*> joinedWith_;
-    WorkStack<MenuItem*> joined_;
+    PointerTable<MenuItem*> joinedWith;
+    WorkStack<MenuItem*> joinedLabels;
 
     // Submenus folded away, with the action entry that stays in each until
     // the end.
-    PointerTable<char> gone_;
-    WorkStack<Menu*> goneMenus_;
-    PointerTable<char> goneEntries_;
+    PointerTable<char> goneSet;
+    WorkStack<Menu*> goneMenus;
+    PointerTable<char> goneEntries;
 };
 
 // Number of actions that `link` leads to, all nested levels counted; folds
@@ -110,13 +110,13 @@ int Fold::countActions(_Menu* link)
     WorkStack<Level> levels;
     if (!levels.push({top, firstEntry(top), 0}))
         return 0;
-    open_.findOrAdd(top);
+    openSet.findOrAdd(top);
     for (;;) {
         Level& level = levels.top();
         MenuItem* entry = level.entry;
         if (!entry) {
             int count = level.count;
-            open_.erase(level.menu);
+            openSet.erase(level.menu);
             levels.pop();
             if (levels.empty())
                 return count;
@@ -129,9 +129,9 @@ int Fold::countActions(_Menu* link)
         }
         if (entry->menuLink) {
             Menu* submenu = dynamic_cast<Menu*>(entry->menuLink);
-            if (!open_.find(entry->menuLink) && submenu && submenu->menuItems &&
+            if (!openSet.find(entry->menuLink) && submenu && submenu->menuItems &&
                 levels.push({submenu, firstEntry(submenu), 0})) {
-                open_.findOrAdd(submenu);
+                openSet.findOrAdd(submenu);
                 continue;
             }
         } else if (entry->actionLink) {
@@ -153,17 +153,17 @@ void Fold::foldCascade(MenuItem* entry)
     // The submenu leaves its list at the end, with its single entry, whose
     // label the folded entries read until then. Without memory to remember
     // it the cascade stays as it is.
-    if (!gone_.findOrAdd(submenu) || !goneMenus_.push(submenu)) {
-        gone_.erase(submenu);
+    if (!goneSet.findOrAdd(submenu) || !goneMenus.push(submenu)) {
+        goneSet.erase(submenu);
         return;
     }
     if (!foldEntry(entry, single, true)) {
-        goneMenus_.pop();
-        gone_.erase(submenu);
+        goneMenus.pop();
+        goneSet.erase(submenu);
         return;
     }
     foldOtherEntries(submenu, single);
-    goneEntries_.findOrAdd(single);
+    goneEntries.findOrAdd(single);
 }
 
 // Makes `entry` run the action of `single` (the only entry of the submenu it
@@ -173,8 +173,8 @@ void Fold::foldCascade(MenuItem* entry)
 bool Fold::foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
 {
     if (entry->label && single->label) {
-        MenuItem** with = joinedWith_.findOrAdd(entry);
-        if (with && joined_.push(entry)) {
+        MenuItem** with = joinedWith.findOrAdd(entry);
+        if (with && joinedLabels.push(entry)) {
             *with = single;
         } else {
             // No memory to put it off: joined at once.
@@ -190,7 +190,7 @@ bool Fold::foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
             }
             free(joined);
             if (with)
-                joinedWith_.erase(entry);
+                joinedWith.erase(entry);
             if (!label && needLabels)
                 return false;
         }
@@ -206,7 +206,7 @@ bool Fold::foldEntry(MenuItem* entry, MenuItem* single, bool needLabels)
 // their multi-action entries) that still opens `gone`.
 void Fold::foldOtherEntries(_Menu* gone, MenuItem* single)
 {
-    if (!openersFound_ && !findOpeners()) {
+    if (!openersFound && !findOpeners()) {
         // No memory for the groups: every entry is looked at.
         auto foldEntries = [this, gone, single](_Menu* menu) {
             for (MenuItem* entry = firstEntry(menu); entry; entry = entry->next()) {
@@ -218,18 +218,18 @@ void Fold::foldOtherEntries(_Menu* gone, MenuItem* single)
                         foldEntry(dup, single, false);
             }
         };
-        for (MenuBar* bar = reg_->menuBars; bar; bar = bar->next())
+        for (MenuBar* bar = registration->menuBars; bar; bar = bar->next())
             foldEntries(bar);
-        for (Application* app = reg_->applications; app; app = app->next())
+        for (Application* app = registration->applications; app; app = app->next())
             for (Menu* menu = app->menus; menu; menu = menu->next())
                 foldEntries(menu);
         return;
     }
-    size_t* first = firstOpener_.find(gone);
+    size_t* first = firstOpener.find(gone);
     if (!first)
         return;
-    for (size_t at = *first - 1; at < openers_.size() && openers_[at].menu == gone; ++at) {
-        MenuItem* entry = openers_[at].entry;
+    for (size_t at = *first - 1; at < openerLists.size() && openerLists[at].menu == gone; ++at) {
+        MenuItem* entry = openerLists[at].entry;
         if (entry->menuLink == gone)
             foldEntry(entry, single, false);
     }
@@ -237,8 +237,8 @@ void Fold::foldOtherEntries(_Menu* gone, MenuItem* single)
 
 bool Fold::findOpeners()
 {
-    openersFound_ = true;
-    auto add = [this](MenuItem* entry) { return !entry->menuLink || openers_.push({entry->menuLink, entry}); };
+    openersFound = true;
+    auto add = [this](MenuItem* entry) { return !entry->menuLink || openerLists.push({entry->menuLink, entry}); };
     auto addEntries = [&add](_Menu* menu) {
         for (MenuItem* entry = firstEntry(menu); entry; entry = entry->next()) {
             if (!add(entry))
@@ -249,19 +249,19 @@ bool Fold::findOpeners()
         }
         return true;
     };
-    for (MenuBar* bar = reg_->menuBars; bar; bar = bar->next())
+    for (MenuBar* bar = registration->menuBars; bar; bar = bar->next())
         if (!addEntries(bar))
             return false;
-    for (Application* app = reg_->applications; app; app = app->next())
+    for (Application* app = registration->applications; app; app = app->next())
         for (Menu* menu = app->menus; menu; menu = menu->next())
             if (!addEntries(menu))
                 return false;
-    std::sort(openers_.begin(), openers_.end(),
+    std::sort(openerLists.begin(), openerLists.end(),
               [](const Opener& a, const Opener& b) { return std::less<_Menu*>()(a.menu, b.menu); });
-    for (size_t at = 0; at < openers_.size(); ++at) {
-        if (at > 0 && openers_[at].menu == openers_[at - 1].menu)
+    for (size_t at = 0; at < openerLists.size(); ++at) {
+        if (at > 0 && openerLists[at].menu == openerLists[at - 1].menu)
             continue;
-        size_t* first = firstOpener_.findOrAdd(openers_[at].menu);
+        size_t* first = firstOpener.findOrAdd(openerLists[at].menu);
         if (!first)
             return false;
         *first = at + 1;
@@ -281,8 +281,8 @@ char* Fold::labelOf(MenuItem* entry)
     // The labels of the entry and of those it was joined with, in turn.
     auto each = [this, entry](auto take) {
         MenuItem* e = entry;
-        for (size_t n = 0; e && n <= joined_.size(); ++n) {
-            MenuItem** with = joinedWith_.find(e);
+        for (size_t n = 0; e && n <= joinedLabels.size(); ++n) {
+            MenuItem** with = joinedWith.find(e);
             take(e->label, with != nullptr);
             e = with ? *with : nullptr;
         }
@@ -309,9 +309,9 @@ char* Fold::labelOf(MenuItem* entry)
 void Fold::writeLabels()
 {
     WorkStack<char*> labels;
-    for (size_t i = 0; i < joined_.size(); ++i) {
-        MenuItem* entry = joined_[i];
-        char* label = goneEntries_.find(entry) ? nullptr : labelOf(entry);
+    for (size_t i = 0; i < joinedLabels.size(); ++i) {
+        MenuItem* entry = joinedLabels[i];
+        char* label = goneEntries.find(entry) ? nullptr : labelOf(entry);
         if (!labels.push(label)) {
             free(label);
             break;
@@ -320,7 +320,7 @@ void Fold::writeLabels()
     for (size_t i = 0; i < labels.size(); ++i) {
         if (!labels[i])
             continue;
-        MenuItem* entry = joined_[i];
+        MenuItem* entry = joinedLabels[i];
         free(entry->label);
         entry->label = labels[i];
         SListIndex::renamed(entry);
@@ -332,16 +332,16 @@ void Fold::writeLabels()
 void Fold::removeFolded()
 {
     PointerTable<char> walked;
-    for (size_t i = 0; i < goneMenus_.size(); ++i) {
-        SList* head = goneMenus_[i]->_base;
-        if (head == goneMenus_[i] || walked.find(head))
+    for (size_t i = 0; i < goneMenus.size(); ++i) {
+        SList* head = goneMenus[i]->_base;
+        if (head == goneMenus[i] || walked.find(head))
             continue;
         walked.findOrAdd(head);
         bool lastTaken = false;
         SList* previous = head;
         for (SList* at = head->_next; at;) {
             SList* following = at->_next;
-            lastTaken = at->_base == head && gone_.find(at);
+            lastTaken = at->_base == head && goneSet.find(at);
             if (lastTaken) {
                 previous->_next = following;
                 at->_next = nullptr;
@@ -355,8 +355,8 @@ void Fold::removeFolded()
             head->_tail = previous;
         head->_base = head;
     }
-    for (size_t i = 0; i < goneMenus_.size(); ++i)
-        delete goneMenus_[i];
+    for (size_t i = 0; i < goneMenus.size(); ++i)
+        delete goneMenus[i];
 }
 
 } // namespace

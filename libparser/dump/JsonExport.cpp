@@ -120,7 +120,7 @@ struct Task {
 // Collects the tasks of one object's members in writing order.
 class Members {
 public:
-    explicit Members(std::vector<Task>& tasks) : tasks_(tasks) {}
+    explicit Members(std::vector<Task>& tasks) : taskList(tasks) {}
 
     void text(const char* key, const char* value) { add(TEXT, 0, key).text = value; }
     void number(const char* key, long value) { add(NUMBER, 0, key).number = value; }
@@ -151,11 +151,11 @@ public:
 private:
     Task& add(Op op, unsigned char flags, const char* key)
     {
-        tasks_.push_back(Task{op, flags, key, {nullptr}});
-        return tasks_.back();
+        taskList.push_back(Task{op, flags, key, {nullptr}});
+        return taskList.back();
     }
 
-    std::vector<Task>& tasks_;
+    std::vector<Task>& taskList;
 };
 
 // The first element of a list held through a placeholder head.

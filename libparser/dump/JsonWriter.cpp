@@ -95,42 +95,42 @@ void writeEscaped(FILE* out, const char* text, const char* end)
 
 void JsonWriter::separate()
 {
-    if (needComma_)
-        putc(',', out_);
+    if (needComma)
+        putc(',', output);
 }
 
 void JsonWriter::key(const char* name)
 {
     separate();
-    writeEscaped(out_, name, name + strlen(name));
-    putc(':', out_);
-    needComma_ = false;
+    writeEscaped(output, name, name + strlen(name));
+    putc(':', output);
+    needComma = false;
 }
 
 void JsonWriter::beginObject()
 {
     separate();
-    putc('{', out_);
-    needComma_ = false;
+    putc('{', output);
+    needComma = false;
 }
 
 void JsonWriter::endObject()
 {
-    putc('}', out_);
-    needComma_ = true;
+    putc('}', output);
+    needComma = true;
 }
 
 void JsonWriter::beginArray()
 {
     separate();
-    putc('[', out_);
-    needComma_ = false;
+    putc('[', output);
+    needComma = false;
 }
 
 void JsonWriter::endArray()
 {
-    putc(']', out_);
-    needComma_ = true;
+    putc(']', output);
+    needComma = true;
 }
 
 void JsonWriter::string(const char* text)
@@ -140,8 +140,8 @@ void JsonWriter::string(const char* text)
         return;
     }
     separate();
-    writeEscaped(out_, text, text + strlen(text));
-    needComma_ = true;
+    writeEscaped(output, text, text + strlen(text));
+    needComma = true;
 }
 
 void JsonWriter::stringTrimmed(const char* text)
@@ -154,22 +154,22 @@ void JsonWriter::stringTrimmed(const char* text)
     while (end > text && (end[-1] == '\n' || end[-1] == '\r'))
         --end;
     separate();
-    writeEscaped(out_, text, end);
-    needComma_ = true;
+    writeEscaped(output, text, end);
+    needComma = true;
 }
 
 void JsonWriter::number(long value)
 {
     separate();
-    fprintf(out_, "%ld", value);
-    needComma_ = true;
+    fprintf(output, "%ld", value);
+    needComma = true;
 }
 
 void JsonWriter::null()
 {
     separate();
-    fputs("null", out_);
-    needComma_ = true;
+    fputs("null", output);
+    needComma = true;
 }
 
 void JsonWriter::writeString(FILE* out, const char* text)

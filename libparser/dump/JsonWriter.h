@@ -15,7 +15,7 @@ namespace kivparser {
 // control characters are escaped.
 class JsonWriter {
 public:
-    explicit JsonWriter(FILE* out) : out_(out) {}
+    explicit JsonWriter(FILE* out) : output(out) {}
 
     // A member name inside an object; the value follows.
     void key(const char* name);
@@ -37,9 +37,9 @@ private:
     void separate();
     void escaped(const char* text, const char* end);
 
-    FILE* out_;
+    FILE* output;
     // A value was written at the current level: the next one needs a comma.
-    bool needComma_ = false;
+    bool needComma = false;
 };
 
 } // namespace kivparser

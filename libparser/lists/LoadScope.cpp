@@ -17,20 +17,20 @@ thread_local LoadState* atWork = nullptr;
 
 } // namespace
 
-LoadScope::LoadScope() : opened_(nullptr)
+LoadScope::LoadScope() : openedHere(nullptr)
 {
     if (atWork)
         return;
-    opened_ = new (std::nothrow) LoadState();
-    atWork = opened_;
+    openedHere = new (std::nothrow) LoadState();
+    atWork = openedHere;
 }
 
 LoadScope::~LoadScope()
 {
-    if (!opened_)
+    if (!openedHere)
         return;
     atWork = nullptr;
-    delete opened_;
+    delete openedHere;
 }
 
 SListIndex* LoadScope::listIndex()

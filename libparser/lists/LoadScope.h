@@ -24,7 +24,7 @@ public:
     static MenuLinks* menuLinks();
 
 private:
-    LoadState* opened_; // null for a scope inside another one
+    LoadState* openedHere; // null for a scope inside another one
 
     LoadScope(const LoadScope&) = delete;
     LoadScope& operator=(const LoadScope&) = delete;

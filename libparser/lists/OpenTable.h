@@ -21,20 +21,20 @@ template <class Slot>
 class OpenTable {
 public:
     OpenTable() = default;
-    ~OpenTable() { free(slots_); }
+    ~OpenTable() { free(slotArray); }
     OpenTable(const OpenTable&) = delete;
     OpenTable& operator=(const OpenTable&) = delete;
 
-    size_t size() const { return used_; }
+    size_t size() const { return usedCount; }
 
     // The first slot from the home of `hash` on for which `match` holds.
     template <class Match>
     Slot* find(uint32_t hash, Match match)
     {
-        if (!used_)
+        if (!usedCount)
             return nullptr;
-        for (size_t at = hash & mask_;; at = (at + 1) & mask_) {
-            Slot& slot = slots_[at];
+        for (size_t at = hash & slotMask;; at = (at + 1) & slotMask) {
+            Slot& slot = slotArray[at];
             if (!slot.used())
                 return nullptr;
             if (slot.hash() == hash && match(slot))
@@ -46,37 +46,37 @@ public:
     // when the table cannot grow.
     Slot* insert(uint32_t hash)
     {
-        if ((used_ + 1) * 4 > capacity_ * 3 && !grow())
+        if ((usedCount + 1) * 4 > slotCount * 3 && !grow())
             return nullptr;
-        size_t at = hash & mask_;
-        while (slots_[at].used())
-            at = (at + 1) & mask_;
-        ++used_;
-        return &slots_[at];
+        size_t at = hash & slotMask;
+        while (slotArray[at].used())
+            at = (at + 1) & slotMask;
+        ++usedCount;
+        return &slotArray[at];
     }
 
     void erase(Slot* slot)
     {
-        size_t hole = static_cast<size_t>(slot - slots_);
-        for (size_t at = (hole + 1) & mask_; slots_[at].used(); at = (at + 1) & mask_) {
+        size_t hole = static_cast<size_t>(slot - slotArray);
+        for (size_t at = (hole + 1) & slotMask; slotArray[at].used(); at = (at + 1) & slotMask) {
             // A slot may fill the hole when the hole lies on its probe path.
-            size_t home = slots_[at].hash() & mask_;
-            if (((at - home) & mask_) >= ((at - hole) & mask_)) {
-                slots_[hole] = slots_[at];
+            size_t home = slotArray[at].hash() & slotMask;
+            if (((at - home) & slotMask) >= ((at - hole) & slotMask)) {
+                slotArray[hole] = slotArray[at];
                 hole = at;
             }
         }
-        memset(static_cast<void*>(&slots_[hole]), 0, sizeof(Slot));
-        --used_;
+        memset(static_cast<void*>(&slotArray[hole]), 0, sizeof(Slot));
+        --usedCount;
     }
 
     // Removes every slot for which `drop` holds.
     template <class Drop>
     void eraseIf(Drop drop)
     {
-        for (size_t at = 0; at < capacity_;) {
-            if (slots_[at].used() && drop(slots_[at]))
-                erase(&slots_[at]); // a later slot may have moved here
+        for (size_t at = 0; at < slotCount;) {
+            if (slotArray[at].used() && drop(slotArray[at]))
+                erase(&slotArray[at]); // a later slot may have moved here
             else
                 ++at;
         }
@@ -84,38 +84,38 @@ public:
 
     void clear()
     {
-        free(slots_);
-        slots_ = nullptr;
-        capacity_ = mask_ = used_ = 0;
+        free(slotArray);
+        slotArray = nullptr;
+        slotCount = slotMask = usedCount = 0;
     }
 
 private:
     bool grow()
     {
-        size_t capacity = capacity_ ? capacity_ * 2 : 16;
+        size_t capacity = slotCount ? slotCount * 2 : 16;
         Slot* slots = static_cast<Slot*>(calloc(capacity, sizeof(Slot)));
         if (!slots)
             return false;
         size_t mask = capacity - 1;
-        for (size_t i = 0; i < capacity_; ++i) {
-            if (!slots_[i].used())
+        for (size_t i = 0; i < slotCount; ++i) {
+            if (!slotArray[i].used())
                 continue;
-            size_t at = slots_[i].hash() & mask;
+            size_t at = slotArray[i].hash() & mask;
             while (slots[at].used())
                 at = (at + 1) & mask;
-            slots[at] = slots_[i];
+            slots[at] = slotArray[i];
         }
-        free(slots_);
-        slots_ = slots;
-        capacity_ = capacity;
-        mask_ = mask;
+        free(slotArray);
+        slotArray = slots;
+        slotCount = capacity;
+        slotMask = mask;
         return true;
     }
 
-    Slot* slots_ = nullptr;
-    size_t capacity_ = 0;
-    size_t mask_ = 0;
-    size_t used_ = 0;
+    Slot* slotArray = nullptr;
+    size_t slotCount = 0;
+    size_t slotMask = 0;
+    size_t usedCount = 0;
 };
 
 // The hash of an address.
@@ -134,7 +134,7 @@ class PointerTable {
 public:
     Value* find(const void* key)
     {
-        Slot* slot = table_.find(addressHash(key), [key](const Slot& s) { return s.key == key; });
+        Slot* slot = entries.find(addressHash(key), [key](const Slot& s) { return s.key == key; });
         return slot ? &slot->value : nullptr;
     }
 
@@ -143,11 +143,11 @@ public:
     Value* findOrAdd(const void* key, bool* added = nullptr)
     {
         uint32_t hash = addressHash(key);
-        Slot* slot = table_.find(hash, [key](const Slot& s) { return s.key == key; });
+        Slot* slot = entries.find(hash, [key](const Slot& s) { return s.key == key; });
         if (added)
             *added = !slot;
         if (!slot) {
-            slot = table_.insert(hash);
+            slot = entries.insert(hash);
             if (!slot)
                 return nullptr;
             slot->key = key;
@@ -157,20 +157,20 @@ public:
 
     bool erase(const void* key)
     {
-        Slot* slot = table_.find(addressHash(key), [key](const Slot& s) { return s.key == key; });
+        Slot* slot = entries.find(addressHash(key), [key](const Slot& s) { return s.key == key; });
         if (slot)
-            table_.erase(slot);
+            entries.erase(slot);
         return slot != nullptr;
     }
 
     template <class Drop>
     void eraseIf(Drop drop)
     {
-        table_.eraseIf([&drop](const Slot& s) { return drop(s.value); });
+        entries.eraseIf([&drop](const Slot& s) { return drop(s.value); });
     }
 
-    size_t size() const { return table_.size(); }
-    void clear() { table_.clear(); }
+    size_t size() const { return entries.size(); }
+    void clear() { entries.clear(); }
 
 private:
     struct Slot {
@@ -179,7 +179,7 @@ private:
         bool used() const { return key != nullptr; }
         uint32_t hash() const { return addressHash(key); }
     };
-    OpenTable<Slot> table_;
+    OpenTable<Slot> entries;
 };
 
 } // namespace kivparser

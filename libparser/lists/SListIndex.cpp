@@ -61,11 +61,11 @@ struct SListIndex::List {
     PSList* lastOf[MAX_PRECEDENCE + 1] = {};
 };
 
-SListIndex::SListIndex() : linkingHead_(nullptr) {}
+SListIndex::SListIndex() : linkingHead(nullptr) {}
 
 SListIndex::~SListIndex()
 {
-    for (List* list : lists_)
+    for (List* list : listTable)
         delete list;
 }
 
@@ -76,52 +76,52 @@ SListIndex* SListIndex::atWork()
 
 SListIndex::List* SListIndex::listOf(SList* element)
 {
-    Entry* entry = heads_.find(element);
+    Entry* entry = headTable.find(element);
     if (!entry)
-        entry = members_.find(element);
-    return entry ? lists_[entry->list] : nullptr;
+        entry = memberTable.find(element);
+    return entry ? listTable[entry->list] : nullptr;
 }
 
 SListIndex::List* SListIndex::listFor(SList* head)
 {
     bool added = false;
-    Entry* entry = heads_.findOrAdd(head, &added);
+    Entry* entry = headTable.findOrAdd(head, &added);
     if (!entry)
         return nullptr;
     if (!added)
-        return lists_[entry->list];
+        return listTable[entry->list];
     List* list = new (std::nothrow) List();
-    if (!list || (unused_.empty() && !lists_.push(nullptr))) {
+    if (!list || (unusedCount.empty() && !listTable.push(nullptr))) {
         delete list;
-        heads_.erase(head);
+        headTable.erase(head);
         return nullptr;
     }
     list->head = head;
-    if (unused_.empty()) {
-        entry->list = static_cast<uint32_t>(lists_.size() - 1);
+    if (unusedCount.empty()) {
+        entry->list = static_cast<uint32_t>(listTable.size() - 1);
     } else {
-        entry->list = unused_.top();
-        unused_.pop();
+        entry->list = unusedCount.top();
+        unusedCount.pop();
     }
-    lists_[entry->list] = list;
+    listTable[entry->list] = list;
     return list;
 }
 
 void SListIndex::enlist(List* list, SList* element, uint32_t hash)
 {
     bool added = false;
-    Entry* entry = members_.findOrAdd(element, &added);
+    Entry* entry = memberTable.findOrAdd(element, &added);
     if (!entry) {
         // No room to follow the element: the list is indexed no more.
         dropNames(list);
         dropOrder(list);
         return;
     }
-    uint32_t number = heads_.find(list->head)->list;
+    uint32_t number = headTable.find(list->head)->list;
     if (added) {
         list->members++;
     } else if (entry->list != number) {
-        lists_[entry->list]->members--;
+        listTable[entry->list]->members--;
         list->members++;
     }
     entry->list = number;
@@ -131,14 +131,14 @@ void SListIndex::enlist(List* list, SList* element, uint32_t hash)
 // Drops every index of `list` and the list itself (its head is going).
 void SListIndex::forget(List* list)
 {
-    Entry* head = heads_.find(list->head);
+    Entry* head = headTable.find(list->head);
     uint32_t number = head->list;
-    heads_.erase(list->head);
+    headTable.erase(list->head);
     if (list->members > 0)
-        members_.eraseIf([number](const Entry& entry) { return entry.list == number; });
+        memberTable.eraseIf([number](const Entry& entry) { return entry.list == number; });
     // A number that cannot be kept for reuse is simply not used again.
-    lists_[number] = nullptr;
-    unused_.push(number);
+    listTable[number] = nullptr;
+    unusedCount.push(number);
     delete list;
 }
 
@@ -252,8 +252,8 @@ void SListIndex::buildOrder(PSList* head)
     list->last = head;
     for (SList* element = head->_next; element && list->order; element = element->_next) {
         list->last = element;
-        Entry* entry = members_.find(element);
-        enlist(list, element, entry && lists_[entry->list] == list ? entry->hash : 0);
+        Entry* entry = memberTable.find(element);
+        enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
     }
 }
 
@@ -263,8 +263,8 @@ SList* SListIndex::lookup(SList* head, std::ptrdiff_t offset, const char* name)
         return nullptr;
     SListIndex* index = atWork();
     if (index) {
-        Entry* entry = index->heads_.find(head);
-        List* list = entry ? index->lists_[entry->list] : nullptr;
+        Entry* entry = index->headTable.find(head);
+        List* list = entry ? index->listTable[entry->list] : nullptr;
         if (list && list->names && list->offset == offset)
             return index->find(list, name);
     }
@@ -285,8 +285,8 @@ SList* SListIndex::lookup(SList* head, std::ptrdiff_t offset, const char* name)
 PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, int usePriority)
 {
     SListIndex* index = atWork();
-    Entry* entry = index ? index->heads_.find(head) : nullptr;
-    List* list = entry ? index->lists_[entry->list] : nullptr;
+    Entry* entry = index ? index->headTable.find(head) : nullptr;
+    List* list = entry ? index->listTable[entry->list] : nullptr;
     if (!list || !list->order)
         return head;
     if (list->usePriority != usePriority || !inRange(precedence)) {
@@ -308,7 +308,7 @@ PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, 
 void SListIndex::linking(PSList* head)
 {
     if (SListIndex* index = atWork())
-        index->linkingHead_ = head;
+        index->linkingHead = head;
 }
 
 void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps)
@@ -316,9 +316,9 @@ void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* curs
     SListIndex* index = atWork();
     if (!index)
         return;
-    index->linkingHead_ = nullptr;
-    Entry* entry = index->heads_.find(head);
-    List* list = entry ? index->lists_[entry->list] : nullptr;
+    index->linkingHead = nullptr;
+    Entry* entry = index->headTable.find(head);
+    List* list = entry ? index->listTable[entry->list] : nullptr;
     if (list && list->order) {
         if (!inRange(precedence)) {
             index->dropOrder(list);
@@ -335,11 +335,11 @@ void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* curs
 void SListIndex::linked(SList* head, SList* at, SList* item)
 {
     if (!head)
-        head = linkingHead_;
+        head = linkingHead;
     List* list = nullptr;
     if (head) {
-        Entry* entry = heads_.find(head);
-        list = entry ? lists_[entry->list] : nullptr;
+        Entry* entry = headTable.find(head);
+        list = entry ? listTable[entry->list] : nullptr;
     } else {
         list = listOf(at);
     }
@@ -377,18 +377,18 @@ void SListIndex::linked(SList* head, SList* at, SList* item)
             }
         }
     }
-    if (list->order && linkingHead_ != list->head)
+    if (list->order && linkingHead != list->head)
         dropOrder(list);
 }
 
 void SListIndex::unlinked(SList* before, SList* item)
 {
-    Entry* entry = members_.find(item);
+    Entry* entry = memberTable.find(item);
     if (!entry)
         return;
-    List* list = lists_[entry->list];
+    List* list = listTable[entry->list];
     uint32_t hash = entry->hash;
-    members_.erase(item);
+    memberTable.erase(item);
     list->members--;
     if (list->last == item)
         list->last = before;
@@ -405,15 +405,15 @@ void SListIndex::unlinked(SList* before, SList* item)
 
 void SListIndex::destroyed(SList* element)
 {
-    if (Entry* head = heads_.find(element)) {
-        forget(lists_[head->list]);
+    if (Entry* head = headTable.find(element)) {
+        forget(listTable[head->list]);
         return;
     }
-    Entry* entry = members_.find(element);
+    Entry* entry = memberTable.find(element);
     if (!entry)
         return;
-    List* list = lists_[entry->list];
-    members_.erase(element);
+    List* list = listTable[entry->list];
+    memberTable.erase(element);
     list->members--;
     // Its name and place are gone already.
     dropNames(list);
@@ -423,10 +423,10 @@ void SListIndex::destroyed(SList* element)
 void SListIndex::renamed(SList* element)
 {
     SListIndex* index = atWork();
-    Entry* entry = index ? index->members_.find(element) : nullptr;
+    Entry* entry = index ? index->memberTable.find(element) : nullptr;
     if (!entry)
         return;
-    List* list = index->lists_[entry->list];
+    List* list = index->listTable[entry->list];
     if (!list->names)
         return;
     index->unname(list, element, entry->hash);

@@ -99,11 +99,11 @@ private:
         uint32_t list;
         uint32_t hash;
     };
-    PointerTable<Entry> heads_;
-    PointerTable<Entry> members_;
-    WorkStack<List*> lists_;
-    WorkStack<uint32_t> unused_; // numbers of lists forgotten
-    PSList* linkingHead_;          // set while PSList::add links an element
+    PointerTable<Entry> headTable;
+    PointerTable<Entry> memberTable;
+    WorkStack<List*> listTable;
+    WorkStack<uint32_t> unusedCount; // numbers of lists forgotten
+    PSList* linkingHead;          // set while PSList::add links an element
 };
 
 } // namespace kivparser

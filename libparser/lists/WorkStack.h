@@ -17,35 +17,35 @@ class WorkStack {
 
 public:
     WorkStack() = default;
-    ~WorkStack() { free(items_); }
+    ~WorkStack() { free(storage); }
     WorkStack(const WorkStack&) = delete;
     WorkStack& operator=(const WorkStack&) = delete;
 
     bool push(const T& value)
     {
-        if (size_ == capacity_) {
-            size_t capacity = capacity_ ? capacity_ * 2 : 64;
-            T* items = static_cast<T*>(realloc(static_cast<void*>(items_), capacity * sizeof(T)));
+        if (count == allocated) {
+            size_t capacity = allocated ? allocated * 2 : 64;
+            T* items = static_cast<T*>(realloc(static_cast<void*>(storage), capacity * sizeof(T)));
             if (!items)
                 return false;
-            items_ = items;
-            capacity_ = capacity;
+            storage = items;
+            allocated = capacity;
         }
-        items_[size_++] = value;
+        storage[count++] = value;
         return true;
     }
-    T& top() { return items_[size_ - 1]; }
-    void pop() { --size_; }
-    bool empty() const { return size_ == 0; }
-    size_t size() const { return size_; }
-    T& operator[](size_t at) { return items_[at]; }
-    T* begin() { return items_; }
-    T* end() { return items_ + size_; }
+    T& top() { return storage[count - 1]; }
+    void pop() { --count; }
+    bool empty() const { return count == 0; }
+    size_t size() const { return count; }
+    T& operator[](size_t at) { return storage[at]; }
+    T* begin() { return storage; }
+    T* end() { return storage + count; }
 
 private:
-    T* items_ = nullptr;
-    size_t size_ = 0;
-    size_t capacity_ = 0;
+    T* storage = nullptr;
+    size_t count = 0;
+    size_t allocated = 0;
 };
 
 } // namespace kivparser

@@ -92,11 +92,11 @@ KIVPARSER_API int writeParserReportJson(FILE* out, const ParserReport* report);
 class ParserReportScope {
 public:
     explicit ParserReportScope(std::function<void(const ParserReport&)> receiver)
-        : receiver_(std::move(receiver)), previous_(getParserReportHandler(&previousContext_))
+        : installedReceiver(std::move(receiver)), previousReceiver(getParserReportHandler(&previousContext))
     {
         setParserReportHandler(&ParserReportScope::forward, this);
     }
-    ~ParserReportScope() { setParserReportHandler(previous_, previousContext_); }
+    ~ParserReportScope() { setParserReportHandler(previousReceiver, previousContext); }
 
     ParserReportScope(const ParserReportScope&) = delete;
     ParserReportScope& operator=(const ParserReportScope&) = delete;
@@ -104,12 +104,12 @@ public:
 private:
     static void forward(const ParserReport* report, void* context)
     {
-        static_cast<ParserReportScope*>(context)->receiver_(*report);
+        static_cast<ParserReportScope*>(context)->installedReceiver(*report);
     }
 
-    std::function<void(const ParserReport&)> receiver_;
-    void* previousContext_ = nullptr;
-    ParserReportHandler previous_;
+    std::function<void(const ParserReport&)> installedReceiver;
+    void* previousContext = nullptr;
+    ParserReportHandler previousReceiver;
 };
 
 } // namespace kivparser
