@@ -59,7 +59,7 @@ bool expected(const std::string& name, std::string& text)
     text.clear();
     while (std::getline(in, line))
         text += line.substr(0, line.size() - (!line.empty() && line.back() == '|')) + "\n";
-    return static_cast<bool>(std::ifstream(dataDir + name));
+    return in.is_open();
 }
 
 class ApplicationGolden : public testing::TestWithParam<std::string> {};
