@@ -1,146 +1,116 @@
-#include "GoldenSupport.h"
+// The golden cases of tests/data/application. A case NAME is the file
+// NAME.reg, or the files NAME_a.reg, NAME_b.reg, ..., parsed in turn into one
+// registration, verbosely, with the organization "Org", the class "Org Tools"
+// and the application "Mapper" ranked first. NAME.reports holds what the
+// parse printed (the data directory left out of file names) and each file's
+// counts. Then, for each file present: NAME.dump is the dump, NAME.tabs the
+// dump of the tabs, NAME.fold the dump after folding single-action cascades
+// (folding a second time changes nothing). In the expected dumps a "|" ending
+// a line only marks the end of trailing blanks.
+
+#include "kivparser/kivparser.h"
+#include "dump/DumpWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
 
 using namespace kivparser;
 
-TEST(ApplicationGolden, TwoFilesMergeIntoOneApplication)
+namespace {
+
+const std::string dataDir = std::string(KIVPARSER_TEST_DATA) + "/application/";
+
+std::map<std::string, std::vector<std::string>> goldenCases()
 {
-    expectGolden({{"merge_a.reg", {}},
-                  {"merge_b.reg",
-                   {"W 3 Application Mapper: duplicate definition(ignore)",
-                    "W 12 Action open: duplicate definition(ignore)"}}},
-                 "merge.dump");
+    std::map<std::string, std::vector<std::string>> cases;
+    for (const auto& entry : std::filesystem::directory_iterator(dataDir)) {
+        std::string stem = entry.path().stem();
+        if (entry.path().extension() != ".reg")
+            continue;
+        if (stem.size() > 2 && stem[stem.size() - 2] == '_')
+            stem.resize(stem.size() - 2);
+        cases[stem].push_back(entry.path().filename());
+    }
+    for (auto& files : cases)
+        std::sort(files.second.begin(), files.second.end());
+    return cases;
 }
 
-TEST(ApplicationGolden, MenuBarsSortByPrecedenceRankAndName)
+std::vector<std::string> caseNames()
+{
+    std::vector<std::string> names;
+    for (const auto& c : goldenCases())
+        names.push_back(c.first);
+    return names;
+}
+
+// The expected text of `name`; false when there is no such file.
+bool expected(const std::string& name, std::string& text)
+{
+    std::ifstream in(dataDir + name);
+    std::string line;
+    text.clear();
+    while (std::getline(in, line))
+        text += line.substr(0, line.size() - (!line.empty() && line.back() == '|')) + "\n";
+    return in.is_open();
+}
+
+class ApplicationGolden : public testing::TestWithParam<std::string> {};
+
+} // namespace
+
+TEST_P(ApplicationGolden, Case)
 {
     Application::setPriorityOrganization("Org");
     Application::setPriorityClass("Org Tools");
     Application::setPriorityApplication("Mapper");
-    expectGolden({{"order_a.reg", {}},
-                  {"order_b.reg", {}},
-                  {"order_c.reg", {}},
-                  {"order_d.reg", {}},
-                  {"order_e.reg", {}}},
-                 "order.dump");
-}
-
-TEST(ApplicationGolden, BarMovesOnceAndKeepsFirstPrecedenceAndMnemonic)
-{
-    expectGolden({{"moves.reg",
-                   {"W 6 MenuBar Mover: precedence 30 ignored; already defined as 70",
-                    "W 9 MenuBar Sixty: mnemonic _X ignored; already defined as _S"}}},
-                 "moves.dump");
-}
-
-TEST(ApplicationGolden, CascadesOfTwoApplicationsShareOneSubmenu)
-{
-    expectGolden({{"cascade_a.reg", {}},
-                  {"cascade_b.reg", {}},
-                  {"cascade_c.reg", {"W 1 Application alpha: duplicate definition(ignore)"}}},
-                 "cascade.dump");
-}
-
-TEST(ApplicationGolden, DuplicateLabelsMultiActionEntriesAndMovedCascades)
-{
-    expectGolden({{"dup.reg",
-                   {"W 4 MenuItem \"Sub\": missing menu name after f.menu",
-                    "W 5 detect duplicate MenuItem \"Sub\";ignore this MenuItem",
-                    "W 10 detect duplicate MenuItem \"Open\"; ignore this MenuItem",
-                    "W 12 detect duplicate MenuItem \"Run\"; ignore this MenuItem",
-                    "E 18 Application \"dup\": Action \"open3\" is referenced but not defined."}}},
-                 "dup.dump");
-}
-
-TEST(ApplicationGolden, ForwardReferencesCyclesAndMissingNames)
-{
-    expectGolden({{"links.reg",
-                   {"E 6 f.action name is not specified(ignore)",
-                    "E 7 f.menu name is not specified(ignore)",
-                    "E 10 f.action name is not specified(ignore)",
-                    "E 11 f.menu name is not specified(ignore)",
-                    "E 15 f.menu A: cyclic reference.(ignore)",
-                    "E 15 f.menu LaterMenu: cyclic reference.(ignore)",
-                    "E 16 f.menu C: cyclic reference.(ignore)",
-                    "E 17 f.menu P: cyclic reference.(ignore)"}}},
-                 "links.dump");
-}
-
-TEST(ApplicationGolden, PopupMenuDefinedTwiceKeepsTheFirst)
-{
-    expectGolden({{"popup_a.reg", {}},
-                  {"popup_b.reg",
-                   {"W 1 Application pop: duplicate definition(ignore)",
-                    "W 2 PopupMenu Ctx: duplicate definition(ignore)",
-                    "W 5 PopupItem Open: duplicate definition(ignore)",
-                    "E 9 Application \"pop\": Action \"second\" is referenced but not defined."}}},
-                 "popup.dump");
-}
-
-TEST(ApplicationGolden, ActionsRulesAccessesAndWindows)
-{
-    ApplicationRegistration* reg = parseFiles({{"actions_a.reg", {}},
-                                               {"actions_b.reg",
-                                                {"W 1 Application act: duplicate definition(ignore)",
-                                                 "W 2 Action one: duplicate definition(ignore)"}}});
+    const std::string name = GetParam();
+    ApplicationRegistration* reg = nullptr;
+    std::string reports;
+    const std::vector<std::string> files = goldenCases()[name];
+    for (const std::string& file : files) {
+        std::string path = dataDir + file;
+        testing::internal::CaptureStdout();
+        KivParser parser(const_cast<char*>(path.c_str()), reg, 1);
+        reg = parser.getAppReg();
+        std::string printed = testing::internal::GetCapturedStdout();
+        for (size_t at; (at = printed.find(dataDir)) != std::string::npos;)
+            printed.erase(at, dataDir.size());
+        reports += printed + file + ": " + std::to_string(parser.errors) + " errors, " +
+                   std::to_string(parser.warnings) + " warnings\n";
+    }
+    std::string want;
+    expected(name + ".reports", want);
+    EXPECT_EQ(reports, want);
     ASSERT_NE(reg, nullptr);
-    EXPECT_EQ(dumpOf(reg), readExpected("actions.dump"));
 
-    // Every webwindow block adds a window; the one of the locked action is
-    // attached to nothing.
-    Window* w1 = reg->windows ? reg->windows->next() : nullptr;
-    ASSERT_NE(w1, nullptr);
-    ASSERT_NE(w1->next(), nullptr);
-    ASSERT_NE(w1->next()->next(), nullptr);
-    Window* w2 = w1->next();
-    EXPECT_STREQ(w2->windowID, "W2");
-    EXPECT_EQ(w2->width, 10);
-    EXPECT_EQ(w2->locked, 1);
-    Application* app = reg->lookupApplication(const_cast<char*>("act"));
-    ASSERT_NE(app, nullptr);
-    EXPECT_EQ(app->lookupAction(const_cast<char*>("one"))->window, w1);
-    EXPECT_EQ(app->lookupAction(const_cast<char*>("five"))->window, w2->next());
+    int checked = 0;
+    auto check = [&](const char* kind, void (*dump)(ApplicationRegistration*)) {
+        if (!expected(name + kind, want))
+            return;
+        testing::internal::CaptureStdout();
+        dump(reg);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), want) << name << kind;
+        EXPECT_EQ(Indent, 0);
+        checked++;
+    };
+    check(".dump", [](ApplicationRegistration* r) { r->debugDump(); });
+    check(".tabs", [](ApplicationRegistration* r) { r->debugDumpTabs(); });
+    for (int again = 0; again < 2; again++)
+        check(".fold", [](ApplicationRegistration* r) {
+            r->removeSingleActionMenus();
+            r->debugDump();
+        });
+    EXPECT_GT(checked, 0) << "no expected dump for " << name;
     delete reg;
 }
 
-TEST(ApplicationGolden, ParentsSelfParentAndUndefinedActionsPerBlock)
-{
-    expectGolden({{"parents_a.reg",
-                   {"E 1 Application \"Self\": parent application cannot be self",
-                    "E 3 Application \"Self\": Action \"undefined1\" is referenced but not defined.",
-                    "E 3 Application \"Self\": Action \"undefined2\" is referenced but not defined."}},
-                  {"parents_b.reg", {}},
-                  {"parents_c.reg", {}},
-                  {"parents_d.reg",
-                   {"W 1 Application Self: duplicate definition(ignore)",
-                    "E 2 Application \"Self\": Action \"undefined1\" is referenced but not defined.",
-                    "E 2 Application \"Self\": Action \"undefined2\" is referenced but not defined."}}},
-                 "parents.dump");
-}
-
-TEST(ApplicationGolden, FunctionNamesInAnyCaseAndProcessFlags)
-{
-    ApplicationRegistration* reg = parseFiles({{"case.reg", {}}});
-    ASSERT_NE(reg, nullptr);
-    Application* app = reg->lookupApplication(const_cast<char*>("case"));
-    ASSERT_NE(app, nullptr);
-    MenuBar* bar = reg->lookupMenuBar(const_cast<char*>("Bar"));
-    ASSERT_NE(bar, nullptr);
-    MenuItem* one = static_cast<MenuItem*>(bar->menuItems->lookup_MenuItem(const_cast<char*>("One")));
-    MenuItem* two = static_cast<MenuItem*>(bar->menuItems->lookup_MenuItem(const_cast<char*>("Two")));
-    ASSERT_TRUE(one && two);
-    EXPECT_EQ(two->next(), nullptr); // the empty statement adds nothing
-    EXPECT_EQ(one->actionLink, app->lookupAction(const_cast<char*>("act")));
-    EXPECT_NE(one->actionLink, nullptr);
-    EXPECT_EQ(two->menuLink, app->lookupMenu(const_cast<char*>("Sub")));
-    EXPECT_NE(two->menuLink, nullptr);
-    EXPECT_STREQ(two->function->functionType, "MENU");
-    ASSERT_NE(app->command, nullptr);
-    EXPECT_EQ(app->command->processFlag, 2ul | 8ul);
-    Command* actionCommand = one->actionLink->command;
-    ASSERT_NE(actionCommand, nullptr);
-    EXPECT_EQ(actionCommand->processFlag, 1ul);
-    EXPECT_STREQ(actionCommand->hostSpec, "h");
-    EXPECT_STREQ(actionCommand->launchSpec, "l");
-    EXPECT_STREQ(actionCommand->commandName, "act");
-    delete reg;
-}
+INSTANTIATE_TEST_SUITE_P(Data, ApplicationGolden, testing::ValuesIn(caseNames()),
+                         [](const testing::TestParamInfo<std::string>& info) { return info.param; });

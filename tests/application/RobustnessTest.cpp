@@ -1,138 +1,33 @@
-#include "GoldenSupport.h"
+#include "kivparser/kivparser.h"
+#include "support/RegistrationRun.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <pthread.h>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 using namespace kivparser;
 
 namespace {
 
-std::string readFile(const std::string& path)
+const std::string dataDir = std::string(KIVPARSER_TEST_DATA) + "/application/";
+const char* const samples[] = {"merge_a.reg", "dup.reg", "links.reg", "popup_b.reg", "actions_a.reg",
+                               "cascade_b.reg"};
+
+std::string sample(const char* name)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(dataDir + name, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
 }
-
-// A temporary directory holding one registration file at a time.
-class Scratch {
-public:
-    Scratch()
-    {
-        char pattern[] = "/tmp/kivparser-app-XXXXXX";
-        dir = mkdtemp(pattern) ? pattern : "";
-        file = dir + "/broken.reg";
-    }
-    ~Scratch()
-    {
-        std::remove(file.c_str());
-        rmdir(dir.c_str());
-    }
-    void write(const std::string& text)
-    {
-        std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
-    }
-    std::string dir;
-    std::string file;
-};
-
-// Standard output goes to /dev/null while it lives (the dumps are only run).
-class Silence {
-public:
-    Silence()
-    {
-        fflush(stdout);
-        saved = dup(1);
-        int null = open("/dev/null", O_WRONLY);
-        dup2(null, 1);
-        close(null);
-    }
-    ~Silence()
-    {
-        fflush(stdout);
-        dup2(saved, 1);
-        close(saved);
-    }
-    int saved;
-};
-
-// Parses `text` and then `follow` (a complete file) into one registration and
-// dumps it; nothing may crash, leak or leave the dump unbalanced.
-void parseAndDump(Scratch& scratch, const std::string& text, const std::string& follow)
-{
-    ApplicationRegistration* reg = nullptr;
-    scratch.write(text);
-    {
-        KivParser parser(const_cast<char*>(scratch.file.c_str()), reg, 0);
-        reg = parser.getAppReg();
-    }
-    std::string second = dataPath(follow);
-    {
-        KivParser parser(const_cast<char*>(second.c_str()), reg, 0);
-        reg = parser.getAppReg();
-    }
-    reg->debugDump();
-    reg->debugDumpTabs();
-    EXPECT_EQ(Indent, 0);
-    delete reg;
-}
-
-const char* const samples[] = {"merge_a.reg", "dup.reg", "links.reg", "popup_b.reg", "actions_a.reg",
-                               "cascade_b.reg"};
-
-} // namespace
-
-// The sample files cut at any token (a file cut anywhere: inside a string, a
-// block, an entry, a selection rule, a popup-menu block) parses without harm,
-// and a complete file parsed after it still merges.
-TEST(ApplicationRobustness, FilesCutAnywhere)
-{
-    Scratch scratch;
-    ASSERT_FALSE(scratch.dir.empty());
-    Silence silence;
-    for (const char* sample : samples) {
-        std::string text = readFile(dataPath(sample));
-        ASSERT_FALSE(text.empty()) << sample;
-        // Cuts at every place a token may end, and inside strings.
-        for (size_t cut = 0; cut < text.size(); cut++) {
-            char c = text[cut];
-            if (c == ' ' || c == '"' || c == ';' || c == '{' || c == '}' || c == '(' || c == '_' || c == '.')
-                parseAndDump(scratch, text.substr(0, cut) + "\n", sample);
-        }
-    }
-}
-
-// Dropping one brace or semicolon, or doubling a word, anywhere in the sample
-// files gives syntax errors and recovery, never a crash or a leak.
-TEST(ApplicationRobustness, DamagedStatements)
-{
-    Scratch scratch;
-    ASSERT_FALSE(scratch.dir.empty());
-    Silence silence;
-    for (const char* sample : samples) {
-        std::string text = readFile(dataPath(sample));
-        for (size_t at = 0; at < text.size(); at++) {
-            char c = text[at];
-            if (c == ';' || c == '{' || c == '}' || c == '(' || c == ')')
-                parseAndDump(scratch, text.substr(0, at) + text.substr(at + 1), "merge_b.reg");
-            if (c == ' ' && at > 0 && text[at - 1] == ';')
-                parseAndDump(scratch, text.substr(0, at) + " ; ! } " + text.substr(at), "popup_a.reg");
-        }
-    }
-}
-
-namespace {
 
 // Runs `work` on a thread of its own with a stack of `bytes`, as a host
 // thread (a virtual machine's, say) might have.
@@ -151,10 +46,10 @@ void onSmallStack(size_t bytes, const std::function<void()>& work)
     pthread_attr_destroy(&attributes);
 }
 
-ApplicationRegistration* parseText(Scratch& scratch, const std::string& text)
+ApplicationRegistration* parseText(const TempDir& dir, const std::string& text)
 {
-    scratch.write(text);
-    KivParser parser(const_cast<char*>(scratch.file.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+    std::string path = dir.file("input.reg", text);
+    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
     EXPECT_EQ(parser.errors, 0);
     return parser.getAppReg();
 }
@@ -172,30 +67,77 @@ std::string menuChain(int count, const std::string& end, bool reverse = false)
     return text + "    action go { }\n    action other { }\n}\n";
 }
 
-double cpuSeconds()
+size_t count(const std::string& text, const std::string& part)
 {
-    timespec now;
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return (double)now.tv_sec + now.tv_nsec * 1e-9;
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size()))
+        ++n;
+    return n;
+}
+
+std::string jsonOf(ApplicationRegistration* reg)
+{
+    char* text = nullptr;
+    size_t length = 0;
+    FILE* out = open_memstream(&text, &length);
+    EXPECT_EQ(dumpJson(out, reg), 0);
+    fclose(out);
+    std::string json(text, length);
+    free(text);
+    return json;
 }
 
 } // namespace
 
-// Inputs whose depth is their size: a selection rule of a million terms and
-// a chain of 100,000 menus folded into one entry, parsed, dumped, folded and
-// released on a thread with 256 KiB of stack; chains of 1,000 menus, popup
-// menus and lists, each linked to the next, whose dump follows the links to
-// the end, on a thread with 64 KiB (the dump of a chain prints its depth in
-// indentation on every line, so a longer chain costs the square).
+// The sample files cut at any token (inside a string, a block, an entry, a
+// selection rule, a popup-menu block), or with one brace, parenthesis or
+// semicolon dropped, or with a stray "; ! }" put in, parse with errors and
+// recovery; a complete file parsed after into the same registration still
+// merges, and the dumps, the JSON export and folding run, without a crash or
+// a leak.
+TEST(ApplicationRobustness, FilesCutOrDamagedAnywhere)
+{
+    TempDir dir;
+    std::string broken = dir.path("broken.reg");
+    auto run = [&](const std::string& text, const char* follow) {
+        dir.file("broken.reg", text);
+        RegistrationRun::parseDumpFold(broken, dataDir + follow);
+    };
+    for (const char* name : samples) {
+        std::string text = sample(name);
+        ASSERT_FALSE(text.empty()) << name;
+        for (size_t at = 0; at < text.size(); at++) {
+            char c = text[at];
+            if (c == ' ' || c == '"' || c == ';' || c == '{' || c == '}' || c == '(' || c == '_' || c == '.')
+                run(text.substr(0, at) + "\n", name);
+            if (c == ';' || c == '{' || c == '}' || c == '(' || c == ')')
+                run(text.substr(0, at) + text.substr(at + 1), "merge_b.reg");
+            if (c == ' ' && at > 0 && text[at - 1] == ';')
+                run(text.substr(0, at) + " ; ! } " + text.substr(at), "popup_a.reg");
+        }
+    }
+}
+
+// Inputs whose depth is their size, on a thread with 256 KiB of stack: a
+// selection rule of a million terms, dumped, exported and folded; a chain of
+// 100,000 menus exported and folded into one entry. Then chains of 1,000
+// menus, popup menus and lists, each linked to the next, whose dumps follow
+// the links to the end, on a thread with 64 KiB (the dump of a chain prints
+// its depth in indentation on every line, so a longer chain costs the
+// square).
 TEST(ApplicationRobustness, DeepInputsOnASmallStack)
 {
-    Scratch scratch;
-    ASSERT_FALSE(scratch.dir.empty());
+    TempDir dir;
     std::string rule = "application \"Rule\" {\n    action a { selectionrule x";
     for (int i = 1; i < 1000000; ++i)
         rule += " || x";
-    rule += "; }\n}\n";
+    std::string ruleFile = dir.file("rule.reg", rule + "; }\n}\n");
     std::string folded = menuChain(100000, "\"go\" f.action go;");
+    std::string label = "MenuItem <-1> \"Go";
+    for (int i = 1; i < 100000; ++i)
+        label += ":e";
+    label += ":go\"";
+
     const int depth = 1000;
     std::string linked = menuChain(depth, "\"a\" f.action go; \"b\" f.action other;");
     linked.erase(linked.size() - 2);
@@ -205,37 +147,24 @@ TEST(ApplicationRobustness, DeepInputsOnASmallStack)
         linked += "    popupmenu p" + std::to_string(i) + " { \"p\" context c targetsymboltype any f.menu p" + next +
                   "; }\n    list l" + std::to_string(i) + " { \"l\" f.list l" + next + "; }\n";
     }
-    linked += "}\n";
+    std::string linkedFile = dir.file("linked.reg", linked + "}\n");
 
-    Silence silence;
-    auto run = [&scratch, &folded](const std::string& text, bool dumpFirst) {
-        ApplicationRegistration* reg = parseText(scratch, text);
-        ASSERT_NE(reg, nullptr);
-        if (dumpFirst) {
-            reg->debugDump();
-            reg->debugDumpTabs();
-        }
-        reg->removeSingleActionMenus();
-        reg->debugDump();
-        EXPECT_EQ(Indent, 0);
-        if (&text == &folded) {
-            MenuItem* go = static_cast<MenuItem*>(reg->menuBars->next()->menuItems->next());
-            std::string label = "Go";
-            for (int i = 1; i < 100000; ++i)
-                label += ":e";
-            EXPECT_EQ(std::string(go->label), label + ":go");
-            EXPECT_EQ(go->menuLink, nullptr);
-            ASSERT_NE(go->actionLink, nullptr);
-            EXPECT_STREQ(go->actionLink->actionID, "go");
-            EXPECT_EQ(reg->applications->next()->menus->next(), nullptr);
-        }
-        delete reg;
-    };
     onSmallStack(256 * 1024, [&] {
-        run(rule, true);
-        run(folded, false);
+        EXPECT_EQ(RegistrationRun::parseDumpFold(ruleFile), 0);
+        ApplicationRegistration* reg = parseText(dir, folded);
+        ASSERT_NE(reg, nullptr);
+        EXPECT_EQ(count(jsonOf(reg), "\"menuLink\":{\"menuID\":\"m"), 100000u);
+        reg->removeSingleActionMenus();
+        testing::internal::CaptureStdout();
+        reg->debugDump();
+        std::string dump = testing::internal::GetCapturedStdout();
+        EXPECT_NE(dump.find(label + " _ [] {\n        ContextExpression : \"\"\n        Function : f.menu \"m0\"\n"
+                                    "        Action \"go\" {"),
+                  std::string::npos);
+        EXPECT_EQ(dump.find("Menu \"m"), std::string::npos);
+        delete reg;
     });
-    onSmallStack(64 * 1024, [&] { run(linked, true); });
+    onSmallStack(64 * 1024, [&] { EXPECT_EQ(RegistrationRun::parseDumpFold(linkedFile), 0); });
 }
 
 // The cycle test at every f.menu link costs the same whichever order the
@@ -244,14 +173,15 @@ TEST(ApplicationRobustness, DeepInputsOnASmallStack)
 // reference).
 TEST(ApplicationRobustness, MenusFromTheEndOfAChainLinkAsFastAsFromItsStart)
 {
-    Scratch scratch;
-    ASSERT_FALSE(scratch.dir.empty());
-    auto fastest = [&scratch](const std::string& text) {
+    TempDir dir;
+    auto fastest = [&dir](const std::string& text) {
         double best = 1e9;
         for (int run = 0; run < 5; ++run) {
-            double start = cpuSeconds();
-            delete parseText(scratch, text);
-            best = std::min(best, cpuSeconds() - start);
+            timespec start, end;
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
+            delete parseText(dir, text);
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &end);
+            best = std::min(best, (end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) * 1e-9);
         }
         return best;
     };
