@@ -87,10 +87,8 @@ TEST(Parser, FilesThatDefineNothingMakeNoRoot)
         ParsedFile parsed(dir.file("none.reg", text));
         EXPECT_EQ(parsed->ok, 1) << text;
         EXPECT_EQ(parsed->errors + parsed->warnings, 0) << text;
-        EXPECT_EQ(parsed->getAppReg(), nullptr);
-        EXPECT_EQ(parsed->getSymReg(), nullptr);
-        EXPECT_EQ(parsed->getFldReg(), nullptr);
-        EXPECT_EQ(parsed->getSnmppvReg(), nullptr);
+        EXPECT_TRUE(!parsed->getAppReg() && !parsed->getSymReg() && !parsed->getFldReg() && !parsed->getSnmppvReg())
+            << text;
     }
 }
 

@@ -35,8 +35,6 @@ public:
         out = testing::internal::GetCapturedStdout();
     }
     ~ParsedFile() { releaseRoots(*parser); }
-    ParsedFile(const ParsedFile&) = delete;
-    ParsedFile& operator=(const ParsedFile&) = delete;
 
     KivParser* operator->() const { return parser.get(); }
     // How often `part` occurs in what the parse printed.
