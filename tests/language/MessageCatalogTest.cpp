@@ -36,12 +36,10 @@ TEST(MessageCatalog, CatalogTextsReplaceBuiltInsInsideTheBounds)
     EXPECT_STREQ(parserMsg(MSG_STYLE_CREATE), "Could not create style sheet \"%s\": %s");
     EXPECT_STREQ(_libparserMsg(7, 1, const_cast<char*>("x")), "set seven, message one");
 
+    // Outside the bounds, or not in the catalog: the caller's text.
     char fallback[] = "fallback";
-    EXPECT_EQ(_libparserMsg(1, 0, fallback), fallback);
-    EXPECT_EQ(_libparserMsg(1, -3, fallback), fallback);
-    EXPECT_EQ(_libparserMsg(300, 1, fallback), fallback);
-    EXPECT_EQ(_libparserMsg(256, 1, fallback), fallback);
-    EXPECT_EQ(_libparserMsg(-1, 1, fallback), fallback);
+    for (auto at : {std::pair<int, int>{1, 0}, {1, -3}, {300, 1}, {256, 1}, {-1, 1}})
+        EXPECT_EQ(_libparserMsg(at.first, at.second, fallback), fallback) << at.first << " " << at.second;
     EXPECT_EQ(_libparserMsg(7, 2, fallback), std::string("fallback"));
 }
 

@@ -1,5 +1,7 @@
-#include "language/LanguageFiles.h"
+#include "kivparser/kivparser.h"
 #include "language/Lex.h"
+#include "support/ParsedFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <sstream>
 #include <string>
 
 #include <sys/mman.h>
@@ -17,150 +20,98 @@ using namespace kivparser;
 
 namespace {
 
-std::string pathIn(LanguageDir& dir, const std::string& content, const char* name = "file.reg")
+char* c(const std::string& path)
 {
-    return dir.write(name, content);
+    return const_cast<char*>(path.c_str());
 }
 
-// Parses `content` once more with a parser that has already parsed an empty
-// file, to see the engine's own result.
-int parseResult(LanguageDir& dir, const std::string& content, KivParser** used = nullptr)
+std::string selectionRule(int depth)
 {
-    static KivParser* parser = nullptr;
-    if (parser)
-        releaseRoots(*parser);
-    delete parser;
-    std::string empty = pathIn(dir, "", "empty.reg");
-    parser = new KivParser(const_cast<char*>(empty.c_str()), nullptr, nullptr, nullptr, nullptr, 0);
-    std::string path = pathIn(dir, content, "again.reg");
-    FILE* stream = fopen(path.c_str(), "r");
-    lexNewInput(stream);
-    int result = parser->parse();
-    fclose(stream);
-    if (!used)
-        releaseRoots(*parser);
-    if (used)
-        *used = parser;
-    return result;
-}
-
-int countOf(const std::string& text, const std::string& part)
-{
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        count++;
-    return count;
+    return "Application a { Action x { SelectionRule " + std::string(depth, '(') + "a" + std::string(depth, ')') +
+           "; } }";
 }
 
 } // namespace
 
-TEST(Parser, OneReportPerBadStatement)
+// Error recovery: one report per bad statement, at its line; what the engine
+// itself returns (1 when the input ends during recovery, on a stack
+// overflow, or when nothing can be recovered).
+TEST(Parser, OneReportPerBadStatementAndTheEnginesResult)
 {
-    LanguageDir dir;
-    std::string path = pathIn(dir, "Application a {\n"
-                                   "  Version \"1\";\n"
-                                   "  bad words here;\n"
-                                   "  Version \"2\";\n"
-                                   "  MenuBar \"m\" { \"x\" ! \"a\"; nonsense !; \"y\" ! \"b\"; }\n"
-                                   "}\n");
-    testing::internal::CaptureStdout();
-    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(parser.errors, 2);
-    EXPECT_EQ(parser.ok, 0);
-    EXPECT_EQ(countOf(out, "Error: syntax error"), 2);
-    EXPECT_EQ(countOf(out, "Line: 3\n"), 1);
-    EXPECT_EQ(countOf(out, "Line: 5\n"), 1);
-    releaseRoots(parser);
-
-    // Two bad statements in a row: two reports; the parse still ends well.
-    KivParser* used = nullptr;
-    EXPECT_EQ(parseResult(dir, "Application a { x y; z w; Version \"1\"; }", &used), 0);
-    EXPECT_EQ(used->errors, 2);
-}
-
-TEST(Parser, UnknownWordBeforeClosingBrace)
-{
-    LanguageDir dir;
-    KivParser* used = nullptr;
-    // The brace is discarded while the parser waits for a semicolon; the
-    // input then ends during recovery.
-    EXPECT_EQ(parseResult(dir, "Application a { Version \"1\"; bogus }\n", &used), 1);
-    EXPECT_EQ(used->errors, 1);
-    // With statements after it, recovery ends at the next semicolon.
-    EXPECT_EQ(parseResult(dir, "Application a { bogus } Version \"1\"; }\n", &used), 0);
-    EXPECT_EQ(used->errors, 1);
-    // Text that no registration starts with cannot be recovered.
-    EXPECT_EQ(parseResult(dir, "; ; ;", &used), 1);
-    EXPECT_EQ(used->errors, 1);
-}
-
-TEST(Parser, DeepSelectionRuleOverflowsTheStack)
-{
-    LanguageDir dir;
-    auto rule = [](int depth) {
-        return "Application a { Action x { SelectionRule " + std::string(depth, '(') + "a" +
-               std::string(depth, ')') + "; } }";
+    struct Case {
+        std::string text;
+        int result;
+        int errors;
+        std::vector<std::string> reports;
     };
-    KivParser* used = nullptr;
-    EXPECT_EQ(parseResult(dir, rule(400), &used), 0);
-    EXPECT_EQ(used->errors, 0);
+    const Case cases[] = {
+        {"Application a {\n Version \"1\";\n bad words here;\n Version \"2\";\n"
+         " MenuBar \"m\" { \"x\" ! \"a\"; nonsense !; \"y\" ! \"b\"; }\n}\n",
+         0, 2, {"Line: 3\nError: syntax error\n", "Line: 5\nError: syntax error\n"}},
+        {"Application a { x y; z w; Version \"1\"; }", 0, 2, {}},
+        // The brace is discarded while the parser waits for a semicolon.
+        {"Application a { Version \"1\"; bogus }\n", 1, 1, {}},
+        {"Application a { bogus } Version \"1\"; }\n", 0, 1, {}},
+        {"; ; ;", 1, 1, {}},
+        {selectionRule(400), 0, 0, {}},
+        {selectionRule(500), 1, 1, {"Error: yacc stack overflow\n"}},
+        {"\"SymbolAlert\" critical\nSymbolAlert } { garbage !!! \"unterminated", 0, 0, {}},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        std::string path = dir.file("case.reg", c.text);
+        ParsedFile parsed(path);
+        EXPECT_EQ(parsed->errors, c.errors) << c.text;
+        EXPECT_EQ(parsed->warnings, 0) << c.text;
+        EXPECT_EQ(parsed.count("\nError: "), c.errors) << parsed.out;
+        for (const std::string& report : c.reports)
+            EXPECT_EQ(parsed.count(report), 1) << parsed.out;
 
-    std::string path = pathIn(dir, rule(500));
-    testing::internal::CaptureStdout();
-    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(parser.errors, 1);
-    EXPECT_EQ(countOf(out, "Error: yacc stack overflow"), 1);
-    releaseRoots(parser);
-    EXPECT_EQ(parseResult(dir, rule(500)), 1);
-}
-
-TEST(Parser, EmptyCommentOnlyAndSymbolAlertFiles)
-{
-    LanguageDir dir;
-    for (const char* content : {"", "// nothing\n/* at /* all */ */\n\n", "#ifdef UNKNOWN\nApplication a { }\n#endif\n"}) {
-        std::string path = pathIn(dir, content);
-        KivParser parser(const_cast<char*>(path.c_str()), nullptr, nullptr, nullptr, nullptr, 1);
-        EXPECT_EQ(parser.ok, 1);
-        EXPECT_EQ(parser.errors, 0);
-        EXPECT_EQ(parser.getAppReg(), nullptr);
-        EXPECT_EQ(parser.getSymReg(), nullptr);
-        EXPECT_EQ(parser.getFldReg(), nullptr);
-        EXPECT_EQ(parser.getSnmppvReg(), nullptr);
+        parsed->verbose = 0;
+        parsed->errors = 0;
+        FILE* stream = fopen(path.c_str(), "r");
+        lexNewInput(stream);
+        EXPECT_EQ(parsed->parse(), c.result) << c.text;
+        fclose(stream);
+        EXPECT_EQ(parsed->errors, c.errors) << c.text;
     }
-
-    // A symbol-alert file ends the parse at once: what follows is not read.
-    std::string alert = "\"SymbolAlert\" critical\nSymbolAlert } { garbage !!! \"unterminated";
-    std::string path = pathIn(dir, alert);
-    KivParser parser(const_cast<char*>(path.c_str()), nullptr, nullptr, nullptr, nullptr, 1);
-    EXPECT_EQ(parser.ok, 1);
-    EXPECT_EQ(parser.errors, 0);
-    EXPECT_EQ(parser.warnings, 0);
-    EXPECT_EQ(parser.getAppReg(), nullptr);
-    EXPECT_EQ(parser.getSymReg(), nullptr);
-    EXPECT_EQ(parseResult(dir, alert), 0);
 }
 
-TEST(Parser, MissingFileLeavesTheScannerAlone)
+// Files without a registration make no root; a symbol-alert file ends the
+// parse at once, what follows it is not read.
+TEST(Parser, FilesThatDefineNothingMakeNoRoot)
 {
-    testing::internal::CaptureStdout();
-    KivParser parser(const_cast<char*>("/nonexistent/dir/app.reg"), static_cast<ApplicationRegistration*>(nullptr), 1);
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(parser.ok, 0);
-    EXPECT_EQ(parser.errors, 1);
-    EXPECT_EQ(parser.fp, nullptr);
-    EXPECT_STREQ(parser.filename, "/nonexistent/dir/app.reg");
-    EXPECT_EQ(countOf(out, "Error: can't open /nonexistent/dir/app.reg\n"), 1);
+    TempDir dir;
+    for (const char* text : {"", "// nothing\n/* at /* all */ */\n\n", "#ifdef UNKNOWN\nApplication a { }\n#endif\n",
+                             "\"SymbolAlert\" critical\nSymbolAlert } { garbage !!! \"unterminated"}) {
+        ParsedFile parsed(dir.file("none.reg", text));
+        EXPECT_EQ(parsed->ok, 1) << text;
+        EXPECT_EQ(parsed->errors + parsed->warnings, 0) << text;
+        EXPECT_TRUE(!parsed->getAppReg() && !parsed->getSymReg() && !parsed->getFldReg() && !parsed->getSnmppvReg())
+            << text;
+    }
+}
+
+// A file that is missing is one error at line 1 and never reaches the
+// scanner (which would otherwise read standard input).
+TEST(Parser, MissingFileIsOneErrorAndLeavesTheScannerAlone)
+{
+    setenv("NLSPATH", "/nonexistent/kivparser/%N.cat", 1);
+    ParsedFile parsed("/nonexistent/a.reg");
+    EXPECT_EQ(parsed.out, "\n------------------------------\nFile: /nonexistent/a.reg\nLine: 1\n"
+                          "Error: can't open /nonexistent/a.reg\n\n------------------------------\n");
+    EXPECT_EQ(parsed->ok, 0);
+    EXPECT_EQ(parsed->errors, 1);
+    EXPECT_EQ(parsed->fp, nullptr);
+    EXPECT_STREQ(parsed->filename, "/nonexistent/a.reg");
     EXPECT_EQ(KivParser::started, 0);
-    EXPECT_EQ(KivParser::current, &parser);
+    EXPECT_EQ(KivParser::current, parsed.parser.get());
 }
 
 TEST(Parser, StandardInputWhenNoPathIsGiven)
 {
-    LanguageDir dir;
-    std::string path = pathIn(dir, "Application a {\n bad;\n}\n");
-    ASSERT_NE(freopen(path.c_str(), "r", stdin), nullptr);
+    TempDir dir;
+    ASSERT_NE(freopen(dir.file("in.reg", "Application a {\n bad;\n}\n").c_str(), "r", stdin), nullptr);
     KivParser parser;
     EXPECT_EQ(parser.filename, nullptr);
     EXPECT_EQ(parser.verbose, 0);
@@ -170,130 +121,83 @@ TEST(Parser, StandardInputWhenNoPathIsGiven)
     releaseRoots(parser);
 }
 
-TEST(Parser, FilesInTurnCountTheirOwnReports)
+// Files parsed in turn: each parser counts its own reports and lines; a root
+// the caller gives is filled, not replaced; a file of another kind gets a
+// root of its own.
+TEST(Parser, FilesInTurnFillTheRootsTheyAreGiven)
 {
-    LanguageDir dir;
-    std::string first = pathIn(dir, "Application a {\n x;\n y;\n}\n", "first.reg");
-    std::string second = pathIn(dir, "Application b {\n Version \"1\";\n}\n", "second.reg");
-    std::string third = pathIn(dir, "Application c {\n z;\n", "third.reg");
-    KivParser one(const_cast<char*>(first.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
+    TempDir dir;
+    SymbolRegistration* own = new SymbolRegistration();
+    KivParser one(c(dir.file("one.arf", "Application a {\n x;\n y;\n}\n")), own, 0);
     EXPECT_EQ(one.errors, 2);
-    KivParser two(const_cast<char*>(second.c_str()), one.getAppReg(), 0);
+    EXPECT_EQ(one.getSymReg(), own);
+    ApplicationRegistration* root = one.getAppReg();
+    ASSERT_NE(root, nullptr);
+    KivParser two(c(dir.file("two.arf", "Application b {\n Version \"1\";\n}\n")), root, 0);
     EXPECT_EQ(two.errors, 0);
     EXPECT_EQ(two.ok, 1);
     EXPECT_EQ(two.lineno, 4);
-    EXPECT_EQ(KivParser::started, 2);
-    KivParser three(const_cast<char*>(third.c_str()), two.getAppReg(), 0);
-    EXPECT_EQ(three.errors, 2);
     EXPECT_EQ(one.errors, 2);
-    EXPECT_EQ(two.errors, 0);
-    releaseRoots(one);
+    EXPECT_EQ(two.getAppReg(), root);
+    EXPECT_NE(root->lookupApplication(c("a")), nullptr);
+    EXPECT_NE(root->lookupApplication(c("b")), nullptr);
+
+    EXPECT_EQ(own->lookupSymbolClass(c("s")), nullptr);
+    KivParser three(c(dir.file("s.srf", "SymbolClass s { }")), own, 0);
+    EXPECT_EQ(three.getSymReg(), own);
+    EXPECT_NE(own->lookupSymbolClass(c("s")), nullptr);
+    KivParser four(c(dir.file("c.svrf", "CGI c { Command \"c\"; CgiPath \"/c\"; }")),
+                   static_cast<FieldRegistration*>(nullptr), 0);
+    EXPECT_EQ(four.getFldReg(), nullptr);
+    ASSERT_NE(four.getSnmppvReg(), nullptr);
+    EXPECT_NE(four.getSnmppvReg()->lookupSnmppvCgi(c("c")), nullptr);
+    delete root;
+    delete own;
+    delete four.getSnmppvReg();
 }
 
+// YYDEBUG traces the engine on standard output, every line as "yydebug: ",
+// without the engine's prefix.
 TEST(Parser, TraceGoesToStandardOutput)
 {
-    LanguageDir dir;
-    std::string path = pathIn(dir, "Field f { Type bad; }");
+    TempDir dir;
+    std::string path = dir.file("trace.reg", "Field f { Type bad; }");
     setenv("YYDEBUG", "1", 1);
-    testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    KivParser parser(const_cast<char*>(path.c_str()), static_cast<FieldRegistration*>(nullptr), 0);
-    std::string out = testing::internal::GetCapturedStdout();
+    ParsedFile parsed(path, 0);
     std::string err = testing::internal::GetCapturedStderr();
     unsetenv("YYDEBUG");
     EXPECT_EQ(err, "");
-    EXPECT_EQ(parser.errors, 1);
-    EXPECT_EQ(out.rfind("yydebug: state 0, reading 314 (FIELD)\n", 0), 0u) << out;
-    EXPECT_NE(out.find("yydebug: state 0, reducing by rule 5 ($$3 :)\n"), std::string::npos);
-    EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state "), std::string::npos);
-    EXPECT_NE(out.find(", shifting to state "), std::string::npos);
-    EXPECT_NE(out.find(", reading 276 (IDENTIFIER)\n"), std::string::npos);
-    EXPECT_NE(out.find("yydebug: error recovery discarding state "), std::string::npos);
-    EXPECT_NE(out.find(", error recovery shifting to state "), std::string::npos);
-    EXPECT_NE(out.find(", error recovery discards token 276 (IDENTIFIER)\n"), std::string::npos);
-    EXPECT_NE(out.find("(ErrorStmt : error SEMICOLON)\n"), std::string::npos);
-    EXPECT_NE(out.find("yydebug: after reduction, shifting from state 0 to state 2\n"), std::string::npos);
-    EXPECT_EQ(out.find("KIVyy"), std::string::npos);
-    releaseRoots(parser);
+    EXPECT_EQ(parsed->errors, 1);
+    EXPECT_EQ(parsed.out.rfind("yydebug: state 0, reading 314 (FIELD)\n", 0), 0u) << parsed.out;
+    EXPECT_EQ(parsed.count("yydebug: state 0, reducing by rule 5 ($$3 :)\n"), 1);
+    EXPECT_EQ(parsed.count(", error recovery discards token 276 (IDENTIFIER)\n"), 1);
+    EXPECT_EQ(parsed.count("(ErrorStmt : error SEMICOLON)\n"), 1);
+    std::istringstream lines(parsed.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(line.rfind("yydebug: ", 0), 0u) << line;
 }
 
-TEST(Parser, AFileOfAnotherKindGetsARootOfItsOwn)
-{
-    LanguageDir dir;
-    std::string application = pathIn(dir, "Application a { Version \"1\"; }", "a.arf");
-    std::string cgi = pathIn(dir, "CGI c { Command \"c\"; CgiPath \"/c\"; }", "c.svrf");
-    std::string symbols = pathIn(dir, "SymbolClass s { }", "s.srf");
-
-    SymbolRegistration* own = new SymbolRegistration();
-    KivParser first(const_cast<char*>(application.c_str()), own, 0);
-    EXPECT_EQ(first.ok, 1);
-    EXPECT_EQ(first.getSymReg(), own);
-    ASSERT_NE(first.getAppReg(), nullptr);
-    EXPECT_NE(first.getAppReg()->lookupApplication(const_cast<char*>("a")), nullptr);
-    EXPECT_EQ(own->lookupSymbolClass(const_cast<char*>("s")), nullptr);
-
-    KivParser second(const_cast<char*>(cgi.c_str()), static_cast<FieldRegistration*>(nullptr), 0);
-    EXPECT_EQ(second.ok, 1);
-    EXPECT_EQ(second.getFldReg(), nullptr);
-    ASSERT_NE(second.getSnmppvReg(), nullptr);
-    EXPECT_NE(second.getSnmppvReg()->lookupSnmppvCgi(const_cast<char*>("c")), nullptr);
-
-    // A root the caller gave is filled, not replaced.
-    KivParser third(const_cast<char*>(symbols.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
-    EXPECT_EQ(third.getAppReg(), nullptr);
-    ASSERT_NE(third.getSymReg(), nullptr);
-    KivParser fourth(const_cast<char*>(symbols.c_str()), own, 0);
-    EXPECT_EQ(fourth.getSymReg(), own);
-    EXPECT_NE(own->lookupSymbolClass(const_cast<char*>("s")), nullptr);
-
-    delete first.getAppReg();
-    delete second.getSnmppvReg();
-    delete third.getSymReg();
-    delete own;
-}
-
-TEST(Parser, TwoFilesIntoOneRoot)
-{
-    LanguageDir dir;
-    std::string first = pathIn(dir, "Application a {\n bad;\n Version \"1\";\n}\n", "first.arf");
-    std::string second = pathIn(dir, "Application b {\n Version \"2\";\n}\n", "second.arf");
-    KivParser one(const_cast<char*>(first.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
-    ApplicationRegistration* root = one.getAppReg();
-    ASSERT_NE(root, nullptr);
-    KivParser two(const_cast<char*>(second.c_str()), root, 0);
-    EXPECT_EQ(two.getAppReg(), root);
-    EXPECT_NE(root->lookupApplication(const_cast<char*>("a")), nullptr);
-    EXPECT_NE(root->lookupApplication(const_cast<char*>("b")), nullptr);
-    EXPECT_EQ(one.errors, 1);
-    EXPECT_EQ(one.ok, 0);
-    EXPECT_EQ(two.errors, 0);
-    EXPECT_EQ(two.ok, 1);
-    delete root;
-}
-
+// A directory, a FIFO without a writer (its open must not wait), a regular
+// file whose read fails: one error each, and the next file parses.
 TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
 {
-    LanguageDir dir;
-    std::string pipe = dir.path + "/pipe.reg";
+    TempDir dir;
+    std::string pipe = dir.path("pipe.reg");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-    std::string good = pathIn(dir, "Application a { Version \"1\"; }\n", "good.reg");
-    // A directory, a FIFO without a writer (its open must not wait), a
-    // regular file whose read fails.
-    for (const std::string& path : {dir.path, pipe, std::string("/proc/self/mem")}) {
-        testing::internal::CaptureStdout();
+    std::string good = dir.file("good.reg", "Application a { Version \"1\"; }\n");
+    for (const std::string& path : {dir.root, pipe, std::string("/proc/self/mem")}) {
         testing::internal::CaptureStderr();
-        KivParser bad(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
-        std::string out = testing::internal::GetCapturedStdout();
+        ParsedFile bad(path);
         std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(bad.errors, 1) << path;
-        EXPECT_EQ(bad.ok, 0) << path;
-        EXPECT_EQ(countOf(out, "Error: can't open " + path + "\n"), 1) << out;
+        EXPECT_EQ(bad->errors, 1) << path;
+        EXPECT_EQ(bad->ok, 0) << path;
+        EXPECT_EQ(bad.count("Error: can't open " + path + "\n"), 1) << bad.out;
         EXPECT_EQ(err, path == "/proc/self/mem" ? "read() in flex scanner failed\n" : "") << path;
-        KivParser next(const_cast<char*>(good.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
-        EXPECT_EQ(next.errors, 0) << path;
-        ASSERT_NE(next.getAppReg(), nullptr);
-        EXPECT_NE(next.getAppReg()->lookupApplication(const_cast<char*>("a")), nullptr);
-        releaseRoots(next);
+        ParsedFile next(good, 0);
+        EXPECT_EQ(next->errors, 0) << path;
+        ASSERT_NE(next->getAppReg(), nullptr);
+        EXPECT_NE(next->getAppReg()->lookupApplication(c("a")), nullptr);
     }
 
     // A read that fails in the middle of a string: the file is given up
@@ -307,9 +211,7 @@ TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
     FILE* stream = fopen("/proc/self/mem", "r");
     ASSERT_NE(stream, nullptr);
     ASSERT_GE(lseek(fileno(stream), static_cast<off_t>(reinterpret_cast<uintptr_t>(area + page - text.size())), SEEK_SET), 0);
-    KivParser* parser = nullptr;
-    parseResult(dir, "", &parser);
-    parser->verbose = 1;
+    ParsedFile parser(dir.file("empty.reg"), 1);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
     lexNewInput(stream);
@@ -320,44 +222,37 @@ TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
     munmap(area, page);
     EXPECT_EQ(parser->errors, 1);
     EXPECT_EQ(parser->lineno, 3);
-    EXPECT_EQ(countOf(out, "Error: "), 1) << out;
-    EXPECT_EQ(countOf(out, "Error: can't open "), 1) << out;
-    releaseRoots(*parser);
+    EXPECT_EQ(out.find("Error: "), out.rfind("Error: ")) << out;
+    EXPECT_NE(out.find("Error: can't open "), std::string::npos) << out;
 }
 
+// Cut right after a menu item's label, where the scanner expects the item's
+// mnemonic or accelerator: the next file still starts in normal mode.
 TEST(Parser, EachFileStartsInNormalMode)
 {
-    LanguageDir dir;
-    // Cut right after a menu item's label: the scanner was left expecting
-    // the item's mnemonic or accelerator.
-    std::string cut = pathIn(dir, "Application a { MenuBar \"File\" { \"New\"", "cut.reg");
-    std::string good = pathIn(dir, "Application b { Version \"1\"; }\n", "good.reg");
-    KivParser first(const_cast<char*>(cut.c_str()), static_cast<ApplicationRegistration*>(nullptr), 0);
-    EXPECT_GT(first.errors, 0);
-    KivParser second(const_cast<char*>(good.c_str()), first.getAppReg(), 0);
-    EXPECT_EQ(second.errors, 0);
-    EXPECT_NE(second.getAppReg()->lookupApplication(const_cast<char*>("b")), nullptr);
-    releaseRoots(second);
+    TempDir dir;
+    ParsedFile cut(dir.file("cut.reg", "Application a { MenuBar \"File\" { \"New\""), 0);
+    EXPECT_GT(cut->errors, 0);
+    ParsedFile good(dir.file("good.reg", "Application b { Version \"1\"; }\n"), 0);
+    EXPECT_EQ(good->errors, 0);
+    EXPECT_NE(good->getAppReg()->lookupApplication(c("b")), nullptr);
 }
 
 TEST(Parser, StringCutByAByteThatDoesNotDecodeIsWarnedAbout)
 {
     if (!setlocale(LC_CTYPE, "C.UTF-8"))
         GTEST_SKIP() << "no C.UTF-8 locale";
-    LanguageDir dir;
+    TempDir dir;
     // "Café Monitor" written in Latin-1, read as UTF-8.
-    std::string path = pathIn(dir, "Application \"Caf\xe9 Monitor\" {\n Version \"1\";\n}\n");
-    testing::internal::CaptureStdout();
-    KivParser parser(const_cast<char*>(path.c_str()), static_cast<ApplicationRegistration*>(nullptr), 1);
-    std::string out = testing::internal::GetCapturedStdout();
+    std::string path = dir.file("latin1.reg", "Application \"Caf\xe9 Monitor\" {\n Version \"1\";\n}\n");
+    ParsedFile parsed(path);
     setlocale(LC_CTYPE, "C");
-    EXPECT_EQ(parser.errors, 0);
-    EXPECT_EQ(parser.warnings, 1);
-    EXPECT_EQ(countOf(out, "File: " + path + "\nLine: 1\nWarning: String \"Caf\": cut at a byte that does not "
+    EXPECT_EQ(parsed->errors, 0);
+    EXPECT_EQ(parsed->warnings, 1);
+    EXPECT_EQ(parsed.count("File: " + path + "\nLine: 1\nWarning: String \"Caf\": cut at a byte that does not "
                            "decode in the locale\n"),
               1)
-        << out;
+        << parsed.out;
     // The value is what it always was.
-    EXPECT_NE(parser.getAppReg()->lookupApplication(const_cast<char*>("Caf")), nullptr);
-    releaseRoots(parser);
+    EXPECT_NE(parsed->getAppReg()->lookupApplication(c("Caf")), nullptr);
 }

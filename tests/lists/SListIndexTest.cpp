@@ -5,12 +5,11 @@
 #include "lists/LoadScope.h"
 #include "lists/SListOps.h"
 #include "lists/SListIndex.h"
+#include "support/TempDir.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <unistd.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <random>
@@ -81,20 +80,18 @@ std::string shape(Entry* head)
     return out + "tail " + names[head->_tail];
 }
 
-Entry* at(Entry* head, size_t n)
+// The elements behind the head, in order.
+std::vector<Entry*> chain(Entry* head)
 {
-    Entry* e = head->next();
-    while (e && n--)
-        e = e->next();
-    return e;
+    std::vector<Entry*> elements;
+    for (Entry* e = head->next(); e; e = e->next())
+        elements.push_back(e);
+    return elements;
 }
 
-bool contains(Entry* head, Entry* wanted)
+Entry* at(Entry* head, size_t n)
 {
-    for (Entry* e = head->next(); e; e = e->next())
-        if (e == wanted)
-            return true;
-    return false;
+    return chain(head).at(n);
 }
 
 // Disposes of the list and of every element of `made` that is no longer in
@@ -102,21 +99,11 @@ bool contains(Entry* head, Entry* wanted)
 // still named: the lists never repair _tail through remove()).
 void disposeAll(Entry* head, std::vector<Entry*>& made)
 {
-    std::vector<Entry*> outside;
-    for (Entry* e : made)
-        if (!contains(head, e))
-            outside.push_back(e);
+    std::vector<Entry*> inside = chain(head);
     SListOps::disposeList(head);
-    for (Entry* e : outside)
-        delete e;
-}
-
-size_t length(Entry* head)
-{
-    size_t n = 0;
-    for (Entry* e = head->next(); e; e = e->next())
-        ++n;
-    return n;
+    for (Entry* e : made)
+        if (std::find(inside.begin(), inside.end(), e) == inside.end())
+            delete e;
 }
 
 // Applications of every rank, two without a name; the ranks come from the
@@ -152,25 +139,26 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
         Entry* plain = new Entry(order, -1, 0, nullptr);
         std::vector<Entry*> madeIndexed, madePlain;
         int tag = 0;
+        // The same new element for both lists.
+        auto twins = [&](int precedence, Application* app) {
+            ++tag;
+            madeIndexed.push_back(new Entry(order, precedence, tag, nullptr));
+            madePlain.push_back(new Entry(order, precedence, tag, nullptr));
+            madeIndexed.back()->_application = madePlain.back()->_application = app;
+        };
         for (int step = 0; step < 1200; ++step) {
             int what = (int)(random() % 100);
-            if (what < 85 || length(plain) < 40) {
+            if (what < 85 || chain(plain).size() < 40) {
                 // Precedences cluster so that long groups of equal keys form;
                 // a few are out of the indexed range or not given.
                 static const int choices[] = { -1, 0, 10, 50, 50, 50, 60, 60, 99, 100, 250 };
                 int precedence = choices[random() % (sizeof choices / sizeof choices[0])];
-                Application* app = apps[random() % apps.size()];
-                ++tag;
-                Entry* a = new Entry(order, precedence, tag, nullptr);
-                Entry* b = new Entry(order, precedence, tag, nullptr);
-                madeIndexed.push_back(a);
-                madePlain.push_back(b);
-                a->_application = b->_application = app;
-                indexed->add(a);
-                plainAdd(plain, b);
+                twins(precedence, apps[random() % apps.size()]);
+                indexed->add(madeIndexed.back());
+                plainAdd(plain, madePlain.back());
             } else if (what < 93) {
                 // Taken out, through the head or through the element itself.
-                size_t n = random() % length(plain);
+                size_t n = random() % chain(plain).size();
                 Entry* a = at(indexed, n);
                 Entry* b = at(plain, n);
                 if (what % 2) {
@@ -185,16 +173,12 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
             } else if (what < 96 && step > 900) {
                 // Linked behind the head out of order: the index must notice
                 // (late, so that the indexed walk has long been at work).
-                ++tag;
-                Entry* a = new Entry(order, 0, tag, nullptr);
-                Entry* b = new Entry(order, 0, tag, nullptr);
-                madeIndexed.push_back(a);
-                madePlain.push_back(b);
-                indexed->insert(a);
-                plain->insert(b);
+                twins(0, nullptr);
+                indexed->insert(madeIndexed.back());
+                plain->insert(madePlain.back());
             } else if (what >= 96) {
                 // A moved element: out and back in through the sorted add.
-                size_t n = random() % length(plain);
+                size_t n = random() % chain(plain).size();
                 Entry* a = at(indexed, n);
                 Entry* b = at(plain, n);
                 indexed->pullaway(a);
@@ -207,33 +191,6 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
         disposeAll(indexed, madeIndexed);
         disposeAll(plain, madePlain);
     }
-    release(apps);
-}
-
-TEST(SListIndex, LongSharedListsKeepTheOrderOfTheRules)
-{
-    // Precedence first, then rank, then name, then arrival: the plain rule,
-    // checked directly on a list long enough to be indexed.
-    LoadScope load;
-    std::vector<Application*> apps = applications();
-    Entry* head = new Entry(PSLpriority, -1, 0, nullptr);
-    for (int tag = 1; tag <= 400; ++tag) {
-        Entry* e = new Entry(PSLpriority, (tag * 37) % 7 * 10, tag, nullptr);
-        e->_application = apps[(tag * 13) % apps.size()];
-        head->add(e);
-    }
-    for (Entry* e = head->next(); e && e->next(); e = e->next()) {
-        Entry* f = e->next();
-        ASSERT_GE(e->getPrecedence(), f->getPrecedence());
-        if (e->getPrecedence() == f->getPrecedence()) {
-            int c = Application::collate(e->getApplication(), f->getApplication(), 1);
-            ASSERT_LE(c, 0);
-            if (c == 0) {
-                ASSERT_LT(e->tag, f->tag);
-            }
-        }
-    }
-    SListOps::disposeList(head);
     release(apps);
 }
 
@@ -252,7 +209,7 @@ void lookupsAgainstThePlainWalk(unsigned seed)
     auto name = [&](int n) { return "name " + std::to_string(n); };
     for (int step = 0; step < 2000; ++step) {
         int what = (int)(random() % 100);
-        size_t n = length(head);
+        size_t n = chain(head).size();
         if (what < 45 || n < 40) {
             // New names mostly, now and then one already there.
             Entry* e = new Entry(PSLfifo, -1, ++tag, name(random() % 700).c_str());
@@ -272,7 +229,6 @@ void lookupsAgainstThePlainWalk(unsigned seed)
             else
                 e->remove();
             // Kept until the end: some _base may name it.
-
         } else if (what < 65) {
             Entry* e = at(head, random() % n);
             free(e->name);
@@ -322,10 +278,7 @@ TEST(SListIndex, ListsDestroyedAndMadeAgainStartClean)
             head->add(new Entry(PSLpriority, round % 2 ? tag % 5 : 100 - tag, tag, ("n" + std::to_string(tag)).c_str()));
         ASSERT_NE(SListOps::lookup(head, &Entry::name, "n80"), nullptr);
         EXPECT_EQ(SListOps::lookup(head, &Entry::name, "n81"), nullptr);
-        Entry* last = nullptr;
-        for (Entry* e = head->next(); e; e = e->next())
-            last = e;
-        EXPECT_EQ(last, head->_tail);
+        EXPECT_EQ(chain(head).back(), head->_tail);
         SListOps::disposeList(head);
     }
 }
@@ -334,15 +287,9 @@ namespace {
 
 ApplicationRegistration* parseInto(ApplicationRegistration* reg, const std::string& text)
 {
-    char path[] = "/tmp/kivindexXXXXXX";
-    int fd = mkstemp(path);
-    EXPECT_GE(fd, 0);
-    std::ofstream(path) << text;
-    KivParser parser(path, reg, 0);
+    TempDir dir;
+    KivParser parser(const_cast<char*>(dir.file("index.reg", text).c_str()), reg, 0);
     EXPECT_EQ(parser.errors, 0);
-    std::remove(path);
-    if (fd >= 0)
-        close(fd);
     return parser.getAppReg();
 }
 
