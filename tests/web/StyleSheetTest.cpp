@@ -6,18 +6,17 @@
 #include <sys/resource.h>
 
 using namespace kivparser;
-
 using namespace webtest;
 
 namespace {
 
-int generate(int force, std::string* err = nullptr, std::string* url = nullptr)
+// The style sheet through the entry point, for a client of another language.
+int generate(int force, std::string* err, std::string* url = nullptr)
 {
     char urlMem[KIV_WEB_URL_LEN];
     char errMsg[KIV_WEB_ERRMSG_LEN];
     int rc = kivParserSetStyleXMLURLandCreateIfNeeded(urlMem, force, "fr_FR", errMsg, sizeof errMsg);
-    if (err)
-        *err = errMsg;
+    *err = errMsg;
     if (url)
         *url = urlMem;
     return rc;
@@ -26,306 +25,211 @@ int generate(int force, std::string* err = nullptr, std::string* url = nullptr)
 std::string copyTemplate(const std::string& text)
 {
     TempDir dir;
-    writeFile(dir / "in.template", text);
     char err[KIV_WEB_ERRMSG_LEN];
-    int rc = symCreateStyleXML((dir / "in.template").c_str(), (dir / "out.xml").c_str(), err, sizeof err);
+    int rc = symCreateStyleXML(dir.file("in", text).c_str(), dir.path("out").c_str(), err, sizeof err);
     EXPECT_EQ(rc, 0) << err;
-    return readFile(dir / "out.xml");
+    return readFile(dir.path("out"));
 }
 
 } // namespace
 
-TEST(StyleSheet, UrlAndDirectoryAlwaysNameTheCLocale)
+// The first base-URL marker of each line is replaced (@ below). Lines written
+// on Windows lose the carriage return before the line feed, nowhere else; a
+// NUL byte is copied like any other. Long lines go through in pieces of 5118
+// bytes: every byte arrives, the marker is replaced once in each piece, and
+// one cut in two by a piece boundary stays; a carriage return and line feed
+// split over two pieces still end as one line feed.
+TEST(StyleSheet, TemplateIsCopiedPieceByPiece)
 {
-    WebInstallation inst;
-    EXPECT_STREQ(dvStyleXmlFileName(), "dvStyleV7.xml");
-    EXPECT_EQ(std::string(dvStyleXmlRootPath("C")), inst.styleDir());
-    EXPECT_EQ(std::string(dvStyleXmlRootPath("ja")), inst.dir / "kz/www/htdocs/ja/dynamicViews");
-
-    // Whatever language the client asks for, the C style sheet is the one.
-    writeFile(inst.styleSheet(), "present");
-    std::string err, url;
-    ASSERT_EQ(generate(0, &err, &url), 0);
-    EXPECT_EQ(url, baseUrl() + "/KzDocs/C/dynamicViews/dvStyleV7.xml");
-    EXPECT_EQ(url.compare(0, 7, "http://"), 0);
-    EXPECT_NE(url.find(":8181/KzDocs/"), std::string::npos);
-    EXPECT_EQ(err, "");
-}
-
-TEST(StyleSheet, PresentFileIsLeftAloneUnlessForced)
-{
-    WebInstallation inst;
-    writeFile(inst.styleSheet(), "hand edited\n");
-    struct stat before;
-    ASSERT_EQ(stat(inst.styleSheet().c_str(), &before), 0);
-
-    // No template at all: without force nothing is even tried.
-    std::string err;
-    EXPECT_EQ(generate(0, &err), 0);
-    EXPECT_EQ(readFile(inst.styleSheet()), "hand edited\n");
-    struct stat after;
-    ASSERT_EQ(stat(inst.styleSheet().c_str(), &after), 0);
-    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-
-    // Forced: the missing template is reported and the old file survives.
-    EXPECT_EQ(generate(1, &err), -1);
-    EXPECT_EQ(err, "Could not open template file \"" + inst.templateFile() + "\": " + strerror(ENOENT));
-    EXPECT_EQ(readFile(inst.styleSheet()), "hand edited\n");
-
-    // With a template the forced call regenerates, and an absent file is generated unforced.
-    writeFile(inst.templateFile(), "<Styles base=\"__BASEURL__\"/>\n");
-    EXPECT_EQ(generate(1, &err), 0) << err;
-    EXPECT_EQ(readFile(inst.styleSheet()), "<Styles base=\"" + baseUrl() + "\"/>\n");
-    remove(inst.styleSheet().c_str());
-    EXPECT_EQ(generate(0, &err), 0) << err;
-    EXPECT_TRUE(fileExists(inst.styleSheet()));
-}
-
-TEST(StyleSheet, TemplateWithoutMarkersIsCopiedWithTheFirstBaseUrlOfEachLine)
-{
-    std::string base = baseUrl();
-    EXPECT_EQ(copyTemplate(""), "");
-    EXPECT_EQ(copyTemplate("<a href=\"__BASEURL__/x\">__BASEURL__</a>\n"
-                           "plain line\n"
-                           "\n"
-                           "__BASEURL____BASEURL__\n"
-                           "no newline at the end __BASEURL__"),
-              "<a href=\"" + base + "/x\">__BASEURL__</a>\n"
-              "plain line\n"
-              "\n" + base + "__BASEURL__\n"
-              "no newline at the end " + base);
-
-    // Lines written on Windows lose the carriage return before the line feed,
-    // nowhere else; a NUL byte is copied like any other.
-    EXPECT_EQ(copyTemplate("one\r\ntwo\rthree\r\n\r\r\n"), "one\ntwo\rthree\n\r\n");
-    EXPECT_EQ(copyTemplate(std::string("a\0b\n", 4)), std::string("a\0b\n", 4));
-}
-
-TEST(StyleSheet, LongLinesAreCopiedWholePieceByPiece)
-{
-    std::string base = baseUrl();
-    // A 20,000-byte line goes through in pieces of 5118 bytes: every byte
-    // arrives, and the base-URL marker is replaced once in each piece.
     std::string line(20000, 'x');
-    line.replace(0, 11, "__BASEURL__");
-    line.replace(100, 11, "__BASEURL__");   // same piece as the first: stays
-    line.replace(5108, 11, "__BASEURL__");  // across the first boundary: not seen
-    line.replace(6000, 11, "__BASEURL__");  // second piece
-    std::string expected = line;
-    expected.replace(6000, 11, base);
-    expected.replace(0, 11, base);
-    // A marker that ends on the last byte of the first piece is found; one
-    // byte later it is cut in two and stays.
-    std::string fits = std::string(5107, 'v') + "__BASEURL__" + std::string(100, 'v');
-    std::string cut = std::string(5108, 'u') + "__BASEURL__" + std::string(100, 'u');
-    EXPECT_EQ(copyTemplate(line + "\n" + fits + "\n" + cut + "\nnext __BASEURL__\n"),
-              expected + "\n" + std::string(5107, 'v') + base + std::string(100, 'v') + "\n" + cut +
-                  "\nnext " + base + "\n");
-
-    // A carriage return and line feed split over two pieces still end as one line feed.
-    std::string crlf(5117, 'y');
-    EXPECT_EQ(copyTemplate(crlf + "\r\nz\n"), crlf + "\nz\n");
-    std::string exact(5118, 'w');
-    EXPECT_EQ(copyTemplate(exact + "\r\n"), exact + "\n");
+    for (size_t at : {0, 100, 5108, 6000})
+        line.replace(at, 11, "__BASEURL__");
+    std::string lineOut = line;
+    lineOut.replace(6000, 11, "@").replace(0, 11, "@");
+    std::string v(5107, 'v'), u(5108, 'u'), y(5117, 'y'), w(5118, 'w');
+    std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"<a href=\"__BASEURL__/x\">__BASEURL__</a>\nplain line\n\n__BASEURL____BASEURL__\nno newline __BASEURL__",
+         "<a href=\"@/x\">__BASEURL__</a>\nplain line\n\n@__BASEURL__\nno newline @"},
+        {"one\r\ntwo\rthree\r\n\r\r\n", "one\ntwo\rthree\n\r\n"},
+        {std::string("a\0b\n", 4), std::string("a\0b\n", 4)},
+        {line + "\n" + v + "__BASEURL__" + v + "\n" + u + "__BASEURL__" + u + "\nnext __BASEURL__\n",
+         lineOut + "\n" + v + "@" + v + "\n" + u + "__BASEURL__" + u + "\nnext @\n"},
+        {y + "\r\nz\n", y + "\nz\n"},
+        {w + "\r\n", w + "\n"},
+    };
+    for (auto& c : cases) {
+        for (size_t at; (at = c.second.find('@')) != std::string::npos;)
+            c.second.replace(at, 1, baseUrl());
+        EXPECT_EQ(copyTemplate(c.first), c.second) << c.first.substr(0, 40);
+    }
 }
 
 TEST(StyleSheet, DateMarkerLineBecomesTheGenerationComment)
 {
     std::string out = copyTemplate("<Styles>\n  junk <!-- INSERT DATE --> more junk\n</Styles>\n");
-    std::regex shape("<Styles>\n"
-                     "<!--\nGenerated on\n  "
+    std::regex shape("<Styles>\n<!--\nGenerated on\n  "
                      "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n"
                      "Regenerate this file after installing new icons by adding &updateStyle=1 to a "
-                     "Dynamic View URL.\n"
-                     "-->\n"
-                     "</Styles>\n");
+                     "Dynamic View URL.\n-->\n</Styles>\n");
     EXPECT_TRUE(std::regex_match(out, shape)) << out;
-    EXPECT_EQ(out.find("junk"), std::string::npos);
 }
 
-TEST(StyleSheet, SmallErrorBufferIsRefused)
-{
-    TempDir dir;
-    writeFile(dir / "t", "x\n");
-    char err[64];
-    EXPECT_EQ(symCreateStyleXML((dir / "t").c_str(), (dir / "o").c_str(), err, sizeof err), -1);
-    EXPECT_STREQ(err, "INTERNAL ERROR: errBufLen:64, require 1024");
-    EXPECT_FALSE(fileExists(dir / "o"));
-    char tiny[8];
-    EXPECT_EQ(symCreateStyleXML((dir / "t").c_str(), (dir / "o").c_str(), tiny, sizeof tiny), -1);
-    EXPECT_STREQ(tiny, "INTERNA");
-}
-
-TEST(StyleSheet, UnwritableDirectoryAndFailedWritesAreReported)
+// Whatever language the client asks for, the C style sheet is the one. What
+// fails is reported with its reason, and no partly written sheet is left.
+TEST(StyleSheet, UrlAndFailures)
 {
     WebInstallation inst;
-    writeFile(inst.templateFile(), "x\n");
-    char err[KIV_WEB_ERRMSG_LEN];
+    std::string err, url;
+    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyleV7.xml", "present");
+    ASSERT_EQ(generate(0, &err, &url), 0);
+    EXPECT_EQ(url, baseUrl() + "/KzDocs/C/dynamicViews/dvStyleV7.xml");
+    EXPECT_NE(url.find(":8181/KzDocs/"), std::string::npos);
+    EXPECT_EQ(err, "");
 
-    // The output's directory is a plain file: the sheet cannot be created.
-    writeFile(inst.dir / "plain", "");
-    std::string blocked = inst.dir / "plain/dvStyleV7.xml";
-    EXPECT_EQ(symCreateStyleXML(inst.templateFile().c_str(), blocked.c_str(), err, sizeof err), -1);
-    EXPECT_EQ(std::string(err), "Could not create style sheet \"" + blocked + "\": " + strerror(ENOTDIR));
+    // An error buffer too small for any message.
+    inst.dir.file("t", "x\n");
+    char small[64], tiny[8];
+    EXPECT_EQ(symCreateStyleXML(inst.dir.path("t").c_str(), inst.dir.path("o").c_str(), small, sizeof small), -1);
+    EXPECT_STREQ(small, "INTERNAL ERROR: errBufLen:64, require 1024");
+    EXPECT_EQ(symCreateStyleXML(inst.dir.path("t").c_str(), inst.dir.path("o").c_str(), tiny, sizeof tiny), -1);
+    EXPECT_STREQ(tiny, "INTERNA");
+    EXPECT_FALSE(std::filesystem::exists(inst.dir.path("o")));
 
-    // The same through the entry point: the style sheet directory is missing.
-    setenv("KZ_PATH", (inst.dir / "plain").c_str(), 1);
-    std::string message;
-    EXPECT_EQ(generate(1, &message), -1);
-    EXPECT_EQ(message.rfind("Could not open template file \"", 0), 0u) << message;
-    setenv("KZ_PATH", (inst.dir / "kz").c_str(), 1);
+    // The output's directory is a plain file.
+    char msg[KIV_WEB_ERRMSG_LEN];
+    std::string blocked = inst.dir.file("plain") + "/dvStyleV7.xml";
+    EXPECT_EQ(symCreateStyleXML(inst.dir.path("t").c_str(), blocked.c_str(), msg, sizeof msg), -1);
+    EXPECT_EQ(std::string(msg), "Could not create style sheet \"" + blocked + "\": " + strerror(ENOTDIR));
+    setenv("KZ_PATH", inst.dir.path("plain").c_str(), 1);
+    EXPECT_EQ(generate(1, &err), -1);
+    EXPECT_EQ(err.rfind("Could not open template file \"", 0), 0u) << err;
+    setenv("KZ_PATH", inst.dir.path("kz").c_str(), 1);
 
-    // A write that fails half-way: the message names the sheet and the partly
+    // A write that fails half-way: the message names the sheet, the partly
     // written file is gone.
-    std::string longLine(20000, 'q');
-    writeFile(inst.templateFile(), "short\n" + longLine + "\n");
-    struct rlimit old;
+    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyle.xml.template", "short\n" + std::string(20000, 'q') + "\n");
+    struct rlimit old, limited;
     getrlimit(RLIMIT_FSIZE, &old);
-    struct rlimit small = old;
-    small.rlim_cur = 8192;
+    limited = old;
+    limited.rlim_cur = 8192;
     auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    int rc = symCreateStyleXML(inst.templateFile().c_str(), inst.styleSheet().c_str(), err, sizeof err);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    int rc = symCreateStyleXML(inst.templateFile().c_str(), inst.styleSheet().c_str(), msg, sizeof msg);
     setrlimit(RLIMIT_FSIZE, &old);
     signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(rc, -1);
-    EXPECT_EQ(std::string(err), "fprintf() to " + inst.styleSheet() + " failed: " + strerror(EFBIG));
-    EXPECT_FALSE(fileExists(inst.styleSheet()));
+    EXPECT_EQ(std::string(msg), "fprintf() to " + inst.styleSheet() + " failed: " + strerror(EFBIG));
+    EXPECT_FALSE(std::filesystem::exists(inst.styleSheet()));
 }
 
+// Paths and URLs too long for their buffers are refused, without overflow:
+// the root of the sheet, the file name behind a root that fits, the port.
 TEST(StyleSheet, OverlongPathsAreRefusedWithoutOverflow)
 {
     WebInstallation inst;
-    std::string deep = inst.dir / std::string(600, 'd');
-    setenv("KZ_PATH", deep.c_str(), 1);
-    EXPECT_STREQ(dvStyleXmlRootPath("C"), "");
     std::string err, url;
+    setenv("KZ_PATH", inst.dir.path(std::string(600, 'd')).c_str(), 1);
     EXPECT_EQ(generate(0, &err, &url), -1);
     EXPECT_NE(err.find("too long path name("), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), std::string::npos);
-
-    // A root that fits while the file name does not.
-    std::string edge = inst.dir / std::string(480 - inst.dir.path().size(), 'e');
-    setenv("KZ_PATH", edge.c_str(), 1);
-    EXPECT_STRNE(dvStyleXmlRootPath("C"), "");
+    setenv("KZ_PATH", inst.dir.path(std::string(480 - inst.dir.root.size(), 'e')).c_str(), 1);
     EXPECT_EQ(generate(1, &err), -1);
     EXPECT_NE(err.find("too long path name("), std::string::npos) << err;
-
-    // A port suffix that cannot fit the URL buffer.
-    setenv("KZ_PATH", (inst.dir / "kz").c_str(), 1);
+    setenv("KZ_PATH", inst.dir.path("kz").c_str(), 1);
     setenv("KZ_WEB_PORT", std::string(1100, '9').c_str(), 1);
     EXPECT_EQ(generate(0, &err, &url), -1);
     EXPECT_EQ(url, "");
 }
 
+// The sizes of 50 and above, or else the largest one.
 TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
 {
-    auto image = [](std::initializer_list<int> sizes) {
-        String* list = sizeList(sizes);
-        std::string out = captureStream([&](FILE* fp) {
-            printNodeStyle(fp, nullptr, "Computer", "Workstation", "Square", "host", ":81",
-                           "bitmaps/C/computer", "ws", list);
+    SymbolRegistration reg;
+    SymbolClass* sc = addClass(&reg, "Computer", VFY_ICONVARIETY);
+    auto image = [&](const std::vector<int>& sizes, const char* note = nullptr) {
+        SymbolType* type = addType(sc, "Workstation", "ws", "C/computer", sizes);
+        return captureStream([&](FILE* fp) {
+            printNodeStyle(fp, note, "Computer", "Workstation", "Square", "host", ":81", "bitmaps/C/computer", "ws",
+                           type->availableBitmapSizes);
         });
-        SListOps::disposeList(list);
-        std::smatch m;
-        std::regex sizesAttr("<Image sizes=\"([^\"]*)\"");
-        return std::regex_search(out, m, sizesAttr) ? m[1].str() : std::string("<no image>");
     };
-    EXPECT_EQ(image({16, 32, 48}), "48");
-    EXPECT_EQ(image({48, 16, 32}), "48");
-    EXPECT_EQ(image({32, 50, 70}), "50,70");
-    EXPECT_EQ(image({70, 20, 50}), "70,50");
-    EXPECT_EQ(image({}), "0");
-
-    String* list = sizeList({20, 50});
-    std::string out = captureStream([&](FILE* fp) {
-        printNodeStyle(fp, "a note", "Computer", "Workstation", "Square", "host", ":81",
-                       "bitmaps/C/computer", "ws", list);
-    });
-    SListOps::disposeList(list);
-    EXPECT_EQ(out, "\n"
-                   "\t\t<!--  a note -->\n"
-                   "\t<NodeStyle id=\"Computer:Workstation\">\n"
-                   "\t\t<Image sizes=\"50\" uri=\"http://host:81/KzDocs/bitmaps/C/computer/ws.gif\"/>\n"
-                   "\t\t<Shape shapeStyleId=\"Square\"/>\n"
-                   "\t</NodeStyle>\n");
-
+    std::regex sizesAttr(".*<Image sizes=\"([^\"]*)\".*");
+    std::pair<std::vector<int>, const char*> cases[] = {
+        {{16, 32, 48}, "48"}, {{48, 16, 32}, "48"}, {{32, 50, 70}, "50,70"}, {{70, 20, 50}, "70,50"}, {{}, "0"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(std::regex_replace(image(c.first), sizesAttr, "$1", std::regex_constants::format_no_copy),
+                  c.second);
+    EXPECT_EQ(image({20, 50}, "a note"),
+              "\n\t\t<!--  a note -->\n\t<NodeStyle id=\"Computer:Workstation\">\n"
+              "\t\t<Image sizes=\"50\" uri=\"http://host:81/KzDocs/bitmaps/C/computer/ws.gif\"/>\n"
+              "\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n");
     // No file base: no Image line; an empty comment is no comment.
-    out = captureStream([](FILE* fp) {
-        printNodeStyle(fp, "", "Computer", "Generic", "Square", "host", "", nullptr, "", nullptr);
-    });
-    EXPECT_EQ(out, "\n\t<NodeStyle id=\"Computer:Generic\">\n"
-                   "\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n");
+    EXPECT_EQ(captureStream([](FILE* fp) {
+                  printNodeStyle(fp, "", "Computer", "Generic", "Square", "host", "", nullptr, "", nullptr);
+              }),
+              "\n\t<NodeStyle id=\"Computer:Generic\">\n\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n");
 }
 
+// Known class names have their shape; other classes take it from the number
+// of segment points (-1: no segment list); arcs do not count.
 TEST(StyleSheet, ShapeComesFromTheClassNameOrTheSegmentCount)
 {
     struct Case {
         const char* name;
-        int points; // -1: no segment list
+        int points;
         const char* shape;
     } cases[] = {
-        {"Application", -1, "Circle"}, {"Client", -1, "Trapezoid"},
-        {"Computer", 5, "Square"},     {"Connector", -1, "Diamond"},
-        {"Domain", -1, "Hexagon"},     {"Medium", -1, "Circle"},
+        {"Application", -1, "Circle"}, {"Client", -1, "Trapezoid"}, {"Computer", 5, "Square"},
+        {"Connector", -1, "Diamond"},  {"Domain", -1, "Hexagon"},   {"Medium", -1, "Circle"},
         {"Network", 4, "Circle"},      {"Server", -1, "InverseTrapezoid"},
-        {"Service", -1, "Circle"},     {"Software", -1, "Circle"},
-        {"computer", -1, "Circle"},    {"Gadget", -1, "Circle"},
-        {"Gadget", 0, "Circle"},       {"Gadget", 3, "Circle"},
-        {"Gadget", 4, "Square"},       {"Gadget", 5, "Trapezoid"},
-        {"Gadget", 6, "Hexagon"},      {"Gadget", 7, "Octagon"},
-        {"Gadget", 12, "Octagon"},
+        {"Service", -1, "Circle"},     {"Software", -1, "Circle"},  {"computer", -1, "Circle"},
+        {"Gadget", -1, "Circle"},      {"Gadget", 0, "Circle"},     {"Gadget", 3, "Circle"},
+        {"Gadget", 4, "Square"},       {"Gadget", 5, "Trapezoid"},  {"Gadget", 6, "Hexagon"},
+        {"Gadget", 7, "Octagon"},      {"Gadget", 12, "Octagon"},
     };
     for (const Case& c : cases) {
-        SymbolClass sc(heapText(c.name));
-        if (c.points >= 0)
-            sc.setSegments(pointList(c.points));
-        // Arcs do not count.
+        SymbolClass sc(strdup(c.name));
+        if (c.points >= 0) {
+            Point* head = new Point();
+            for (int i = 0; i < c.points; ++i)
+                head->append(new Point(i, i * 2));
+            sc.setSegments(head);
+        }
         sc.setArcOrigin(new Point(1, 1));
         EXPECT_STREQ(getShapeStyleForSymbol(&sc), c.shape) << c.name << " with " << c.points;
     }
 }
 
+// Only icon classes with types get elements: a generic one, then one per
+// type with bitmaps and a note for each type without.
 TEST(StyleSheet, ClassElementsOnlyForIconClassesWithTypes)
 {
     SymbolRegistration reg;
-    SymbolClass* computer = reg.newSymbolClass(heapText("Computer"));
-    computer->setVariety(VFY_ICONVARIETY);
-    addType(computer, "Workstation", "workstation", "C\\computer", sizeList({20, 50, 70}));
-    addType(computer, "Laptop", "laptop", nullptr, nullptr);   // no bitmaps found
-    addType(computer, "Tablet", nullptr, nullptr, nullptr);     // no file base at all
-    addType(computer, "Phone", "phone", "C/computer", nullptr); // directory but no sizes
+    SymbolClass* computer = addClass(&reg, "Computer", VFY_ICONVARIETY);
+    addType(computer, "Workstation", "workstation", "C\\computer", {20, 50, 70});
+    addType(computer, "Laptop", "laptop", nullptr, {}, true);   // no bitmaps found
+    addType(computer, "Tablet", nullptr, nullptr, {}, true);    // no file base at all
+    addType(computer, "Phone", "phone", "C/computer", {}, true); // directory but no sizes
+    addType(addClass(&reg, "Gadget", VFY_NA), "Widget", "widget", "C/gadget", {50});
+    addType(addClass(&reg, "Connector", VFY_CONNECTIONVARIETY), "Cable", "cable", "C/connector", {50});
+    addClass(&reg, "Empty", VFY_ICONVARIETY);
+    auto elements = [](SymbolClass* sc) {
+        return captureStream([&](FILE* fp) { outputSymbolForClass(fp, "/bm", "host", ":1", sc); });
+    };
+    for (SymbolClass* skipped = computer->next(); skipped; skipped = skipped->next())
+        EXPECT_EQ(elements(skipped), "") << skipped->symbolID;
 
-    SymbolClass* noVariety = reg.newSymbolClass(heapText("Gadget"));
-    addType(noVariety, "Widget", "widget", "C/gadget", sizeList({50}));
-    SymbolClass* connection = reg.newSymbolClass(heapText("Connector"));
-    connection->setVariety(VFY_CONNECTIONVARIETY);
-    addType(connection, "Cable", "cable", "C/connector", sizeList({50}));
-    SymbolClass* empty = reg.newSymbolClass(heapText("Empty"));
-    empty->setVariety(VFY_ICONVARIETY);
-
-    for (SymbolClass* skipped : {noVariety, connection, empty}) {
-        std::string none = captureStream([&](FILE* fp) {
-            outputSymbolForClass(fp, "/bm", "host", ":1", skipped);
-        });
-        EXPECT_EQ(none, "") << skipped->symbolID;
-    }
-
-    std::string out = captureStream([&](FILE* fp) {
-        outputSymbolForClass(fp, "/bm", "host", ":1", computer);
-    });
-    auto note = [](const char* symbolID, const char* fileBase, const char* dir) {
-        return std::string("\n<!--\n  NOTE:\n  Could not find bitmap parameters for\n    bitmapdir:/bm\n"
-                           "    shapeType:Square\n    symbolID:") +
-               symbolID + "\n    fileBase:" + fileBase + "\n    fileBaseDir:" + dir +
+    auto note = [](std::string symbolID, std::string fileBase, std::string dir) {
+        return "\n<!--\n  NOTE:\n  Could not find bitmap parameters for\n    bitmapdir:/bm\n    shapeType:Square\n"
+               "    symbolID:" + symbolID + "\n    fileBase:" + fileBase + "\n    fileBaseDir:" + dir +
                "\n    availableBitmapSizes:(UNSET)\n  No icon will be displayed for this symbol.\n-->\n\n";
     };
-    EXPECT_EQ(out, "\n\t<NodeStyle id=\"Computer:Generic\">\n"
-                   "\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n"
-                   "\n\t<NodeStyle id=\"Computer:Workstation\">\n"
-                   "\t\t<Image sizes=\"50,70\" uri=\"http://host:1/KzDocs/bitmaps/C/computer/workstation.gif\"/>\n"
-                   "\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n" +
-                       note("Laptop", "laptop", "(UNSET)") + note("Tablet", "(UNSET)", "(UNSET)") +
-                       note("Phone", "phone", "C/computer"));
+    EXPECT_EQ(elements(computer),
+              "\n\t<NodeStyle id=\"Computer:Generic\">\n\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n"
+              "\n\t<NodeStyle id=\"Computer:Workstation\">\n"
+              "\t\t<Image sizes=\"50,70\" uri=\"http://host:1/KzDocs/bitmaps/C/computer/workstation.gif\"/>\n"
+              "\t\t<Shape shapeStyleId=\"Square\"/>\n\t</NodeStyle>\n" +
+                  note("Laptop", "laptop", "(UNSET)") + note("Tablet", "(UNSET)", "(UNSET)") +
+                  note("Phone", "phone", "C/computer"));
 }
