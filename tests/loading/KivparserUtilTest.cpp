@@ -32,6 +32,7 @@ TEST(KivparserUtil, StripMatchingFinalComponents)
         {";/a/C", "C", ";/a"},
         {";;/a/C;", "C", ";/a"},
         {"C", "C", "C"},
+        {"/x/C//", "C", "/x/C//"},
         {"", "C", ""},
         {"d:\\reg\\C", "C", "d:\\reg"},
         {"/x/C.utf8;/y/C", "C.utf8", "/x;/y/C"},

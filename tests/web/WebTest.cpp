@@ -221,7 +221,7 @@ TEST(SymbolCache, NoSymbolFilesOrNoClassesAreReported)
     EXPECT_EQ(getSymbolClass(1, bitmapdir.c_str(), err, sizeof err), nullptr);
     EXPECT_STREQ(err, "Could not load symbol registration files.");
 
-    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyle.xml.template", "<Styles>\n<!-- INSERT SYMBOLS -->\n");
+    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyle.xml.template", "<Styles>\n  <!-- INSERT SYMBOLS -->\r\n");
     char url[KIV_WEB_URL_LEN];
     EXPECT_EQ(kivParserSetStyleXMLURLandCreateIfNeeded(url, 1, "C", err, sizeof err), -1);
     EXPECT_STREQ(err, "Could not load symbol registration files.");
@@ -291,6 +291,7 @@ TEST(StyleSheet, UrlAndFailures)
     EXPECT_EQ(url, baseUrl() + "/KzDocs/C/dynamicViews/dvStyleV7.xml");
     EXPECT_NE(url.find(":8181/KzDocs/"), std::string::npos);
     EXPECT_EQ(err, "");
+    EXPECT_EQ(std::string(dvStyleXmlRootPath("ja")), inst.dir.path("kz/www/htdocs/ja/dynamicViews"));
 
     // An error buffer too small for any message.
     inst.dir.file("t", "x\n");
