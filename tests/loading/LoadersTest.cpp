@@ -110,29 +110,6 @@ TEST(Loaders, VerboseLinesOfEachLoader)
         unsetenv(name);
 }
 
-// Without a path or variable each loader takes its standard directory below
-// KZ_ETC_PATH; a path may name the language subdirectory itself.
-TEST(Loaders, StandardDirectoryAndLanguageSubdirectoryGiven)
-{
-    LocaleGuard locale("C");
-    TempDir tree;
-    setenv("KZ_ETC_PATH", tree.root.c_str(), 1);
-    std::string a = tree.file("registration/C/a");
-    std::string s = tree.file("symbols/C/s");
-    std::string w = tree.file("www/registration/dazivovovo/C/w");
-    EXPECT_EQ(printed([] { loadArf(1, nullptr); loadSrf(1, nullptr); loadSvrf(1, nullptr); }),
-              "ARF path: " + tree.path("registration") + "\n" + noPriority + parsed({a}) + "SRF path: " +
-                  tree.path("symbols") + "\n" + parsed({s}) + "SNMP Telvik Registration path: " +
-                  tree.path("www/registration/dazivovovo") + "\n" + parsed({w}));
-
-    tree.file("more/C/b");
-    std::string both = tree.path("registration/C") + ";" + tree.path("more") + "/";
-    EXPECT_EQ(printed([&] { loadArf(1, both.c_str()); }),
-              "ARF path: " + tree.path("registration") + ";" + tree.path("more") + "/\n" + noPriority +
-                  parsed({tree.path("more") + "//C/b", a}));
-    unsetenv("KZ_ETC_PATH");
-}
-
 // Missing and empty directories: no registration, zero totals. A file that
 // cannot be opened counts one error and the load goes on.
 TEST(Loaders, BadDirectoriesAndFiles)

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Process-level tests of the kivparser tool, run on the sample installation in
 # examples/ and on the files in tests/data/tools/.
-#
 # usage: tool_test.sh CASE
 # Environment: KIVPARSER_TOOL (the program), KIVPARSER_SOURCE_DIR (the source
 # tree), KIVPARSER_MANUAL (the built manual page, for the case manual). With
@@ -314,8 +313,7 @@ Computer: connector/unknownrouter.50.gif
 EOF
 }
 
-# role APP ACTION ANSWER ROLE...: the tool answers ANSWER, with status 0 for
-# allowed and 1 for denied.
+# role APP ACTION ANSWER ROLE...: the answer, with status 0 (allowed) or 1.
 role() {
   local status=1
   [ "$3" = allowed ] && status=0
