@@ -23,5 +23,5 @@ fi
 for needed in 'kivparser::loadArf(' 'kivparser::KivParser::KivParser(' 'kivparser::version()' \
               'kivparser::setParserReportHandler(' 'kivparser::dumpJson(' \
               'kivparser::KIVyyerror(' 'Java_com_zeta_kz_topology_KivParserNative_getIconUrl'; do
-  printf '%s\n' "$symbols" | grep -qF "$needed" || { echo "not exported: $needed"; exit 1; }
+  grep -qF "$needed" <<<"$symbols" || { echo "not exported: $needed"; exit 1; }
 done

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <unistd.h>
 #include <vector>
 
@@ -14,162 +13,122 @@ using namespace kivparser;
 
 namespace {
 
-using Names = std::vector<std::string>;
+// `text` with %L replaced by the language and @ by the tree's root.
+std::string expand(std::string text, const std::string& language, const std::string& root)
+{
+    for (size_t at; (at = text.find_first_of("%@")) != std::string::npos;)
+        text.replace(at, text[at] == '@' ? 1 : 2, text[at] == '@' ? root : language);
+    return text;
+}
 
 // The files of a list relative to the tree's root, in list order.
-Names names(FileList& list, const TempDir& tree)
+std::string names(FileList& list, const TempDir& tree)
 {
-    Names out;
+    std::string out;
     for (int i = 0; char* name = list.getFileName(i); ++i)
-        out.push_back(std::string(name).substr(tree.root.size() + 1));
+        out += (out.empty() ? "" : " ") + std::string(name).substr(tree.root.size() + 1);
     return out;
 }
 
 } // namespace
 
-TEST(FileList, DefaultLanguageScansOnlyC)
+// Each entry of the list holds a subdirectory per language and C: the
+// language's is walked and completed from C (C alone in the C locale, all of
+// C when the language's is missing or no directory, nothing from C while an
+// empty language directory found nothing before it). Completion can be
+// switched off, or kept to the entries below the configuration directory (an
+// entry outside ends it for itself and all later ones). Hidden files and
+// directories are skipped; the priority file comes first; then full-path
+// order. Links lead into each directory once, loops are reported.
+TEST(FileList, WhichFilesInWhichOrder)
+{
+    struct Case {
+        const char* locale;
+        std::vector<std::string> files; // "x/": a directory, "x -> y": a link
+        const char* dirs;               // entries below the tree, ';'-separated
+        int useAltPath;
+        const char* priority;
+        const char* expected;
+        int errors;
+        const char* printed;
+    } cases[] = {
+        {"C", {"reg/C/b.reg", "reg/C/sub/a.reg", "reg/C.utf8/only-here.reg", "reg/top.reg"}, "reg", 1, nullptr,
+         "reg/C/b.reg reg/C/sub/a.reg", 0, ""},
+        {"C.utf8", {"reg/%L/a", "reg/%L/b", "reg/%L/deep/e", "reg/C/b", "reg/C/c", "reg/C/deep/d"}, "reg", 1, nullptr,
+         "reg/%L/a reg/%L/b reg/%L/deep/e reg/C/c reg/C/deep/d", 0, ""},
+        {"C.utf8", {"reg/%L/a", "reg/C/c"}, "reg", 0, nullptr, "reg/%L/a", 0, ""},
+        {"C.utf8", {"reg/C/a", "reg/C/x/b"}, "reg", 0, nullptr, "reg/C/a reg/C/x/b", 1,
+         "error: not found the directory @/reg/%L; \n"},
+        {"C.utf8", {"reg/C/a", "reg/%L"}, "reg", 1, nullptr, "reg/C/a", 1,
+         "error: not found the directory @/reg/%L; \n"},
+        {"C.utf8", {"none/"}, "none", 1, nullptr, "", 1, "error: not found the directory @/none/%L; \n"},
+        {"C.utf8", {}, nullptr, 1, nullptr, "", 0, ""},
+        {"C.utf8", {"two/%L/", "two/C/b"}, "two", 1, nullptr, "", 0, ""},
+        {"C.utf8", {"one/%L/a", "two/%L/", "two/C/b"}, "one;two", 1, nullptr, "one/%L/a two/C/b", 0, ""},
+        {"C.utf8", {"r2/%L/b", "r2/C/c", "r1/%L/a", "r1/C/c"}, ";r2;;r1;", 1, nullptr,
+         "r1/%L/a r1/C/c r2/%L/b r2/C/c", 0, ""},
+        {"C.utf8", {"etc/reg/%L/a", "etc/reg/C/b", "other/%L/c", "other/C/d"}, "etc/reg", 2, nullptr,
+         "etc/reg/%L/a etc/reg/C/b", 0, ""},
+        {"C.utf8", {"etc/reg/%L/a", "etc/reg/C/b", "other/%L/c", "other/C/d"}, "other;etc/reg", 2, nullptr,
+         "etc/reg/%L/a other/%L/c", 0, ""},
+        {"C.utf8", {"etc/reg/%L/a", "etc/reg/C/b", "other/%L/c", "other/C/d"}, "etc/reg;other", 2, nullptr,
+         "etc/reg/%L/a etc/reg/C/b other/%L/c", 0, ""},
+        {"C", {"reg/C/.hidden", "reg/C/.git/config", "reg/C/sub/.swap", "reg/C/aaa", "reg/C/xjkiv", "reg/C/sub/JKiv"},
+         "reg", 1, nullptr, "reg/C/aaa reg/C/sub/JKiv reg/C/xjkiv", 0, ""},
+        {"C", {"reg/C/aaa", "reg/C/xjkiv", "reg/C/sub/JKiv", "reg/C/zzz"}, "reg", 1, "jkiv",
+         "reg/C/sub/JKiv reg/C/aaa reg/C/xjkiv reg/C/zzz", 0, ""},
+        {"C", {"reg/C/a", "reg/C/sub/b", "out/c", "reg/C/l -> .", "reg/C/m -> .", "reg/C/sub/up -> ..",
+               "reg/C/alias -> sub", "reg/C/ext -> ../../out", "reg/C/ext2 -> ../../out"},
+         "reg", 1, nullptr, "reg/C/a reg/C/ext/c reg/C/sub/b", 3,
+         "error: @/reg/C/l; Too many levels of symbolic links\nerror: @/reg/C/m; Too many levels of symbolic links\n"
+         "error: @/reg/C/sub/up; Too many levels of symbolic links\n"},
+    };
+    for (const Case& c : cases) {
+        LocaleGuard locale(c.locale);
+        TempDir tree;
+        std::string dirs;
+        if (c.dirs)
+            for (std::string rest = c.dirs + std::string(";"); !rest.empty(); rest.erase(0, rest.find(';') + 1)) {
+                std::string entry = rest.substr(0, rest.find(';'));
+                dirs += (entry.empty() ? "" : tree.path(entry)) + ";";
+            }
+        for (const std::string& file : c.files) {
+            std::string name = expand(file, locale.language, tree.root);
+            size_t arrow = name.find(" -> ");
+            if (arrow != std::string::npos)
+                EXPECT_EQ(symlink(name.substr(arrow + 4).c_str(), tree.path(name.substr(0, arrow)).c_str()), 0);
+            else
+                name.back() == '/' ? tree.dir(name) : tree.file(name);
+        }
+        setenv("KZ_ETC_PATH", (tree.root + "/ETC").c_str(), 1); // compared without regard to case
+        Application::setPriorityFile(c.priority);
+        testing::internal::CaptureStdout();
+        FileList list(c.dirs ? dirs.c_str() : nullptr, 1, c.useAltPath, 0);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), expand(c.printed, locale.language, tree.root)) << c.dirs;
+        Application::setPriorityFile(nullptr);
+        unsetenv("KZ_ETC_PATH");
+        EXPECT_EQ(names(list, tree), expand(c.expected, locale.language, tree.root)) << c.dirs;
+        EXPECT_EQ(list.errors, c.errors) << c.dirs;
+        EXPECT_EQ(FileList::current, &list);
+        // Each file's root is the list entry it was found below.
+        for (int i = 0; FileInfo* info = list.getFileInfo(i); ++i)
+            EXPECT_NE(dirs.find(std::string(info->filename, info->rootLen - 1) + ";"), std::string::npos);
+    }
+}
+
+TEST(FileList, GrowsBeyondItsFirstSize)
 {
     LocaleGuard locale("C");
     TempDir tree;
-    tree.file("reg/C/b.reg");
-    tree.file("reg/C/sub/a.reg");
-    tree.file("reg/C.utf8/only-here.reg");
-    tree.file("reg/top.reg");
-
+    for (int i = 0; i < 130; ++i)
+        tree.file("reg/C/f" + std::to_string(1000 + i));
     FileList list(tree.path("reg").c_str(), 0, 1, 0);
-    EXPECT_EQ(names(list, tree), (Names{"reg/C/b.reg", "reg/C/sub/a.reg"}));
-    EXPECT_EQ(list.errors, 0);
-    EXPECT_EQ(FileList::current, &list);
-    EXPECT_EQ(list.getFileInfo(1)->rootLen, static_cast<int>(tree.path("reg").size()) + 1);
-    EXPECT_EQ(list.getFileName(2), nullptr);
-    EXPECT_EQ(list.getFileInfo(-1), nullptr);
+    EXPECT_EQ(list.getNumOfFiles(), 130);
+    EXPECT_EQ(std::string(list.getFileName(129)), tree.path("reg/C/f1129"));
 }
 
-TEST(FileList, LanguageSubdirectoryIsCompletedFromC)
-{
-    LocaleGuard locale("C.utf8");
-    TempDir tree;
-    std::string lang = locale.language;
-    for (const char* name : {"a", "b", "deep/e"})
-        tree.file("reg/" + lang + "/" + name);
-    for (const char* name : {"b", "c", "deep/d"})
-        tree.file("reg/C/" + std::string(name));
-
-    FileList list(tree.path("reg").c_str(), 0, 1, 0);
-    EXPECT_EQ(names(list, tree),
-              (Names{"reg/" + lang + "/a", "reg/" + lang + "/b", "reg/" + lang + "/deep/e", "reg/C/c", "reg/C/deep/d"}));
-    EXPECT_EQ(list.errors, 0);
-    EXPECT_EQ(list.langLength, static_cast<int>(lang.size()));
-    for (int i = 0; i < list.getNumOfFiles(); ++i)
-        EXPECT_EQ(list.getFileInfo(i)->rootLen, static_cast<int>(tree.path("reg").size()) + 1);
-
-    FileList plain(tree.path("reg").c_str(), 0, 0, 0);
-    EXPECT_EQ(plain.getNumOfFiles(), 3);
-}
-
-TEST(FileList, MissingLanguageSubdirectoryFallsBackToAllOfC)
-{
-    LocaleGuard locale("C.utf8");
-    TempDir tree;
-    tree.file("reg/C/a");
-    tree.file("reg/C/x/b");
-
-    testing::internal::CaptureStdout();
-    FileList quiet(tree.path("reg").c_str(), 0, 0, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(names(quiet, tree), (Names{"reg/C/a", "reg/C/x/b"}));
-    EXPECT_EQ(quiet.errors, 1);
-
-    testing::internal::CaptureStdout();
-    FileList talkative(tree.path("reg").c_str(), 1, 1, 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "error: not found the directory " + tree.path("reg/" + locale.language) + "; \n");
-    EXPECT_EQ(talkative.errors, 1);
-
-    // A language "subdirectory" that is a plain file is just as missing.
-    tree.file("reg/" + locale.language, "not a directory");
-    FileList withFile(tree.path("reg").c_str(), 0, 1, 0);
-    EXPECT_EQ(names(withFile, tree), (Names{"reg/C/a", "reg/C/x/b"}));
-    EXPECT_EQ(withFile.errors, 1);
-}
-
-TEST(FileList, EmptyAndMissingDirectories)
-{
-    LocaleGuard locale("C.utf8");
-    TempDir tree;
-    tree.dir("none");
-    FileList neither(tree.path("none").c_str(), 0, 1, 0);
-    EXPECT_EQ(neither.getNumOfFiles(), 0);
-    EXPECT_EQ(neither.errors, 1);
-    FileList noList(nullptr, 0, 1, 0);
-    EXPECT_EQ(noList.getNumOfFiles() + noList.errors, 0);
-
-    // An empty language subdirectory takes nothing from C while nothing was
-    // found before it; after earlier files it takes all of C.
-    tree.dir("two/" + locale.language);
-    tree.file("two/C/b");
-    FileList empty(tree.path("two").c_str(), 0, 1, 0);
-    EXPECT_EQ(empty.getNumOfFiles() + empty.errors, 0);
-    tree.file("one/" + locale.language + "/a");
-    FileList after((tree.path("one") + ";" + tree.path("two")).c_str(), 0, 1, 0);
-    EXPECT_EQ(names(after, tree), (Names{"one/" + locale.language + "/a", "two/C/b"}));
-}
-
-TEST(FileList, HiddenSkippedAndPriorityFileFirst)
-{
-    LocaleGuard locale("C");
-    TempDir tree;
-    for (const char* name : {".hidden", ".git/config", "sub/.swap", "aaa", "xjkiv", "sub/JKiv", "zzz"})
-        tree.file("reg/C/" + std::string(name));
-
-    FileList unranked(tree.path("reg").c_str(), 0, 1, 0);
-    EXPECT_EQ(names(unranked, tree), (Names{"reg/C/aaa", "reg/C/sub/JKiv", "reg/C/xjkiv", "reg/C/zzz"}));
-    Application::setPriorityFile("jkiv");
-    FileList ranked(tree.path("reg").c_str(), 0, 1, 0);
-    Application::setPriorityFile(nullptr);
-    EXPECT_EQ(names(ranked, tree), (Names{"reg/C/sub/JKiv", "reg/C/aaa", "reg/C/xjkiv", "reg/C/zzz"}));
-}
-
-TEST(FileList, PathListEntriesAreSearchedEachOnItsOwn)
-{
-    LocaleGuard locale("C.utf8");
-    TempDir tree;
-    std::string lang = locale.language;
-    tree.file("r2/" + lang + "/b");
-    tree.file("r2/C/c");
-    tree.file("r1/" + lang + "/a");
-    tree.file("r1/C/c");
-
-    // Empty entries are passed over.
-    FileList list((";" + tree.path("r2") + ";;" + tree.path("r1") + ";").c_str(), 0, 1, 0);
-    EXPECT_EQ(names(list, tree), (Names{"r1/" + lang + "/a", "r1/C/c", "r2/" + lang + "/b", "r2/C/c"}));
-    EXPECT_EQ(list.errors, 0);
-    EXPECT_EQ(list.getFileInfo(3)->rootLen, static_cast<int>(tree.path("r2").size()) + 1);
-}
-
-TEST(FileList, CompletionCanBeRestrictedToTheConfigurationDirectory)
-{
-    LocaleGuard locale("C.utf8");
-    TempDir tree;
-    std::string lang = locale.language;
-    tree.file("etc/reg/" + lang + "/a");
-    tree.file("etc/reg/C/b");
-    tree.file("other/" + lang + "/c");
-    tree.file("other/C/d");
-    std::string etc = tree.root + "/ETC"; // compared without regard to case
-    setenv("KZ_ETC_PATH", etc.c_str(), 1);
-
-    std::string inside = tree.path("etc/reg");
-    FileList completed(inside.c_str(), 0, 2, 0);
-    EXPECT_EQ(names(completed, tree), (Names{"etc/reg/" + lang + "/a", "etc/reg/C/b"}));
-    // An entry outside switches completion off for itself and all later ones.
-    FileList neither((tree.path("other") + ";" + inside).c_str(), 0, 2, 0);
-    EXPECT_EQ(names(neither, tree), (Names{"etc/reg/" + lang + "/a", "other/" + lang + "/c"}));
-    FileList first((inside + ";" + tree.path("other")).c_str(), 0, 2, 0);
-    EXPECT_EQ(first.getNumOfFiles(), 3);
-    unsetenv("KZ_ETC_PATH");
-}
-
+// A list entry too long, and a file whose full name is too long: reported,
+// skipped, the rest found.
 TEST(FileList, OverlongPathsAreReportedAndSkipped)
 {
     LocaleGuard locale("C");
@@ -182,7 +141,6 @@ TEST(FileList, OverlongPathsAreReportedAndSkipped)
     int longLength = static_cast<int>(tree.path(longDir).size() + 1 + longName.size());
     ASSERT_GT(longLength, 255);
 
-    // A list entry of 300 characters comes first.
     std::string dirs = "/tmp/" + std::string(295, 'e') + ";" + tree.path("reg");
     testing::internal::CaptureStdout();
     FileList list(dirs.c_str(), 1, 1, 0);
@@ -190,7 +148,7 @@ TEST(FileList, OverlongPathsAreReportedAndSkipped)
               "error: too long path name(302); ignore\n; \nerror: too long path name(" + std::to_string(longLength) +
                   "); ignore\n; \n");
     EXPECT_EQ(list.errors, 2);
-    EXPECT_EQ(names(list, tree), (Names{longDir + "/ok", "reg/C/short"}));
+    EXPECT_EQ(names(list, tree), longDir + "/ok reg/C/short");
 }
 
 TEST(FileList, UnreadableDirectoriesGiveNoFiles)
@@ -207,61 +165,6 @@ TEST(FileList, UnreadableDirectoriesGiveNoFiles)
     FileList list(tree.path("reg").c_str(), 0, 1, 1);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "error: " + tree.path("reg/C/locked") + "; " + strerror(EACCES) + "\n");
-    EXPECT_EQ(names(list, tree), (Names{"reg/C/a", "reg/C/z"}));
+    EXPECT_EQ(names(list, tree), "reg/C/a reg/C/z");
     EXPECT_EQ(list.errors, 1);
-}
-
-// `a -> .` and `b -> .` made the walk go round without end.
-TEST(FileList, LinksLeadIntoEachDirectoryOnceAndLoopsAreReported)
-{
-    LocaleGuard locale("C");
-    TempDir tree;
-    tree.file("reg/C/a");
-    tree.file("reg/C/sub/b");
-    tree.file("out/c");
-    for (auto link : {std::pair<const char*, std::string>{".", "reg/C/l"}, {".", "reg/C/m"}, {"..", "reg/C/sub/up"},
-                      {"sub", "reg/C/alias"}, {"../../out", "reg/C/ext"}, {"../../out", "reg/C/ext2"}})
-        ASSERT_EQ(symlink(link.first, tree.path(link.second).c_str()), 0);
-
-    // Each loop once, in the order the walk meets them; the second ways into
-    // sub and out are passed over without a word.
-    testing::internal::CaptureStdout();
-    FileList list(tree.path("reg").c_str(), 1, 1, 0);
-    std::string loop = std::string("; ") + strerror(ELOOP) + "\n";
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "error: " + tree.path("reg/C/l") + loop + "error: " +
-                                                          tree.path("reg/C/m") + loop + "error: " +
-                                                          tree.path("reg/C/sub/up") + loop);
-    EXPECT_EQ(names(list, tree), (Names{"reg/C/a", "reg/C/ext/c", "reg/C/sub/b"}));
-    EXPECT_EQ(list.errors, 3);
-}
-
-TEST(FileList, GrowsBy128Entries)
-{
-    LocaleGuard locale("C");
-    TempDir tree;
-    for (int i = 0; i < 130; ++i)
-        tree.file("reg/C/f" + std::to_string(1000 + i));
-    FileList list(tree.path("reg").c_str(), 0, 1, 0);
-    EXPECT_EQ(list.getNumOfFiles(), 130);
-    EXPECT_EQ(list.fileListSize, 256);
-    EXPECT_EQ(names(list, tree).back(), "reg/C/f1129");
-}
-
-TEST(FileList, PathEndsAndPathComparison)
-{
-    EXPECT_EQ(matchPathEnd("/etc/reg/C", "C"), 2);
-    EXPECT_EQ(matchPathEnd("/etc/reg/c/", "C"), 2);
-    EXPECT_EQ(matchPathEnd("d:\\reg\\C", "C"), 2);
-    EXPECT_EQ(matchPathEnd("/x/jkiv", "JKIV"), 5);
-    EXPECT_EQ(matchPathEnd("/x/C.utf8", "C.utf8"), 7);
-    using Pair = std::pair<const char*, const char*>;
-    for (Pair no : {Pair{"/etc/reg/ABC", "C"}, Pair{"C", "C"}, Pair{"jkiv", "JKIV"}, Pair{"/x/jkiv.reg", "jkiv"},
-                    Pair{"/x/C//", "C"}, Pair{"", "C"}, Pair{"/x/C", ""}, Pair{nullptr, "C"}, Pair{"/x/C", nullptr}})
-        EXPECT_EQ(matchPathEnd(no.first, no.second), 0) << (no.first ? no.first : "null");
-
-    EXPECT_EQ(pathsMatch(nullptr, nullptr), 1);
-    EXPECT_EQ(pathsMatch(nullptr, "") + pathsMatch("", nullptr), 0);
-    EXPECT_EQ(pathsMatch("", ""), 1);
-    EXPECT_EQ(pathsMatch("/Etc/Reg", "/eTC/rEG"), 1);
-    EXPECT_EQ(pathsMatch("/etc/reg", "/etc/reg/") + pathsMatch("/etc/reg", "/etc/rex"), 0);
 }

@@ -22,15 +22,23 @@ std::string priorityLines(const char* file, const char* org, const char* cls, co
            "'\nARF priority class: '" + cls + "'\nARF priority application: '" + app + "'\n";
 }
 
-std::string parsed(const std::string& file, int errors, int warnings)
+const std::string noPriority = priorityLines("NONE", "NONE", "NONE", "NONE");
+
+// "[parsing FILE]..." with zero counts for each file, then the zero total.
+std::string parsed(std::initializer_list<std::string> files)
 {
-    return "[parsing " + file + "]...\n  errors: " + std::to_string(errors) + ", warnings: " +
-           std::to_string(warnings) + "\n";
+    std::string out;
+    for (const std::string& file : files)
+        out += "[parsing " + file + "]...\n  errors: 0, warnings: 0\n";
+    return out + ">>>total:  errors: 0, warnings: 0\n";
 }
 
-std::string total(int errors, int warnings)
+template <class Load>
+std::string printed(Load load)
 {
-    return ">>>total:  errors: " + std::to_string(errors) + ", warnings: " + std::to_string(warnings) + "\n";
+    testing::internal::CaptureStdout();
+    load();
+    return testing::internal::GetCapturedStdout();
 }
 
 // Takes every file descriptor below a low limit, so that no directory can be
@@ -43,7 +51,6 @@ public:
         struct rlimit low = saved;
         low.rlim_cur = saved.rlim_cur < 64 ? saved.rlim_cur : 64;
         setrlimit(RLIMIT_NOFILE, &low);
-        taken.reserve(64);
         for (int fd; (fd = open("/dev/null", O_RDONLY)) >= 0;)
             taken.push_back(fd);
     }
@@ -61,117 +68,69 @@ private:
 
 } // namespace
 
+// A verbose load prints its path, for application registrations the
+// priorities of the loading program (whose file is parsed first), each file
+// with its counts and the total; a quiet one prints nothing.
 TEST(Loaders, VerboseLinesOfEachLoader)
 {
     LocaleGuard locale("C");
     TempDir tree;
     std::string a = tree.file("reg/C/a.reg");
     std::string b = tree.file("reg/C/sub/b.reg", "/* only a comment */\n");
-    setenv("KIvRegDir", tree.path("reg").c_str(), 1);
-
-    testing::internal::CaptureStdout();
-    ApplicationRegistration* none = loadArf(1, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ARF path: " + tree.path("reg") + "\n" +
-                                                          priorityLines("NONE", "NONE", "NONE", "NONE") +
-                                                          parsed(a, 0, 0) + parsed(b, 0, 0) + total(0, 0));
-    EXPECT_EQ(none, nullptr);
-
-    setArfPriorities("jkiv");
     std::string priority = tree.file("reg/C/z/JKiv");
-    testing::internal::CaptureStdout();
-    loadArf(1, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "ARF path: " + tree.path("reg") + "\n" + priorityLines("jkiv", "ZETA", "ZETA Taluna", "Varnel") +
-                  parsed(priority, 0, 0) + parsed(a, 0, 0) + parsed(b, 0, 0) + total(0, 0));
-    setArfPriorities(nullptr);
+    std::string head = "ARF path: " + tree.path("reg") + "\n";
+    setenv("KIvRegDir", tree.path("reg").c_str(), 1);
+    EXPECT_EQ(printed([] { EXPECT_EQ(loadArf(1, nullptr), nullptr); }), head + noPriority + parsed({a, b, priority}));
+
+    // The programs the library knows; any other keeps only the organization
+    // and class.
+    std::pair<const char*, std::string> programs[] = {
+        {"jkiv", priorityLines("jkiv", "ZETA", "ZETA Taluna", "Varnel") + parsed({priority, a, b})},
+        {"kzlaunch", priorityLines("launcher", "ZETA", "ZETA Taluna", "Launcher") + parsed({a, b, priority})},
+        {"JKIV", priorityLines("NONE", "ZETA", "ZETA Taluna", "NONE") + parsed({a, b, priority})},
+        {nullptr, priorityLines("NONE", "ZETA", "ZETA Taluna", "NONE") + parsed({a, b, priority})},
+    };
+    for (const auto& program : programs) {
+        setArfPriorities("jkiv");
+        setArfPriorities(program.first);
+        EXPECT_EQ(printed([] { loadArf(1, nullptr); }), head + program.second) << program.first;
+    }
     Application::setPriorityOrganization(nullptr);
     Application::setPriorityClass(nullptr);
 
-    // The other loaders print only their path line before the files.
     setenv("KIvSymDir", tree.path("reg").c_str(), 1);
     setenv("KIvFieldDir", tree.path("reg").c_str(), 1);
-    std::string files = parsed(a, 0, 0) + parsed(b, 0, 0) + parsed(priority, 0, 0) + total(0, 0);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(loadSrf(1, nullptr), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "SRF path: " + tree.path("reg") + "\n" + files);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(loadFrf(1, nullptr), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "FRF path: " + tree.path("reg") + "\n" + files);
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(loadSvrf(1, tree.path("reg").c_str()), nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "SNMP Telvik Registration path: " + tree.path("reg") + "\n" + files);
-
-    // Quiet loads print nothing.
-    testing::internal::CaptureStdout();
-    loadArf(0, nullptr);
-    loadSrf(0, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    unsetenv("KIvRegDir");
-    unsetenv("KIvSymDir");
-    unsetenv("KIvFieldDir");
+    std::string files = tree.path("reg") + "\n" + parsed({a, b, priority});
+    EXPECT_EQ(printed([] { EXPECT_EQ(loadSrf(1, nullptr), nullptr); }), "SRF path: " + files);
+    EXPECT_EQ(printed([] { EXPECT_EQ(loadFrf(1, nullptr), nullptr); }), "FRF path: " + files);
+    EXPECT_EQ(printed([&] { EXPECT_EQ(loadSvrf(1, tree.path("reg").c_str()), nullptr); }),
+              "SNMP Telvik Registration path: " + files);
+    EXPECT_EQ(printed([] { loadArf(0, nullptr); loadSrf(0, nullptr); }), "");
+    for (const char* name : {"KIvRegDir", "KIvSymDir", "KIvFieldDir"})
+        unsetenv(name);
 }
 
-TEST(Loaders, StandardDirectoryAndLanguageSubdirectoryGiven)
-{
-    LocaleGuard locale("C");
-    TempDir tree;
-    setenv("KZ_ETC_PATH", tree.root.c_str(), 1);
-    unsetenv("KIvRegDir");
-    unsetenv("KIvSymDir");
-    std::string a = tree.file("registration/C/a");
-    std::string s = tree.file("symbols/C/s");
-    std::string w = tree.file("www/registration/dazivovovo/C/w");
-
-    testing::internal::CaptureStdout();
-    loadArf(1, nullptr);
-    loadSrf(1, nullptr);
-    loadSvrf(1, nullptr);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "ARF path: " + tree.path("registration") + "\n" + priorityLines("NONE", "NONE", "NONE", "NONE") +
-                  parsed(a, 0, 0) + total(0, 0) + "SRF path: " + tree.path("symbols") + "\n" + parsed(s, 0, 0) +
-                  total(0, 0) + "SNMP Telvik Registration path: " + tree.path("www/registration/dazivovovo") +
-                  "\n" + parsed(w, 0, 0) + total(0, 0));
-
-    // The language subdirectory itself loads the same files.
-    std::string b = tree.file("more/C/b");
-    std::string both = tree.path("registration/C") + ";" + tree.path("more") + "/";
-    testing::internal::CaptureStdout();
-    loadArf(1, both.c_str());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "ARF path: " + tree.path("registration") + ";" + tree.path("more") + "/\n" +
-                  priorityLines("NONE", "NONE", "NONE", "NONE") + parsed(tree.path("more") + "//C/b", 0, 0) +
-                  parsed(a, 0, 0) + total(0, 0));
-    unsetenv("KZ_ETC_PATH");
-}
-
+// Missing and empty directories: no registration, zero totals. A file that
+// cannot be opened counts one error and the load goes on.
 TEST(Loaders, BadDirectoriesAndFiles)
 {
     LocaleGuard locale("C");
     TempDir tree;
-
-    // Missing and empty directories: no file, no registration, zero totals.
     tree.dir("empty/C");
-    for (const char* dir : {"missing", "empty", ""}) {
-        std::string path = tree.path(dir);
-        testing::internal::CaptureStdout();
-        EXPECT_EQ(loadArf(1, path.c_str()), nullptr);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), "ARF path: " + path + "\n" +
-                                                              priorityLines("NONE", "NONE", "NONE", "NONE") +
-                                                              total(0, 0));
-    }
+    for (std::string path : {tree.path("missing"), tree.path("empty"), std::string()})
+        EXPECT_EQ(printed([&] { EXPECT_EQ(loadArf(1, path.c_str()), nullptr); }),
+                  "ARF path: " + path + "\n" + noPriority + parsed({}));
 
-    // A file that cannot be opened counts one error; the load goes on.
     std::string a = tree.file("reg/C/a");
     std::string dangling = tree.path("reg/C/dangling");
     ASSERT_EQ(symlink(tree.path("nowhere").c_str(), dangling.c_str()), 0);
     std::string z = tree.file("reg/C/z");
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(loadFrf(1, tree.path("reg").c_str()), nullptr);
-    std::string out = testing::internal::GetCapturedStdout();
-    std::string head = "FRF path: " + tree.path("reg") + "\n" + parsed(a, 0, 0) + "[parsing " + dangling + "]...\n";
+    std::string out = printed([&] { EXPECT_EQ(loadFrf(1, tree.path("reg").c_str()), nullptr); });
+    std::string head = "FRF path: " + tree.path("reg") + "\n[parsing " + a +
+                       "]...\n  errors: 0, warnings: 0\n[parsing " + dangling + "]...\n";
+    std::string tail = "  errors: 1, warnings: 0\n[parsing " + z +
+                       "]...\n  errors: 0, warnings: 0\n>>>total:  errors: 1, warnings: 0\n";
     EXPECT_EQ(out.substr(0, head.size()), head);
-    std::string tail = "  errors: 1, warnings: 0\n" + parsed(z, 0, 0) + total(1, 0);
     ASSERT_GE(out.size(), tail.size());
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
     EXPECT_NE(out.find("can't open " + dangling), std::string::npos);
@@ -179,7 +138,7 @@ TEST(Loaders, BadDirectoriesAndFiles)
 
 // A verbose load names what the walk loses: a directory entry too long and a
 // directory that cannot be read (both used to vanish without a word). A
-// missing language subdirectory stays unmentioned, as before.
+// missing language subdirectory stays unmentioned.
 TEST(Loaders, VerboseLoadReportsLostDirectories)
 {
     LocaleGuard locale("C.utf8");
@@ -189,14 +148,46 @@ TEST(Loaders, VerboseLoadReportsLostDirectories)
     std::string dirs = longEntry + ";" + tree.path("reg");
     int longLength = static_cast<int>(longEntry.size() + 1 + locale.language.size());
     parserMsg(MSG_SRF_PATH); // the catalog is open before the descriptors run out
-
-    testing::internal::CaptureStdout();
-    {
+    std::string out = printed([&] {
         NoDescriptorsLeft none;
         EXPECT_EQ(loadSrf(1, dirs.c_str()), nullptr);
         EXPECT_EQ(loadSrf(0, dirs.c_str()), nullptr);
-    }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "SRF path: " + dirs + "\nerror: too long path name(" + std::to_string(longLength) +
-                  "); ignore\n; \nerror: " + tree.path("reg/C") + "; " + strerror(EMFILE) + "\n" + total(0, 0));
+    });
+    EXPECT_EQ(out, "SRF path: " + dirs + "\nerror: too long path name(" + std::to_string(longLength) +
+                       "); ignore\n; \nerror: " + tree.path("reg/C") + "; " + strerror(EMFILE) + "\n" + parsed({}));
+}
+
+// Whole directories parsed into one registration per kind. The directory also
+// holds files of the other kinds and one that is no registration at all: they
+// are parsed, counted and dropped without a leak.
+TEST(Loaders, EachLoaderKeepsItsOwnKind)
+{
+    LocaleGuard locale("C");
+    TempDir tree;
+    tree.file("reg/C/a.reg", "application \"Alpha\" { version \"1\"; }\n");
+    tree.file("reg/C/b.reg", "application \"Alpha\" { version \"2\"; }\n");
+    tree.file("reg/C/d.srf", "symbolclass \"Net\" { }\nsymboltype \"Net\" : \"Hub\" { }\n");
+    tree.file("reg/C/e.frf", "field \"Status\" { type integer32; }\n");
+    tree.file("reg/C/f.svrf", "cgi \"viewer\" { command \"view.cgi\"; cgipath \"/cgi-bin/view\"; }\n");
+    tree.file("reg/C/g.txt", "this is { not a registration\n");
+
+    ApplicationRegistration* arf = nullptr;
+    std::string out = printed([&] { arf = loadArf(1, tree.path("reg").c_str()); });
+    ASSERT_NE(arf, nullptr);
+    Application* alpha = arf->lookupApplication(const_cast<char*>("Alpha"));
+    EXPECT_TRUE(alpha && std::string(alpha->version) == "1" && !alpha->next());
+    EXPECT_EQ(out.substr(out.size() - 59), "  errors: 1, warnings: 0\n>>>total:  errors: 1, warnings: 1\n");
+    delete arf;
+
+    SymbolRegistration* srf = loadSrf(0, tree.path("reg").c_str());
+    FieldRegistration* frf = loadFrf(0, tree.path("reg").c_str());
+    SnmppvReg* svrf = loadSvrf(0, tree.path("reg").c_str());
+    ASSERT_TRUE(srf && frf && svrf);
+    SymbolClass* net = srf->lookupSymbolClass(const_cast<char*>("Net"));
+    EXPECT_TRUE(net && net->lookupSymbolType(const_cast<char*>("Hub")));
+    EXPECT_NE(frf->lookupField(const_cast<char*>("Status")), nullptr);
+    EXPECT_NE(svrf->lookupSnmppvCgi(const_cast<char*>("viewer")), nullptr);
+    delete srf;
+    delete frf;
+    delete svrf;
 }

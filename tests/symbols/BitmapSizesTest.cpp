@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,10 @@ using namespace kivparser;
 
 namespace {
 
-using Sizes = std::vector<int>;
-
 // A registration with one class and one type per file base (null: none).
 class Symbols {
 public:
-    explicit Symbols(const std::vector<const char*>& bases)
+    Symbols(const TempDir& tree, std::initializer_list<const char*> bases) : tree(tree)
     {
         SymbolClass* net = registration.newSymbolClass(strdup("Net"));
         for (const char* base : bases) {
@@ -25,127 +24,103 @@ public:
                 types.back()->setFileBase(strdup(base));
         }
     }
-    void store(const TempDir& tree, const char* ext)
+    // Stores the sizes of the tree's bitmaps with extension `ext`; what each
+    // type has then, "sizes@directory" or "-", separated by blanks.
+    std::string store(const char* ext)
     {
         registration.StoreBitmapSizes(tree.path("bitmaps").c_str(), 0, ext);
-    }
-    Sizes sizes(int i) const
-    {
-        Sizes out;
-        String* head = types[i]->availableBitmapSizes;
-        for (String* size = head ? head->next() : nullptr; size; size = size->next())
-            out.push_back(size->isInteger() ? size->integer : -100);
+        std::string out;
+        for (SymbolType* type : types) {
+            String* head = type->availableBitmapSizes;
+            std::string sizes;
+            for (String* size = head ? head->next() : nullptr; size; size = size->next())
+                sizes += (sizes.empty() ? "" : ",") + std::to_string(size->integer);
+            out += (out.empty() ? "" : " ") + (head || type->fileBaseDir ? sizes + "@" : "-") +
+                   (type->fileBaseDir ? type->fileBaseDir : "");
+        }
         return out;
     }
-    std::string dir(int i) const { return types[i]->fileBaseDir ? types[i]->fileBaseDir : "<null>"; }
 
+    const TempDir& tree;
     SymbolRegistration registration;
     std::vector<SymbolType*> types;
 };
 
+void bitmaps(const TempDir& tree, std::initializer_list<std::string> names)
+{
+    for (const std::string& name : names)
+        tree.file("bitmaps/" + name);
+}
+
 } // namespace
 
+// File-name order; a number without digits reads 0; a file of another
+// extension between two bitmaps does not end the run. No base, no file of
+// it, another letter case, one dot or none, another extension or one that
+// only begins with the wanted one: nothing stored. The extension is compared
+// exactly and as a whole.
 TEST(BitmapSizes, SizesAndDirectoryOfEachFileBase)
 {
     LocaleGuard locale("C");
     TempDir tree;
-    for (const char* name : {"connector/router.20.gif", "connector/router.50.gif", "connector/router.32.gif",
-                             "connector/README", "net/hub.100.gif", "net/hub.20.gif", "net/hub.20.png",
-                             "net/hub.big.gif", "a/switch.gif", "a/switch", "b/bridge.50.GIF", "c/bus.1.gif.bak"})
-        tree.file("bitmaps/C/" + std::string(name));
-
-    Symbols symbols({"router", "hub", nullptr, "nowhere", "Router", "switch", "bridge", "bus"});
-    symbols.store(tree, "gif");
-    EXPECT_EQ(symbols.sizes(0), (Sizes{20, 32, 50}));
-    EXPECT_EQ(symbols.dir(0), "C/connector");
-    // File-name order; a number without digits reads 0; a file of another
-    // extension between two bitmaps does not end the run.
-    EXPECT_EQ(symbols.sizes(1), (Sizes{100, 20, 0}));
-    EXPECT_EQ(symbols.dir(1), "C/net");
-    // No base, no file of it, another letter case, one dot or none, another
-    // extension or one that only begins with the wanted one: unchanged.
-    for (int i = 2; i < 8; ++i)
-        EXPECT_TRUE(!symbols.types[i]->availableBitmapSizes && !symbols.types[i]->fileBaseDir) << i;
-
-    // The extension is compared exactly and as a whole.
-    Symbols other({"bridge", "bus"});
-    other.store(tree, "GIF");
-    EXPECT_EQ(other.sizes(0), (Sizes{50}));
-    other.store(tree, "gif.bak");
-    EXPECT_EQ(other.sizes(1), (Sizes{1}));
-    EXPECT_EQ(other.dir(1), "C/c");
+    bitmaps(tree, {"C/connector/router.20.gif", "C/connector/router.50.gif", "C/connector/router.32.gif",
+                   "C/connector/README", "C/net/hub.100.gif", "C/net/hub.20.gif", "C/net/hub.20.png",
+                   "C/net/hub.big.gif", "C/a/switch.gif", "C/a/switch", "C/b/bridge.50.GIF", "C/c/bus.1.gif.bak"});
+    Symbols symbols(tree, {"router", "hub", nullptr, "nowhere", "Router", "switch", "bridge", "bus"});
+    EXPECT_EQ(symbols.store("gif"), "20,32,50@C/connector 100,20,0@C/net - - - - - -");
+    Symbols other(tree, {"bridge", "bus"});
+    EXPECT_EQ(other.store("GIF"), "50@C/b -");
+    EXPECT_EQ(other.store("gif.bak"), "50@C/b 1@C/c");
 }
 
+// A run of adjacent files crosses directories (the directory is the one of
+// the first file); a bitmap of another base ends it.
 TEST(BitmapSizes, RunOfAdjacentFilesMayCrossDirectories)
 {
     LocaleGuard locale("C");
     TempDir tree;
-    for (const char* name : {"a/router.50.gif", "b/router.70.gif", "b/switch.10.gif", "c/switch.20.gif",
-                             "d/bridge.30.gif", "e/hub.5.gif", "f/bridge.40.gif"})
-        tree.file("bitmaps/C/" + std::string(name));
-
-    Symbols symbols({"router", "switch", "bridge"});
-    symbols.store(tree, "gif");
-    // The directory is the one of the first file.
-    EXPECT_EQ(symbols.sizes(0), (Sizes{50, 70}));
-    EXPECT_EQ(symbols.dir(0), "C/a");
-    EXPECT_EQ(symbols.sizes(1), (Sizes{10, 20}));
-    EXPECT_EQ(symbols.dir(1), "C/b");
-    // A bitmap of another base ends the run.
-    EXPECT_EQ(symbols.sizes(2), (Sizes{30}));
-    EXPECT_EQ(symbols.dir(2), "C/d");
+    bitmaps(tree, {"C/a/router.50.gif", "C/b/router.70.gif", "C/b/switch.10.gif", "C/c/switch.20.gif",
+                   "C/d/bridge.30.gif", "C/e/hub.5.gif", "C/f/bridge.40.gif"});
+    EXPECT_EQ(Symbols(tree, {"router", "switch", "bridge"}).store("gif"), "50,70@C/a 10,20@C/b 30@C/d");
 }
 
+// The language subdirectory comes first; deep names are no problem; an
+// oversized number reads as the largest int.
 TEST(BitmapSizes, LanguageDirectoryAndDeepNames)
 {
     LocaleGuard locale("C.utf8");
     TempDir tree;
     std::string lang = locale.language;
     std::string deep = std::string(80, 'x') + "/" + std::string(80, 'y');
-    for (std::string name : {lang + "/net/router.20.gif", std::string("C/net/router.20.gif"),
-                             std::string("C/net/switch.32.gif"), std::string("C/bus.7.gif"), "C/" + deep + "/hub.20.gif",
-                             "C/" + deep + "/hub.123456789012345678901234567890.gif"})
-        tree.file("bitmaps/" + name);
-
-    Symbols symbols({"router", "switch", "bus", "hub"});
-    symbols.store(tree, "gif");
-    EXPECT_EQ(symbols.sizes(0), (Sizes{20}));
-    EXPECT_EQ(symbols.dir(0), lang + "/net");
-    EXPECT_EQ(symbols.dir(1), "C/net");
-    EXPECT_EQ(symbols.dir(2), "C");
-    // An oversized number reads as the largest int.
-    EXPECT_EQ(symbols.sizes(3), (Sizes{2147483647, 20}));
-    EXPECT_EQ(symbols.dir(3), "C/" + deep);
+    bitmaps(tree, {lang + "/net/router.20.gif", "C/net/router.20.gif", "C/net/switch.32.gif", "C/bus.7.gif",
+                   "C/" + deep + "/hub.20.gif", "C/" + deep + "/hub.123456789012345678901234567890.gif"});
+    EXPECT_EQ(Symbols(tree, {"router", "switch", "bus", "hub"}).store("gif"),
+              "20@" + lang + "/net 32@C/net 7@C 2147483647,20@C/" + deep);
 }
 
+// What is on disk is not part of a definition: a frozen type takes it, a
+// second call replaces what it finds and keeps the rest.
 TEST(BitmapSizes, SecondCallReplacesWhatItFinds)
 {
     LocaleGuard locale("C");
     TempDir tree;
-    tree.file("bitmaps/C/net/router.20.gif");
-    tree.file("bitmaps/C/net/switch.10.gif");
-
-    Symbols symbols({"router", "switch"});
-    symbols.types[0]->locked = 1; // what is on disk is not part of a definition
-    symbols.store(tree, "gif");
-    EXPECT_EQ(symbols.sizes(0), (Sizes{20}));
+    bitmaps(tree, {"C/net/router.20.gif", "C/net/switch.10.gif"});
+    Symbols symbols(tree, {"router", "switch"});
+    symbols.types[0]->locked = 1;
+    EXPECT_EQ(symbols.store("gif"), "20@C/net 10@C/net");
 
     std::filesystem::remove_all(tree.path("bitmaps/C/net"));
-    tree.file("bitmaps/C/new/router.32.gif");
-    tree.file("bitmaps/C/new/router.48.gif");
-    symbols.store(tree, "gif");
-    EXPECT_EQ(symbols.sizes(0), (Sizes{32, 48}));
-    EXPECT_EQ(symbols.dir(0), "C/new");
-    // A base no longer found keeps what the earlier call gave it.
-    EXPECT_EQ(symbols.sizes(1), (Sizes{10}));
-    EXPECT_EQ(symbols.dir(1), "C/net");
+    bitmaps(tree, {"C/new/router.32.gif", "C/new/router.48.gif"});
+    EXPECT_EQ(symbols.store("gif"), "32,48@C/new 10@C/net");
 
     // Nothing to scan, or nothing to fill: nothing changes.
     symbols.registration.StoreBitmapSizes(tree.path("missing").c_str(), 0, "gif");
     symbols.registration.StoreBitmapSizes(nullptr, 0, "gif");
     symbols.registration.StoreBitmapSizes(tree.path("bitmaps").c_str(), 0, nullptr);
-    EXPECT_EQ(symbols.sizes(0), (Sizes{32, 48}));
-    SymbolRegistration empty;
-    empty.StoreBitmapSizes(tree.path("bitmaps").c_str(), 0, "gif");
-    EXPECT_EQ(empty.symbolClasses, nullptr);
+    SymbolRegistration().StoreBitmapSizes(tree.path("bitmaps").c_str(), 0, "gif");
+    testing::internal::CaptureStdout();
+    symbols.registration.debugDump();
+    std::ifstream expected(std::string(KIVPARSER_TEST_DATA) + "/symbols/bitmaps.dump");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              std::string(std::istreambuf_iterator<char>(expected), std::istreambuf_iterator<char>()));
 }

@@ -5,35 +5,34 @@
 
 using namespace kivparser;
 
+// Absolute paths (either separator, a drive letter with one) stay as they
+// are; relative ones go below the root and, when asked, below the language
+// of LANG (C when it is unset or empty).
 TEST(FilePath, RelativeAndAbsolute)
 {
-    unsetenv("LANG");
-    setenv("LANG", "", 1);
-    const char* absolute[] = {"/etc/x", "\\etc\\x", "C:\\x", "c:/x"};
-    for (const char* p : absolute) {
-        FilePath fp(const_cast<char*>(p));
-        EXPECT_EQ(fp.isRelativePath(), 0) << p;
-        fp.makeAbsPath(const_cast<char*>("/root"), 1);
-        EXPECT_STREQ(fp.path, p);
+    struct Case {
+        const char* path;
+        const char* root;
+        int withLang;
+        const char* lang; // null: LANG unset
+        const char* result;
+        int relative;
+    } cases[] = {
+        {"/etc/x", "/root", 1, "", "/etc/x", 0}, {"\\etc\\x", "/root", 1, "", "\\etc\\x", 0},
+        {"C:\\x", "/root", 1, "", "C:\\x", 0},   {"c:/x", "/root", 1, "", "c:/x", 0},
+        {"C:x", "R", 0, "", "R/C:x", 1},         {"x/y", nullptr, 1, "", "x/y", 1},
+        {"x/y", "R", 1, "", "R/C/x/y", 1},       {"x", "R", 1, "de", "R/de/x", 1},
+        {"x", "R", 0, "de", "R/x", 1},           {"x", "R", 1, nullptr, "R/C/x", 1},
+    };
+    for (const Case& c : cases) {
+        if (c.lang)
+            setenv("LANG", c.lang, 1);
+        else
+            unsetenv("LANG");
+        FilePath fp(const_cast<char*>(c.path));
+        EXPECT_EQ(fp.isRelativePath(), c.relative) << c.path;
+        fp.makeAbsPath(const_cast<char*>(c.root), c.withLang);
+        EXPECT_STREQ(fp.path, c.result) << c.path;
     }
-    FilePath drive(const_cast<char*>("C:x")); // drive letter without a separator: relative
-    EXPECT_EQ(drive.isRelativePath(), 1);
-
-    FilePath rel(const_cast<char*>("x/y"));
-    rel.makeAbsPath(nullptr, 1);
-    EXPECT_STREQ(rel.path, "x/y");
-    rel.makeAbsPath(const_cast<char*>("R"), 1);
-    EXPECT_STREQ(rel.path, "R/C/x/y");
-
-    setenv("LANG", "de", 1);
-    FilePath withLang(const_cast<char*>("x"));
-    withLang.makeAbsPath(const_cast<char*>("R"), 1);
-    EXPECT_STREQ(withLang.path, "R/de/x");
-    FilePath noLang(const_cast<char*>("x"));
-    noLang.makeAbsPath(const_cast<char*>("R"), 0);
-    EXPECT_STREQ(noLang.path, "R/x");
     unsetenv("LANG");
-    FilePath unset(const_cast<char*>("x"));
-    unset.makeAbsPath(const_cast<char*>("R"), 1);
-    EXPECT_STREQ(unset.path, "R/C/x");
 }

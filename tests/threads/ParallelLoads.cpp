@@ -4,13 +4,11 @@
 // thread-sanitizer step of the test command builds only this and the library.
 
 #include "kivparser/kivparser.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -25,22 +23,15 @@ namespace {
 const int THREADS = 8;
 const int ROUNDS = 2;
 
-std::string readFile(const std::string& path)
+// The style sheet without its generation time.
+std::string styleSheet(const TempDir& root)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(root.path("www/htdocs/C/dynamicViews/dvStyleV7.xml"), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    return text.str();
-}
-
-// The style sheet without its generation time.
-std::string withoutDate(std::string text)
-{
-    size_t at = text.find("Generated on\n");
-    size_t end = at == std::string::npos ? at : text.find('\n', at + 13);
-    if (end != std::string::npos)
-        text.erase(at, end - at + 1);
-    return text;
+    std::string sheet = text.str();
+    size_t at = sheet.find("Generated on\n");
+    return at == std::string::npos ? sheet : sheet.erase(at, sheet.find('\n', at + 13) - at + 1);
 }
 
 template <class T, class Owner>
@@ -50,38 +41,6 @@ void names(std::ostream& out, T* head, char* Owner::*key)
         out << (item->*key ? item->*key : "-") << ',';
     out << '\n';
 }
-
-// The scratch installation: the sample configuration, the sample bitmaps and
-// a web tree of its own that receives the style sheet.
-class Installation {
-public:
-    Installation()
-    {
-        char pattern[] = "/tmp/kivthreads.XXXXXX";
-        root = mkdtemp(pattern) ? pattern : "";
-        std::filesystem::path dynamicViews = root + "/www/htdocs/C/dynamicViews";
-        std::filesystem::create_directories(dynamicViews);
-        std::string examples = KIVPARSER_SOURCE_DIR "/examples";
-        std::filesystem::copy_file(examples + "/www/htdocs/C/dynamicViews/dvStyle.xml.template",
-                                   dynamicViews / "dvStyle.xml.template");
-        styleSheet = (dynamicViews / "dvStyleV7.xml").string();
-        setenv("KZ_ETC_PATH", (examples + "/etc").c_str(), 1);
-        setenv("KZ_PATH", root.c_str(), 1);
-        setenv("KZwwwBitmapDir", (examples + "/www/htdocs/bitmaps").c_str(), 1);
-        setenv("KZ_WEB_PORT", "8181", 1);
-        for (const char* name : {"KIvRegDir", "KIvSymDir", "KIvFieldDir"})
-            unsetenv(name);
-    }
-    ~Installation()
-    {
-        kivParserReleaseSymbolCache();
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
-
-    std::string root;
-    std::string styleSheet;
-};
 
 // What one thread does. Returns what it found out; the dumps go to standard
 // output, each through `dumped` (which may capture it).
@@ -134,8 +93,18 @@ std::string work(Dumped dumped)
 
 TEST(Threads, ParallelLoadsGetWhatOneThreadGets)
 {
-    Installation inst;
-    ASSERT_FALSE(inst.root.empty());
+    // The sample configuration and bitmaps, and a web tree of its own that
+    // receives the style sheet.
+    TempDir root;
+    std::string examples = KIVPARSER_SOURCE_DIR "/examples";
+    std::filesystem::copy_file(examples + "/www/htdocs/C/dynamicViews/dvStyle.xml.template",
+                               root.dir("www/htdocs/C/dynamicViews") + "/dvStyle.xml.template");
+    setenv("KZ_ETC_PATH", (examples + "/etc").c_str(), 1);
+    setenv("KZ_PATH", root.root.c_str(), 1);
+    setenv("KZwwwBitmapDir", (examples + "/www/htdocs/bitmaps").c_str(), 1);
+    setenv("KZ_WEB_PORT", "8181", 1);
+    for (const char* name : {"KIvRegDir", "KIvSymDir", "KIvFieldDir"})
+        unsetenv(name);
 
     // One thread: the results, each dump on its own, and the style sheet.
     std::vector<std::string> dumps;
@@ -146,30 +115,29 @@ TEST(Threads, ParallelLoadsGetWhatOneThreadGets)
     });
     ASSERT_EQ(expected.find("a loader found nothing"), std::string::npos);
     ASSERT_NE(expected.find("\n0 http://"), std::string::npos) << expected;
-    std::string styleSheet = withoutDate(readFile(inst.styleSheet));
-    ASSERT_NE(styleSheet.find("NodeStyle id=\"Connector:Router\""), std::string::npos);
+    std::string sheet = styleSheet(root);
+    ASSERT_NE(sheet.find("NodeStyle id=\"Connector:Router\""), std::string::npos);
 
     // Eight at once, each twice.
     std::vector<std::string> results(THREADS * ROUNDS);
     testing::internal::CaptureStdout();
     std::vector<std::thread> threads;
-    for (int t = 0; t < THREADS; ++t) {
+    for (int t = 0; t < THREADS; ++t)
         threads.emplace_back([&results, t] {
             for (int round = 0; round < ROUNDS; ++round)
                 results[t * ROUNDS + round] = work([](auto dump) { dump(); });
         });
-    }
     for (std::thread& thread : threads)
         thread.join();
     std::string output = testing::internal::GetCapturedStdout();
-
+    kivParserReleaseSymbolCache();
     for (const std::string& result : results)
         EXPECT_EQ(result, expected);
-    EXPECT_EQ(withoutDate(readFile(inst.styleSheet)), styleSheet);
+    EXPECT_EQ(styleSheet(root), sheet);
 
     // Every dump came out whole: the output is made of the single-thread
     // dumps, each as often as the runs made it.
-    std::map<std::string, int> wanted;
+    std::map<std::string, int> wanted, found;
     for (const std::string& dump : dumps)
         if (!dump.empty())
             wanted[dump] += THREADS * ROUNDS;
@@ -178,15 +146,10 @@ TEST(Threads, ParallelLoadsGetWhatOneThreadGets)
         longestFirst.push_back(entry.first);
     std::sort(longestFirst.begin(), longestFirst.end(),
               [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
-    std::map<std::string, int> found;
-    size_t at = 0;
-    while (at < output.size()) {
+    for (size_t at = 0; at < output.size();) {
         auto whole = std::find_if(longestFirst.begin(), longestFirst.end(),
                                   [&](const std::string& dump) { return output.compare(at, dump.size(), dump) == 0; });
-        if (whole == longestFirst.end()) {
-            ADD_FAILURE() << "no whole dump at byte " << at << ":\n" << output.substr(at, 400);
-            break;
-        }
+        ASSERT_NE(whole, longestFirst.end()) << "no whole dump at byte " << at << ":\n" << output.substr(at, 400);
         ++found[*whole];
         at += whole->size();
     }

@@ -21,26 +21,19 @@ public final class KivParserNativeJvmCheck {
     private static int failures = 0;
 
     private static void check(boolean ok, String what) {
-        if (ok) {
-            System.out.println("ok      " + what);
-        } else {
-            failures++;
-            System.out.println("FAILED  " + what);
-        }
+        System.out.println((ok ? "ok      " : "FAILED  ") + what);
+        failures += ok ? 0 : 1;
     }
 
     private static void checkEquals(Object expected, Object actual, String what) {
-        boolean ok = Objects.equals(expected, actual);
-        check(ok, what);
-        if (!ok) {
-            System.out.println("        expected: " + expected);
-            System.out.println("        actual:   " + actual);
+        check(Objects.equals(expected, actual), what);
+        if (!Objects.equals(expected, actual)) {
+            System.out.println("        expected: " + expected + "\n        actual:   " + actual);
         }
     }
 
     private static void checkContains(String text, String part, String what) {
-        boolean ok = text != null && text.contains(part);
-        check(ok, ok ? what : what + ", missing: " + part);
+        check(text != null && text.contains(part), what + " (" + part + ")");
     }
 
     private static void write(Path file, String text) throws IOException {
