@@ -130,8 +130,9 @@ TEST(ApplicationModel, ConstructionTraceUnderTheModuleSwitches)
     }
     std::string out = testing::internal::GetCapturedStderr();
     menuTraceVerbose = menuBarTraceVerbose = menuItemTraceVerbose = 0;
-    EXPECT_EQ(out, "Menu::Menu(m)\nPopupMenu::PopupMenu(NONE)\nMenuBar::MenuBar(b)\n"
-                   "ToolbarButton::ToolbarButton(t)\nListItem::ListItem(i)\nListItem::~ListItem(i)\n"
-                   "ToolbarButton::~ToolbarButton(t)\nMenuBar::~MenuBar(b)\nPopupMenu::~PopupMenu(NONE)\n"
-                   "Menu::~Menu(m)\n");
+    EXPECT_EQ(out,
+              "Menu::Menu(m)\nPopupMenu::PopupMenu(NONE)\nMenuBar::MenuBar(b)\n"
+              "ToolbarButton::ToolbarButton(t)\nListItem::ListItem(i)\nListItem::~ListItem(i)\n"
+              "ToolbarButton::~ToolbarButton(t)\nMenuBar::~MenuBar(b)\nPopupMenu::~PopupMenu(NONE)\n"
+              "Menu::~Menu(m)\n");
 }

@@ -18,8 +18,7 @@ using namespace kivparser;
 namespace {
 
 const std::string dataDir = std::string(KIVPARSER_TEST_DATA) + "/application/";
-const char* const samples[] = {"merge_a.reg", "dup.reg", "links.reg", "popup_b.reg", "actions_a.reg",
-                               "cascade_b.reg"};
+const char* const samples[] = {"merge_a.reg", "dup.reg", "links.reg", "popup_b.reg", "actions_a.reg", "cascade_b.reg"};
 
 std::string sample(const char* name)
 {

@@ -30,9 +30,10 @@ TEST(JsonExport, TextsAreEscapedAndInvalidUtf8IsReplaced)
     std::string json(text, length);
     free(text);
     EXPECT_TRUE(isValidJson(json.data(), json.size()));
-    EXPECT_EQ(json, "{\"fields\":[{\"fieldID\":\"q\\\"b\\\\t\\tn\\nc\\u0001\\u001f\x7f\",\"fieldType\":-1,\"fieldFlag\":0,"
-                    "\"fieldEnumerations\":[\"x\"],\"displayString\":\"\xc3\xa9 \xf0\x9f\x98\x80 \\ufffd \\ufffd\\ufffd "
-                    "\\ufffd\\ufffd\\ufffd \\ufffd\\ufffd \\ufffd\\ufffd\\ufffd\\ufffd\"}]}\n");
+    EXPECT_EQ(json,
+              "{\"fields\":[{\"fieldID\":\"q\\\"b\\\\t\\tn\\nc\\u0001\\u001f\x7f\",\"fieldType\":-1,\"fieldFlag\":0,"
+              "\"fieldEnumerations\":[\"x\"],\"displayString\":\"\xc3\xa9 \xf0\x9f\x98\x80 \\ufffd \\ufffd\\ufffd "
+              "\\ufffd\\ufffd\\ufffd \\ufffd\\ufffd \\ufffd\\ufffd\\ufffd\\ufffd\"}]}\n");
     EXPECT_EQ(dumpJson(nullptr, &reg), -1);
     EXPECT_EQ(dumpJson(stdout, static_cast<FieldRegistration*>(nullptr)), -1);
 }

@@ -107,6 +107,7 @@ void expectOnlyParserReports(const ParsedFile& parsed)
     EXPECT_EQ(parsed->curDashLength, nullptr);
 }
 
+// clang-format off
 const char* const WORDS[] = {
     "application", "Demo", "{", "}", "(", ")", ";", ",", ":", "<", ">", "@", "=", "==", "!=", "!", "&&", "||",
     "\"text\"", "'x'", "12", "-3", "_M", "Ctrl<Key>A", "f.action", "f.menu", "menubar", "menu", "popupmenu",
@@ -116,8 +117,9 @@ const char* const WORDS[] = {
     "startedby", "namefield", "symbolclass", "symboltype", "segment", "to", "arc", "origin", "size",
     "capabilities", "linedashpattern", "linestyle", "dash", "flags", "enumeration", "cgi", "option",
     "acceptarguments", "ignoreactions", "targetsymboltype", "any", "symbolalert", "context", "#ifdef NT\n",
-    "#else\n", "#endif\n", "/*", "*/", "//", "\n", "\r\n",
+    "#else\n", "#endif\n", "/*", "*/", "//", "\n", "\r\n"
 };
+// clang-format on
 
 } // namespace
 
@@ -131,8 +133,13 @@ TEST(HostileInput, RandomBytesAndTokenSoupInEveryKind)
             c = static_cast<char>(random() & 0xff);
         expectOnlyParserReports(ParsedFile(dir.file("bytes.reg", content)));
     }
-    const char* const starts[] = {"Application a { ", "SymbolClass c { ", "SymbolType c : t { ", "Field f { ",
-                                  "CGI g { ", "Application a { Action x { ", "Application a { MenuBar m { "};
+    const char* const starts[] = {"Application a { ",
+                                  "SymbolClass c { ",
+                                  "SymbolType c : t { ",
+                                  "Field f { ",
+                                  "CGI g { ",
+                                  "Application a { Action x { ",
+                                  "Application a { MenuBar m { "};
     for (int round = 0; round < 150; round++) {
         std::string content = starts[round % 7];
         for (int i = 1 + static_cast<int>(random() % 120); i > 0; i--)
@@ -144,11 +151,11 @@ TEST(HostileInput, RandomBytesAndTokenSoupInEveryKind)
 TEST(HostileInput, UnterminatedStatementsAndHugeValues)
 {
     TempDir dir;
-    for (const char* content : {"Application \"a", "Application a { Description { \"x", "/* open",
-                                "Application a { MenuBar m { \"x\" _", "Application a { MenuBar m { \"x\" Ctrl<Key>",
-                                "#ifdef", "#", "Application a { Access", "SymbolClass c { Segment (1, 2) to",
-                                "SymbolClass s { LineDashPattern 4, 2", "CGI c { IgnoreActions { Application x {",
-                                "Field f { Enumeration a,"})
+    for (const char* content :
+         {"Application \"a", "Application a { Description { \"x", "/* open", "Application a { MenuBar m { \"x\" _",
+          "Application a { MenuBar m { \"x\" Ctrl<Key>", "#ifdef", "#", "Application a { Access",
+          "SymbolClass c { Segment (1, 2) to", "SymbolClass s { LineDashPattern 4, 2",
+          "CGI c { IgnoreActions { Application x {", "Field f { Enumeration a,"})
         expectOnlyParserReports(ParsedFile(dir.file("open.reg", content)));
 
     std::string big(100 * 1024, 's');
@@ -157,9 +164,10 @@ TEST(HostileInput, UnterminatedStatementsAndHugeValues)
         std::string text;
         int errors;
     };
-    for (const Case& c : {Case{"Application \"" + big + "\" { Version \"" + big + "\"; }", 0},
-                          Case{"Application " + ident + " { NameField " + ident + ", " + ident + "; }", 0},
-                          Case{"Application a { " + ident + " }", 1}, Case{std::string("Application a {\0 }", 18), 1}}) {
+    for (const Case& c :
+         {Case{"Application \"" + big + "\" { Version \"" + big + "\"; }", 0},
+          Case{"Application " + ident + " { NameField " + ident + ", " + ident + "; }", 0},
+          Case{"Application a { " + ident + " }", 1}, Case{std::string("Application a {\0 }", 18), 1}}) {
         ParsedFile parsed(dir.file("huge.reg", c.text));
         EXPECT_EQ(parsed->errors, c.errors);
         expectOnlyParserReports(parsed);

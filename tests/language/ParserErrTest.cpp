@@ -45,8 +45,8 @@ TEST(ParserErr, VerboseReportsAreFramedWithFileAndLine)
     const Case cases[] = {
         {"apps/map%d.reg", 12, [] { warning(parserMsg(MSG_DUPLICATE), "Menu", "File"); },
          S + "File: apps/map%d.reg\nLine: 12\nWarning: Menu File: duplicate definition(ignore)" + S, 0, 1},
-        {"apps/map%d.reg", 12, [] { KIVyyerror("bad %s %d"); }, S + "File: apps/map%d.reg\nLine: 12\nError: bad %s %d" + S,
-         1, 0},
+        {"apps/map%d.reg", 12, [] { KIVyyerror("bad %s %d"); },
+         S + "File: apps/map%d.reg\nLine: 12\nError: bad %s %d" + S, 1, 0},
         {"f", 417, [] { internal(417); }, S + "File: f\nLine: 417\nError: fatal: internal error at grammar.Y(417)" + S,
          1, 0},
         {nullptr, 7, [] { error("%s: %d", "count", 3); }, S + "Error: count: 3" + S, 1, 0},
@@ -99,7 +99,6 @@ TEST(ParserErr, LabelsComeFromTheCatalog)
     testing::internal::CaptureStdout();
     error(parserMsg(MSG_DUPLICATE), "Tab", "T");
     warning("w");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              S + "Datei: c.reg\nZeile: 4\nFehler: A: Tab T: defined twice" + S +
-              S + "Datei: c.reg\nZeile: 4\nWarning: w" + S);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), S + "Datei: c.reg\nZeile: 4\nFehler: A: Tab T: defined twice" +
+                                                          S + S + "Datei: c.reg\nZeile: 4\nWarning: w" + S);
 }

@@ -47,7 +47,9 @@ TEST(Parser, OneReportPerBadStatementAndTheEnginesResult)
     const Case cases[] = {
         {"Application a {\n Version \"1\";\n bad words here;\n Version \"2\";\n"
          " MenuBar \"m\" { \"x\" ! \"a\"; nonsense !; \"y\" ! \"b\"; }\n}\n",
-         0, 2, {"Line: 3\nError: syntax error\n", "Line: 5\nError: syntax error\n"}},
+         0,
+         2,
+         {"Line: 3\nError: syntax error\n", "Line: 5\nError: syntax error\n"}},
         {"Application a { x y; z w; Version \"1\"; }", 0, 2, {}},
         // The brace is discarded while the parser waits for a semicolon.
         {"Application a { Version \"1\"; bogus }\n", 1, 1, {}},
@@ -98,8 +100,9 @@ TEST(Parser, MissingFileIsOneErrorAndLeavesTheScannerAlone)
 {
     setenv("NLSPATH", "/nonexistent/kivparser/%N.cat", 1);
     ParsedFile parsed("/nonexistent/a.reg");
-    EXPECT_EQ(parsed.out, "\n------------------------------\nFile: /nonexistent/a.reg\nLine: 1\n"
-                          "Error: can't open /nonexistent/a.reg\n\n------------------------------\n");
+    EXPECT_EQ(parsed.out,
+              "\n------------------------------\nFile: /nonexistent/a.reg\nLine: 1\n"
+              "Error: can't open /nonexistent/a.reg\n\n------------------------------\n");
     EXPECT_EQ(parsed->ok, 0);
     EXPECT_EQ(parsed->errors, 1);
     EXPECT_EQ(parsed->fp, nullptr);
@@ -203,14 +206,17 @@ TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
     // A read that fails in the middle of a string: the file is given up
     // there, with one error and no syntax error for its cut end.
     long page = sysconf(_SC_PAGESIZE);
-    char* area = static_cast<char*>(mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+    char* area =
+        static_cast<char*>(mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
     ASSERT_NE(area, MAP_FAILED);
     munmap(area + page, page);
     const std::string text = "Application cut {\n Version \"1\";\n Description { \"a";
     memcpy(area + page - text.size(), text.data(), text.size());
     FILE* stream = fopen("/proc/self/mem", "r");
     ASSERT_NE(stream, nullptr);
-    ASSERT_GE(lseek(fileno(stream), static_cast<off_t>(reinterpret_cast<uintptr_t>(area + page - text.size())), SEEK_SET), 0);
+    ASSERT_GE(lseek(fileno(stream), static_cast<off_t>(reinterpret_cast<uintptr_t>(area + page - text.size())),
+                    SEEK_SET),
+              0);
     ParsedFile parser(dir.file("empty.reg"), 1);
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -249,7 +255,8 @@ TEST(Parser, StringCutByAByteThatDoesNotDecodeIsWarnedAbout)
     setlocale(LC_CTYPE, "C");
     EXPECT_EQ(parsed->errors, 0);
     EXPECT_EQ(parsed->warnings, 1);
-    EXPECT_EQ(parsed.count("File: " + path + "\nLine: 1\nWarning: String \"Caf\": cut at a byte that does not "
+    EXPECT_EQ(parsed.count("File: " + path +
+                           "\nLine: 1\nWarning: String \"Caf\": cut at a byte that does not "
                            "decode in the locale\n"),
               1)
         << parsed.out;

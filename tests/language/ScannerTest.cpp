@@ -187,8 +187,8 @@ std::vector<std::pair<std::string, std::string>> recordedInputs(const std::strin
         for (const auto& entry : std::filesystem::recursive_directory_iterator(top + "/" + tree)) {
             std::string ext = entry.path().extension().string();
             std::string name = entry.path().filename().string();
-            if (entry.is_regular_file() && ext != ".dump" && ext != ".py" && ext != ".out" && ext != ".msg"
-                && ext != ".template" && name != "token-corpus" && name != "token-streams")
+            if (entry.is_regular_file() && ext != ".dump" && ext != ".py" && ext != ".out" && ext != ".msg" &&
+                ext != ".template" && name != "token-corpus" && name != "token-streams")
                 inputs.emplace_back(entry.path().string().substr(top.size() + 1), entry.path().string());
         }
     std::sort(inputs.begin(), inputs.end());

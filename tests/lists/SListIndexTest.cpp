@@ -69,7 +69,7 @@ Entry* plainLookup(Entry* head, const char* name)
 // of the head's _tail.
 std::string shape(Entry* head)
 {
-    std::unordered_map<SList*, std::string> names{ { head, "head" } };
+    std::unordered_map<SList*, std::string> names{{head, "head"}};
     for (Entry* e = head->next(); e; e = e->next())
         names[e] = std::to_string(e->tag);
     std::string out;
@@ -114,7 +114,7 @@ std::vector<Application*> applications()
     Application::setPriorityClass("Org Tools");
     Application::setPriorityApplication("Mapper");
     std::vector<Application*> apps;
-    for (const char* name : { "Org Tools Mapper", "Org Tools B", "Org A", "Zeta", "Alpha", "Mid" })
+    for (const char* name : {"Org Tools Mapper", "Org Tools B", "Org A", "Zeta", "Alpha", "Mid"})
         apps.push_back(new Application(strdup(name)));
     apps.push_back(new Application());
     apps.push_back(nullptr);
@@ -134,7 +134,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
     LoadScope load;
     std::vector<Application*> apps = applications();
     std::mt19937 random(20261205);
-    for (PSListOrder order : { PSLpriority, PSLprecedence }) {
+    for (PSListOrder order : {PSLpriority, PSLprecedence}) {
         Entry* indexed = new Entry(order, -1, 0, nullptr);
         Entry* plain = new Entry(order, -1, 0, nullptr);
         std::vector<Entry*> madeIndexed, madePlain;
@@ -151,7 +151,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
             if (what < 85 || chain(plain).size() < 40) {
                 // Precedences cluster so that long groups of equal keys form;
                 // a few are out of the indexed range or not given.
-                static const int choices[] = { -1, 0, 10, 50, 50, 50, 60, 60, 99, 100, 250 };
+                static const int choices[] = {-1, 0, 10, 50, 50, 50, 60, 60, 99, 100, 250};
                 int precedence = choices[random() % (sizeof choices / sizeof choices[0])];
                 twins(precedence, apps[random() % apps.size()]);
                 indexed->add(madeIndexed.back());
@@ -251,7 +251,8 @@ void lookupsAgainstThePlainWalk(unsigned seed)
         for (int probe = 0; probe < 5; ++probe) {
             std::string wanted = name(random() % 750);
             Entry* expected = plainLookup(head, wanted.c_str());
-            ASSERT_EQ(SListOps::lookup(head, &Entry::name, wanted.c_str()), expected) << "seed " << seed << " step " << step;
+            ASSERT_EQ(SListOps::lookup(head, &Entry::name, wanted.c_str()), expected)
+                << "seed " << seed << " step " << step;
         }
     }
     EXPECT_EQ(SListOps::lookup(head, &Entry::name, nullptr), nullptr);
@@ -275,7 +276,8 @@ TEST(SListIndex, ListsDestroyedAndMadeAgainStartClean)
     for (int round = 0; round < 20; ++round) {
         Entry* head = new Entry(PSLpriority, -1, 0, nullptr);
         for (int tag = 1; tag <= 80; ++tag)
-            head->add(new Entry(PSLpriority, round % 2 ? tag % 5 : 100 - tag, tag, ("n" + std::to_string(tag)).c_str()));
+            head->add(new Entry(PSLpriority, round % 2 ? tag % 5 : 100 - tag, tag,
+                                ("n" + std::to_string(tag)).c_str()));
         ASSERT_NE(SListOps::lookup(head, &Entry::name, "n80"), nullptr);
         EXPECT_EQ(SListOps::lookup(head, &Entry::name, "n81"), nullptr);
         EXPECT_EQ(chain(head).back(), head->_tail);

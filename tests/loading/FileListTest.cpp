@@ -42,6 +42,7 @@ std::string names(FileList& list, const TempDir& tree)
 // order. Links lead into each directory once, loops are reported.
 TEST(FileList, WhichFilesInWhichOrder)
 {
+    // clang-format off
     struct Case {
         const char* locale;
         std::vector<std::string> files; // "x/": a directory, "x -> y": a link
@@ -83,6 +84,7 @@ TEST(FileList, WhichFilesInWhichOrder)
          "error: @/reg/C/l; Too many levels of symbolic links\nerror: @/reg/C/m; Too many levels of symbolic links\n"
          "error: @/reg/C/sub/up; Too many levels of symbolic links\n"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         LocaleGuard locale(c.locale);
         TempDir tree;

@@ -105,7 +105,11 @@ TEST(Loaders, VerboseLinesOfEachLoader)
     EXPECT_EQ(printed([] { EXPECT_EQ(loadFrf(1, nullptr), nullptr); }), "FRF path: " + files);
     EXPECT_EQ(printed([&] { EXPECT_EQ(loadSvrf(1, tree.path("reg").c_str()), nullptr); }),
               "SNMP Telvik Registration path: " + files);
-    EXPECT_EQ(printed([] { loadArf(0, nullptr); loadSrf(0, nullptr); }), "");
+    EXPECT_EQ(printed([] {
+                  loadArf(0, nullptr);
+                  loadSrf(0, nullptr);
+              }),
+              "");
     for (const char* name : {"KIvRegDir", "KIvSymDir", "KIvFieldDir"})
         unsetenv(name);
 }

@@ -73,8 +73,9 @@ TEST(KzPlatform, InstallationSwitches)
         const char* variable;
         int (*query)();
     };
-    for (Switch s : {Switch{"KZ_ON_SERVER", KZisOnKZServer}, Switch{"KZ_EXTENDED_TOPOLOGY", _KZisExtendedTopologyEnabled},
-                     Switch{"KZ_IPV6", _KZisIPv6Enabled}, Switch{"KZ_HSRP", _KZisHSRPEnabled}}) {
+    for (Switch s :
+         {Switch{"KZ_ON_SERVER", KZisOnKZServer}, Switch{"KZ_EXTENDED_TOPOLOGY", _KZisExtendedTopologyEnabled},
+          Switch{"KZ_IPV6", _KZisIPv6Enabled}, Switch{"KZ_HSRP", _KZisHSRPEnabled}}) {
         unsetenv(s.variable);
         EXPECT_EQ(s.query(), 0) << s.variable;
         for (const char* on : {"1", "2", "yes", "TRUE", "On"}) {
@@ -94,7 +95,9 @@ TEST(KzPlatform, SearchesSkipBytesInsideMultibyteCharacters)
     if (!setlocale(LC_CTYPE, "zh_TW.BIG5"))
         GTEST_SKIP() << "the test locale zh_TW.BIG5 could not be built here";
     // "\xa5\x5c" is one character whose second byte is a backslash.
-    const char* path = "\xa5\x5c" "dir\\f\xa5\x5c.1.gif";
+    const char* path =
+        "\xa5\x5c"
+        "dir\\f\xa5\x5c.1.gif";
     EXPECT_EQ(_KZstrchr(path, '\\'), path + 5);
     EXPECT_EQ(_KZstrrchr(path, '\\'), path + 5);
     EXPECT_EQ(_KZstrchr(path + 6, '.'), path + 9);

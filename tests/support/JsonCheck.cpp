@@ -7,10 +7,7 @@ namespace {
 
 class Checker {
 public:
-    Checker(const char* text, size_t length)
-        : p_(reinterpret_cast<const unsigned char*>(text)), end_(p_ + length)
-    {
-    }
+    Checker(const char* text, size_t length) : p_(reinterpret_cast<const unsigned char*>(text)), end_(p_ + length) {}
 
     bool run()
     {

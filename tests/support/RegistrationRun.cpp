@@ -49,7 +49,7 @@ int RegistrationRun::parseDumpFold(const std::string& first, const std::string& 
     FieldRegistration* frf = nullptr;
     SnmppvReg* pvrf = nullptr;
     int errors = 0;
-    for (const std::string* file : { &first, &second }) {
+    for (const std::string* file : {&first, &second}) {
         if (file->empty())
             continue;
         KivParser* parser = new KivParser(const_cast<char*>(file->c_str()), arf, srf, frf, pvrf, 1);

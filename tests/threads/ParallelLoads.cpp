@@ -72,8 +72,7 @@ std::string work(Dumped dumped)
 
     char url[KIV_WEB_URL_LEN];
     char err[KIV_WEB_ERRMSG_LEN];
-    out << kivParserSetStyleXMLURLandCreateIfNeeded(url, 1, "C", err, sizeof err) << ' ' << url << ' ' << err
-        << '\n';
+    out << kivParserSetStyleXMLURLandCreateIfNeeded(url, 1, "C", err, sizeof err) << ' ' << url << ' ' << err << '\n';
     for (const char* symbol : {"Computer:Workstation", "Connector:Router", "Server:Mail Server", "None:None"}) {
         kivParserGetIconUrl(url, symbol);
         out << url << '\n';

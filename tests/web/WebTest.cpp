@@ -149,6 +149,7 @@ TEST(IconUrl, LargestBitmapOfTheFirstIconClassWithTypes)
     // Without a colon the whole text is the class and the type is empty; only
     // the first colon splits. Texts too long for the 1024-byte buffer name
     // nothing and overflow nothing.
+    // clang-format off
     std::pair<std::string, std::string> cases[] = {
         {"Computer:Workstation", dir + "workstation.50.gif"}, {"Computer:Laptop", dir + "laptop.32.gif"},
         {"Computer:Pager", dir + "pager.50.gif"},             {"Computer:Brick", dir + "brick.0.gif"},
@@ -160,6 +161,7 @@ TEST(IconUrl, LargestBitmapOfTheFirstIconClassWithTypes)
         {"Gadget:Widget", defaultIcon()},                     {"Computer:" + std::string(1015, 'W'), defaultIcon()},
         {std::string(100000, 'C'), defaultIcon()},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(iconUrl(c.first.c_str()), c.second) << c.first.substr(0, 40);
     EXPECT_EQ(iconUrl(nullptr), defaultIcon());
@@ -173,8 +175,9 @@ TEST(SymbolCache, FailedLoadIsRetriedAndGoodLoadIsReused)
     EXPECT_EQ(iconUrl("Computer:Workstation"), defaultIcon());
     EXPECT_EQ(lastSrf, nullptr);
 
-    inst.dir.file("symbols/C/computers", "SymbolClass Computer { Variety icon; }\n"
-                                         "SymbolType Computer : Workstation { FileBase workstation; }\n");
+    inst.dir.file("symbols/C/computers",
+                  "SymbolClass Computer { Variety icon; }\n"
+                  "SymbolType Computer : Workstation { FileBase workstation; }\n");
     for (const char* size : {"20", "50"})
         inst.dir.file("bitmaps/C/computer/workstation." + std::string(size) + ".gif");
     std::string dir = baseUrl() + "/KzDocs/bitmaps/C/computer/";
@@ -236,6 +239,7 @@ TEST(StyleSheet, TemplateIsCopiedPieceByPiece)
     std::string lineOut = line;
     lineOut.replace(6000, 11, "@").replace(0, 11, "@");
     std::string v(5107, 'v'), u(5108, 'u'), y(5117, 'y'), w(5118, 'w');
+    // clang-format off
     std::pair<std::string, std::string> cases[] = {
         {"", ""},
         {"<a href=\"__BASEURL__/x\">__BASEURL__</a>\nplain line\n\n__BASEURL____BASEURL__\nno newline __BASEURL__",
@@ -247,6 +251,7 @@ TEST(StyleSheet, TemplateIsCopiedPieceByPiece)
         {y + "\r\nz\n", y + "\nz\n"},
         {w + "\r\n", w + "\n"},
     };
+    // clang-format on
     for (auto& c : cases) {
         for (size_t at; (at = c.second.find('@')) != std::string::npos;)
             c.second.replace(at, 1, baseUrl());
@@ -257,10 +262,11 @@ TEST(StyleSheet, TemplateIsCopiedPieceByPiece)
 TEST(StyleSheet, DateMarkerLineBecomesTheGenerationComment)
 {
     std::string out = copyTemplate("<Styles>\n  junk <!-- INSERT DATE --> more junk\n</Styles>\n");
-    std::regex shape("<Styles>\n<!--\nGenerated on\n  "
-                     "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n"
-                     "Regenerate this file after installing new icons by adding &updateStyle=1 to a "
-                     "Dynamic View URL.\n-->\n</Styles>\n");
+    std::regex shape(
+        "<Styles>\n<!--\nGenerated on\n  "
+        "[A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n"
+        "Regenerate this file after installing new icons by adding &updateStyle=1 to a "
+        "Dynamic View URL.\n-->\n</Styles>\n");
     EXPECT_TRUE(std::regex_match(out, shape)) << out;
 }
 
@@ -345,11 +351,12 @@ TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
         });
     };
     std::regex sizesAttr(".*<Image sizes=\"([^\"]*)\".*");
+    // clang-format off
     std::pair<std::vector<int>, const char*> cases[] = {
         {{16, 32, 48}, "48"}, {{48, 16, 32}, "48"}, {{32, 50, 70}, "50,70"}, {{70, 20, 50}, "70,50"}, {{}, "0"}};
+    // clang-format on
     for (const auto& c : cases)
-        EXPECT_EQ(std::regex_replace(image(c.first), sizesAttr, "$1", std::regex_constants::format_no_copy),
-                  c.second);
+        EXPECT_EQ(std::regex_replace(image(c.first), sizesAttr, "$1", std::regex_constants::format_no_copy), c.second);
     EXPECT_EQ(image({20, 50}, "a note"),
               "\n\t\t<!--  a note -->\n\t<NodeStyle id=\"Computer:Workstation\">\n"
               "\t\t<Image sizes=\"50\" uri=\"http://host:81/KzDocs/bitmaps/C/computer/ws.gif\"/>\n"
@@ -365,6 +372,7 @@ TEST(StyleSheet, NodeStyleListsTheLargeSizesOrTheLargestOne)
 // of segment points (-1: no segment list); arcs do not count.
 TEST(StyleSheet, ShapeComesFromTheClassNameOrTheSegmentCount)
 {
+    // clang-format off
     struct Case {
         const char* name;
         int points;
@@ -378,6 +386,7 @@ TEST(StyleSheet, ShapeComesFromTheClassNameOrTheSegmentCount)
         {"Gadget", 4, "Square"},       {"Gadget", 5, "Trapezoid"},  {"Gadget", 6, "Hexagon"},
         {"Gadget", 7, "Octagon"},      {"Gadget", 12, "Octagon"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SymbolClass sc(strdup(c.name));
         if (c.points >= 0) {
@@ -398,8 +407,8 @@ TEST(StyleSheet, ClassElementsOnlyForIconClassesWithTypes)
     SymbolRegistration reg;
     SymbolClass* computer = addClass(&reg, "Computer", VFY_ICONVARIETY);
     addType(computer, "Workstation", "workstation", "C\\computer", {20, 50, 70});
-    addType(computer, "Laptop", "laptop", nullptr, {}, true);   // no bitmaps found
-    addType(computer, "Tablet", nullptr, nullptr, {}, true);    // no file base at all
+    addType(computer, "Laptop", "laptop", nullptr, {}, true);    // no bitmaps found
+    addType(computer, "Tablet", nullptr, nullptr, {}, true);     // no file base at all
     addType(computer, "Phone", "phone", "C/computer", {}, true); // directory but no sizes
     addType(addClass(&reg, "Gadget", VFY_NA), "Widget", "widget", "C/gadget", {50});
     addType(addClass(&reg, "Connector", VFY_CONNECTIONVARIETY), "Cable", "cable", "C/connector", {50});
@@ -411,8 +420,9 @@ TEST(StyleSheet, ClassElementsOnlyForIconClassesWithTypes)
         EXPECT_EQ(elements(skipped), "") << skipped->symbolID;
 
     auto note = [](std::string symbolID, std::string fileBase, std::string dir) {
-        return "\n<!--\n  NOTE:\n  Could not find bitmap parameters for\n    bitmapdir:/bm\n    shapeType:Square\n"
-               "    symbolID:" + symbolID + "\n    fileBase:" + fileBase + "\n    fileBaseDir:" + dir +
+        const std::string head =
+            "\n<!--\n  NOTE:\n  Could not find bitmap parameters for\n    bitmapdir:/bm\n    shapeType:Square\n";
+        return head + "    symbolID:" + symbolID + "\n    fileBase:" + fileBase + "\n    fileBaseDir:" + dir +
                "\n    availableBitmapSizes:(UNSET)\n  No icon will be displayed for this symbol.\n-->\n\n";
     };
     EXPECT_EQ(elements(computer),
