@@ -256,8 +256,7 @@ void FileList::logError(const char* msg, int errnoValue)
 void FileList::report(const char* msg, int errnoValue, int print)
 {
     ++errors;
-    if (print)
-        reportLine(RPT_ERROR, nullptr, errnoValue, MSG_ERROR_PAIR, msg ? msg : "",
+    reportLine(RPT_ERROR, nullptr, errnoValue, print, MSG_ERROR_PAIR, msg ? msg : "",
                    errnoValue ? _KZstrerror(errnoValue) : "");
 }
 

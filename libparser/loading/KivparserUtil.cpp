@@ -47,7 +47,7 @@ const LoaderKind svrfKind = {"",
 template <class... Args>
 void progress(const char* file, int msg, Args... args)
 {
-    reportLine(RPT_PROGRESS, file, 0, msg, args...);
+    reportLine(RPT_PROGRESS, file, 0, 1, msg, args...);
 }
 
 const char* orNone(const char* text)
