@@ -28,6 +28,8 @@ const char* const SEPARATOR = "\n------------------------------\n";
 // on its caller's thread and reports there.
 thread_local ParserReportHandler handler = nullptr;
 thread_local void* handlerContext = nullptr;
+// The verbose flag of the load at work on this thread (LoadVerbosity).
+thread_local int loadVerbose = 0;
 
 // Hands a finished report to the handler, or prints it when `print` is set.
 // A handler that throws has failed: the exception ends here, the parse at
@@ -226,7 +228,7 @@ void nomemory()
 {
     KivParser* parser = KivParser::current;
     if (!parser) {
-        reportOutOfMemory(0);
+        reportOutOfMemory();
         return;
     }
     // Nothing is allocated here: the catalog text is handed on as it is.
@@ -237,10 +239,20 @@ void nomemory()
     ParseDamage::giveUp(ParseDamage::PDM_OUT_OF_MEMORY);
 }
 
-void reportOutOfMemory(int verbose)
+void reportOutOfMemory()
 {
     ParserReport report = {RPT_NOMEMORY, nullptr, 0, 1, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
-    deliver(report, verbose != 0);
+    deliver(report, loadVerbose != 0);
+}
+
+LoadVerbosity::LoadVerbosity(int verbose) : previous(loadVerbose)
+{
+    loadVerbose = verbose;
+}
+
+LoadVerbosity::~LoadVerbosity()
+{
+    loadVerbose = previous;
 }
 
 void warning(const char* fmt, ...)

@@ -27,10 +27,24 @@ void reportScannerFailure(const char* text, int readErrno);
 // what they count.
 void reportLine(ReportKind kind, const char* file, int errnoValue, int print, int number, ...);
 
-// Memory ran out outside a parse (a loader, the file list, the style sheet,
-// an icon URL): the out-of-memory report goes to the report handler or, when
-// `verbose` is non-zero and there is none, is printed. Nothing is counted.
-void reportOutOfMemory(int verbose);
+// Memory ran out outside a parse (a loader, the file list, a path, the style
+// sheet, an icon URL): the out-of-memory report goes to the report handler
+// or, when there is none and the load at work on this thread is verbose, is
+// printed. Nothing is counted.
+void reportOutOfMemory();
+
+// The verbose flag of the load at work on this thread, for the reports made
+// outside its parses; 0 outside a load.
+class LoadVerbosity final {
+public:
+    explicit LoadVerbosity(int verbose);
+    ~LoadVerbosity();
+    LoadVerbosity(const LoadVerbosity&) = delete;
+    LoadVerbosity& operator=(const LoadVerbosity&) = delete;
+
+private:
+    int previous;
+};
 
 } // namespace kivparser
 

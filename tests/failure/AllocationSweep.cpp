@@ -379,6 +379,9 @@ int main(int argc, char** argv)
             return 1;
         }
 
+    // How many wrong outcomes are shown (KIVPARSER_SWEEP_SHOW; all are counted).
+    const char* showText = getenv("KIVPARSER_SWEEP_SHOW");
+    long show = showText ? atol(showText) : 40;
     long tried = 0, reported = 0, wrong = 0;
     for (long n = first; n <= total && (last < 0 || n <= last); ++n) {
         long leaked = 0;
@@ -391,7 +394,7 @@ int main(int argc, char** argv)
         Verdict v = judge(reference, pass, leaked);
         if (v.wrong) {
             ++wrong;
-            if (wrong <= 40)
+            if (wrong <= show)
                 fprintf(stderr, "alloc-sweep: failing allocation %ld of %ld:\n%s", n, total, v.why.c_str());
         }
     }

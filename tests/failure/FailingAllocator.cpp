@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstring>
+#include <cstdlib>
+#include <execinfo.h>
+#include <unistd.h>
 
 // The C library's own allocator, under the names it exports besides the
 // public ones.
@@ -22,6 +25,7 @@ std::atomic<bool> counting{false};
 std::atomic<long> seen{0};
 std::atomic<long> target{0};
 std::atomic<bool> hit{false};
+bool tracing = false;
 // Blocks allocated minus blocks released while counting.
 std::atomic<long> balance{0};
 
@@ -34,6 +38,14 @@ bool chosen()
     if (n != target.load(std::memory_order_relaxed))
         return false;
     hit.store(true, std::memory_order_relaxed);
+    // KIVPARSER_SWEEP_TRACE set: where the failing allocation was asked for,
+    // on standard error (without allocating: the trace is primed in arm()).
+    if (tracing) {
+        void* frames[32];
+        int depth = backtrace(frames, 32);
+        backtrace_symbols_fd(frames, depth, 2);
+        write(2, "--\n", 3);
+    }
     errno = ENOMEM;
     return true;
 }
@@ -54,6 +66,13 @@ namespace failing {
 
 void arm(long nth)
 {
+    static bool primed = false;
+    if (!primed) {
+        primed = true;
+        tracing = std::getenv("KIVPARSER_SWEEP_TRACE") != nullptr;
+        void* frame[1];
+        backtrace(frame, 1);
+    }
     seen = 0;
     hit = false;
     balance = 0;
