@@ -64,7 +64,7 @@ Command* currentCommand(char* first, char* second)
 }
 
 // A new function in curFunction; one that a failed statement left there is
-// disposed of. Without memory curFunction stays null, without a message.
+// disposed of.
 int setFunction(char* shellCommand, char* functionType, char* functionArg)
 {
     KivParser* parser = BuilderContext::parser(ApplicationBuilder::CHECK_FUNCTION);
@@ -80,6 +80,8 @@ int setFunction(char* shellCommand, char* functionType, char* functionArg)
         free(shellCommand);
         free(functionType);
         free(functionArg);
+        nomemory();
+        return 1;
     }
     return 0;
 }

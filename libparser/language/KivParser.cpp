@@ -10,6 +10,7 @@
 #include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace kivparser {
@@ -150,7 +151,12 @@ void KivParser::initialize(char* path)
         int reason = 0;
         fp = _KZopenRegularFile(filename, &reason);
         if (!fp) {
-            reportCantOpen(filename, reason);
+            // A stream without memory for its buffer is memory running out,
+            // not a file that cannot be read.
+            if (reason == ENOMEM)
+                nomemory();
+            else
+                reportCantOpen(filename, reason);
             return;
         }
     }

@@ -30,6 +30,8 @@ thread_local ParserReportHandler handler = nullptr;
 thread_local void* handlerContext = nullptr;
 // The verbose flag of the load at work on this thread (LoadVerbosity).
 thread_local int loadVerbose = 0;
+// Out-of-memory reports made on this thread (OutOfMemoryWatch).
+thread_local long outOfMemoryReports = 0;
 
 // Hands a finished report to the handler, or prints it when `print` is set.
 // A handler that throws has failed: the exception ends here, the parse at
@@ -226,6 +228,7 @@ void VParserErr(PESeverity severity, const char* filename, int lineno, const cha
 
 void nomemory()
 {
+    ++outOfMemoryReports;
     KivParser* parser = KivParser::current;
     if (!parser) {
         reportOutOfMemory();
@@ -241,8 +244,16 @@ void nomemory()
 
 void reportOutOfMemory()
 {
+    ++outOfMemoryReports;
     ParserReport report = {RPT_NOMEMORY, nullptr, 0, 1, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
     deliver(report, loadVerbose != 0);
+}
+
+OutOfMemoryWatch::OutOfMemoryWatch() : start(outOfMemoryReports) {}
+
+bool OutOfMemoryWatch::seen() const
+{
+    return outOfMemoryReports != start;
 }
 
 LoadVerbosity::LoadVerbosity(int verbose) : previous(loadVerbose)

@@ -33,6 +33,18 @@ void reportLine(ReportKind kind, const char* file, int errnoValue, int print, in
 // printed. Nothing is counted.
 void reportOutOfMemory();
 
+// Whether memory ran out on this thread (nomemory() or reportOutOfMemory())
+// since the watch began: a function that must not hand out a partial result
+// (a cache, a style sheet) watches the calls it makes.
+class OutOfMemoryWatch final {
+public:
+    OutOfMemoryWatch();
+    bool seen() const;
+
+private:
+    long start;
+};
+
 // The verbose flag of the load at work on this thread, for the reports made
 // outside its parses; 0 outside a load.
 class LoadVerbosity final {

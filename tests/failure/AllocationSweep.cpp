@@ -139,8 +139,9 @@ public:
         web(pass);
         *hit = failing::failed();
         // Whatever happened, the cache must not keep a wrong registration.
-        Stage after{"icons after the pass", icons(true), false};
-        pass.stages.push_back(after);
+        outOfMemoryReports = 0;
+        std::string urls = icons(true);
+        pass.stages.push_back(Stage{"icons after the pass", urls, outOfMemoryReports > 0});
         armed(pass, "kivParserReleaseSymbolCache", [] { kivParserReleaseSymbolCache(); });
         *kept = failing::countedBalance();
         *asked = failing::disarm();
