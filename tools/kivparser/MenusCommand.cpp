@@ -1,0 +1,73 @@
+#include "MenusCommand.h"
+
+#include "MenuTree.h"
+#include "MenuTreeJson.h"
+#include "MenuTreeText.h"
+#include "RegistrationKind.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const CommandTexts texts = {
+    "menus",
+    "menus [--path DIRLIST] [--app NAME] [--fold] [--ascii] [--format=text|json]",
+    "show the merged menus as a tree",
+    "Loads the application registrations and prints the menus that the map shows\n"
+    "once every application's entries are merged: the menu bars in their order,\n"
+    "the toolbar, the popup items, the tabs, and the lists that no tab opens. Each\n"
+    "line is one entry: its label (mnemonic underlined, or marked with _), its\n"
+    "accelerator in [ ], its precedence in < > (- when none was given: it sorts\n"
+    "as 50), for a popup item the symbol types it is for, what it does and, in\n"
+    "parentheses, the application that contributed it. What it does: -> action\n"
+    "\"NAME\"; > submenu, popup menu or list \"NAME\", with that container's\n"
+    "entries nested below; ! command; another function as written (in UTF-8 the\n"
+    "arrows are drawn as such). A further action on the same label follows on a\n"
+    "line of its own (+ action \"NAME\"). An action, menu or list that was named\n"
+    "but never defined, and a link refused because it would have closed a cycle,\n"
+    "are marked with a warning sign (!! in ASCII).\n"
+    "\n"
+    "Options:\n"
+    "  --path DIRLIST  load from these directories instead of the standard ones\n"
+    "  --app NAME      name the loading program first (setArfPriorities): its own\n"
+    "                  file is parsed first and applications are ranked for it\n"
+    "  --fold          fold cascades that lead to a single action into their entry\n"
+    "  --ascii         draw in plain ASCII (the default when the locale is not\n"
+    "                  UTF-8)\n"
+    "  --format=text|json\n"
+    "                  text (the default) or the same tree as one JSON document\n"
+    "\n"
+    "Exit status: 0 when the registrations were loaded, 1 when none was found\n"
+    "(the directory looked in is named), 2 for a usage error.\n",
+};
+
+} // namespace
+
+MenusCommand::MenusCommand()
+    : ToolCommand(texts, {{"--path", true}, {"--app", true}, {"--fold", false}, {"--ascii", false}, {"--format", true}})
+{
+}
+
+int MenusCommand::run(const CommandLine& line)
+{
+    if (!line.operands().empty())
+        return usageError(std::string("unexpected argument '") + line.operands()[0] + "'");
+    bool json = false;
+    if (const char* format = line.value("--format")) {
+        if (std::strcmp(format, "json") == 0)
+            json = true;
+        else if (std::strcmp(format, "text") != 0)
+            return usageError(std::string("unknown format '") + format + "' (text or json)");
+    }
+    const char* path = line.value("--path");
+    MenuTree tree;
+    if (!tree.load(path, line.value("--app"), line.has("--fold")))
+        return RegistrationKind::application.reportNotFound(path);
+    if (json)
+        MenuTreeJson(stdout).write(tree, line.value("--app"), line.has("--fold"));
+    else
+        MenuTreeText(stdout, line.has("--ascii") || !MenuTreeText::localeIsUtf8()).write(tree);
+    std::fflush(stdout);
+    return TOOL_EXIT_OK;
+}
