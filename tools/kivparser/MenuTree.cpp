@@ -18,6 +18,12 @@ MenuTree::ItemType openedType(MenuTree::ItemType type)
 
 } // namespace
 
+const char* const MenuTree::optionHelp =
+    "  --path DIRLIST  load from these directories instead of the standard ones\n"
+    "  --app NAME      name the loading program first (setArfPriorities): its own\n"
+    "                  file is parsed first and applications are ranked for it\n"
+    "  --fold          fold cascades that lead to a single action into their entry\n";
+
 // One container being walked: the entry to visit next and the depth of its
 // entries.
 struct MenuTree::Frame {

@@ -68,6 +68,10 @@ public:
         std::size_t count;   // headings: the number of nodes directly below; Cut: nodes left out
     };
 
+    // The --help lines of the options that say how to load (--path, --app,
+    // --fold).
+    static const char* const optionHelp;
+
     // Nodes of a tree stop at this count; one Cut node says so. Chains of links
     // of any depth fit; only links that fan out again and again (one menu
     // opened by many entries of a menu opened by many entries...) reach it.

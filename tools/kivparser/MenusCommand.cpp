@@ -6,14 +6,12 @@
 #include "RegistrationKind.h"
 
 #include <cstdio>
+#include <string>
 #include <cstring>
 
 namespace {
 
-const CommandTexts texts = {
-    "menus",
-    "menus [--path DIRLIST] [--app NAME] [--fold] [--ascii] [--format=text|json]",
-    "show the merged menus as a tree",
+const char* const helpBefore =
     "Loads the application registrations and prints the menus that the map shows\n"
     "once every application's entries are merged: the menu bars in their order,\n"
     "the toolbar, the popup items, the tabs, and the lists that no tab opens. Each\n"
@@ -28,18 +26,22 @@ const CommandTexts texts = {
     "but never defined, and a link refused because it would have closed a cycle,\n"
     "are marked with a warning sign (!! in ASCII).\n"
     "\n"
-    "Options:\n"
-    "  --path DIRLIST  load from these directories instead of the standard ones\n"
-    "  --app NAME      name the loading program first (setArfPriorities): its own\n"
-    "                  file is parsed first and applications are ranked for it\n"
-    "  --fold          fold cascades that lead to a single action into their entry\n"
+    "Options:\n";
+const char* const helpAfter =
     "  --ascii         draw in plain ASCII (the default when the locale is not\n"
     "                  UTF-8)\n"
     "  --format=text|json\n"
     "                  text (the default) or the same tree as one JSON document\n"
     "\n"
     "Exit status: 0 when the registrations were loaded, 1 when none was found\n"
-    "(the directory looked in is named), 2 for a usage error.\n",
+    "(the directory looked in is named), 2 for a usage error.\n";
+const std::string help = std::string(helpBefore) + MenuTree::optionHelp + helpAfter;
+
+const CommandTexts texts = {
+    "menus",
+    "menus [--path DIRLIST] [--app NAME] [--fold] [--ascii] [--format=text|json]",
+    "show the merged menus as a tree",
+    help.c_str(),
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "RegistrationKind.h"
 
 #include <cstdio>
+#include <string>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -14,10 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const CommandTexts texts = {
-    "preview",
-    "preview [--path DIRLIST] [--app NAME] [--fold] --out DIR",
-    "write a web page that draws the merged menus",
+const char* const helpBefore =
     "Loads the application registrations and writes DIR/index.html, a page that\n"
     "draws the merged menus as the map shows them: the menu bar with drop-down\n"
     "menus and cascades that open on hover and from the keyboard (arrow keys,\n"
@@ -30,15 +28,19 @@ const CommandTexts texts = {
     "needs nothing from the network; the bitmaps it shows are copied from the web\n"
     "bitmap directory into DIR/bitmaps. The path of the page is printed.\n"
     "\n"
-    "Options:\n"
-    "  --path DIRLIST  load from these directories instead of the standard ones\n"
-    "  --app NAME      name the loading program first (setArfPriorities): its own\n"
-    "                  file is parsed first and applications are ranked for it\n"
-    "  --fold          fold cascades that lead to a single action into their entry\n"
+    "Options:\n";
+const char* const helpAfter =
     "  --out DIR       the directory of the page (created when missing)\n"
     "\n"
     "Exit status: 0 when the page was written, 1 when no registration was found or\n"
-    "the page could not be written, 2 for a usage error.\n",
+    "the page could not be written, 2 for a usage error.\n";
+const std::string help = std::string(helpBefore) + MenuTree::optionHelp + helpAfter;
+
+const CommandTexts texts = {
+    "preview",
+    "preview [--path DIRLIST] [--app NAME] [--fold] --out DIR",
+    "write a web page that draws the merged menus",
+    help.c_str(),
 };
 
 } // namespace
