@@ -318,6 +318,10 @@ def check_hostile(browser, tool, hostile, work):
                          "return el && el.textContent;")
     check(problem is not None and "Missing" in problem and "never defined" in problem,
           "the panel of Twice does not name its undefined action: %r" % problem)
+    browser.click('.menubar [data-label="Fi<le>"]')
+    browser.click('.menubar [data-label="Broken"]')
+    roles = browser.js("var el = document.querySelector('#panel-body [data-field=roles]'); return el && el.textContent;")
+    check(roles == "nobody (incomplete definition)", "the roles of an incomplete action read %r" % roles)
 
 
 def main():

@@ -404,7 +404,7 @@ case_menus_hostile() {
   run 0 menus --path "$hostile"
   same "$work/out" "menus-hostile.out"
   contains "$work/out" "!! link refused: it would close a cycle" "!! never defined" "!! names nothing" \
-    'Esc\x1b[31mred\x07 tab\tx '
+    "!! definition incomplete: no role may run it  (Second)" 'Esc\x1b[31mred\x07 tab\tx '
   grep -q $'[\x01-\x08\x0b-\x1f\x7f]' "$work/out" && fail "a control character of a label reached the output"
   run 0 menus --path "$hostile" --format=json
   json_pretty "$work/out"
@@ -514,7 +514,8 @@ print(count)' "$work/out")
   [ "$(ls "$work/hostile/bitmaps")" = 1-open.gif ] || fail "bitmaps copied: $(ls "$work/hostile/bitmaps")"
   contains "$work/hostile/index.html" '<img src="bitmaps/1-open.gif" alt="toolbar/open.gif"' \
     'data-label="A &amp; &lt;b&gt;&quot;bold&quot;&lt;/b&gt;"' '<code>&lt;img src=x onerror=alert(1)&gt;:any</code>' \
-    '<small>&lt;script&gt;alert(1)&lt;/script&gt;</small>' 'Esc�[31mred� tab	x �'
+    '<small>&lt;script&gt;alert(1)&lt;/script&gt;</small>' 'Esc�[31mred� tab	x �' \
+    '<dd data-field="roles">nobody (incomplete definition)</dd>'
   [ "$(grep -c '<script' "$work/hostile/index.html")" -eq 1 ] || fail "the hostile page has more than its own script"
   grep -q '<img src=x\|<b>"bold"' "$work/hostile/index.html" && fail "markup of the registration reached the page"
 

@@ -42,8 +42,9 @@ const char* onOff(kivparser::OnOffType value)
 
 } // namespace
 
-ActionFacts::ActionFacts(const kivparser::Action* theAction)
-    : action(theAction), defined(theAction->locked != 0), accessGiven(theAction->accesses != nullptr)
+ActionFacts::ActionFacts(kivparser::Action* theAction)
+    : action(theAction), defined(theAction->locked != 0), incomplete(theAction->definitionIncomplete()),
+      accessGiven(theAction->accesses != nullptr), openToAll(actionCertifiedByRole(theAction, "", 1) != 0)
 {
     if (action->application && action->application->appName)
         application = action->application->appName;

@@ -19,14 +19,16 @@ public:
         int line = 0;
     };
 
-    explicit ActionFacts(const kivparser::Action* action);
+    explicit ActionFacts(kivparser::Action* action);
 
-    const kivparser::Action* action;
+    kivparser::Action* action;
     bool defined;                 // its block was read (not only named by an entry)
+    bool incomplete;              // its block broke off: no role may run it
     std::string application;      // the application it belongs to
     std::string selectionRule;    // empty: no rule
-    std::vector<std::string> access; // the roles that may run it
+    std::vector<std::string> access; // the access list: the roles that may run it
     bool accessGiven;             // an access list was written (empty or not)
+    bool openToAll;               // any user may run it, whatever the roles (the library's rule)
     std::vector<std::string> nameFields;
     std::string command;          // the command line; empty: none
     std::string host;             // where the command runs; empty: here

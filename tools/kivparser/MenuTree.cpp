@@ -243,6 +243,8 @@ void MenuTree::describe(Node& node)
             node.problem = Problem::NotLinked;
         else if (!node.action->locked)
             node.problem = Problem::Undefined;
+        else if (node.action->definitionIncomplete())
+            node.problem = Problem::Incomplete;
         return;
     }
     if (!function->isType(containerType)) {
@@ -373,6 +375,8 @@ const char* MenuTree::problemText(Problem problem)
     switch (problem) {
     case Problem::Undefined:
         return "never defined";
+    case Problem::Incomplete:
+        return "definition incomplete: no role may run it";
     case Problem::NoName:
         return "names nothing";
     case Problem::CycleRefused:
@@ -392,6 +396,8 @@ const char* MenuTree::problemKey(Problem problem)
     switch (problem) {
     case Problem::Undefined:
         return "undefined";
+    case Problem::Incomplete:
+        return "incomplete";
     case Problem::NoName:
         return "noName";
     case Problem::CycleRefused:

@@ -41,6 +41,7 @@ public:
     enum class Problem {
         None,
         Undefined,       // the action, menu or list it names was never defined
+        Incomplete,      // the action's definition broke off: no role may run it
         NoName,          // the function names nothing
         CycleRefused,    // the link was refused when read: it would have closed a cycle
         NotLinked,       // no link for another reason (a toolbar button naming a menu)

@@ -206,11 +206,13 @@ void MenuTreeJson::action(const MenuTree::Node& node, bool withEntry)
 
 void MenuTreeJson::facts(const ActionFacts& facts)
 {
-    const kivparser::Action* action = facts.action;
+    kivparser::Action* action = facts.action;
     key("application");
     string(facts.application.empty() ? nullptr : facts.application.c_str());
     key("defined");
     boolean(facts.defined);
+    key("incomplete");
+    boolean(facts.incomplete);
     key("displayString");
     string(action->displayString);
     key("selectionRule");
@@ -245,6 +247,8 @@ void MenuTreeJson::facts(const ActionFacts& facts)
         strings(facts.access);
     else
         null();
+    key("openToAll");
+    boolean(facts.openToAll);
     key("window");
     string(facts.window.empty() ? nullptr : facts.window.c_str());
     key("definedAt");

@@ -23,8 +23,9 @@ const char* const helpBefore =
     "entries nested below; ! command; another function as written (in UTF-8 the\n"
     "arrows are drawn as such). A further action on the same label follows on a\n"
     "line of its own (+ action \"NAME\"). An action, menu or list that was named\n"
-    "but never defined, and a link refused because it would have closed a cycle,\n"
-    "are marked with a warning sign (!! in ASCII).\n"
+    "but never defined, an action whose definition broke off (no role may run\n"
+    "it), and a link refused because it would have closed a cycle are marked with\n"
+    "a warning sign (!! in ASCII).\n"
     "\n"
     "Options:\n";
 const char* const helpAfter =

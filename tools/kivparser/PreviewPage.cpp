@@ -458,11 +458,13 @@ void PreviewPage::entryDetails(std::size_t at)
 
 void PreviewPage::actionDetails(const ActionFacts& facts, const std::string& id)
 {
-    const kivparser::Action* action = facts.action;
+    kivparser::Action* action = facts.action;
     out += "<section class=\"action\" id=\"" + id + "\">\n<h3>Action &ldquo;" + esc(action->actionID) +
            "&rdquo;</h3>\n<dl>\n";
     if (!facts.defined)
         row("Problem", "<span class=\"warn\">&#9888;</span> named but never defined: it does nothing", "problem");
+    else if (facts.incomplete)
+        row("Problem", "<span class=\"warn\">&#9888;</span> its definition broke off: no role may run it", "problem");
     row("Application", esc(facts.application.empty() ? "none" : facts.application), "actionApplication");
     if (action->displayString)
         row("Display string", esc(action->displayString), "displayString");
@@ -475,7 +477,12 @@ void PreviewPage::actionDetails(const ActionFacts& facts, const std::string& id)
     std::string roles;
     for (const std::string& role : facts.access)
         roles += (roles.empty() ? "" : ", ") + esc(role);
-    row("Roles", facts.access.empty() ? std::string("everybody (no access list)") : roles, "roles");
+    if (facts.openToAll)
+        roles = facts.access.empty() ? std::string("everybody (no access list)")
+                                     : "everybody (the access list " + roles + " ends with a blank)";
+    else if (facts.incomplete)
+        roles = "nobody (incomplete definition)";
+    row("Roles", roles, "roles");
     if (action->command) {
         std::string command = "<code>" + esc(facts.command) + "</code>";
         if (!facts.host.empty())
@@ -559,7 +566,7 @@ std::string PreviewPage::appClass(const kivparser::Application* app) const
     return found == appIndex.end() ? std::string("app-none") : "app-" + std::to_string(found->second);
 }
 
-std::string PreviewPage::actionId(const kivparser::Action* action)
+std::string PreviewPage::actionId(kivparser::Action* action)
 {
     auto found = actionIds.find(action);
     if (found != actionIds.end())

@@ -55,15 +55,15 @@ private:
     std::size_t nextShown(std::size_t at) const;
     bool opensContainer(const MenuTree::Node& node) const;
     std::string appClass(const kivparser::Application* app) const;
-    std::string actionId(const kivparser::Action* action);
+    std::string actionId(kivparser::Action* action);
     void row(const char* name, const std::string& html, const char* field = nullptr);
 
     const MenuTree& tree;
     const std::vector<MenuTree::Node>& nodes;
     PreviewBitmaps& bitmaps;
     std::map<const kivparser::Application*, std::size_t> appIndex;
-    std::map<const kivparser::Action*, std::string> actionIds;
-    std::vector<const kivparser::Action*> actionOrder;
+    std::map<kivparser::Action*, std::string> actionIds;
+    std::vector<kivparser::Action*> actionOrder;
     std::vector<char> drawn; // per node: its element is on the page
     std::string out;
 };
