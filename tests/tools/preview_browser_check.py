@@ -340,6 +340,11 @@ def main():
         browser = Browser(profile)
         entries = check_sample(browser, tool, work)
         check_hostile(browser, tool, hostile, work)
+    except (RuntimeError, subprocess.CalledProcessError, KeyError, TypeError, IndexError) as error:
+        # A step that cannot even be taken (an element not there, a command
+        # that failed) ends the check.
+        check(False, "stopped: %s" % str(error)[:400])
+        entries = 0
     finally:
         if browser:
             browser.close()
