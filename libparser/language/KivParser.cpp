@@ -1,4 +1,5 @@
 #include "kivparser/language/KivParser.h"
+#include "language/EntryGuard.h"
 #include "language/GrammarActions.h"
 #include "language/Lex.h"
 #include "language/grammar.tab.h"
@@ -164,7 +165,7 @@ void KivParser::initialize(char* path)
     // one restarts the scanner on its own stream.
     LoadScope scope;
     lexNewInput(fp);
-    parse();
+    guarded(0, [this] { return parse(); });
     ok = errors == 0 ? 1 : 0;
 }
 

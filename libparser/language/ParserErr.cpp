@@ -3,6 +3,8 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserReport.h"
 #include "dump/JsonWriter.h"
+#include "language/EntryGuard.h"
+#include "language/GrammarActions.h"
 #include "language/Lex.h"
 #include "language/MessageCatalogCache.h"
 #include "language/ParseDamage.h"
@@ -290,6 +292,20 @@ void internal(int srccodeline)
     parserReport(RPT_INTERNAL, nullptr, 0, parserMsg(MSG_INTERNAL), srccodeline);
     countError();
     ParseDamage::giveUp(ParseDamage::PDM_INTERNAL);
+}
+
+void reportEscapedException()
+{
+    if (KivParser::parserAtWork()) {
+        internal(GrammarActions::CHECK_EXCEPTION);
+        return;
+    }
+    // Outside a parse there is nothing to count it against; the text is
+    // made without allocating.
+    char text[128];
+    snprintf(text, sizeof text, parserMsg(MSG_INTERNAL), static_cast<int>(GrammarActions::CHECK_EXCEPTION));
+    ParserReport report = {RPT_INTERNAL, nullptr, 0, 1, MSG_INTERNAL, text, nullptr, 0};
+    deliver(report, loadVerbose != 0);
 }
 
 void reportCantOpen(const char* filename, int errnoValue)

@@ -7,6 +7,7 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/FileList.h"
+#include "language/EntryGuard.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "lists/LoadScope.h"
@@ -185,22 +186,25 @@ bool entryGrants(String* accesses, const char* word)
 
 ApplicationRegistration* loadArf(int verbose, const char* path)
 {
-    return loadRegistration<ApplicationRegistration>(arfKind, verbose, path);
+    return guarded<ApplicationRegistration*>(
+        nullptr, [&] { return loadRegistration<ApplicationRegistration>(arfKind, verbose, path); });
 }
 
 SymbolRegistration* loadSrf(int verbose, const char* path)
 {
-    return loadRegistration<SymbolRegistration>(srfKind, verbose, path);
+    return guarded<SymbolRegistration*>(
+        nullptr, [&] { return loadRegistration<SymbolRegistration>(srfKind, verbose, path); });
 }
 
 FieldRegistration* loadFrf(int verbose, const char* path)
 {
-    return loadRegistration<FieldRegistration>(frfKind, verbose, path);
+    return guarded<FieldRegistration*>(
+        nullptr, [&] { return loadRegistration<FieldRegistration>(frfKind, verbose, path); });
 }
 
 SnmppvReg* loadSvrf(int verbose, const char* path)
 {
-    return loadRegistration<SnmppvReg>(svrfKind, verbose, path);
+    return guarded<SnmppvReg*>(nullptr, [&] { return loadRegistration<SnmppvReg>(svrfKind, verbose, path); });
 }
 
 void setArfPriorities(const char* app)
