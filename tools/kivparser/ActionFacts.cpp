@@ -162,8 +162,10 @@ std::string ActionFacts::windowText(const kivparser::Window* window)
     const struct {
         kivparser::OnOffType value;
         const char* name;
-    } switches[] = {{window->status, "status"},       {window->scrollbar, "scrollbars"},
-                    {window->toolbar, "toolbar"},     {window->location, "location"},
+    } switches[] = {{window->status, "status"},
+                    {window->scrollbar, "scrollbars"},
+                    {window->toolbar, "toolbar"},
+                    {window->location, "location"},
                     {window->resizable, "resizable"}};
     for (const auto& item : switches) {
         if (item.value != kivparser::OOF_NA)

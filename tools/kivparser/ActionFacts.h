@@ -22,20 +22,20 @@ public:
     explicit ActionFacts(kivparser::Action* action);
 
     kivparser::Action* action;
-    bool defined;                 // its block was read (not only named by an entry)
-    bool incomplete;              // its block broke off: no role may run it
-    std::string application;      // the application it belongs to
-    std::string selectionRule;    // empty: no rule
+    bool defined;                    // its block was read (not only named by an entry)
+    bool incomplete;                 // its block broke off: no role may run it
+    std::string application;         // the application it belongs to
+    std::string selectionRule;       // empty: no rule
     std::vector<std::string> access; // the access list: the roles that may run it
-    bool accessGiven;             // an access list was written (empty or not)
-    bool openToAll;               // any user may run it, whatever the roles (the library's rule)
+    bool accessGiven;                // an access list was written (empty or not)
+    bool openToAll;                  // any user may run it, whatever the roles (the library's rule)
     std::vector<std::string> nameFields;
-    std::string command;          // the command line; empty: none
-    std::string host;             // where the command runs; empty: here
-    std::string launcher;         // what starts it there
+    std::string command;                   // the command line; empty: none
+    std::string host;                      // where the command runs; empty: here
+    std::string launcher;                  // what starts it there
     std::vector<std::string> commandFlags; // "initial", "shared", "restart", "no symbol deletion"
-    std::string window;           // the web window, in one line; empty: none
-    Place place;                  // where the action was defined
+    std::string window;                    // the web window, in one line; empty: none
+    Place place;                           // where the action was defined
 
     // A selection rule (or any expression) in infix form: operators between
     // their operands, parentheses only where the tree needs them, terms that

@@ -54,19 +54,19 @@ public:
     struct Node {
         Section section;
         Kind kind;
-        int depth;           // 0 for headings, 1 for what a section lists directly
-        std::size_t parent;  // index of the node above it (headings: itself)
-        bool last;           // no later node shares its parent (extra actions excepted)
-        ItemType itemType;   // of an entry: its class
-        kivparser::_MenuItem* item;      // the entry (Entry, ExtraAction)
-        kivparser::_Menu* container;     // the container (Container); what an entry opens
+        int depth;                           // 0 for headings, 1 for what a section lists directly
+        std::size_t parent;                  // index of the node above it (headings: itself)
+        bool last;                           // no later node shares its parent (extra actions excepted)
+        ItemType itemType;                   // of an entry: its class
+        kivparser::_MenuItem* item;          // the entry (Entry, ExtraAction)
+        kivparser::_Menu* container;         // the container (Container); what an entry opens
         kivparser::Application* application; // who contributed it
         Does does;
-        const char* name;    // the action, container, command or function named
+        const char* name;       // the action, container, command or function named
         const char* foldedFrom; // a folded cascade: the menu its function names
         kivparser::Action* action;
         Problem problem;
-        std::size_t count;   // headings: the number of nodes directly below; Cut: nodes left out
+        std::size_t count; // headings: the number of nodes directly below; Cut: nodes left out
     };
 
     // The --help lines of the options that say how to load (--path, --app,

@@ -31,7 +31,8 @@ bool opensContainer(const MenuTree::Node& node)
 {
     if (node.kind == MenuTree::Kind::Container)
         return true;
-    return node.kind == MenuTree::Kind::Entry && node.container && node.problem != MenuTree::Problem::CycleNotFollowed &&
+    return node.kind == MenuTree::Kind::Entry && node.container &&
+           node.problem != MenuTree::Problem::CycleNotFollowed &&
            (node.does == MenuTree::Does::Submenu || node.does == MenuTree::Does::PopupMenu ||
             node.does == MenuTree::Does::List);
 }

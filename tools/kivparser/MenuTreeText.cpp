@@ -6,9 +6,9 @@
 #include <cstring>
 
 struct MenuTreeText::Glyphs {
-    const char* branch;    // an entry with more entries after it
+    const char* branch; // an entry with more entries after it
     const char* lastBranch;
-    const char* guide;     // the line of a parent whose entries go on
+    const char* guide; // the line of a parent whose entries go on
     const char* space;
     const char* action;
     const char* opens;
@@ -19,9 +19,8 @@ struct MenuTreeText::Glyphs {
 
 namespace {
 
-const MenuTreeText::Glyphs unicode = {"\u251c\u2500 ", "\u2514\u2500 ", "\u2502  ", "   ",
-                                             "\u2192 ",      "\u25b8 ",      "\u26a0 ", "\u22ef",
-                                             "\u0332"};
+const MenuTreeText::Glyphs unicode = {"\u251c\u2500 ", "\u2514\u2500 ", "\u2502  ", "   ",   "\u2192 ",
+                                      "\u25b8 ",       "\u26a0 ",       "\u22ef",   "\u0332"};
 const MenuTreeText::Glyphs ascii = {"|- ", "`- ", "|  ", "   ", "-> ", "> ", "!! ", "...", nullptr};
 
 } // namespace
@@ -93,7 +92,9 @@ void MenuTreeText::line(const MenuTree::Node& node, std::size_t level)
     }
     if (node.kind == MenuTree::Kind::Container) {
         labelText(node.name, MenuTree::mnemonicOf(node));
-        buffer += "  <" + (node.container->precedence < 0 ? std::string("-") : std::to_string(node.container->precedence)) + ">";
+        buffer += "  <" +
+                  (node.container->precedence < 0 ? std::string("-") : std::to_string(node.container->precedence)) +
+                  ">";
         buffer += "  (";
         text(node.application ? node.application->appName : "no application");
         buffer += ")";

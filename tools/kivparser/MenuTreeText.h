@@ -43,7 +43,7 @@ private:
 
     std::FILE* out;
     const Glyphs& glyphs;
-    bool utf8; // the locale's code set is UTF-8
+    bool utf8;                // the locale's code set is UTF-8
     std::vector<char> guides; // per drawn level: the line of an open parent goes on
     std::string buffer;
 };

@@ -29,7 +29,7 @@ private:
 
     std::filesystem::path target;
     std::vector<std::filesystem::path> searched; // the directories, in search order
-    std::map<std::string, std::string> copied;    // bitmap path -> URL ("" when not found)
+    std::map<std::string, std::string> copied;   // bitmap path -> URL ("" when not found)
     int copies = 0;
 };
 

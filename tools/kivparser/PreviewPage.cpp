@@ -84,11 +84,12 @@ std::string PreviewPage::html(const char* rankedFor, bool folded)
     popupMenus();
     containers(MenuTree::Section::Tabs, "Tabs", nullptr);
     containers(MenuTree::Section::Lists, "Lists no tab opens", "Lists of the registration that no tab leads to.");
-    out += "</main>\n<aside class=\"side\">\n"
-           "<section class=\"panel\" aria-labelledby=\"panel-title\">\n"
-           "<h2 id=\"panel-title\">Selected entry</h2>\n"
-           "<div id=\"panel-body\" aria-live=\"polite\"><p class=\"hint\">Choose an entry (click, or Enter) to "
-           "see what it runs.</p></div>\n</section>\n";
+    out +=
+        "</main>\n<aside class=\"side\">\n"
+        "<section class=\"panel\" aria-labelledby=\"panel-title\">\n"
+        "<h2 id=\"panel-title\">Selected entry</h2>\n"
+        "<div id=\"panel-body\" aria-live=\"polite\"><p class=\"hint\">Choose an entry (click, or Enter) to "
+        "see what it runs.</p></div>\n</section>\n";
     legend();
     out += "</aside>\n</div>\n";
     details();
@@ -100,17 +101,19 @@ std::string PreviewPage::html(const char* rankedFor, bool folded)
 
 void PreviewPage::head(const char* rankedFor, bool folded)
 {
-    out += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-           "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; img-src 'self'; "
-           "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
-           "<title>Merged menus - kivparser preview</title>\n<style>\n";
+    out +=
+        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+        "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; img-src 'self'; "
+        "style-src 'unsafe-inline'; script-src 'unsafe-inline'\">\n"
+        "<title>Merged menus - kivparser preview</title>\n<style>\n";
     out += PreviewAssets::style;
     std::vector<kivparser::Application*> apps = tree.applications();
     for (std::size_t i = 0; i < apps.size(); ++i)
         out += ".app-" + std::to_string(i) + " { --app: " + colour(i) + "; }\n";
-    out += "</style>\n<noscript><style>.menu .menu, .drop { display: block; position: static; box-shadow: none; }"
-           "</style></noscript>\n</head>\n<body>\n<header class=\"page-head\">\n<h1>Merged menus</h1>\n<p>";
+    out +=
+        "</style>\n<noscript><style>.menu .menu, .drop { display: block; position: static; box-shadow: none; }"
+        "</style></noscript>\n</head>\n<body>\n<header class=\"page-head\">\n<h1>Merged menus</h1>\n<p>";
     out += std::to_string(apps.size()) + (apps.size() == 1 ? " application" : " applications");
     if (rankedFor)
         out += " &middot; ranked for " + esc(rankedFor);
@@ -124,9 +127,10 @@ void PreviewPage::head(const char* rankedFor, bool folded)
 void PreviewPage::menuBar()
 {
     std::size_t start = sectionStart(MenuTree::Section::MenuBars);
-    out += "<section class=\"window\" aria-labelledby=\"window-title\">\n"
-           "<h2 id=\"window-title\">Menu bar and toolbar</h2>\n<div class=\"mapwin\">\n"
-           "<ul class=\"menubar\" role=\"menubar\" aria-label=\"Menu bar\">\n";
+    out +=
+        "<section class=\"window\" aria-labelledby=\"window-title\">\n"
+        "<h2 id=\"window-title\">Menu bar and toolbar</h2>\n<div class=\"mapwin\">\n"
+        "<ul class=\"menubar\" role=\"menubar\" aria-label=\"Menu bar\">\n";
     for (std::size_t at = start + 1; at < nodes.size() && nodes[at].kind != MenuTree::Kind::Heading;) {
         std::size_t end = subtreeEnd(at);
         if (nodes[at].kind == MenuTree::Kind::Container) {
@@ -175,8 +179,9 @@ void PreviewPage::popupMenus()
         groups[target].push_back({at, end});
         at = end;
     }
-    out += "<section class=\"popups\" aria-labelledby=\"popups-title\">\n"
-           "<h2 id=\"popups-title\">Popup menus by target symbol type</h2>\n";
+    out +=
+        "<section class=\"popups\" aria-labelledby=\"popups-title\">\n"
+        "<h2 id=\"popups-title\">Popup menus by target symbol type</h2>\n";
     if (targets.empty())
         out += "<p class=\"empty\">No popup items.</p>\n";
     out += "<div class=\"boxes\">\n";
@@ -196,8 +201,8 @@ void PreviewPage::containers(MenuTree::Section section, const char* title, const
 {
     std::size_t start = sectionStart(section);
     std::string id = section == MenuTree::Section::Tabs ? "tabs" : "lists";
-    out += "<section class=\"" + id + "\" aria-labelledby=\"" + id + "-title\">\n<h2 id=\"" + id + "-title\">" +
-           title + "</h2>\n";
+    out += "<section class=\"" + id + "\" aria-labelledby=\"" + id + "-title\">\n<h2 id=\"" + id + "-title\">" + title +
+           "</h2>\n";
     if (intro)
         out += std::string("<p class=\"intro\">") + intro + "</p>\n";
     if (!nodes[start].count)
@@ -236,8 +241,9 @@ void PreviewPage::entries(const std::vector<Range>& ranges, int depth)
             }
             if (node.depth - depth >= maxDepth || node.kind == MenuTree::Kind::Cut) {
                 if (!noteWritten)
-                    out += std::string("<li role=\"none\"><div role=\"menuitem\" aria-disabled=\"true\" "
-                                       "class=\"mi note\">") +
+                    out += std::string(
+                               "<li role=\"none\"><div role=\"menuitem\" aria-disabled=\"true\" "
+                               "class=\"mi note\">") +
                            (node.kind == MenuTree::Kind::Cut ? "the tree stops here: too many entries"
                                                              : "deeper menus are not drawn") +
                            "</div></li>\n";
@@ -300,8 +306,7 @@ void PreviewPage::item(std::size_t at, const char* role, bool opens)
                 problem = nodes[i].problem;
         }
         if (problem != MenuTree::Problem::None)
-            out += std::string("<span class=\"warn\" title=\"") + MenuTree::problemText(problem) +
-                   "\">&#9888;</span>";
+            out += std::string("<span class=\"warn\" title=\"") + MenuTree::problemText(problem) + "\">&#9888;</span>";
         if (node.itemType == MenuTree::ItemType::Popup) {
             const char* target = static_cast<kivparser::PopupItem*>(node.item)->targetSymbolType;
             if (target && node.depth > 1)
@@ -327,9 +332,9 @@ void PreviewPage::label(const MenuTree::Node& node)
     if (node.kind == MenuTree::Kind::Container && node.section != MenuTree::Section::MenuBars)
         list = static_cast<kivparser::_ParserList*>(node.container);
     const char* icon = list ? list->iconName
-                            : node.kind == MenuTree::Kind::Entry && node.itemType == MenuTree::ItemType::List
-                                  ? static_cast<kivparser::ListItem*>(node.item)->iconName
-                                  : nullptr;
+                       : node.kind == MenuTree::Kind::Entry && node.itemType == MenuTree::ItemType::List
+                           ? static_cast<kivparser::ListItem*>(node.item)->iconName
+                           : nullptr;
     if (bitmap) {
         std::string url = bitmaps.url(text);
         if (!url.empty()) {
@@ -435,8 +440,8 @@ void PreviewPage::entryDetails(std::size_t at)
         if (!help.empty())
             row("Active help", help, "activeHelp");
     }
-    row("Function", entry->function ? "<code>" + esc(MenuTree::functionText(entry->function)) + "</code>"
-                                    : std::string("none"),
+    row("Function",
+        entry->function ? "<code>" + esc(MenuTree::functionText(entry->function)) + "</code>" : std::string("none"),
         "function");
     if (node.does == MenuTree::Does::Submenu || node.does == MenuTree::Does::PopupMenu ||
         node.does == MenuTree::Does::List)
@@ -472,8 +477,8 @@ void PreviewPage::actionDetails(const ActionFacts& facts, const std::string& id)
         facts.selectionRule.empty() ? std::string("none (any selection)")
                                     : "<code>" + esc(facts.selectionRule) + "</code>",
         "selectionRule");
-    row("Selected objects",
-        "min " + esc(setting(action->minSelected)) + ", max " + esc(setting(action->maxSelected)), "selected");
+    row("Selected objects", "min " + esc(setting(action->minSelected)) + ", max " + esc(setting(action->maxSelected)),
+        "selected");
     std::string roles;
     for (const std::string& role : facts.access)
         roles += (roles.empty() ? "" : ", ") + esc(role);
@@ -514,8 +519,9 @@ void PreviewPage::actionDetails(const ActionFacts& facts, const std::string& id)
 
 void PreviewPage::legend()
 {
-    out += "<section class=\"legend\" aria-labelledby=\"legend-title\">\n"
-           "<h2 id=\"legend-title\">Applications</h2>\n<ul>\n";
+    out +=
+        "<section class=\"legend\" aria-labelledby=\"legend-title\">\n"
+        "<h2 id=\"legend-title\">Applications</h2>\n<ul>\n";
     for (kivparser::Application* app : tree.applications()) {
         out += "<li><span class=\"swatch " + appClass(app) + "\"></span>" + esc(app->appName);
         if (app->displayString)
@@ -613,7 +619,7 @@ std::string PreviewPage::keyText(const char* accelerator)
     static const struct {
         const char* keysym;
         const char* shown;
-    } names[] = {{"plus", "+"},   {"minus", "-"},     {"Return", "Enter"}, {"Escape", "Esc"},
+    } names[] = {{"plus", "+"},     {"minus", "-"},     {"Return", "Enter"},       {"Escape", "Esc"},
                  {"Delete", "Del"}, {"space", "Space"}, {"BackSpace", "Backspace"}};
     for (const auto& entry : names) {
         if (name == entry.keysym)

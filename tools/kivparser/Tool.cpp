@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-Tool::Tool() : commands{&dumpCommand,  &checkCommand, &stylesheetCommand, &iconCommand,
-                     &rolesCommand, &menusCommand, &previewCommand} {}
+Tool::Tool()
+    : commands{&dumpCommand,  &checkCommand, &stylesheetCommand, &iconCommand,
+               &rolesCommand, &menusCommand, &previewCommand}
+{
+}
 
 int Tool::run(int argc, char** argv)
 {
