@@ -66,7 +66,7 @@ public:
         const char* foldedFrom; // a folded cascade: the menu its function names
         kivparser::Action* action;
         Problem problem;
-        std::size_t count; // headings: the number of nodes directly below; Cut: nodes left out
+        std::size_t count; // headings: the number of nodes directly below
     };
 
     // The --help lines of the options that say how to load (--path, --app,

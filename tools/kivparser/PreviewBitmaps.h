@@ -1,6 +1,7 @@
 #ifndef KIVPARSER_TOOL_PREVIEWBITMAPS_H
 #define KIVPARSER_TOOL_PREVIEWBITMAPS_H
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <string>
