@@ -63,6 +63,17 @@ void MenuTree::build(kivparser::ApplicationRegistration* registration)
     linkParents();
 }
 
+std::vector<MenuTree::Node> MenuTree::entriesOf(kivparser::ApplicationRegistration* registration,
+                                                kivparser::_Menu* container, ItemType type)
+{
+    MenuTree view;
+    view.reg = registration;
+    for (kivparser::_MenuItem* item = firstItem(container); item && !view.full(); item = item->next())
+        view.addEntry(Section::MenuBars, 1, item, type);
+    view.reg = nullptr; // the caller's
+    return std::move(view.all);
+}
+
 std::vector<kivparser::Application*> MenuTree::applications() const
 {
     std::vector<kivparser::Application*> result;

@@ -94,6 +94,12 @@ public:
     kivparser::ApplicationRegistration* registration() const { return reg; }
     const std::vector<Node>& nodes() const { return all; }
 
+    // The entries of one container of `registration` (which stays the
+    // caller's), each followed by its further actions, described as the tree
+    // describes them at depth 1: a view of one menu bar, menu or list.
+    static std::vector<Node> entriesOf(kivparser::ApplicationRegistration* registration, kivparser::_Menu* container,
+                                       ItemType type);
+
     // The applications of the registration, in its order.
     std::vector<kivparser::Application*> applications() const;
 

@@ -7,7 +7,7 @@
 
 Tool::Tool()
     : commands{&dumpCommand,  &checkCommand, &stylesheetCommand, &iconCommand,
-               &rolesCommand, &menusCommand, &previewCommand}
+               &rolesCommand, &menusCommand, &previewCommand, &lspCommand}
 {
 }
 

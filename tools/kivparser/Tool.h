@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "IconCommand.h"
+#include "LspCommand.h"
 #include "MenusCommand.h"
 #include "PreviewCommand.h"
 #include "RolesCommand.h"
@@ -28,6 +29,7 @@ private:
     RolesCommand rolesCommand;
     MenusCommand menusCommand;
     PreviewCommand previewCommand;
+    LspCommand lspCommand;
     std::vector<ToolCommand*> commands;
 };
 

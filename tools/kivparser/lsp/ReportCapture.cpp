@@ -1,0 +1,40 @@
+#include "lsp/ReportCapture.h"
+
+#include <cstring>
+
+ReportCapture::ReportCapture() : scope([this](const kivparser::ParserReport& report) { receive(report); }) {}
+
+CapturedReport ReportCapture::copy(const kivparser::ParserReport& report)
+{
+    CapturedReport kept;
+    kept.kind = report.kind;
+    kept.line = report.line;
+    std::string message = report.message ? report.message : "";
+    // The framed text ends with line breaks and may hold some: one paragraph.
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    for (char& c : message) {
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    }
+    if (report.errnoValue)
+        message += std::string(": ") + std::strerror(report.errnoValue);
+    if (report.kind == kivparser::RPT_SYNTAX && report.token) {
+        kept.syntax = true;
+        kept.token = report.token;
+        message += *report.token ? std::string(" near '") + report.token + "'" : std::string(" at end of input");
+    }
+    kept.message = message;
+    return kept;
+}
+
+void ReportCapture::receive(const kivparser::ParserReport& report)
+{
+    if (report.kind == kivparser::RPT_PROGRESS)
+        return;
+    if (!report.file) {
+        withoutFile.push_back(copy(report));
+        return;
+    }
+    reports[report.file].push_back(copy(report));
+}

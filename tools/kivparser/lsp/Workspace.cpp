@@ -1,0 +1,237 @@
+#include "lsp/Workspace.h"
+
+#include "RegistrationKind.h"
+#include "lsp/FileUri.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <sstream>
+#include <system_error>
+
+using namespace kivparser;
+
+namespace {
+
+// The directory of each kind below an installation root, and the loader's
+// own choice of directory.
+const char* const subdirectories[regKindCount] = {"registration", "symbols", "fields", "www/registration/dazivovovo"};
+
+const RegistrationKind& loaderKind(int kind)
+{
+    switch (kind) {
+    case 0:
+        return RegistrationKind::application;
+    case 1:
+        return RegistrationKind::symbol;
+    case 2:
+        return RegistrationKind::field;
+    default:
+        return RegistrationKind::cgi;
+    }
+}
+
+bool isDirectory(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_directory(path, error);
+}
+
+std::string readFile(const std::string& name, bool& ok)
+{
+    std::ifstream in(name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ok = static_cast<bool>(in) || in.eof();
+    return text.str();
+}
+
+} // namespace
+
+Workspace::~Workspace()
+{
+    for (int kind = 0; kind < regKindCount; kind++)
+        releaseKind(static_cast<RegKind>(kind));
+}
+
+void Workspace::configure(const Settings& settings)
+{
+    current = settings;
+    bool rootIsInstallation = false;
+    if (!settings.root.empty()) {
+        for (const char* sub : subdirectories)
+            rootIsInstallation = rootIsInstallation || isDirectory(settings.root + "/" + sub);
+    }
+    for (int kind = 0; kind < regKindCount; kind++) {
+        std::string given;
+        if (!settings.paths[kind].empty())
+            given = settings.paths[kind];
+        else if (!settings.etcPath.empty())
+            given = settings.etcPath + "/" + subdirectories[kind];
+        else if (rootIsInstallation)
+            given = settings.root + "/" + subdirectories[kind];
+        directories[kind] = loaderKind(kind).directoryFor(given.empty() ? nullptr : given.c_str());
+    }
+    setArfPriorities(settings.application.empty() ? nullptr : settings.application.c_str());
+}
+
+void Workspace::listKind(RegKind kind, std::vector<std::string>& names) const
+{
+    const std::string& dir = directories[static_cast<int>(kind)];
+    // As the loaders list them: completed from C, nothing printed.
+    FileList list(dir.c_str(), 0, 1, 0);
+    for (int i = 0; const char* name = list.getFileName(i); i++)
+        names.push_back(name);
+}
+
+bool Workspace::relist()
+{
+    std::map<std::string, File> files;
+    std::map<std::string, std::string> paths;
+    for (int kind = 0; kind < regKindCount; kind++) {
+        std::vector<std::string> names;
+        listKind(static_cast<RegKind>(kind), names);
+        for (std::size_t i = 0; i < names.size(); i++) {
+            std::string path = FileUri::canonical(names[i]);
+            // A file listed for two kinds (directory lists that overlap) is
+            // taken for the first.
+            if (files.count(path))
+                continue;
+            files[path] = File{names[i], static_cast<RegKind>(kind), static_cast<int>(i)};
+            paths[names[i]] = path;
+        }
+    }
+    bool changed = files.size() != filesByPath.size();
+    if (!changed) {
+        for (const auto& entry : files) {
+            auto old = filesByPath.find(entry.first);
+            if (old == filesByPath.end() || old->second.name != entry.second.name ||
+                old->second.kind != entry.second.kind || old->second.order != entry.second.order) {
+                changed = true;
+                break;
+            }
+        }
+    }
+    filesByPath.swap(files);
+    pathByName.swap(paths);
+    for (auto& list : ordered)
+        list.clear();
+    for (const auto& entry : filesByPath)
+        ordered[static_cast<int>(entry.second.kind)].push_back(&entry.second);
+    for (auto& list : ordered) {
+        std::sort(list.begin(), list.end(), [](const File* a, const File* b) { return a->order < b->order; });
+    }
+    return changed;
+}
+
+const Workspace::File* Workspace::find(const std::string& path) const
+{
+    auto found = filesByPath.find(FileUri::canonical(path));
+    return found == filesByPath.end() ? nullptr : &found->second;
+}
+
+void Workspace::releaseKind(RegKind kind)
+{
+    switch (kind) {
+    case RegKind::Application:
+        delete arf;
+        arf = nullptr;
+        break;
+    case RegKind::Symbol:
+        delete srf;
+        srf = nullptr;
+        break;
+    case RegKind::Field:
+        delete frf;
+        frf = nullptr;
+        break;
+    case RegKind::Cgi:
+        delete svrf;
+        svrf = nullptr;
+        break;
+    }
+}
+
+void Workspace::load(RegKind kind)
+{
+    int index = static_cast<int>(kind);
+    releaseKind(kind);
+    for (const File* file : ordered[index])
+        diskTexts.erase(file->name);
+    ApplicationRegistration* a = nullptr;
+    SymbolRegistration* s = nullptr;
+    FieldRegistration* f = nullptr;
+    SnmppvReg* c = nullptr;
+    {
+        ReportCapture capture;
+        for (const File* file : ordered[index]) {
+            auto open = buffers.find(pathByName[file->name]);
+            KivParser* parser;
+            if (open != buffers.end()) {
+                const std::string& text = open->second->text();
+                SourceText source{file->name.c_str(), text.data(), text.size()};
+                parser = new (std::nothrow) KivParser(source, a, s, f, c, 0);
+            } else {
+                std::string name = file->name;
+                parser = new (std::nothrow) KivParser(&name[0], a, s, f, c, 0);
+            }
+            if (!parser)
+                continue;
+            // The roots of the other kinds that a file made are nobody's.
+            ApplicationRegistration* madeA = parser->getAppReg();
+            SymbolRegistration* madeS = parser->getSymReg();
+            FieldRegistration* madeF = parser->getFldReg();
+            SnmppvReg* madeC = parser->getSnmppvReg();
+            delete parser;
+            if (kind == RegKind::Application) a = madeA; else delete madeA;
+            if (kind == RegKind::Symbol) s = madeS; else delete madeS;
+            if (kind == RegKind::Field) f = madeF; else delete madeF;
+            if (kind == RegKind::Cgi) c = madeC; else delete madeC;
+        }
+        loadReports[index].swap(capture.byFile());
+    }
+    arf = kind == RegKind::Application ? a : arf;
+    srf = kind == RegKind::Symbol ? s : srf;
+    frf = kind == RegKind::Field ? f : frf;
+    svrf = kind == RegKind::Cgi ? c : svrf;
+}
+
+void Workspace::loadAll()
+{
+    for (int kind = 0; kind < regKindCount; kind++)
+        load(static_cast<RegKind>(kind));
+}
+
+void Workspace::open(const std::string& path, const std::string& text)
+{
+    buffers[FileUri::canonical(path)] = std::make_unique<TextDocument>(text);
+}
+
+TextDocument* Workspace::buffer(const std::string& path)
+{
+    auto found = buffers.find(FileUri::canonical(path));
+    return found == buffers.end() ? nullptr : found->second.get();
+}
+
+void Workspace::close(const std::string& path)
+{
+    buffers.erase(FileUri::canonical(path));
+}
+
+const TextDocument* Workspace::text(const std::string& name)
+{
+    auto path = pathByName.find(name);
+    std::string canonical = path != pathByName.end() ? path->second : FileUri::canonical(name);
+    auto open = buffers.find(canonical);
+    if (open != buffers.end())
+        return open->second.get();
+    auto cached = diskTexts.find(name);
+    if (cached != diskTexts.end())
+        return cached->second.get();
+    bool ok = false;
+    std::string bytes = readFile(name, ok);
+    if (!ok)
+        return nullptr;
+    return (diskTexts[name] = std::make_unique<TextDocument>(std::move(bytes))).get();
+}
