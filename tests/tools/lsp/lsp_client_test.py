@@ -1,0 +1,209 @@
+"""The language server as an independent client sees it: `kivparser lsp` on
+the workspace of tests/data/lsp (a copy), driven through the protocol.
+
+usage: lsp_client_test.py KIVPARSER SOURCE_DIR
+"""
+
+import os
+import shutil
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from lspclient import Client  # noqa: E402
+
+tool, source = sys.argv[1], sys.argv[2]
+failures = []
+
+
+def check(condition, what, detail=None):
+    if condition:
+        print("ok   " + what)
+    else:
+        failures.append(what)
+        print("FAIL " + what + ("" if detail is None else ": %r" % (detail,)))
+
+
+work = tempfile.mkdtemp(prefix="kivparser-lsp.")
+root = os.path.join(work, "workspace")
+shutil.copytree(os.path.join(source, "tests", "data", "lsp", "workspace"), root)
+registration = os.path.join(root, "registration", "C")
+env = dict(os.environ, LC_ALL="C")
+for name in ("KIvRegDir", "KIvSymDir", "KIvFieldDir", "LANG", "LC_CTYPE", "KZ_ETC_PATH"):
+    env.pop(name, None)
+
+
+def uri(name):
+    return "file://" + os.path.join(registration, name)
+
+
+def text(name):
+    with open(os.path.join(registration, name), encoding="utf-8") as f:
+        return f.read()
+
+
+def position_of(name, needle, offset=1, source_text=None):
+    """The protocol position of `needle` (plus `offset` characters) in a file."""
+    content = source_text if source_text is not None else text(name)
+    at = content.index(needle) + offset
+    line = content.count("\n", 0, at)
+    return {"line": line, "character": at - (content.rfind("\n", 0, at) + 1)}
+
+
+def initialize(client, **params):
+    base = {"processId": None, "rootUri": "file://" + root, "capabilities": {}}
+    base.update(params)
+    return client.request("initialize", base)
+
+
+try:
+    # ---- initialize, the first diagnostics -------------------------------
+    client = Client(tool, env=env)
+    answer = initialize(client, capabilities={"textDocument": {"publishDiagnostics": {"relatedInformation": True}}})
+    capabilities = answer["result"]["capabilities"]
+    check(capabilities.get("positionEncoding") == "utf-16", "initialize: positions in UTF-16 by default", capabilities)
+    for provider in ("definitionProvider", "referencesProvider", "hoverProvider", "documentSymbolProvider",
+                     "foldingRangeProvider", "documentHighlightProvider", "completionProvider"):
+        check(bool(capabilities.get(provider)), "initialize: " + provider)
+    client.notify("initialized", {})
+    broken = client.diagnostics(uri("broken"))
+    check(len(broken) == 1 and broken[0]["severity"] == 1 and "syntax error" in broken[0]["message"]
+          and broken[0]["range"]["start"]["line"] in (3, 4), "diagnostics: the syntax error of broken", broken)
+    more = client.diagnostics(uri("alpha_more"))
+    check(len(more) == 1 and more[0]["severity"] == 2 and "duplicate definition" in more[0]["message"],
+          "diagnostics: the warning of the second file of Alpha Map", more)
+    client.drain()
+    check(not any(m.get("params", {}).get("uri") == uri("beta") for m in client.notifications),
+          "diagnostics: nothing for a file without problems")
+    client.notifications.clear()
+
+    # ---- an open buffer stands for its file -------------------------------
+    fixed = text("broken").replace('Version "1.0"\n', 'Version "1.0";\n')
+    client.notify("textDocument/didOpen", {"textDocument": {"uri": uri("broken"), "languageId": "kivreg",
+                                                             "version": 1, "text": text("broken")}})
+    client.notify("textDocument/didChange", {"textDocument": {"uri": uri("broken"), "version": 2},
+                                             "contentChanges": [{"text": fixed}]})
+    check(client.diagnostics(uri("broken")) == [], "didChange: the fixed buffer has no diagnostics")
+
+    # ---- a change in one file changes another file's diagnostics --------
+    alpha = text("alpha")
+    client.notify("textDocument/didOpen", {"textDocument": {"uri": uri("alpha"), "languageId": "kivreg",
+                                                             "version": 1, "text": alpha}})
+    start = position_of("alpha", 'Application "Alpha Map"', len('Application "'))
+    end = dict(start, character=start["character"] + len("Alpha"))
+    client.notify("textDocument/didChange", {
+        "textDocument": {"uri": uri("alpha"), "version": 2},
+        "contentChanges": [{"range": {"start": start, "end": end}, "text": "Gamma"}]})
+    check(client.diagnostics(uri("alpha_more")) == [],
+          "didChange (range): renaming the application in alpha clears the warning of alpha_more")
+    client.notify("textDocument/didChange", {
+        "textDocument": {"uri": uri("alpha"), "version": 3},
+        "contentChanges": [{"range": {"start": start, "end": dict(start, character=start["character"] + 5)},
+                            "text": "Alpha"}]})
+    check(len(client.diagnostics(uri("alpha_more"))) == 1, "didChange (range): the name back, the warning back")
+    client.drain()
+    client.notifications.clear()
+
+    # ---- outline -----------------------------------------------------------
+    symbols = client.request("textDocument/documentSymbol", {"textDocument": {"uri": uri("alpha")}})["result"]
+    app = symbols[0] if symbols else {}
+    children = [(c["name"], c["detail"]) for c in app.get("children", [])]
+    check(app.get("name") == "Alpha Map" and children == [("Tools", "menu bar"), ("Layout Menu", "menu"),
+                                                          ("Ping", "action"), ("Layout Ring", "action")],
+          "documentSymbol: the application with its menu bar, menu and actions", symbols)
+    tools = app.get("children", [{}])[0]
+    check(tools.get("selectionRange", {}).get("start") == position_of("alpha", '"Tools"', 0)
+          and tools["range"]["start"]["line"] < tools["range"]["end"]["line"],
+          "documentSymbol: the menu bar's name and block", tools)
+
+    # ---- hover -------------------------------------------------------------
+    hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("beta")},
+                                                  "position": position_of("beta", 'MenuBar "Tools"', 10)})["result"]
+    value = hover["contents"]["value"] if hover else ""
+    order = [value.find(label) for label in ("Ping", "Sweep", "Beta Settings", "Layout")]
+    check("menu bar" in value and "Alpha Map" in value and "Beta Tool" in value and -1 not in order
+          and order == sorted(order), "hover: the merged menu bar in precedence order, with its applications", value)
+    hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")},
+                                                  "position": position_of("alpha", 'f.action "Ping"', 11)})["result"]
+    value = hover["contents"]["value"] if hover else ""
+    check("Ping the selected nodes" in value and "isIP" in value and "every role" in value,
+          "hover: an action's display string, selection rule and roles", value)
+    hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")},
+                                                  "position": position_of("alpha", "MenuBar", 2)})["result"]
+    check(hover is not None and "menu bar" in hover["contents"]["value"].lower(), "hover: a keyword", hover)
+
+    # ---- completion of names -------------------------------------------------
+    line = position_of("alpha", 'f.action "Ping"', len('f.action "'))
+    items = client.request("textDocument/completion", {"textDocument": {"uri": uri("alpha")},
+                                                       "position": line})["result"]
+    labels = sorted(item["label"] for item in items)
+    check(labels == ["Layout Ring", "Ping", "Sweep"],
+          "completion after f.action: the actions of the application being edited", labels)
+    line = position_of("alpha", 'f.menu "Layout Menu"', len('f.menu "'))
+    items = client.request("textDocument/completion", {"textDocument": {"uri": uri("alpha")},
+                                                       "position": line})["result"]
+    check([item["label"] for item in items] == ["Layout Menu"], "completion after f.menu: the menus", items)
+
+    # ---- folding -------------------------------------------------------------
+    ranges = client.request("textDocument/foldingRange", {"textDocument": {"uri": uri("alpha")}})["result"]
+    starts = sorted(r["startLine"] for r in ranges if r.get("kind") == "region")
+    check(starts[:2] == [position_of("alpha", "Application")["line"], position_of("alpha", "MenuBar")["line"]],
+          "foldingRange: the application's block and the menu bar's", ranges)
+
+    # ---- bad input -------------------------------------------------------------
+    client.send_raw(b"Content-Length: 9\r\n\r\nnot json!")
+    answer = client.wait_for(lambda m: "error" in m)
+    check(answer["error"]["code"] == -32700 and answer["id"] is None, "a body that is not JSON: -32700, id null",
+          answer)
+    client.send_raw(b"Content-Type: nothing\r\n\r\n")
+    answer = client.wait_for(lambda m: "error" in m)
+    check(answer["error"]["code"] == -32700 and answer["id"] is None, "a header without length: -32700", answer)
+    answer = client.request("textDocument/frobnicate", {})
+    check(answer.get("error", {}).get("code") == -32601, "an unknown method: -32601", answer)
+    outside = os.path.join(work, "elsewhere")
+    with open(outside, "w") as f:
+        f.write('Application "Elsewhere" { MenuBar "Tools" { "X" f.action "Y"; } }\n')
+    for method, empty in (("textDocument/documentSymbol", []), ("textDocument/hover", None),
+                          ("textDocument/definition", None), ("textDocument/completion", [])):
+        answer = client.request(method, {"textDocument": {"uri": "file://" + outside},
+                                         "position": {"line": 0, "character": 30}})
+        check(answer.get("result", "missing") == empty, method + " of a file outside the workspace: empty", answer)
+    answer = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")}, "position": "nowhere"})
+    check(answer.get("error", {}).get("code") == -32602, "parameters of the wrong type: -32602", answer)
+    client.notify("no/such/notification", {})
+    answer = client.request("shutdown")
+    check("result" in answer and answer["result"] is None, "shutdown answers null", answer)
+    answer = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")},
+                                                   "position": {"line": 0, "character": 0}})
+    check(answer.get("error", {}).get("code") == -32600, "a request after shutdown: -32600", answer)
+    client.notify("exit")
+    check(client.exit_status() == 0, "shutdown, then exit: status 0")
+
+    # ---- exit alone, requests before initialize, the end of the input ----------
+    client = Client(tool, env=env)
+    answer = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")},
+                                                   "position": {"line": 0, "character": 0}})
+    check(answer.get("error", {}).get("code") == -32002, "a request before initialize: -32002", answer)
+    client.notify("exit")
+    check(client.exit_status() == 1, "exit without shutdown: status 1")
+
+    client = Client(tool, env=env)
+    initialize(client)
+    client.process.stdin.close()
+    check(client.process.wait(20) == 1, "the input ends without exit: status 1")
+
+    # ---- directories from initializationOptions, UTF-8 positions ---------------
+    client = Client(tool, env=env)
+    answer = initialize(client, rootUri=None, capabilities={"general": {"positionEncodings": ["utf-8", "utf-16"]}},
+                        initializationOptions={"registrationPath": os.path.join(root, "registration")})
+    check(answer["result"]["capabilities"].get("positionEncoding") == "utf-8", "initialize: UTF-8 when offered")
+    client.notify("initialized", {})
+    check(len(client.diagnostics(uri("broken"))) == 1, "initializationOptions: registrationPath")
+    client.request("shutdown")
+    client.notify("exit")
+    check(client.exit_status() == 0, "second server: shutdown and exit")
+finally:
+    shutil.rmtree(work, ignore_errors=True)
+
+print("%d failed" % len(failures))
+sys.exit(1 if failures else 0)
