@@ -10,7 +10,9 @@
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
 #          and libconfig (the benchmark), man (the manual page's test),
 #          Python's jsonschema (the JSON export's schema check), Chromium
-#          and its WebDriver (the preview page's browser check)
+#          and its WebDriver (the preview page's browser check),
+#          nlohmann-json (the tool's language server) and Neovim (the
+#          language server's check in a real editor)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -60,6 +62,10 @@ if [ "$set_name" = test ]; then
   # The preview page is checked in headless Chromium through chromedriver.
   { [ -x /usr/lib/chromium/chromium ] || have_cmd chromium; } || need+=(chromium)
   have_cmd chromedriver || need+=(chromium-driver)
+  # The tool's language server reads and writes JSON with nlohmann-json; it is
+  # checked in Neovim's built-in client.
+  have_file /usr/include/nlohmann/json.hpp || need+=(nlohmann-json3-dev)
+  have_cmd nvim || need+=(neovim)
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

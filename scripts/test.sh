@@ -4,7 +4,8 @@
 # UndefinedBehaviorSanitizer. Then runs the parallel-load test under
 # ThreadSanitizer (scripts/thread-check.sh), builds the library as a packager and a host
 # project do (scripts/configure-checks.sh), checks the tool's preview page in
-# headless Chromium (scripts/browser-check.sh) and runs the extra checks
+# headless Chromium (scripts/browser-check.sh), the language server in
+# headless Neovim (scripts/editor-check.sh) and runs the extra checks
 # (fuzzing, valgrind: scripts/extra-checks.sh). Any failing test, sanitizer report or
 # check fails the run. The closing lines say which checks ran and which were
 # skipped, and why.
@@ -83,6 +84,9 @@ note ran "configure and install without GoogleTest, build as a subproject (build
 
 current="preview page in a browser"
 bash scripts/browser-check.sh build
+
+current="language server in Neovim"
+bash scripts/editor-check.sh build
 
 current="extra checks"
 bash scripts/extra-checks.sh
