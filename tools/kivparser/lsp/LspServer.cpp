@@ -138,6 +138,8 @@ bool LspServer::handle(const std::string& body, const std::function<void(const J
             send(error(id, InternalError, e.what()));
     }
     sink = nullptr;
+    // What the loads replaced goes once the answers are out.
+    files.releaseRetired();
     return true;
 }
 

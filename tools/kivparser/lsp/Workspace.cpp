@@ -51,6 +51,7 @@ std::string readFile(const std::string& name, bool& ok)
 
 Workspace::~Workspace()
 {
+    releaseRetired();
     for (int kind = 0; kind < regKindCount; kind++)
         releaseKind(static_cast<RegKind>(kind));
 }
@@ -113,6 +114,8 @@ bool Workspace::relist()
             }
         }
     }
+    // Files on disk may have changed with the list: read them again.
+    diskTexts.clear();
     filesByPath.swap(files);
     pathByName.swap(paths);
     for (auto& list : ordered)
@@ -129,6 +132,44 @@ const Workspace::File* Workspace::find(const std::string& path) const
 {
     auto found = filesByPath.find(FileUri::canonical(path));
     return found == filesByPath.end() ? nullptr : &found->second;
+}
+
+void Workspace::retire(RegKind kind)
+{
+    switch (kind) {
+    case RegKind::Application:
+        delete retiredArf;
+        retiredArf = arf;
+        arf = nullptr;
+        break;
+    case RegKind::Symbol:
+        delete retiredSrf;
+        retiredSrf = srf;
+        srf = nullptr;
+        break;
+    case RegKind::Field:
+        delete retiredFrf;
+        retiredFrf = frf;
+        frf = nullptr;
+        break;
+    case RegKind::Cgi:
+        delete retiredSvrf;
+        retiredSvrf = svrf;
+        svrf = nullptr;
+        break;
+    }
+}
+
+void Workspace::releaseRetired()
+{
+    delete retiredArf;
+    delete retiredSrf;
+    delete retiredFrf;
+    delete retiredSvrf;
+    retiredArf = nullptr;
+    retiredSrf = nullptr;
+    retiredFrf = nullptr;
+    retiredSvrf = nullptr;
 }
 
 void Workspace::releaseKind(RegKind kind)
@@ -156,9 +197,7 @@ void Workspace::releaseKind(RegKind kind)
 void Workspace::load(RegKind kind)
 {
     int index = static_cast<int>(kind);
-    releaseKind(kind);
-    for (const File* file : ordered[index])
-        diskTexts.erase(file->name);
+    retire(kind);
     ApplicationRegistration* a = nullptr;
     SymbolRegistration* s = nullptr;
     FieldRegistration* f = nullptr;

@@ -64,9 +64,12 @@ public:
     // Lists the files of every kind anew (files come and go). True when a
     // list changed.
     bool relist();
-    // Loads one kind, or every kind.
+    // Loads one kind, or every kind. What the last load of a kind made is
+    // kept until releaseRetired(): destroying a large registration takes a
+    // while, which the editor need not wait for.
     void load(RegKind kind);
     void loadAll();
+    void releaseRetired();
 
     // The workspace file at `path` (any name of it), or null.
     const File* find(const std::string& path) const;
@@ -79,7 +82,7 @@ public:
     TextDocument* buffer(const std::string& path);
     void close(const std::string& path);
     // The text of a workspace file: its buffer, else its bytes on disk
-    // (read once per load of its kind). Null when it cannot be read.
+    // (read once per listing). Null when it cannot be read.
     const TextDocument* text(const std::string& name);
 
     // The reports of the last loads, per file (file list names).
@@ -96,6 +99,7 @@ public:
 private:
     void listKind(RegKind kind, std::vector<std::string>& names) const;
     void releaseKind(RegKind kind);
+    void retire(RegKind kind);
 
     Settings current;
     std::string directories[regKindCount];
@@ -109,6 +113,10 @@ private:
     kivparser::SymbolRegistration* srf = nullptr;
     kivparser::FieldRegistration* frf = nullptr;
     kivparser::SnmppvReg* svrf = nullptr;
+    kivparser::ApplicationRegistration* retiredArf = nullptr;
+    kivparser::SymbolRegistration* retiredSrf = nullptr;
+    kivparser::FieldRegistration* retiredFrf = nullptr;
+    kivparser::SnmppvReg* retiredSvrf = nullptr;
 };
 
 #endif
