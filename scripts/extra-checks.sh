@@ -44,11 +44,12 @@ fuzz_ready() {
 
 # Seed corpora in build-fuzz/seeds/<target>: registration files of the test
 # data and of the sample installation; for the merge target, pairs of files
-# of the same kind joined by the "%%" line the target splits at.
+# of the same kind joined by the "%%" line the target splits at; for the
+# language server, the message streams of fuzz/corpus/lsp.
 make_seeds() {
   local seeds=build-fuzz/seeds
   rm -rf "$seeds"
-  mkdir -p "$seeds/registration" "$seeds/merge" "$seeds/paths"
+  mkdir -p "$seeds/registration" "$seeds/merge" "$seeds/paths" "$seeds/lsp"
   local n=0 f
   while IFS= read -r -d '' f; do
     n=$((n + 1))
@@ -69,6 +70,7 @@ make_seeds() {
     done
   done < <(find tests/data examples/etc -type d -print0 2>/dev/null | sort -z)
   cp fuzz/corpus/paths/* "$seeds/paths/" 2>/dev/null || true
+  cp fuzz/corpus/lsp/* "$seeds/lsp/" 2>/dev/null || true
 }
 
 # run_fuzzer <target> <max_len> [options]; with fuzz_locale set, the target
@@ -107,8 +109,16 @@ else
   fuzz_locale=C.UTF-8 run_fuzzer registration 12000 -dict=fuzz/registration.dict
   run_fuzzer merge 24000 -dict=fuzz/registration.dict
   run_fuzzer paths 20000
+  targets=3
+  # The language server's reader and dispatcher: built when nlohmann-json is.
+  if [ -x build-fuzz/fuzz_lsp ]; then
+    run_fuzzer lsp 16000
+    targets=4
+  else
+    note skipped "fuzzing the language server's messages (nlohmann-json3-dev is not installed)"
+  fi
   if [ $status -eq 0 ]; then
-    note ran "fuzzing: 3 targets (registration also under C.UTF-8), ${seconds}s each (build-fuzz/)"
+    note ran "fuzzing: $targets targets (registration also under C.UTF-8), ${seconds}s each (build-fuzz/)"
   else
     note FAILED "fuzzing: inputs in build-fuzz/artifacts/"
   fi
