@@ -87,8 +87,19 @@ Reg* outOfMemory(Reg* registration)
     return nullptr;
 }
 
+// The text in memory that stands for the file `name`, or null.
+const SourceText* textFor(const char* name, const SourceText* texts, int textCount)
+{
+    for (int i = 0; texts && i < textCount; ++i) {
+        if (texts[i].name && strcmp(texts[i].name, name) == 0)
+            return &texts[i];
+    }
+    return nullptr;
+}
+
 template <class Reg>
-Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, LoadStatus& status)
+Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, LoadStatus& status,
+                      const SourceText* texts, int textCount)
 {
     ParseLock lock;
     LoadVerbosity verbosity(verbose);
@@ -119,7 +130,9 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, Loa
         if (verbose)
             progress(name, MSG_PARSING, name);
         long unreadBefore = unreadableFileReports();
-        KivParser* parser = new (std::nothrow) KivParser(name, registration, verbose);
+        const SourceText* text = textFor(name, texts, textCount);
+        KivParser* parser = text ? new (std::nothrow) KivParser(*text, registration, verbose)
+                                 : new (std::nothrow) KivParser(name, registration, verbose);
         if (!parser) {
             delete files;
             return outOfMemory(registration);
@@ -193,11 +206,13 @@ bool entryGrants(String* accesses, const char* word)
 // The loaders run their work through this: the status is the caller's or
 // one of its own, and nothing thrown gets out.
 template <class Reg>
-Reg* load(const LoaderKind& kind, int verbose, const char* path, LoadStatus* status)
+Reg* load(const LoaderKind& kind, int verbose, const char* path, LoadStatus* status, const SourceText* texts = nullptr,
+          int textCount = 0)
 {
     LoadStatus own;
     LoadStatus& filled = status ? *status : own;
-    return guarded<Reg*>(nullptr, [&] { return loadRegistration<Reg>(kind, verbose, path, filled); });
+    return guarded<Reg*>(nullptr,
+                         [&] { return loadRegistration<Reg>(kind, verbose, path, filled, texts, textCount); });
 }
 
 ApplicationRegistration* loadArf(int verbose, const char* path)
@@ -238,6 +253,27 @@ FieldRegistration* loadFrf(int verbose, const char* path, LoadStatus* status)
 SnmppvReg* loadSvrf(int verbose, const char* path, LoadStatus* status)
 {
     return load<SnmppvReg>(svrfKind, verbose, path, status);
+}
+
+ApplicationRegistration* loadArf(int verbose, const char* path, LoadStatus* status, const SourceText* texts,
+                                 int textCount)
+{
+    return load<ApplicationRegistration>(arfKind, verbose, path, status, texts, textCount);
+}
+
+SymbolRegistration* loadSrf(int verbose, const char* path, LoadStatus* status, const SourceText* texts, int textCount)
+{
+    return load<SymbolRegistration>(srfKind, verbose, path, status, texts, textCount);
+}
+
+FieldRegistration* loadFrf(int verbose, const char* path, LoadStatus* status, const SourceText* texts, int textCount)
+{
+    return load<FieldRegistration>(frfKind, verbose, path, status, texts, textCount);
+}
+
+SnmppvReg* loadSvrf(int verbose, const char* path, LoadStatus* status, const SourceText* texts, int textCount)
+{
+    return load<SnmppvReg>(svrfKind, verbose, path, status, texts, textCount);
 }
 
 void setArfPriorities(const char* app)

@@ -224,3 +224,89 @@ TEST(Loaders, StatusCountsFilesAndSumsTheirProblems)
     EXPECT_EQ(loadArf(0, dir.path("nothing").c_str(), &empty), nullptr);
     EXPECT_EQ(empty.files + empty.unopened + empty.errors + empty.warnings, 0);
 }
+
+// Texts in memory in place of files: the load of an editor's buffers is the
+// load of the same bytes on disk, in the same order (the text of the second
+// file decides which definition of an action comes second, reports name the
+// file); a text that names no file of the list changes nothing; every kind.
+TEST(Loaders, TextsInMemoryStandInForTheirFiles)
+{
+    LocaleGuard locale("C");
+    TempDir dir;
+    const std::string a = "Application \"A\" { Action \"X\" { DisplayString \"from a\"; } }\n";
+    const std::string bOnDisk = "Application \"B\" { }\n";
+    const std::string bInMemory = "Application \"A\" { Action \"X\" { DisplayString \"from b\"; } }\n"
+                                  "Application \"Late\" {\n";
+    dir.file("reg/C/a", a);
+    dir.file("reg/C/b", bOnDisk);
+    dir.file("same/C/a", a);
+    dir.file("same/C/b", bInMemory);
+    const std::string b = dir.path("reg/C/b");
+    const std::string elsewhere = dir.path("reg/C/none");
+
+    auto summary = [](ApplicationRegistration* reg) {
+        std::string text;
+        for (const Application& app : elements(reg ? reg->applications : nullptr))
+            text += std::string(app.appName) + ";";
+        const Application* first = reg ? reg->lookupApplication("A") : nullptr;
+        const Action* x = first ? first->lookupAction("X") : nullptr;
+        return text + (x && x->displayString ? x->displayString : "-");
+    };
+    std::vector<std::string> reportsOnDisk, reportsInMemory;
+    auto record = [](std::vector<std::string>& into) {
+        return [&into](const ParserReport& r) {
+            std::string file = r.file ? r.file : "";
+            into.push_back(file.substr(file.rfind('/') + 1) + ":" + std::to_string(r.line) + ": " + r.message);
+        };
+    };
+
+    LoadStatus onDisk{}, inMemory{};
+    ApplicationRegistration* expected = nullptr;
+    ApplicationRegistration* loaded = nullptr;
+    {
+        ParserReportScope scope(record(reportsOnDisk));
+        expected = loadArf(0, dir.path("same").c_str(), &onDisk);
+    }
+    {
+        ParserReportScope scope(record(reportsInMemory));
+        SourceText texts[] = {{elsewhere.c_str(), "garbage {", 9}, {b.c_str(), bInMemory.data(), bInMemory.size()}};
+        loaded = loadArf(0, dir.path("reg").c_str(), &inMemory, texts, 2);
+    }
+    EXPECT_EQ(summary(loaded), summary(expected));
+    EXPECT_EQ(summary(loaded), "A;from a");
+    EXPECT_EQ(reportsInMemory, reportsOnDisk);
+    // A and X defined again; a second application in one file.
+    EXPECT_EQ(reportsInMemory.size(), 3u);
+    EXPECT_EQ(inMemory.files, 2);
+    EXPECT_EQ(inMemory.errors, onDisk.errors);
+    EXPECT_EQ(inMemory.warnings, onDisk.warnings);
+    delete expected;
+    delete loaded;
+
+    // Without texts, and with none that matches, the disk decides.
+    SourceText unrelated{elsewhere.c_str(), "garbage {", 9};
+    ApplicationRegistration* plain = loadArf(0, dir.path("reg").c_str(), nullptr, &unrelated, 1);
+    EXPECT_EQ(summary(plain), "A;B;from a");
+    delete plain;
+
+    // The other kinds take texts the same way.
+    dir.file("sym/C/s", "symbolclass \"Net\" { }\n");
+    dir.file("fld/C/f", "field \"Status\" { type integer32; }\n");
+    dir.file("cgi/C/c", "cgi \"viewer\" { command \"view.cgi\"; cgipath \"/cgi-bin/view\"; }\n");
+    const std::string s = dir.path("sym/C/s"), f = dir.path("fld/C/f"), c = dir.path("cgi/C/c");
+    const char symbol[] = "symbolclass \"Memory\" { }\n";
+    const char field[] = "field \"Memory\" { type integer32; }\n";
+    const char cgi[] = "cgi \"memory\" { command \"m.cgi\"; cgipath \"/cgi-bin/m\"; }\n";
+    SourceText st{s.c_str(), symbol, sizeof symbol - 1}, ft{f.c_str(), field, sizeof field - 1},
+        ct{c.c_str(), cgi, sizeof cgi - 1};
+    SymbolRegistration* srf = loadSrf(0, dir.path("sym").c_str(), nullptr, &st, 1);
+    FieldRegistration* frf = loadFrf(0, dir.path("fld").c_str(), nullptr, &ft, 1);
+    SnmppvReg* svrf = loadSvrf(0, dir.path("cgi").c_str(), nullptr, &ct, 1);
+    ASSERT_TRUE(srf && frf && svrf);
+    EXPECT_TRUE(srf->lookupSymbolClass("Memory") && !srf->lookupSymbolClass("Net"));
+    EXPECT_TRUE(frf->lookupField("Memory") && !frf->lookupField("Status"));
+    EXPECT_TRUE(svrf->lookupSnmppvCgi("memory") && !svrf->lookupSnmppvCgi("viewer"));
+    delete srf;
+    delete frf;
+    delete svrf;
+}

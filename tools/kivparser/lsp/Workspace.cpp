@@ -198,42 +198,35 @@ void Workspace::load(RegKind kind)
 {
     int index = static_cast<int>(kind);
     retire(kind);
-    ApplicationRegistration* a = nullptr;
-    SymbolRegistration* s = nullptr;
-    FieldRegistration* f = nullptr;
-    SnmppvReg* c = nullptr;
-    {
-        ReportCapture capture;
-        for (const File* file : ordered[index]) {
-            auto open = buffers.find(pathByName[file->name]);
-            KivParser* parser;
-            if (open != buffers.end()) {
-                const std::string& text = open->second->text();
-                SourceText source{file->name.c_str(), text.data(), text.size()};
-                parser = new (std::nothrow) KivParser(source, a, s, f, c, 0);
-            } else {
-                std::string name = file->name;
-                parser = new (std::nothrow) KivParser(&name[0], a, s, f, c, 0);
-            }
-            if (!parser)
-                continue;
-            // The roots of the other kinds that a file made are nobody's.
-            ApplicationRegistration* madeA = parser->getAppReg();
-            SymbolRegistration* madeS = parser->getSymReg();
-            FieldRegistration* madeF = parser->getFldReg();
-            SnmppvReg* madeC = parser->getSnmppvReg();
-            delete parser;
-            if (kind == RegKind::Application) a = madeA; else delete madeA;
-            if (kind == RegKind::Symbol) s = madeS; else delete madeS;
-            if (kind == RegKind::Field) f = madeF; else delete madeF;
-            if (kind == RegKind::Cgi) c = madeC; else delete madeC;
+    // The loader itself, with the open buffers in place of their files.
+    std::vector<SourceText> texts;
+    for (const File* file : ordered[index]) {
+        auto open = buffers.find(pathByName[file->name]);
+        if (open != buffers.end()) {
+            const std::string& text = open->second->text();
+            texts.push_back(SourceText{file->name.c_str(), text.data(), text.size()});
         }
-        loadReports[index].swap(capture.byFile());
     }
-    arf = kind == RegKind::Application ? a : arf;
-    srf = kind == RegKind::Symbol ? s : srf;
-    frf = kind == RegKind::Field ? f : frf;
-    svrf = kind == RegKind::Cgi ? c : svrf;
+    const char* dir = directories[index].c_str();
+    const SourceText* given = texts.empty() ? nullptr : texts.data();
+    int count = static_cast<int>(texts.size());
+    LoadStatus status;
+    ReportCapture capture;
+    switch (kind) {
+    case RegKind::Application:
+        arf = loadArf(0, dir, &status, given, count);
+        break;
+    case RegKind::Symbol:
+        srf = loadSrf(0, dir, &status, given, count);
+        break;
+    case RegKind::Field:
+        frf = loadFrf(0, dir, &status, given, count);
+        break;
+    case RegKind::Cgi:
+        svrf = loadSvrf(0, dir, &status, given, count);
+        break;
+    }
+    loadReports[index].swap(capture.byFile());
 }
 
 void Workspace::loadAll()

@@ -9,6 +9,7 @@ class SymbolRegistration;
 class FieldRegistration;
 class SnmppvReg;
 class Action;
+struct SourceText;
 
 // The loaders: each finds the registration directory of its kind (`path`, a
 // ';' list, or the environment variable, or the standard directory), lists
@@ -59,6 +60,24 @@ KIVPARSER_API ApplicationRegistration* loadArf(int verbose, const char* path, Lo
 KIVPARSER_API SymbolRegistration* loadSrf(int verbose, const char* path, LoadStatus* status);
 KIVPARSER_API FieldRegistration* loadFrf(int verbose, const char* path, LoadStatus* status);
 KIVPARSER_API SnmppvReg* loadSvrf(int verbose, const char* path, LoadStatus* status);
+
+// The loaders as above, for an editor that holds some of the files in
+// buffers: a file of the list whose name equals (strcmp) the `name` of one of
+// `texts` (`textCount` of them) is parsed from that text instead of from the
+// disk, as KivParser's SourceText form parses it (the same reports, naming
+// the file); every other file, the list, its order and everything else are
+// the loader's. A text that names no file of the list is not parsed. The
+// names to give are those FileList lists for the same directory (the
+// loader's own FileList(dir, 0, 1, 0), `dir` from getStandardPathNoLang).
+// (Added in 0.2.)
+KIVPARSER_API ApplicationRegistration* loadArf(int verbose, const char* path, LoadStatus* status,
+                                               const SourceText* texts, int textCount);
+KIVPARSER_API SymbolRegistration* loadSrf(int verbose, const char* path, LoadStatus* status, const SourceText* texts,
+                                          int textCount);
+KIVPARSER_API FieldRegistration* loadFrf(int verbose, const char* path, LoadStatus* status, const SourceText* texts,
+                                         int textCount);
+KIVPARSER_API SnmppvReg* loadSvrf(int verbose, const char* path, LoadStatus* status, const SourceText* texts,
+                                  int textCount);
 
 // Names the program that loads application registrations: its own file is
 // parsed first and applications are ranked against its organization, class
