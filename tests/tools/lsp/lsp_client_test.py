@@ -150,6 +150,36 @@ try:
     check(starts[:2] == [position_of("alpha", "Application")["line"], position_of("alpha", "MenuBar")["line"]],
           "foldingRange: the application's block and the menu bar's", ranges)
 
+    # ---- positions in UTF-16 code units ---------------------------------------
+    # A label with a character outside the BMP (two UTF-16 units, four bytes)
+    # before the name on the same line.
+    wide = alpha.replace('<90> "Ping"   _P f.action "Ping";', '<90> "P\u00efng \U0001F600" _P f.action "Ping";')
+    client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 4},
+                                             "contentChanges": [{"text": wide}]})
+    line = [l for l in wide.split("\n") if "\U0001F600" in l][0]
+    units = len(line[:line.index('f.action "Ping"') + 11].encode("utf-16-le")) // 2
+    hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")}, "position": {
+        "line": wide.split("\n").index(line), "character": units}})["result"]
+    check(hover is not None and "Ping the selected nodes" in hover["contents"]["value"]
+          and hover["range"]["start"]["character"] == units - 2,
+          "hover: a position after a character of two UTF-16 units", hover)
+    client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 5},
+                                             "contentChanges": [{"text": alpha}]})
+    client.drain()
+    client.notifications.clear()
+
+    # ---- a file made on disk joins the workspace when it is saved --------------
+    with open(os.path.join(registration, "gamma"), "w") as f:
+        f.write('Application "Gamma" {\n    Version "2"\n}\n')
+    client.notify("textDocument/didSave", {"textDocument": {"uri": uri("gamma")}})
+    gamma = client.diagnostics(uri("gamma"))
+    check(len(gamma) == 1 and gamma[0]["severity"] == 1, "didSave: a new file is listed and parsed", gamma)
+    os.remove(os.path.join(registration, "gamma"))
+    client.notify("workspace/didChangeWatchedFiles", {"changes": [{"uri": uri("gamma"), "type": 3}]})
+    check(client.diagnostics(uri("gamma")) == [], "didChangeWatchedFiles: a removed file's diagnostics go")
+    client.drain()
+    client.notifications.clear()
+
     # ---- bad input -------------------------------------------------------------
     client.send_raw(b"Content-Length: 9\r\n\r\nnot json!")
     answer = client.wait_for(lambda m: "error" in m)
@@ -199,6 +229,14 @@ try:
     check(answer["result"]["capabilities"].get("positionEncoding") == "utf-8", "initialize: UTF-8 when offered")
     client.notify("initialized", {})
     check(len(client.diagnostics(uri("broken"))) == 1, "initializationOptions: registrationPath")
+    client.notify("textDocument/didOpen", {"textDocument": {"uri": uri("alpha"), "languageId": "kivreg",
+                                                             "version": 1, "text": wide}})
+    raw = line.encode("utf-8")
+    at = raw.index(b'f.action "Ping"') + 11
+    hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")}, "position": {
+        "line": wide.split("\n").index(line), "character": at}})["result"]
+    check(hover is not None and hover["range"]["start"]["character"] == at - 2,
+          "hover: positions in bytes when the client takes UTF-8", hover)
     client.request("shutdown")
     client.notify("exit")
     check(client.exit_status() == 0, "second server: shutdown and exit")
