@@ -1,20 +1,58 @@
 #include "lsp/Navigation.h"
 
 #include "lsp/CursorContext.h"
+#include "lsp/ReportCapture.h"
 #include "lsp/Diagnostics.h"
 #include "lsp/FileUri.h"
 #include "lsp/SourceScanner.h"
 
 using Json = nlohmann::json;
 
-std::vector<Navigation::Place> Navigation::definitions(const ModelObject&)
+namespace {
+
+#ifdef KIVPARSER_LSP_POSITIONS
+using Finder = int (*)(const void*, const void*, kivparser::SourceLocation*, int);
+
+std::vector<Navigation::Place> places(const ModelObject& object, Finder find)
 {
+    std::vector<Navigation::Place> result;
+    if (!object.object || !object.root)
+        return result;
+    std::vector<kivparser::SourceLocation> found(16);
+    int count = find(object.root, object.object, found.data(), static_cast<int>(found.size()));
+    if (count > static_cast<int>(found.size())) {
+        found.resize(static_cast<std::size_t>(count));
+        count = find(object.root, object.object, found.data(), count);
+    }
+    for (int i = 0; i < count && i < static_cast<int>(found.size()); i++) {
+        if (found[i].file)
+            result.push_back(Navigation::Place{found[i].file, found[i].line, found[i].column, found[i].endLine,
+                                               found[i].endColumn});
+    }
+    return result;
+}
+#endif
+
+} // namespace
+
+std::vector<Navigation::Place> Navigation::definitions(const ModelObject& object)
+{
+#ifdef KIVPARSER_LSP_POSITIONS
+    return places(object, kivparser::findDefinitions);
+#else
+    (void)object;
     return {};
+#endif
 }
 
-std::vector<Navigation::Place> Navigation::uses(const ModelObject&)
+std::vector<Navigation::Place> Navigation::uses(const ModelObject& object)
 {
+#ifdef KIVPARSER_LSP_POSITIONS
+    return places(object, kivparser::findUses);
+#else
+    (void)object;
     return {};
+#endif
 }
 
 ModelObject Navigation::target(const Workspace::File& file, const TextPosition& position)

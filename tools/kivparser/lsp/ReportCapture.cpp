@@ -24,6 +24,26 @@ CapturedReport ReportCapture::copy(const kivparser::ParserReport& report)
         kept.token = report.token;
         message += *report.token ? std::string(" near '") + report.token + "'" : std::string(" at end of input");
     }
+#ifdef KIVPARSER_LSP_POSITIONS
+    // The place to fix, where the library knows it.
+    if (report.positionLine > 0) {
+        kept.line = report.positionLine;
+        kept.column = report.column;
+        kept.endLine = report.endLine;
+        kept.endColumn = report.endColumn;
+    }
+    if (report.rule)
+        kept.rule = report.rule;
+    if (report.detail && *report.detail)
+        message += std::string(": ") + report.detail;
+    for (int i = 0; report.expected && i < report.expectedCount; i++)
+        kept.expected.push_back(report.expected[i] ? report.expected[i] : "");
+    for (int i = 0; report.related && i < report.relatedCount; i++) {
+        const kivparser::ParserRelated& place = report.related[i];
+        kept.related.push_back(ReportPlace{place.file ? place.file : "", place.line, place.column,
+                                           place.text ? place.text : ""});
+    }
+#endif
     kept.message = message;
     return kept;
 }

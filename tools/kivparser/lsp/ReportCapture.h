@@ -3,6 +3,12 @@
 
 #include <kivparser/kivparser.h>
 
+// Positions, rules, related places and the source map of the library's
+// interface 0.2.
+#if __has_include(<kivparser/language/Lint.h>)
+#define KIVPARSER_LSP_POSITIONS 1
+#endif
+
 #include <map>
 #include <string>
 #include <vector>
