@@ -241,8 +241,14 @@ void LspServer::didOpen(const Json& params)
     if (!file)
         return;
     uriOfPath[FileUri::canonical(path)] = uri;
-    files.open(path, document.at("text").get<std::string>());
-    files.load(file->kind);
+    std::string text = document.at("text").get<std::string>();
+    // A buffer that holds what the file holds changes nothing the last load
+    // saw: no need to load again.
+    const TextDocument* onDisk = files.text(file->name);
+    bool same = onDisk && onDisk->text() == text;
+    files.open(path, text);
+    if (!same)
+        files.load(file->kind);
     publish();
 }
 
@@ -279,11 +285,15 @@ void LspServer::didSave(const Json&)
 void LspServer::didClose(const Json& params)
 {
     std::string path = pathOf(params);
-    if (!files.buffer(path))
+    TextDocument* buffer = files.buffer(path);
+    if (!buffer)
         return;
+    std::string was = buffer->text();
     files.close(path);
-    // The file's text on disk stands for it again.
-    if (const Workspace::File* file = files.find(path))
+    // The file's text on disk stands for it again: a load when it differs.
+    const Workspace::File* file = files.find(path);
+    const TextDocument* onDisk = file ? files.text(file->name) : nullptr;
+    if (file && (!onDisk || onDisk->text() != was))
         files.load(file->kind);
     publish();
 }

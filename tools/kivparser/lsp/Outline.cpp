@@ -121,9 +121,21 @@ nlohmann::json Outline::symbols(const Workspace::File& file)
             {"selectionRange", range(nameToken.start, nameToken.end)},
             {"children", Json::array()},
         };
-        Json& siblings = path.empty() ? top : *path.back().children;
-        siblings.push_back(std::move(symbol));
-        path.push_back(Open{block.close, &siblings.back()["children"]});
+        // A symbol type goes below its class when the file defines the class
+        // before it (types are blocks of their own at the top of the file).
+        Json* siblings = path.empty() ? &top : path.back().children;
+        if (afterColon && path.empty()) {
+            const SourceScanner::Token& owner = tokens[block.head + 1];
+            bool named = owner.type == SourceScanner::Type::String || owner.type == SourceScanner::Type::Word;
+            for (Json& candidate : top) {
+                if (named && candidate["detail"] == "symbol class" && candidate["name"] == owner.text)
+                    siblings = &candidate["children"];
+            }
+        }
+        siblings->push_back(std::move(symbol));
+        if (siblings != &top && path.empty())
+            continue; // nothing nests in a type's block that the outline shows
+        path.push_back(Open{block.close, &siblings->back()["children"]});
     }
     return top;
 }
