@@ -69,7 +69,10 @@ timeout 120 nvim --headless --clean -n -i NONE -c "luafile tests/tools/lsp/nvim_
   >"$out/nvim.log" 2>&1 </dev/null || status=$?
 cat "$out/nvim.log"
 if [ $status -eq 0 ] && grep -q '^0 failed' "$out/nvim.log"; then
-  note ran "$what, $version: diagnostics, definition in another file, hover, references, completion, filetype and syntax, shutdown, in $(( $(date +%s) - start ))s"
+  checked="diagnostics, definition in another file, hover, references, completion, filetype and syntax, shutdown"
+  [ "$KIVPARSER_SOURCE_MAP" = 1 ] ||
+    checked="diagnostics, hover, completion, filetype and syntax, shutdown (definition and references: the library has no source map yet)"
+  note ran "$what, $version: $checked, in $(( $(date +%s) - start ))s"
 else
   note FAILED "$what (status $status; see $out/nvim.log)"
   exit 1
