@@ -155,12 +155,19 @@ try:
                                                             "context": {"includeDeclaration": True}})
         places = sorted((p["uri"], p["range"]["start"]["line"]) for p in answer["result"] or [])
         check(places == sorted([(uri("alpha"), position_of("alpha", 'Action "Ping"')["line"]),
-                                (uri("alpha"), position_of("alpha", 'f.action "Ping"')["line"])]),
-              "references: the definition and the entry that runs the action", places)
+                                (uri("alpha"), position_of("alpha", 'f.action "Ping"')["line"]),
+                                (uri("alpha"), position_of("alpha", '"Ping node"')["line"])]),
+              "references: the definition and the entries that run the action", places)
+        answer = client.request("textDocument/definition", {
+            "textDocument": {"uri": uri("alpha")}, "position": position_of("alpha", 'f.menu "Node Menu"', 9)})
+        places = answer["result"] or []
+        check(len(places) == 1 and places[0]["range"]["start"] == position_of("alpha", 'PopupMenu "Node Menu"', 10),
+              "definition: a popup item's target is the popup menu", places)
         answer = client.request("textDocument/documentHighlight", {"textDocument": {"uri": uri("alpha")},
                                                                    "position": position_of("alpha", 'f.action "Ping"', 11)})
         kinds = sorted(h["kind"] for h in answer["result"] or [])
-        check(kinds == [2, 3], "documentHighlight: the use (read) and the definition (write)", answer["result"])
+        check(kinds == [2, 2, 3], "documentHighlight: the uses (read) and the definition (write)",
+              answer["result"])
 
         # ---- completion of keywords ------------------------------------------------
         keywords_text = alpha.replace('Action "Layout Ring" { CallbackArgs "-layout ring"; }',
@@ -189,7 +196,8 @@ try:
     app = symbols[0] if symbols else {}
     children = [(c["name"], c["detail"]) for c in app.get("children", [])]
     check(app.get("name") == "Alpha Map" and children == [("Tools", "menu bar"), ("Layout Menu", "menu"),
-                                                          ("Ping", "action"), ("Layout Ring", "action")],
+                                                          ("Node Menu", "popup menu"), ("Ping", "action"),
+                                                          ("Layout Ring", "action")],
           "documentSymbol: the application with its menu bar, menu and actions", symbols)
     tools = app.get("children", [{}])[0]
     check(tools.get("selectionRange", {}).get("start") == position_of("alpha", '"Tools"', 0)
