@@ -2,6 +2,8 @@
 
 #include "lsp/Workspace.h"
 
+#include <cctype>
+
 namespace {
 
 enum Severity { SeverityError = 1, SeverityWarning = 2, SeverityInformation = 3 };
@@ -37,7 +39,25 @@ Diagnostics::Json Diagnostics::range(const TextDocument* text, int line, int col
         range = text->lineRange(line, units);
     } else {
         range.start = text->fromSource(line, column, units);
-        range.end = endLine > 0 ? text->fromSource(endLine, endColumn, units) : range.start;
+        if (endLine > 0) {
+            range.end = text->fromSource(endLine, endColumn, units);
+        } else {
+            // Only the start is known: the word or string that starts there.
+            const std::string& bytes = text->text();
+            std::size_t at = text->offsetOfSource(line, column);
+            std::size_t end = at;
+            if (end < bytes.size() && (bytes[end] == '"' || bytes[end] == '\'')) {
+                char quote = bytes[end++];
+                while (end < bytes.size() && bytes[end] != quote && bytes[end] != '\n')
+                    end += bytes[end] == '\\' && end + 1 < bytes.size() ? 2 : 1;
+                end += end < bytes.size() && bytes[end] == quote ? 1 : 0;
+            } else {
+                while (end < bytes.size() && (std::isalnum(static_cast<unsigned char>(bytes[end])) ||
+                                              bytes[end] == '.' || bytes[end] == '_'))
+                    end++;
+            }
+            range.end = text->positionAt(end, units);
+        }
         if (range.end.line < range.start.line ||
             (range.end.line == range.start.line && range.end.character < range.start.character))
             range.end = range.start;
