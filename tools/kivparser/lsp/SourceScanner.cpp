@@ -190,7 +190,9 @@ std::size_t SourceScanner::statementStart(std::size_t index) const
     std::size_t i = index;
     while (i > 0) {
         const Token& before = all[i - 1];
-        if (before.type == Type::Sign && (before.text == ";" || before.text == "{" || before.text == "}"))
+        // A directive line stands between statements too.
+        if ((before.type == Type::Sign && (before.text == ";" || before.text == "{" || before.text == "}")) ||
+            before.type == Type::Directive)
             break;
         i--;
     }

@@ -53,7 +53,7 @@ public:
     // The index of the last token that ends at or before `offset`, or -1.
     long tokenBefore(std::size_t offset) const;
     // The index of the first token of the statement that token `index` is
-    // in: after the ";", "{" or "}" before it.
+    // in: after the ";", "{", "}" or directive before it.
     std::size_t statementStart(std::size_t index) const;
     // The innermost block that holds token `index`, or -1.
     long enclosingBlock(std::size_t index) const;
