@@ -55,7 +55,7 @@ void PSList::add(PSList* item)
         SList::append(item);
     else
         at->insert(item);
-    SListIndex::placed(this, item, prec, cursor, steps);
+    SListIndex::placed(this, steps);
 }
 
 } // namespace kivparser

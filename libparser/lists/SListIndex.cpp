@@ -29,6 +29,12 @@ const char* nameAt(SList* element, std::ptrdiff_t offset)
 
 bool inRange(int precedence) { return precedence >= 0 && precedence <= SListIndex::MAX_PRECEDENCE; }
 
+OrderTree::Key keyOf(SList* element)
+{
+    PSList* sorted = static_cast<PSList*>(element);
+    return {sorted->getPrecedence(), ApplicationKey::of(sorted->getApplication())};
+}
+
 // One slot of a name table: the first element of a name and the name's hash.
 struct NameSlot {
     uint32_t nameHash;
@@ -59,6 +65,7 @@ struct SListIndex::List {
     bool unsortable = false; // found unsorted once: never indexed again
     int usePriority = 0;
     PSList* lastOf[MAX_PRECEDENCE + 1] = {};
+    OrderTree tree;
 };
 
 SListIndex::SListIndex() : linkingHead(nullptr) {}
@@ -107,25 +114,37 @@ SListIndex::List* SListIndex::listFor(SList* head)
     return list;
 }
 
-void SListIndex::enlist(List* list, SList* element, uint32_t hash)
+// Records `element` as a member of `list` (null when there is no room: the
+// list is then indexed no more). `wasThere` tells whether it was recorded as
+// a member already.
+SListIndex::Entry* SListIndex::enlist(List* list, SList* element, uint32_t hash, bool* wasThere)
 {
     bool added = false;
     Entry* entry = memberTable.findOrAdd(element, &added);
     if (!entry) {
-        // No room to follow the element: the list is indexed no more.
         dropNames(list);
         dropOrder(list);
-        return;
+        return nullptr;
     }
     uint32_t number = headTable.find(list->head)->list;
     if (added) {
         list->members++;
     } else if (entry->list != number) {
-        listTable[entry->list]->members--;
+        // Linked elsewhere while another list still counted it (it went
+        // without being taken out): that list's order no longer holds.
+        List* other = listTable[entry->list];
+        other->members--;
+        dropOrder(other);
         list->members++;
     }
+    bool there = !added && entry->list == number;
+    if (wasThere)
+        *wasThere = there;
+    if (!there)
+        entry->node = 0;
     entry->list = number;
     entry->hash = hash;
+    return entry;
 }
 
 // Drops every index of `list` and the list itself (its head is going).
@@ -157,6 +176,7 @@ void SListIndex::dropOrder(List* list)
         return;
     list->order = false;
     memset(list->lastOf, 0, sizeof list->lastOf);
+    list->tree.clear();
 }
 
 SList* SListIndex::find(List* list, const char* name)
@@ -253,7 +273,9 @@ void SListIndex::buildOrder(PSList* head)
     for (SList* element = head->_next; element && list->order; element = element->_next) {
         list->last = element;
         Entry* entry = memberTable.find(element);
-        enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
+        entry = enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
+        if (entry && list->order && !(entry->node = list->tree.append(element, keyOf(element))))
+            dropOrder(list); // no memory for the tree: the walks do without
     }
 }
 
@@ -294,15 +316,19 @@ PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, 
         return head;
     }
     // Behind the whole group of equal precedence when the new element does
-    // not sort before its last element...
+    // not sort before its last element (the usual case: files come in name
+    // order, and so do their applications)...
     PSList* last = list->lastOf[precedence];
     if (last && Application::collate(app, last->getApplication(), usePriority) >= 0)
         return last;
-    // ...otherwise behind every element of a higher precedence.
-    for (int higher = precedence + 1; higher <= MAX_PRECEDENCE; ++higher)
-        if (list->lastOf[higher])
-            return list->lastOf[higher];
-    return head;
+    // ...otherwise behind the last element that the walk would pass.
+    ApplicationKey key = ApplicationKey::of(app);
+    OrderTree::Node node = list->tree.lastWhere([precedence, &key, usePriority](const OrderTree::Key& other) {
+        if (other.precedence != precedence)
+            return other.precedence > precedence;
+        return ApplicationKey::collate(key, other.application, usePriority) >= 0;
+    });
+    return node ? static_cast<PSList*>(list->tree.element(node)) : head;
 }
 
 void SListIndex::linking(PSList* head)
@@ -311,7 +337,7 @@ void SListIndex::linking(PSList* head)
         index->linkingHead = head;
 }
 
-void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps)
+void SListIndex::placed(PSList* head, int steps)
 {
     SListIndex* index = atWork();
     if (!index)
@@ -319,17 +345,43 @@ void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* curs
     index->linkingHead = nullptr;
     Entry* entry = index->headTable.find(head);
     List* list = entry ? index->listTable[entry->list] : nullptr;
-    if (list && list->order) {
-        if (!inRange(precedence)) {
-            index->dropOrder(list);
-            return;
-        }
-        if (!cursor || cursor->getPrecedence() < precedence)
-            list->lastOf[precedence] = item;
+    if (steps >= MIN_LENGTH && !(list && list->order))
+        index->buildOrder(head);
+}
+
+SList* SListIndex::before(SList* head, SList* item)
+{
+    SListIndex* index = atWork();
+    Entry* entry = index && item ? index->memberTable.find(item) : nullptr;
+    if (!entry)
+        return nullptr;
+    List* list = index->listTable[entry->list];
+    if (list->head != head || !list->order || !entry->node)
+        return nullptr;
+    OrderTree::Node previous = list->tree.previous(entry->node);
+    return previous ? list->tree.element(previous) : head;
+}
+
+// `item`, recorded in `entry`, went in right behind `at` through the sorted
+// add of the list's head: its node goes behind that of `at`.
+void SListIndex::place(List* list, SList* at, SList* item, Entry* entry)
+{
+    PSList* element = static_cast<PSList*>(item);
+    OrderTree::Key key = keyOf(item);
+    int precedence = key.precedence;
+    OrderTree::Node after = 0;
+    if (at != list->head) {
+        Entry* atEntry = memberTable.find(at);
+        after = atEntry && listTable[atEntry->list] == list ? atEntry->node : 0;
+    }
+    if ((at != list->head && !after) || !inRange(precedence) ||
+        !(entry->node = list->tree.insertAfter(after, item, key))) {
+        dropOrder(list);
         return;
     }
-    if (steps >= MIN_LENGTH)
-        index->buildOrder(head);
+    PSList* following = element->next();
+    if (!following || following->getPrecedence() < precedence)
+        list->lastOf[precedence] = element;
 }
 
 void SListIndex::linked(SList* head, SList* at, SList* item)
@@ -355,7 +407,14 @@ void SListIndex::linked(SList* head, SList* at, SList* item)
     }
     const char* name = list->names ? nameAt(item, list->offset) : nullptr;
     uint32_t hash = name ? nameHash(name) : 0;
-    enlist(list, item, hash);
+    bool wasThere = false;
+    Entry* entry = enlist(list, item, hash, &wasThere);
+    // Only the sorted add of the head keeps the order; an element linked
+    // again while still counted in (through another path) spoils it.
+    if (list->order && (linkingHead != list->head || wasThere))
+        dropOrder(list);
+    if (entry && list->order)
+        place(list, at, item, entry);
     if (name && list->names) {
         NameSlot* slot = slotOf(list->first, list->offset, hash, name);
         if (!slot) {
@@ -377,8 +436,6 @@ void SListIndex::linked(SList* head, SList* at, SList* item)
             }
         }
     }
-    if (list->order && linkingHead != list->head)
-        dropOrder(list);
 }
 
 void SListIndex::unlinked(SList* before, SList* item)
@@ -388,12 +445,16 @@ void SListIndex::unlinked(SList* before, SList* item)
         return;
     List* list = listTable[entry->list];
     uint32_t hash = entry->hash;
+    OrderTree::Node node = entry->node;
     memberTable.erase(item);
     list->members--;
     if (list->last == item)
         list->last = before;
     unname(list, item, hash);
+    if (list->order && !node)
+        dropOrder(list);
     if (list->order) {
+        list->tree.erase(node);
         PSList* element = static_cast<PSList*>(item);
         int precedence = element->getPrecedence();
         if (inRange(precedence) && list->lastOf[precedence] == element) {

@@ -2,6 +2,7 @@
 #define KIVPARSER_LISTS_SLISTINDEX_H
 
 #include "lists/OpenTable.h"
+#include "lists/OrderTree.h"
 #include "lists/WorkStack.h"
 
 #include <cstddef>
@@ -31,11 +32,16 @@ class Application;
 // made again by the next long walk.
 //  - Names: the first element of each name, in chain order, in a table of
 //    (hash, element) pairs; a name is compared in full before it counts.
-//  - Order (heads of order PSLprecedence or PSLpriority): the last element of
-//    each precedence 0 to 100. A new element's walk starts behind the
-//    elements that the walk from the head would pass anyway: the list is
-//    sorted (it is checked when the index is made) and the ordering of
-//    applications is transitive, so the insertion point is the same.
+//  - Order (heads of order PSLprecedence or PSLpriority): every element in a
+//    search tree in list order (OrderTree), and the last element of each
+//    precedence 0 to 100. A new element's walk starts behind the elements
+//    that the walk from the head would pass anyway, found in the tree (or,
+//    when it goes last among its precedence, at once): the list is sorted
+//    (it is checked when the index is made) and the ordering of applications
+//    is transitive, so the elements the walk passes are a first stretch of
+//    the list and the insertion point is the same. The tree also gives the
+//    element before another one, so that taking an element out of a long
+//    sorted list needs no walk either.
 // The library changes a name field in place during a load in two places (a
 // list that takes a new name from a duplicate list item, a cascade's submenu
 // that moves); both call renamed().
@@ -61,10 +67,13 @@ public:
     static PSList* sortedStart(PSList* head, int precedence, Application* app, int usePriority);
     // For PSList::add, around the linking of the new element behind `head`:
     // before it, linking(head); after it, linking(null), or for a sorted list
-    // placed() with the element the walk stopped at (`cursor`, null at the
-    // end) and the number of elements it went over.
+    // placed() with the number of elements the walk went over.
     static void linking(PSList* head);
-    static void placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps);
+    static void placed(PSList* head, int steps);
+
+    // For SList::pullaway: the element before `item` in the list that
+    // `head` heads, when an index knows it (null otherwise: walk).
+    static SList* before(SList* head, SList* item);
 
     // A name field of `element` was given a new value in place.
     static void renamed(SList* element);
@@ -81,7 +90,9 @@ private:
 
     List* listOf(SList* element);
     List* listFor(SList* head);
-    void enlist(List* list, SList* element, uint32_t hash);
+    struct Entry;
+    Entry* enlist(List* list, SList* element, uint32_t hash, bool* wasThere = nullptr);
+    void place(List* list, SList* at, SList* item, Entry* entry);
     void forget(List* list);
     void dropNames(List* list);
     void dropOrder(List* list);
@@ -93,11 +104,13 @@ private:
     SListIndex(const SListIndex&) = delete;
     SListIndex& operator=(const SListIndex&) = delete;
 
-    // Per element of an indexed list (and per indexed head): the list, and
-    // the hash of the element's name when the list's names are indexed.
+    // Per element of an indexed list (and per indexed head): the list, the
+    // hash of the element's name when the list's names are indexed, and its
+    // node in the list's tree when its order is.
     struct Entry {
         uint32_t list;
         uint32_t hash;
+        uint32_t node;
     };
     PointerTable<Entry> headTable;
     PointerTable<Entry> memberTable;
