@@ -32,7 +32,7 @@ unset KIvRegDir KIvSymDir KIvFieldDir
 
 echo "== installed headers"
 (cd "$prefix/include" && find kivparser -name '*.h' | sort) | tee "$work/headers.txt"
-for private in Builder BuilderContext GrammarActions Lex TokenScan SListOps SListIndex NamedList \
+for private in Builder BuilderContext GrammarActions Lex LexReaders TokenScan SListOps SListIndex NamedList \
                PrecedencePlacement DumpWriter MenuTrace KzPlatform KzJava MessageCatalogCache KivParserNativeCache; do
   ! grep -q "/$private\.h$" "$work/headers.txt" || fail "private header $private.h installed"
 done

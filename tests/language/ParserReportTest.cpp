@@ -3,6 +3,10 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include "support/TempDir.h"
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -44,6 +48,7 @@ TEST(ParserReport, HandlerReceivesEveryReportAsARecordAndNothingIsPrinted)
         EXPECT_EQ(missing.errors, 1);
         KivParser quiet(const_cast<char*>("/nonexistent/x.reg"), static_cast<ApplicationRegistration*>(nullptr), 0);
         TestParser parser(1, "n.reg", 3);
+        records.pop_back(); // the test parser's own file
         nomemory();
         internal(42);
         error("%s", parserMsg(MSG_FMENU_NO_NAME));
@@ -53,20 +58,23 @@ TEST(ParserReport, HandlerReceivesEveryReportAsARecordAndNothingIsPrinted)
     EXPECT_EQ(getParserReportHandler(nullptr), nullptr);
 
     // A file that cannot be opened carries the system's reason; the other
-    // kinds keep their catalog numbers; a quiet parser reports nothing.
-    ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records[0].kind, RPT_ERROR);
-    EXPECT_EQ(records[0].catalogNumber, MSG_CANT_OPEN);
-    EXPECT_EQ(records[0].errnoValue, ENOENT);
-    EXPECT_EQ(records[0].message, "can't open /nonexistent/x.reg\n");
-    EXPECT_EQ(records[1].kind, RPT_NOMEMORY);
-    EXPECT_EQ(records[1].file, "n.reg");
-    EXPECT_EQ(records[1].catalogNumber, MSG_OUT_OF_MEMORY);
-    EXPECT_EQ(records[2].kind, RPT_INTERNAL);
-    EXPECT_EQ(records[2].catalogNumber, MSG_INTERNAL);
-    EXPECT_EQ(records[2].message, "fatal: internal error at grammar.Y(42)");
-    EXPECT_EQ(records[3].kind, RPT_ERROR);
-    EXPECT_EQ(records[3].catalogNumber, MSG_FMENU_NO_NAME);
+    // kinds keep their catalog numbers; a quiet parser reports to the
+    // handler all the same.
+    ASSERT_EQ(records.size(), 5u);
+    for (int i : {0, 1}) {
+        EXPECT_EQ(records[i].kind, RPT_ERROR);
+        EXPECT_EQ(records[i].catalogNumber, MSG_CANT_OPEN);
+        EXPECT_EQ(records[i].errnoValue, ENOENT);
+        EXPECT_EQ(records[i].message, "can't open /nonexistent/x.reg\n");
+    }
+    EXPECT_EQ(records[2].kind, RPT_NOMEMORY);
+    EXPECT_EQ(records[2].file, "n.reg");
+    EXPECT_EQ(records[2].catalogNumber, MSG_OUT_OF_MEMORY);
+    EXPECT_EQ(records[3].kind, RPT_INTERNAL);
+    EXPECT_EQ(records[3].catalogNumber, MSG_INTERNAL);
+    EXPECT_EQ(records[3].message, "fatal: internal error at grammar.Y(42)");
+    EXPECT_EQ(records[4].kind, RPT_ERROR);
+    EXPECT_EQ(records[4].catalogNumber, MSG_FMENU_NO_NAME);
 }
 
 TEST(ParserReport, HandlerThatPrintsEachRecordGivesTheOutputOfNoHandler)
@@ -83,4 +91,46 @@ TEST(ParserReport, HandlerThatPrintsEachRecordGivesTheOutputOfNoHandler)
     setParserReportHandler(nullptr, nullptr);
     EXPECT_EQ(forwarded, plain);
     EXPECT_NE(plain.find("Line: 17\nError: Application"), std::string::npos);
+}
+
+// A handler that throws has failed: the exception ends at the library, the
+// file at hand is given up (no later report of its parse reaches the
+// handler), nothing is leaked, and the next file and the next load work.
+TEST(ParserReport, HandlerThatThrowsEndsOnlyItsParse)
+{
+    TempDir dir;
+    const std::string faulty = "Application \"A\" { MenuBar \"M\" { \"x\" f.action; \"y\" f.menu; } }\n";
+    dir.file("reg/C/one", faulty);
+    dir.file("reg/C/two", faulty);
+    auto openDescriptors = [] {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            (void)entry;
+            ++count;
+        }
+        return count;
+    };
+    int before = openDescriptors();
+    std::vector<std::string> files;
+    {
+        ParserReportScope scope([&](const ParserReport& r) {
+            files.push_back(r.file ? r.file : "-");
+            throw std::runtime_error("the host's log is full");
+        });
+        ApplicationRegistration* reg = nullptr;
+        EXPECT_NO_THROW(reg = loadArf(0, dir.path("reg").c_str()));
+        ASSERT_NE(reg, nullptr);
+        delete reg;
+    }
+    EXPECT_EQ(files, (std::vector<std::string>{dir.path("reg/C/one"), dir.path("reg/C/two")}));
+    EXPECT_EQ(openDescriptors(), before);
+    // No parser is left at work: an object made now belongs to nobody.
+    Menu* menu = new Menu(strdup("after"));
+    EXPECT_EQ(menu->getApplication(), nullptr);
+    delete menu;
+    // And a handler that behaves gets everything again.
+    int reports = 0;
+    ParserReportScope counting([&](const ParserReport&) { ++reports; });
+    delete loadArf(0, dir.path("reg").c_str());
+    EXPECT_EQ(reports, 5); // the second file opens the application again
 }

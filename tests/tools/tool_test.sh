@@ -357,6 +357,14 @@ numbered denied 03
 numbered allowed "x admin"
 negative allowed "x -12"
 EOF
+  # A file that ends inside an action's definition: that action is denied to
+  # every role and the tool says why; the complete one before it is checked
+  # as usual.
+  export KIvRegDir="$data/roles-cut"
+  role Cut whole allowed admin
+  role Cut cut denied admin
+  contains "$work/err" 'the definition of action "cut" of application "Cut" did not complete'
+  role Cut cut denied op
 }
 
 # The manual page and --help list the same commands, the same synopsis of
