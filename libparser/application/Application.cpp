@@ -1,5 +1,4 @@
 #include "kivparser/application/Application.h"
-#include "application/ApplicationKey.h"
 #include "kivparser/application/Action.h"
 #include "kivparser/application/Command.h"
 #include "kivparser/application/DropAction.h"
@@ -131,7 +130,23 @@ AppPriorityType Application::getPriority(const char* name)
 
 int Application::collate(Application* a, Application* b, int usePriority)
 {
-    return ApplicationKey::collate(ApplicationKey::of(a), ApplicationKey::of(b), usePriority);
+    const char* first = a ? a->appName : nullptr;
+    const char* second = b ? b->appName : nullptr;
+    AppPriorityType firstRank = a ? a->priority : AppOTHER;
+    AppPriorityType secondRank = b ? b->priority : AppOTHER;
+    if (usePriority) {
+        if (firstRank < secondRank)
+            return -1;
+        if (firstRank > secondRank)
+            return 1;
+    }
+    if (!first && !second)
+        return 0;
+    if (!second)
+        return -1;
+    if (!first)
+        return 1;
+    return strcoll_new(first, second);
 }
 
 } // namespace kivparser

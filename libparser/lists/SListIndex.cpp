@@ -2,6 +2,7 @@
 #include "kivparser/application/Application.h"
 #include "kivparser/lists/PSList.h"
 #include "kivparser/lists/SList.h"
+#include "lists/ApplicationOrder.h"
 #include "lists/LoadScope.h"
 
 #include <cstring>
@@ -28,12 +29,6 @@ const char* nameAt(SList* element, std::ptrdiff_t offset)
 }
 
 bool inRange(int precedence) { return precedence >= 0 && precedence <= SListIndex::MAX_PRECEDENCE; }
-
-OrderTree::Key keyOf(SList* element)
-{
-    PSList* sorted = static_cast<PSList*>(element);
-    return {sorted->getPrecedence(), ApplicationKey::of(sorted->getApplication())};
-}
 
 // One slot of a name table: the first element of a name and the name's hash.
 struct NameSlot {
@@ -64,16 +59,52 @@ struct SListIndex::List {
     bool order = false;
     bool unsortable = false; // found unsorted once: never indexed again
     int usePriority = 0;
-    PSList* lastOf[MAX_PRECEDENCE + 1] = {};
-    OrderTree tree;
+    OrderTree tree; // every element, its key (see keyOf) with it
+
+    explicit List(SListIndex* index) : tree(&SListIndex::moved, index) {}
 };
 
-SListIndex::SListIndex() : linkingHead(nullptr) {}
+SListIndex::SListIndex() : linkingHead(nullptr), pendingHead(nullptr), classes(new (std::nothrow) ApplicationOrder())
+{
+}
 
 SListIndex::~SListIndex()
 {
     for (List* list : listTable)
         delete list;
+    delete classes;
+}
+
+void SListIndex::moved(void* index, void* element, uint32_t leaf)
+{
+    if (Entry* entry = static_cast<SListIndex*>(index)->memberTable.find(element))
+        entry->node = leaf;
+}
+
+// The key of an element of a sorted list in its tree: what orders it, as
+// numbers that compare as the walk compares the elements. From the high
+// bits down: 100 less the precedence, the rank of the application (only
+// where the list orders by rank too), the number of its name class; the
+// labels of the classes are compared where two keys differ only there.
+// False when the element cannot have one (a precedence out of range, a
+// rank beyond what the key holds, no memory for a new class).
+bool SListIndex::keyOf(int precedence, Application* app, int usePriority, uint64_t* key)
+{
+    unsigned rank = usePriority ? static_cast<unsigned>(app ? app->priority : AppOTHER) : 0;
+    uint32_t nameClass = classes && inRange(precedence) && rank <= 0xff ? classes->classOf(app) : 0;
+    if (!nameClass)
+        return false;
+    *key = uint64_t(MAX_PRECEDENCE - precedence) << 40 | uint64_t(rank) << 32 | nameClass;
+    return true;
+}
+
+// Whether an element of key `key` goes behind one of key `other` (the walk
+// passes `other` on its way).
+bool SListIndex::notBefore(uint64_t key, uint64_t other)
+{
+    if (key >> 32 != other >> 32)
+        return key >> 32 > other >> 32;
+    return classes->label(static_cast<uint32_t>(key)) >= classes->label(static_cast<uint32_t>(other));
 }
 
 SListIndex* SListIndex::atWork()
@@ -97,7 +128,7 @@ SListIndex::List* SListIndex::listFor(SList* head)
         return nullptr;
     if (!added)
         return listTable[entry->list];
-    List* list = new (std::nothrow) List();
+    List* list = new (std::nothrow) List(this);
     if (!list || (unusedCount.empty() && !listTable.push(nullptr))) {
         delete list;
         headTable.erase(head);
@@ -175,7 +206,6 @@ void SListIndex::dropOrder(List* list)
     if (!list->order)
         return;
     list->order = false;
-    memset(list->lastOf, 0, sizeof list->lastOf);
     list->tree.clear();
 }
 
@@ -262,20 +292,24 @@ void SListIndex::buildOrder(PSList* head)
         }
         if (!sorted) {
             list->unsortable = true;
-            memset(list->lastOf, 0, sizeof list->lastOf);
             return;
         }
-        list->lastOf[precedence] = element;
     }
     list->order = true;
     list->usePriority = usePriority;
     list->last = head;
-    for (SList* element = head->_next; element && list->order; element = element->_next) {
+    for (PSList* element = head->next(); element && list->order; element = element->next()) {
         list->last = element;
         Entry* entry = memberTable.find(element);
         entry = enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
-        if (entry && list->order && !(entry->node = list->tree.append(element, keyOf(element))))
-            dropOrder(list); // no memory for the tree: the walks do without
+        uint64_t key = 0;
+        OrderTree::Place place{0, -1};
+        if (entry && list->order && keyOf(element->getPrecedence(), element->getApplication(), usePriority, &key))
+            place = list->tree.append(key, element);
+        if (!place.valid())
+            dropOrder(list); // no memory for the tree (or no key): the walks do without
+        else if (entry)
+            entry->node = place.leaf;
     }
 }
 
@@ -304,31 +338,28 @@ SList* SListIndex::lookup(SList* head, std::ptrdiff_t offset, const char* name)
     return result;
 }
 
-PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, int usePriority)
+PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, int usePriority, bool* exact)
 {
+    *exact = false;
     SListIndex* index = atWork();
     Entry* entry = index ? index->headTable.find(head) : nullptr;
     List* list = entry ? index->listTable[entry->list] : nullptr;
     if (!list || !list->order)
         return head;
-    if (list->usePriority != usePriority || !inRange(precedence)) {
+    uint64_t key = 0;
+    if (list->usePriority != usePriority || !index->keyOf(precedence, app, usePriority, &key)) {
         index->dropOrder(list);
         return head;
     }
-    // Behind the whole group of equal precedence when the new element does
-    // not sort before its last element (the usual case: files come in name
-    // order, and so do their applications)...
-    PSList* last = list->lastOf[precedence];
-    if (last && Application::collate(app, last->getApplication(), usePriority) >= 0)
-        return last;
-    // ...otherwise behind the last element that the walk would pass.
-    ApplicationKey key = ApplicationKey::of(app);
-    OrderTree::Node node = list->tree.lastWhere([precedence, &key, usePriority](const OrderTree::Key& other) {
-        if (other.precedence != precedence)
-            return other.precedence > precedence;
-        return ApplicationKey::collate(key, other.application, usePriority) >= 0;
-    });
-    return node ? static_cast<PSList*>(list->tree.element(node)) : head;
+    // Behind the last element that the walk would pass.
+    OrderTree::Place place = list->tree.lastWhere([index, key](uint64_t other) { return index->notBefore(key, other); });
+    PSList* at = place.valid() ? static_cast<PSList*>(list->tree.item(place)) : head;
+    index->pendingHead = head;
+    index->pendingAt = at;
+    index->pendingPlace = place;
+    index->pendingKey = key;
+    *exact = true;
+    return at;
 }
 
 void SListIndex::linking(PSList* head)
@@ -343,6 +374,7 @@ void SListIndex::placed(PSList* head, int steps)
     if (!index)
         return;
     index->linkingHead = nullptr;
+    index->pendingHead = nullptr;
     Entry* entry = index->headTable.find(head);
     List* list = entry ? index->listTable[entry->list] : nullptr;
     if (steps >= MIN_LENGTH && !(list && list->order))
@@ -356,32 +388,48 @@ SList* SListIndex::before(SList* head, SList* item)
     if (!entry)
         return nullptr;
     List* list = index->listTable[entry->list];
-    if (list->head != head || !list->order || !entry->node)
+    if (list->head != head || !list->order)
         return nullptr;
-    OrderTree::Node previous = list->tree.previous(entry->node);
-    return previous ? list->tree.element(previous) : head;
+    OrderTree::Place place = list->tree.find(entry->node, item);
+    if (!place.valid())
+        return nullptr;
+    OrderTree::Place previous = list->tree.previous(place);
+    return previous.valid() ? static_cast<SList*>(list->tree.item(previous)) : head;
 }
 
 // `item`, recorded in `entry`, went in right behind `at` through the sorted
-// add of the list's head: its node goes behind that of `at`.
+// add of the list's head: its entry goes behind that of `at` (which the
+// search for its place has usually just found).
 void SListIndex::place(List* list, SList* at, SList* item, Entry* entry)
 {
-    PSList* element = static_cast<PSList*>(item);
-    OrderTree::Key key = keyOf(item);
-    int precedence = key.precedence;
-    OrderTree::Node after = 0;
-    if (at != list->head) {
-        Entry* atEntry = memberTable.find(at);
-        after = atEntry && listTable[atEntry->list] == list ? atEntry->node : 0;
+    OrderTree::Place after{0, -1};
+    uint64_t key = 0;
+    bool known = pendingHead == list->head && pendingAt == at;
+    pendingHead = nullptr;
+    if (known) {
+        after = pendingPlace;
+        key = pendingKey;
+    } else {
+        PSList* element = static_cast<PSList*>(item);
+        if (!keyOf(element->getPrecedence(), element->getApplication(), list->usePriority, &key)) {
+            dropOrder(list);
+            return;
+        }
+        if (at != list->head) {
+            Entry* atEntry = memberTable.find(at);
+            if (atEntry && listTable[atEntry->list] == list)
+                after = list->tree.find(atEntry->node, at);
+            if (!after.valid()) {
+                dropOrder(list);
+                return;
+            }
+        }
     }
-    if ((at != list->head && !after) || !inRange(precedence) ||
-        !(entry->node = list->tree.insertAfter(after, item, key))) {
+    OrderTree::Place place = list->tree.insertAfter(after, key, item);
+    if (place.valid())
+        entry->node = place.leaf;
+    else
         dropOrder(list);
-        return;
-    }
-    PSList* following = element->next();
-    if (!following || following->getPrecedence() < precedence)
-        list->lastOf[precedence] = element;
 }
 
 void SListIndex::linked(SList* head, SList* at, SList* item)
@@ -445,22 +493,18 @@ void SListIndex::unlinked(SList* before, SList* item)
         return;
     List* list = listTable[entry->list];
     uint32_t hash = entry->hash;
-    OrderTree::Node node = entry->node;
+    OrderTree::Node leaf = entry->node;
     memberTable.erase(item);
     list->members--;
     if (list->last == item)
         list->last = before;
     unname(list, item, hash);
-    if (list->order && !node)
-        dropOrder(list);
     if (list->order) {
-        list->tree.erase(node);
-        PSList* element = static_cast<PSList*>(item);
-        int precedence = element->getPrecedence();
-        if (inRange(precedence) && list->lastOf[precedence] == element) {
-            PSList* previous = before == list->head ? nullptr : static_cast<PSList*>(before);
-            list->lastOf[precedence] = previous && previous->getPrecedence() == precedence ? previous : nullptr;
-        }
+        OrderTree::Place place = list->tree.find(leaf, item);
+        if (place.valid())
+            list->tree.erase(place);
+        else
+            dropOrder(list);
     }
 }
 
