@@ -298,8 +298,10 @@ void SListIndex::buildOrder(PSList* head)
     list->order = true;
     list->usePriority = usePriority;
     list->last = head;
-    for (PSList* element = head->next(); element && list->order; element = element->next()) {
+    for (PSList* element = head->next(); element; element = element->next()) {
         list->last = element;
+        if (!list->order)
+            continue; // the last element is still wanted
         Entry* entry = memberTable.find(element);
         entry = enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
         uint64_t key = 0;

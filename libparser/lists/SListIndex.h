@@ -45,6 +45,10 @@ class ApplicationOrder;
 //    another one, so that taking an element out of a long sorted list needs
 //    no walk either. Precedences 0 to 100 are indexed (any other drops the
 //    index of its list).
+// An index that cannot have the memory it needs is dropped, and the walks
+// do without it. Within a load the keys of the elements of a sorted list
+// (their precedences, their applications, the applications' names and
+// ranks) change only while an element is out of its list.
 // The library changes a name field in place during a load in two places (a
 // list that takes a new name from a duplicate list item, a cascade's submenu
 // that moves); both call renamed().
