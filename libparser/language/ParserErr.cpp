@@ -34,6 +34,8 @@ thread_local void* handlerContext = nullptr;
 thread_local int loadVerbose = 0;
 // Out-of-memory reports made on this thread (OutOfMemoryWatch).
 thread_local long outOfMemoryReports = 0;
+// Files reported as unreadable on this thread (unreadableFileReports).
+thread_local long cantOpenReports = 0;
 
 // Hands a finished report to the handler, or prints it when `print` is set.
 // A handler that throws has failed: the exception ends here, the parse at
@@ -308,8 +310,14 @@ void reportEscapedException()
     deliver(report, loadVerbose != 0);
 }
 
+long unreadableFileReports()
+{
+    return cantOpenReports;
+}
+
 void reportCantOpen(const char* filename, int errnoValue)
 {
+    ++cantOpenReports;
     parserReport(RPT_ERROR, nullptr, errnoValue, parserMsg(MSG_CANT_OPEN), filename);
     countError();
 }
