@@ -69,13 +69,14 @@ bool ShuffledApplications::run(const std::string& dir, const Options& o)
     double growth[2] = {cases[1].seconds / cases[0].seconds, cases[3].seconds / cases[2].seconds};
     bool linear = growth[0] <= limit;
 
-    printf("\nApplications named in shuffled order against the same in file order: one small application file "
-           "each, adding to shared menu bars, a shared cascade's menu, popup items, toolbar buttons and a shared "
-           "tab; loaded by loadArf in a fresh process, CPU seconds, the least of %d loads (one when a load takes "
-           "over %.0f s). The growth is the time "
-           "at %ld files over that at %ld (%.1fx at most: %.0f %% above linear); the ratio the shuffled names "
-           "over the names in file order at the same size.\n",
-           o.repetitions, oneLoadIsEnough, large, o.files, limit, (o.allowance - 1) * 100);
+    printf(
+        "\nApplications named in shuffled order against the same in file order: one small application file "
+        "each, adding to shared menu bars, a shared cascade's menu, popup items, toolbar buttons and a shared "
+        "tab; loaded by loadArf in a fresh process, CPU seconds, the least of %d loads (one when a load takes "
+        "over %.0f s). The growth is the time "
+        "at %ld files over that at %ld (%.1fx at most: %.0f %% above linear); the ratio the shuffled names "
+        "over the names in file order at the same size.\n",
+        o.repetitions, oneLoadIsEnough, large, o.files, limit, (o.allowance - 1) * 100);
     Table table({"case", "files", "bytes", "seconds", "MB/s", "growth", "ratio"});
     for (int i = 0; i < 4; ++i) {
         const Case& c = cases[i];
@@ -86,7 +87,7 @@ bool ShuffledApplications::run(const std::string& dir, const Options& o)
                    larger ? Table::number(growth[i / 2], 2, "x") : "", ratio});
     }
     table.print();
-    printf("growth of the shuffled names from %ld to %ld files: %.2fx, %s (%.1fx at most)\n", o.files, large,
-           growth[0], linear ? "linear" : "NOT LINEAR", limit);
+    printf("growth of the shuffled names from %ld to %ld files: %.2fx, %s (%.1fx at most)\n", o.files, large, growth[0],
+           linear ? "linear" : "NOT LINEAR", limit);
     return linear;
 }

@@ -508,7 +508,8 @@ std::string SyntheticInstallation::shuffledText(long n)
         20 + n % 4 * 20, n);
     add(s, "    ToolbarButton @\"toolbar/b%05ld.gif\" context isNode f.action \"Open\";\n", n);
     add(s,
-        "    Tab <70> \"Shared\" icon \"tabs/shared.gif\"\n    {\n        \"Items %05ld\" f.list \"List %05ld\";\n    }\n",
+        "    Tab <70> \"Shared\" icon \"tabs/shared.gif\"\n    {\n"
+        "        \"Items %05ld\" f.list \"List %05ld\";\n    }\n",
         n, n);
     add(s, "    List \"List %05ld\"\n    {\n        \"By Name\" f.action \"Open\";\n    }\n", n);
     add(s, "    Action \"Open\" { CallbackArgs \"-open %ld\"; }\n}\n", n);

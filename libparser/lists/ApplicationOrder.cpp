@@ -29,8 +29,9 @@ uint32_t ApplicationOrder::classOf(Application* app)
         return UNNAMED;
     if (uint32_t* known = classes.find(app))
         return *known;
-    OrderTree::Place place = order.lastWhere(
-        [this, app](uint64_t nameClass) { return Application::collate(members[nameClass], app, 0) <= 0; });
+    OrderTree::Place place = order.lastWhere([this, app](uint64_t nameClass) {
+        return Application::collate(members[nameClass], app, 0) <= 0;
+    });
     uint32_t nameClass = 0;
     if (place.valid() && Application::collate(members[order.key(place)], app, 0) == 0)
         nameClass = static_cast<uint32_t>(order.key(place));
@@ -93,8 +94,7 @@ bool ApplicationOrder::spread(OrderTree::Place place, uint64_t low)
             first = p;
             ++inRange;
         }
-        for (OrderTree::Place p = order.next(place); p.valid() && labels[order.key(p)] - base < size;
-             p = order.next(p))
+        for (OrderTree::Place p = order.next(place); p.valid() && labels[order.key(p)] - base < size; p = order.next(p))
             ++inRange;
         if (inRange + 1 > size || static_cast<double>(inRange) > allowed)
             continue;

@@ -43,10 +43,10 @@ private:
     uint32_t newClass(Application* app, OrderTree::Place after);
     bool spread(OrderTree::Place place, uint64_t low);
 
-    PointerTable<uint32_t> classes;    // application -> class
-    WorkStack<uint64_t> labels;        // class -> label; 0 is no class
-    WorkStack<Application*> members;   // class -> an application of the class
-    OrderTree order;                   // the named classes in order, their numbers as keys
+    PointerTable<uint32_t> classes;  // application -> class
+    WorkStack<uint64_t> labels;      // class -> label; 0 is no class
+    WorkStack<Application*> members; // class -> an application of the class
+    OrderTree order;                 // the named classes in order, their numbers as keys
 
     ApplicationOrder(const ApplicationOrder&) = delete;
     ApplicationOrder& operator=(const ApplicationOrder&) = delete;

@@ -87,8 +87,8 @@ private:
         Node before, after; // neighbouring leaves; a free node keeps the next free one in after
         uint16_t used;
         bool leaf;
-        uint64_t keys[WIDTH];    // of an inner node: the first key below each child
-        uintptr_t items[WIDTH];  // of a leaf: the items; of an inner node: the children
+        uint64_t keys[WIDTH];   // of an inner node: the first key below each child
+        uintptr_t items[WIDTH]; // of a leaf: the items; of an inner node: the children
     };
 
     template <class After>

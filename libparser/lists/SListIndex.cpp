@@ -354,7 +354,8 @@ PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, 
         return head;
     }
     // Behind the last element that the walk would pass.
-    OrderTree::Place place = list->tree.lastWhere([index, key](uint64_t other) { return index->notBefore(key, other); });
+    OrderTree::Place place =
+        list->tree.lastWhere([index, key](uint64_t other) { return index->notBefore(key, other); });
     PSList* at = place.valid() ? static_cast<PSList*>(list->tree.item(place)) : head;
     index->pendingHead = head;
     index->pendingAt = at;

@@ -151,7 +151,7 @@ int main()
             ++wrong;
         }
     }
-    printf("index-sweep: %ld allocations of the indexes in a load; failed each in turn: %d reported, %d wrong\n",
-           total, outOfMemoryReports, wrong);
+    printf("index-sweep: %ld allocations of the indexes in a load; failed each in turn: %d reported, %d wrong\n", total,
+           outOfMemoryReports, wrong);
     return wrong ? 1 : 0;
 }

@@ -43,7 +43,10 @@ void expectOrdered(const std::vector<Application*>& apps, unsigned seed)
             int names = Application::collate(a.first, b.first, 0);
             uint64_t la = order.label(a.second), lb = order.label(b.second);
             int labels = la < lb ? -1 : la > lb ? 1 : 0;
-            ASSERT_EQ(names < 0 ? -1 : names > 0 ? 1 : 0, labels)
+            ASSERT_EQ(names < 0   ? -1
+                      : names > 0 ? 1
+                                  : 0,
+                      labels)
                 << (a.first && a.first->appName ? a.first->appName : "-") << " / "
                 << (b.first && b.first->appName ? b.first->appName : "-") << " after " << i;
             ASSERT_EQ(names == 0, a.second == b.second);

@@ -72,11 +72,11 @@ TEST(OrderTree, EntriesStayInPlaceThroughSplitsAndRemovals)
                 size_t behind = random() % 3 == 0 ? n : random() % (n + 1); // entries before the new one
                 uint64_t key = random();
                 intptr_t item = ++made;
-                OrderTree::Place after = behind == 0 ? OrderTree::Place{0, -1}
-                                                     : tree.find(model.leafOf[model.items[behind - 1]],
-                                                                 asItem(model.items[behind - 1]));
-                OrderTree::Place place = behind == n ? tree.append(key, asItem(item))
-                                                     : tree.insertAfter(after, key, asItem(item));
+                OrderTree::Place after =
+                    behind == 0 ? OrderTree::Place{0, -1}
+                                : tree.find(model.leafOf[model.items[behind - 1]], asItem(model.items[behind - 1]));
+                OrderTree::Place place =
+                    behind == n ? tree.append(key, asItem(item)) : tree.insertAfter(after, key, asItem(item));
                 ASSERT_TRUE(place.valid());
                 model.leafOf[item] = place.leaf;
                 model.keys.insert(model.keys.begin() + (long)behind, key);
