@@ -127,6 +127,27 @@ void release(std::vector<Application*>& apps)
         SListOps::disposeList(app); // one element each
 }
 
+// Takes the n-th element out of both lists, through the head or through the
+// element itself; with `back`, it goes in again through the sorted add.
+// Removed elements are kept until the end, so that no new element takes the
+// address that some _base still names.
+void takeOut(Entry* indexed, Entry* plain, size_t n, bool throughHead, bool back)
+{
+    Entry* a = at(indexed, n);
+    Entry* b = at(plain, n);
+    if (throughHead || back) {
+        indexed->pullaway(a);
+        plain->pullaway(b);
+    } else {
+        a->remove();
+        b->remove();
+    }
+    if (back) {
+        indexed->add(a);
+        plainAdd(plain, b);
+    }
+}
+
 } // namespace
 
 TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
@@ -157,19 +178,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
                 indexed->add(madeIndexed.back());
                 plainAdd(plain, madePlain.back());
             } else if (what < 93) {
-                // Taken out, through the head or through the element itself.
-                size_t n = random() % chain(plain).size();
-                Entry* a = at(indexed, n);
-                Entry* b = at(plain, n);
-                if (what % 2) {
-                    indexed->pullaway(a);
-                    plain->pullaway(b);
-                } else {
-                    a->remove();
-                    b->remove();
-                }
-                // Removed elements are kept until the end, so that no new
-                // element takes the address that some _base still names.
+                takeOut(indexed, plain, random() % chain(plain).size(), what % 2, false);
             } else if (what < 96 && step > 900) {
                 // Linked behind the head out of order: the index must notice
                 // (late, so that the indexed walk has long been at work).
@@ -177,14 +186,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
                 indexed->insert(madeIndexed.back());
                 plain->insert(madePlain.back());
             } else if (what >= 96) {
-                // A moved element: out and back in through the sorted add.
-                size_t n = random() % chain(plain).size();
-                Entry* a = at(indexed, n);
-                Entry* b = at(plain, n);
-                indexed->pullaway(a);
-                plain->pullaway(b);
-                indexed->add(a);
-                plainAdd(plain, b);
+                takeOut(indexed, plain, random() % chain(plain).size(), true, true); // moved
             }
             ASSERT_EQ(shape(indexed), shape(plain)) << "step " << step;
         }
@@ -246,25 +248,8 @@ TEST(SListIndex, LongSortedListsMatchThePlainWalk)
                 twins(choices[random() % 9], apps[random() % apps.size()], what == 0 ? 120 : 50);
                 indexed->add(madeIndexed.back());
                 plainAdd(plain, madePlain.back());
-            } else if (what < 950) {
-                size_t k = random() % n;
-                Entry* a = at(indexed, k);
-                Entry* b = at(plain, k);
-                if (what % 2) {
-                    indexed->pullaway(a);
-                    plain->pullaway(b);
-                } else {
-                    a->remove();
-                    b->remove();
-                }
             } else if (what < 980) {
-                size_t k = random() % n;
-                Entry* a = at(indexed, k);
-                Entry* b = at(plain, k);
-                indexed->pullaway(a);
-                plain->pullaway(b);
-                indexed->add(a);
-                plainAdd(plain, b);
+                takeOut(indexed, plain, random() % n, what % 2, what >= 950);
             } else if (what < 985 && step > 4000) {
                 twins(0, nullptr, 50);
                 size_t k = random() % n;
