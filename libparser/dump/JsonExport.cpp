@@ -1,6 +1,6 @@
 #include "kivparser/dump/JsonExport.h"
 
-#include "dump/JsonWriter.h"
+#include "language/JsonWriter.h"
 #include "dump/ModelWalk.h"
 #include "language/ParseLock.h"
 

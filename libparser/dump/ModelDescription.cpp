@@ -152,6 +152,7 @@ void describeMenuBar(V& v, MenuBar& bar, C)
 void describeMenu(V& v, Menu& menu, C context)
 {
     v.text("menuID", menu.menuID, S::open("Menu \"%s\" {\n"));
+    v.number("precedence", menu.precedence, S::hide());
     v.number("locked", menu.locked, S::hide());
     listOf(v, "menuItems", described::menuItem, firstItem<MenuItem>(&menu), S::plain(),
            C{static_cast<unsigned char>(context.flags & C::LINKS), 0});
@@ -183,6 +184,7 @@ void describeMenuItem(V& v, MenuItem& item, C context)
 void describePopupMenu(V& v, PopupMenu& menu, C context)
 {
     v.text("menuID", menu.menuID, S::open("PopupMenu \"%s\" {\n"));
+    v.number("precedence", menu.precedence, S::hide());
     v.number("locked", menu.locked, S::hide());
     unsigned char entries = context.has(C::LINKED) ? (context.flags & C::LINKS) | C::IN_POPUP_MENU : 0;
     listOf(v, "menuItems", described::popupItem, firstItem<PopupItem>(&menu), S::plain(), C{entries, 0});
@@ -455,6 +457,7 @@ void describeTab(V& v, Tab& tab, C context)
 void describeParserList(V& v, ParserList& list, C context)
 {
     v.text("menuID", list.menuID, context.has(C::BODY) ? S::hide() : S::open("ParserList \"%s\" {\n"));
+    v.number("precedence", list.precedence, S::hide());
     describeListBody(v, list, context);
 }
 

@@ -1,7 +1,7 @@
 #include "dump/ModelWalk.h"
 
 #include "dump/DumpWriter.h"
-#include "dump/JsonWriter.h"
+#include "language/JsonWriter.h"
 #include "kivparser/lists/String.h"
 #include "lists/OpenTable.h"
 #include "platform/KzPlatform.h"

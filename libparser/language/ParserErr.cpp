@@ -2,7 +2,7 @@
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserReport.h"
-#include "dump/JsonWriter.h"
+#include "language/JsonWriter.h"
 #include "language/Lex.h"
 #include "language/MessageCatalogCache.h"
 #include "language/ParseLock.h"
