@@ -1,4 +1,5 @@
 #include "application/ActionBuilder.h"
+#include "language/ParseDamage.h"
 #include "kivparser/application/Action.h"
 #include "kivparser/application/Application.h"
 #include "kivparser/application/ApplicationRegistration.h"
@@ -126,11 +127,40 @@ ParserExpression* numberValue(int value)
 
 } // namespace
 
+namespace {
+
+// Damage to the parse (ParseDamage::count) when the open action block began.
+long damageAtActionStart = 0;
+
+void lockIncomplete(Action* action)
+{
+    action->locked = Action::INCOMPLETE_DEFINITION;
+}
+
+} // namespace
+
+void ActionBuilder::closeUnfinished(Application* app, bool applicationEnded, bool damaged)
+{
+    KivParser* parser = KivParser::current;
+    if (parser && parser->curAction) {
+        lockIncomplete(parser->curAction);
+        parser->curAction = nullptr;
+    }
+    if (!app || !applicationEnded || !damaged)
+        return;
+    for (Action* action = app->actions ? app->actions->next() : nullptr; action; action = action->next())
+        if (action->locked == 0)
+            lockIncomplete(action);
+}
+
 int ActionBuilder::beginAction(char* name)
 {
     Application* app = BuilderContext::ownerFor(&KivParser::curApplication, name, CHECK_BEGIN_ACTION);
     if (!app)
         return 1;
+    // A block that error recovery left open is over now.
+    closeUnfinished(app, false, true);
+    damageAtActionStart = ParseDamage::count();
     // An unlocked action found here is the placeholder of an f.action
     // reference: it is filled without a message.
     Action* action = BuilderContext::open<ActionBuilder::ActionDefinition>(app, name);
@@ -146,7 +176,10 @@ int ActionBuilder::endAction()
     Action* action = BuilderContext::current(&KivParser::curAction, CHECK_END_ACTION);
     if (!action)
         return 1;
-    action->locked++;
+    if (ParseDamage::count() != damageAtActionStart)
+        lockIncomplete(action);
+    else if (action->locked >= 0)
+        action->locked++;
     KivParser::current->curAction = nullptr;
     return 0;
 }

@@ -38,8 +38,19 @@ public:
 
     // Action : ACTION ActionID ^ ActionBlock
     static int beginAction(char* name);
-    // Action : ACTION ActionID ActionBlock -- at its end.
+    // Action : ACTION ActionID ActionBlock -- at its end. Damage to the
+    // parse since the block began (a syntax error, say) locks the action as
+    // incomplete instead.
     static int endAction();
+
+    // Failing closed. An action block left open (error recovery skipped its
+    // end, the file ended inside it, the parse was given up) locks its action
+    // as incomplete; so does the end of an application block that was
+    // damaged, or never reached, for every action of the application still
+    // waiting for its block. Called when a new action or the application
+    // ends and when the parse ends (`applicationEnded`: the application's
+    // block is over, or the parse is, and its placeholders are judged).
+    static void closeUnfinished(Application* app, bool applicationEnded, bool damaged);
 
     // SelectionRule : SELECTIONRULE Expression SEMICOLON
     static int selectionRule(ParserExpression* rule);

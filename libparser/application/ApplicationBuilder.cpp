@@ -4,11 +4,13 @@
 #include "kivparser/application/ApplicationRegistration.h"
 #include "kivparser/application/Command.h"
 #include "kivparser/application/Function.h"
+#include "application/ActionBuilder.h"
 #include "application/MenuBuilder.h"
 #include "language/BuilderContext.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
+#include "language/ParseDamage.h"
 #include "lists/SListOps.h"
 #include "kivparser/lists/String.h"
 
@@ -19,6 +21,10 @@
 namespace kivparser {
 
 namespace {
+
+// Damage to the parse (ParseDamage::count) when the open application block
+// began.
+long damageAtApplicationStart = 0;
 
 struct ApplicationDefinition
     : BuilderContext::Definition<ApplicationRegistration, Application, &ApplicationRegistration::lookupApplication,
@@ -58,7 +64,7 @@ Command* currentCommand(char* first, char* second)
 }
 
 // A new function in curFunction; one that a failed statement left there is
-// disposed of. Without memory curFunction stays null, without a message.
+// disposed of.
 int setFunction(char* shellCommand, char* functionType, char* functionArg)
 {
     KivParser* parser = BuilderContext::parser(ApplicationBuilder::CHECK_FUNCTION);
@@ -74,6 +80,8 @@ int setFunction(char* shellCommand, char* functionType, char* functionArg)
         free(shellCommand);
         free(functionType);
         free(functionArg);
+        nomemory();
+        return 1;
     }
     return 0;
 }
@@ -98,6 +106,7 @@ int ApplicationBuilder::beginApplication(char* name, char* parent)
         return 1;
     }
     KivParser::current->curApplication = app;
+    damageAtApplicationStart = ParseDamage::count();
 
     if (parent && strcmp(parent, app->appName) == 0) {
         error(parserMsg(MSG_PARENT_SELF), app->appName);
@@ -126,6 +135,7 @@ int ApplicationBuilder::endApplication()
         if (!action->locked)
             error(parserMsg(MSG_ACTION_NOT_DEFINED), app->appName, action->actionID);
     }
+    ActionBuilder::closeUnfinished(app, true, ParseDamage::count() != damageAtApplicationStart);
     KivParser::current->curApplication = nullptr;
     return 0;
 }
@@ -235,6 +245,8 @@ int ApplicationBuilder::discardUnfinished()
     KivParser* parser = KivParser::current;
     if (!parser)
         return 0;
+    // An application block still open here was cut short.
+    ActionBuilder::closeUnfinished(parser->curApplication, true, true);
     delete parser->curCommand;
     parser->curCommand = nullptr;
     delete parser->curFunction;

@@ -84,9 +84,9 @@ int GrammarActions::appendValue(char* text)
     }
     String* item = new (std::nothrow) String(text);
     if (!item) {
-        // One name fewer; the statement goes on.
         free(text);
-        return 0;
+        nomemory();
+        return 1;
     }
     head->append(item);
     return 0;

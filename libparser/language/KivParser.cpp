@@ -2,6 +2,7 @@
 #include "language/GrammarActions.h"
 #include "language/Lex.h"
 #include "language/grammar.tab.h"
+#include "language/ParseDamage.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "lists/LoadScope.h"
@@ -9,6 +10,7 @@
 #include "kivparser/language/ParserErr.h"
 #include "platform/KzPlatform.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace kivparser {
@@ -73,10 +75,38 @@ void KivParser::setRoots(ApplicationRegistration* arf, SymbolRegistration* srf, 
     verbose = theVerbose;
 }
 
+namespace {
+
+// The parser at work on this thread, for the model objects made during its
+// parse; null outside a parse. (`current` goes on naming the parser most
+// recently initialised, for everything that reads it as it always did.)
+thread_local KivParser* atWork = nullptr;
+
+// Names the parser at work for the length of a parse.
+class AtWork {
+public:
+    explicit AtWork(KivParser* parser) : previous(atWork) { atWork = parser; }
+    ~AtWork() { atWork = previous; }
+    AtWork(const AtWork&) = delete;
+    AtWork& operator=(const AtWork&) = delete;
+
+private:
+    KivParser* previous;
+};
+
+} // namespace
+
+KivParser* KivParser::parserAtWork()
+{
+    return atWork;
+}
+
 // Every constructor parses here, holding the parse lock throughout.
 void KivParser::initialize(char* path)
 {
     ParseLock lock;
+    AtWork working(this);
+    ParseDamage::reset();
     current = this;
     warnings = 0;
     errors = 0;
@@ -121,7 +151,12 @@ void KivParser::initialize(char* path)
         int reason = 0;
         fp = _KZopenRegularFile(filename, &reason);
         if (!fp) {
-            reportCantOpen(filename, reason);
+            // A stream without memory for its buffer is memory running out,
+            // not a file that cannot be read.
+            if (reason == ENOMEM)
+                nomemory();
+            else
+                reportCantOpen(filename, reason);
             return;
         }
     }
@@ -136,7 +171,7 @@ void KivParser::initialize(char* path)
 int KivParser::parse()
 {
     int result = KIVyyparse();
-    if (lexAbandoned())
+    if (lexAbandoned() || ParseDamage::givenUp())
         result = 1;
     GrammarActions::discardUnfinished();
     return result;

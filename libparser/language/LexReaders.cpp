@@ -15,6 +15,7 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "language/Lex.h"
+#include "language/ParseDamage.h"
 #include "language/grammar.tab.h"
 #include "platform/KzPlatform.h"
 
@@ -374,11 +375,11 @@ void startString()
 }
 
 /* A heap copy of the collected text, up to its first zero byte; null when
-   there is no memory (the token then has no value). */
+   there is no memory (see tokenCopy). */
 char* copyString()
 {
     collected[collectedLength] = '\0';
-    return _strdup(collected);
+    return tokenCopy(collected);
 }
 
 /* ---- Readers ---------------------------------------------------------- */
@@ -757,6 +758,14 @@ int decimalValue(const char* text)
     }
     long value = negative ? (magnitude > (unsigned long long)LONG_MAX ? LONG_MIN : -(long)magnitude) : (long)magnitude;
     return (int)value;
+}
+
+char* tokenCopy(const char* text)
+{
+    char* copy = _strdup(text);
+    if (!copy)
+        nomemory();
+    return copy;
 }
 
 const char* collectedText()

@@ -66,6 +66,11 @@ int decimalValue(const char* text);
 /* The text that the last string, mnemonic or accelerator collected. */
 const char* collectedText();
 
+/* A heap copy of a token's text. When memory runs out it is reported, the
+   parse is given up and null comes back: KIVyylex then ends the input
+   instead of handing the grammar a token without its value. */
+char* tokenCopy(const char* text);
+
 } // namespace lex
 } // namespace kivparser
 

@@ -1,16 +1,20 @@
 #include "language/ParseLock.h"
 
 #include <mutex>
+#include <new>
 
 namespace kivparser {
 
 namespace {
 
-// Made on first use and never destroyed: hosts may still call in while the
-// process's static objects are being torn down.
+// The mutex lives in static storage of its own: making it allocates nothing
+// (so the first entry point cannot fail for want of memory), and it is never
+// destroyed (hosts may still call in while the process's static objects are
+// being torn down).
 std::recursive_mutex& parseMutex()
 {
-    static std::recursive_mutex* mutex = new std::recursive_mutex();
+    alignas(std::recursive_mutex) static unsigned char storage[sizeof(std::recursive_mutex)];
+    static std::recursive_mutex* mutex = ::new (static_cast<void*>(storage)) std::recursive_mutex();
     return *mutex;
 }
 

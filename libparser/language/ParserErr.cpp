@@ -5,6 +5,7 @@
 #include "language/JsonWriter.h"
 #include "language/Lex.h"
 #include "language/MessageCatalogCache.h"
+#include "language/ParseDamage.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
 #include "platform/KzPlatform.h"
@@ -23,16 +24,33 @@ namespace {
 
 const char* const SEPARATOR = "\n------------------------------\n";
 
-ParserReportHandler handler = nullptr;
-void* handlerContext = nullptr;
+// The report handler belongs to the thread that installed it: a parse runs
+// on its caller's thread and reports there.
+thread_local ParserReportHandler handler = nullptr;
+thread_local void* handlerContext = nullptr;
+// The verbose flag of the load at work on this thread (LoadVerbosity).
+thread_local int loadVerbose = 0;
+// Out-of-memory reports made on this thread (OutOfMemoryWatch).
+thread_local long outOfMemoryReports = 0;
 
-// Hands a finished report to the handler, or prints it.
-void deliver(const ParserReport& report)
+// Hands a finished report to the handler, or prints it when `print` is set.
+// A handler that throws has failed: the exception ends here, the parse at
+// work is given up (ParseDamage), and no later report of that parse reaches
+// the handler.
+void deliver(const ParserReport& report, bool print)
 {
-    if (handler)
+    if (!handler) {
+        if (print)
+            printParserReport(&report);
+        return;
+    }
+    if (ParseDamage::handlerFailed())
+        return;
+    try {
         handler(&report, handlerContext);
-    else
-        printParserReport(&report);
+    } catch (...) {
+        ParseDamage::giveUp(ParseDamage::PDM_HANDLER_FAILED);
+    }
 }
 
 // The catalog number of a message format: the format itself, or the one
@@ -52,7 +70,7 @@ int catalogNumberOf(const char* fmt, va_list ap)
 // Formats the message and delivers the report. When the text cannot be
 // built, the out-of-memory report takes its place.
 void makeReport(ReportKind kind, const char* filename, int lineno, const char* token, int errnoValue,
-                const char* msgFmt, va_list ap)
+                bool print, const char* msgFmt, va_list ap)
 {
     const char* fmt = msgFmt ? msgFmt : "";
     va_list copy;
@@ -69,16 +87,17 @@ void makeReport(ReportKind kind, const char* filename, int lineno, const char* t
     int number = catalogNumberOf(msgFmt, ap);
     vsnprintf(message, static_cast<size_t>(length) + 1, fmt, ap);
     ParserReport report = {kind, filename, lineno, number ? 1 : 0, number, message, token, errnoValue};
-    deliver(report);
+    deliver(report, print);
     free(message);
 }
 
-// A report of the parser at work, made only when it is verbose.
+// A report of the parser at work: made for the handler whatever the
+// parser's verbose flag, printed only when it is verbose.
 void vParserReport(ReportKind kind, const char* token, int errnoValue, const char* fmt, va_list ap)
 {
     KivParser* parser = KivParser::current;
-    if (parser && parser->verbose)
-        makeReport(kind, parser->filename, parser->lineno, token, errnoValue, fmt, ap);
+    if (parser && (parser->verbose || handler))
+        makeReport(kind, parser->filename, parser->lineno, token, errnoValue, parser->verbose != 0, fmt, ap);
 }
 
 void parserReport(ReportKind kind, const char* token, int errnoValue, const char* fmt, ...)
@@ -99,15 +118,12 @@ void countError()
 
 void setParserReportHandler(ParserReportHandler newHandler, void* context)
 {
-    // A parse at work on another thread keeps the handler it started with.
-    ParseLock lock;
     handler = newHandler;
     handlerContext = newHandler ? context : nullptr;
 }
 
 ParserReportHandler getParserReportHandler(void** context)
 {
-    ParseLock lock;
     if (context)
         *context = handlerContext;
     return handler;
@@ -207,21 +223,47 @@ int writeParserReportJson(FILE* out, const ParserReport* report)
 void VParserErr(PESeverity severity, const char* filename, int lineno, const char* msgFmt, va_list ap)
 {
     ReportKind kind = severity == PE_WARNING ? RPT_WARNING : severity == PE_ERROR ? RPT_ERROR : RPT_NOTE;
-    makeReport(kind, filename, lineno, nullptr, 0, msgFmt, ap);
+    makeReport(kind, filename, lineno, nullptr, 0, true, msgFmt, ap);
 }
 
 void nomemory()
 {
+    ++outOfMemoryReports;
     KivParser* parser = KivParser::current;
-    if (!parser)
+    if (!parser) {
+        reportOutOfMemory();
         return;
-    if (parser->verbose) {
-        // Nothing is allocated here: the catalog text is handed on as it is.
-        ParserReport report = {RPT_NOMEMORY, parser->filename, parser->lineno, 1, MSG_OUT_OF_MEMORY,
-                               parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
-        deliver(report);
     }
+    // Nothing is allocated here: the catalog text is handed on as it is.
+    ParserReport report = {RPT_NOMEMORY, parser->filename, parser->lineno, 1, MSG_OUT_OF_MEMORY,
+                           parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+    deliver(report, parser->verbose != 0);
     parser->errors++;
+    ParseDamage::giveUp(ParseDamage::PDM_OUT_OF_MEMORY);
+}
+
+void reportOutOfMemory()
+{
+    ++outOfMemoryReports;
+    ParserReport report = {RPT_NOMEMORY, nullptr, 0, 1, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+    deliver(report, loadVerbose != 0);
+}
+
+OutOfMemoryWatch::OutOfMemoryWatch() : start(outOfMemoryReports) {}
+
+bool OutOfMemoryWatch::seen() const
+{
+    return outOfMemoryReports != start;
+}
+
+LoadVerbosity::LoadVerbosity(int verbose) : previous(loadVerbose)
+{
+    loadVerbose = verbose;
+}
+
+LoadVerbosity::~LoadVerbosity()
+{
+    loadVerbose = previous;
 }
 
 void warning(const char* fmt, ...)
@@ -247,6 +289,7 @@ void internal(int srccodeline)
 {
     parserReport(RPT_INTERNAL, nullptr, 0, parserMsg(MSG_INTERNAL), srccodeline);
     countError();
+    ParseDamage::giveUp(ParseDamage::PDM_INTERNAL);
 }
 
 void reportCantOpen(const char* filename, int errnoValue)
@@ -257,6 +300,7 @@ void reportCantOpen(const char* filename, int errnoValue)
 
 void reportScannerFailure(const char* text, int readErrno)
 {
+    ParseDamage::giveUp(ParseDamage::PDM_SCANNER_FAILED);
     fprintf_new(stderr, "%s\n", text);
     KivParser* parser = KivParser::current;
     if (readErrno != 0 && parser && parser->filename) {
@@ -270,17 +314,18 @@ void reportScannerFailure(const char* text, int readErrno)
 
 void KIVyyerror(const char* s)
 {
+    ParseDamage::record();
     parserReport(RPT_SYNTAX, lexTokenText(KIVyychar), 0, "%s", s);
     countError();
 }
 
-void reportLine(ReportKind kind, const char* file, int errnoValue, int number, ...)
+void reportLine(ReportKind kind, const char* file, int errnoValue, int print, int number, ...)
 {
     va_list ap;
     va_start(ap, number);
     if (handler) {
-        makeReport(kind, file, 0, nullptr, errnoValue, parserMsg(number), ap);
-    } else {
+        makeReport(kind, file, 0, nullptr, errnoValue, false, parserMsg(number), ap);
+    } else if (print) {
         // Printed as it always was, without building the text first.
         vprintf_new(parserMsg(number), ap);
     }

@@ -18,13 +18,45 @@ void reportCantOpen(const char* filename, int errnoValue);
 // read, with that reason.
 void reportScannerFailure(const char* text, int readErrno);
 
-// A line of a verbose load that is not about the parse at work: a progress
-// line of the loaders, an error of the directory walk. Catalog text `number`
-// of set 1, formatted with the arguments, is printed as it stands, or handed
-// to the report handler as a report of `kind` about `file` (null: none),
-// with `errnoValue` as its reason. Callers decide whether to make it (verbose
-// mode) and count what they count.
-void reportLine(ReportKind kind, const char* file, int errnoValue, int number, ...);
+// A line that is not about the parse at work: a progress line of the
+// loaders, an error of the directory walk. Catalog text `number` of set 1,
+// formatted with the arguments, goes to the report handler as a report of
+// `kind` about `file` (null: none) with `errnoValue` as its reason; without
+// a handler it is printed as it stands when `print` is non-zero. Callers
+// decide which lines to make (progress lines only when verbose) and count
+// what they count.
+void reportLine(ReportKind kind, const char* file, int errnoValue, int print, int number, ...);
+
+// Memory ran out outside a parse (a loader, the file list, a path, the style
+// sheet, an icon URL): the out-of-memory report goes to the report handler
+// or, when there is none and the load at work on this thread is verbose, is
+// printed. Nothing is counted.
+void reportOutOfMemory();
+
+// Whether memory ran out on this thread (nomemory() or reportOutOfMemory())
+// since the watch began: a function that must not hand out a partial result
+// (a cache, a style sheet) watches the calls it makes.
+class OutOfMemoryWatch final {
+public:
+    OutOfMemoryWatch();
+    bool seen() const;
+
+private:
+    long start;
+};
+
+// The verbose flag of the load at work on this thread, for the reports made
+// outside its parses; 0 outside a load.
+class LoadVerbosity final {
+public:
+    explicit LoadVerbosity(int verbose);
+    ~LoadVerbosity();
+    LoadVerbosity(const LoadVerbosity&) = delete;
+    LoadVerbosity& operator=(const LoadVerbosity&) = delete;
+
+private:
+    int previous;
+};
 
 } // namespace kivparser
 

@@ -34,6 +34,7 @@ int KIVyyparse(void);
 #include "language/GrammarActions.h"
 #include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
+#include "language/ParseDamage.h"
 #include "kivparser/language/ParserErr.h"
 #include "application/ActionBuilder.h"
 #include "application/ApplicationBuilder.h"
@@ -47,6 +48,7 @@ int KIVyyparse(void);
 #include "platform/KzPlatform.h"
 
 #include <cstdlib>
+#include <cstring>
 
 using namespace kivparser;
 
@@ -54,18 +56,26 @@ using namespace kivparser;
 #define YYMAXDEPTH 500
 #define YYINITSTACKSIZE 500
 
+/* A parse that was given up (memory ran out, say, in a builder that went
+   on) ends at the next action as well. */
 #define RUN(call)                                                            \
     do {                                                                     \
-        if ((call) != 0)                                                     \
+        if ((call) != 0 || ParseDamage::givenUp())                           \
             YYABORT;                                                         \
     } while (0)
 #define TAKE(value) GrammarActions::take(value)
 
-/* When the scanner gives up a file it reports why and ends the input there;
-   the cut end draws no syntax error of its own. */
+/* When the scanner gives up a file, or the parse is given up, the reason
+   was reported and the input ends there; the cut end draws no syntax error
+   of its own. The engine's stacks not getting their memory is memory
+   running out like any other. */
 #define YYERROR_CALL(msg)                                                     \
     do {                                                                     \
-        if (!lexAbandoned())                                                 \
+        if (lexAbandoned() || ParseDamage::givenUp())                        \
+            break;                                                           \
+        if (strcmp(msg, "memory exhausted") == 0)                            \
+            nomemory();                                                      \
+        else                                                                 \
             KIVyyerror(msg);                                                 \
     } while (0)
 %}

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <new>
 
+#include "kivparser/language/ParserErr.h"
+
 namespace kivparser {
 
 // A hash table with open addressing and linear probing over plain slots: no
@@ -94,8 +96,10 @@ private:
     {
         size_t capacity = slotCount ? slotCount * 2 : 16;
         Slot* slots = static_cast<Slot*>(calloc(capacity, sizeof(Slot)));
-        if (!slots)
+        if (!slots) {
+            nomemory();
             return false;
+        }
         size_t mask = capacity - 1;
         for (size_t i = 0; i < slotCount; ++i) {
             if (!slotArray[i].used())

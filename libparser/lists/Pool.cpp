@@ -71,8 +71,12 @@ public:
     Locked& operator=(const Locked&) = delete;
 };
 
+std::atomic<bool> plainRequested{false};
+
 bool plainBlocks()
 {
+    if (plainRequested.load(std::memory_order_relaxed))
+        return true;
 #if defined(KIVPARSER_POOL_PLAIN)
     return true;
 #elif defined(KIVPARSER_POOL_VALGRIND)
@@ -149,6 +153,11 @@ void* Pool::allocateOrThrow(std::size_t size)
     if (!block)
         throw std::bad_alloc();
     return block;
+}
+
+void Pool::usePlainBlocks() noexcept
+{
+    plainRequested.store(true, std::memory_order_relaxed);
 }
 
 void Pool::release(void* block, std::size_t size) noexcept

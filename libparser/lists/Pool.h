@@ -24,6 +24,11 @@ public:
     static void* allocateOrThrow(std::size_t size);
     // `size` is the size the block was allocated with.
     static void release(void* block, std::size_t size) noexcept;
+
+    // From now on every block is a plain malloc block, as in the builds
+    // above: for a checker that watches or fails malloc itself (the
+    // allocation-failure tests). Call it before the first object is made.
+    static void usePlainBlocks() noexcept;
 };
 
 } // namespace kivparser

@@ -33,7 +33,7 @@ void SList::operator delete(void* object, std::size_t size) noexcept
 
 void SList::initApplication()
 {
-    KivParser* parser = KivParser::current;
+    KivParser* parser = KivParser::parserAtWork();
     _application = parser ? parser->curApplication : nullptr;
 }
 

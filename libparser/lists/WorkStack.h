@@ -5,12 +5,15 @@
 #include <cstdlib>
 #include <type_traits>
 
+#include "kivparser/language/ParserErr.h"
+
 namespace kivparser {
 
 // The stack of a walk whose depth follows the input (a rule of a million
 // terms, a chain of a hundred thousand menus): kept on the heap instead of
 // in nested calls, so that no input can exhaust the thread's stack. push()
-// says false when no memory is left; the walk then stops going deeper.
+// says false when no memory is left (and reports it); the walk then stops
+// going deeper.
 template <class T>
 class WorkStack {
     static_assert(std::is_trivially_copyable<T>::value, "plain values only");
@@ -26,8 +29,10 @@ public:
         if (count == allocated) {
             size_t capacity = allocated ? allocated * 2 : 64;
             T* items = static_cast<T*>(realloc(static_cast<void*>(storage), capacity * sizeof(T)));
-            if (!items)
+            if (!items) {
+                nomemory();
                 return false;
+            }
             storage = items;
             allocated = capacity;
         }

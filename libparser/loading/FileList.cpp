@@ -118,6 +118,8 @@ struct FileList::Walk {
         {
             KzDirectory entries(dir);
             if (!entries.isOpen()) {
+                if (entries.openError() == ENOMEM)
+                    return -1;
                 owner->report(dir, entries.openError(), loud);
                 return 0;
             }
@@ -204,17 +206,38 @@ FileList::FileList(const char* dirPath, int talkative, int useAltPath, int repor
     current = this;
     int loud = talkative || reportSkipped ? 1 : 0;
     char* lang = _strdup(KzEnvironment::languageName());
-    const char* language = lang ? lang : "C";
-    langLength = static_cast<int>(strlen(language));
+    if (!lang) {
+        outOfMemory();
+        return;
+    }
+    langLength = static_cast<int>(strlen(lang));
 
-    // The splitter keeps a copy of its own and passes empty entries over.
+    // The splitter keeps a copy of its own and passes empty entries over; a
+    // list with an entry that gives none could not be copied.
     if (dirPath) {
-        for (char* entry = _KZparsePath(dirPath); entry; entry = _KZparsePath(nullptr))
-            scanEntry(entry, useAltPath, language, loud);
+        char* entry = _KZparsePath(dirPath);
+        if (!entry && strspn(dirPath, ";") != strlen(dirPath))
+            outOfMemory();
+        for (; entry; entry = _KZparsePath(nullptr)) {
+            if (scanEntry(entry, useAltPath, lang, loud) < 0) {
+                outOfMemory();
+                while (_KZparsePath(nullptr))
+                    ; // the splitter lets its copy go at the end
+                break;
+            }
+        }
     }
     if (fileCount > 0)
         sort();
     free(lang);
+}
+
+// Memory ran out: a list with files missing is no list, so none is kept.
+void FileList::outOfMemory()
+{
+    clear();
+    ++errors;
+    reportOutOfMemory();
 }
 
 FileList::~FileList()
@@ -256,8 +279,7 @@ void FileList::logError(const char* msg, int errnoValue)
 void FileList::report(const char* msg, int errnoValue, int print)
 {
     ++errors;
-    if (print)
-        reportLine(RPT_ERROR, nullptr, errnoValue, MSG_ERROR_PAIR, msg ? msg : "",
+    reportLine(RPT_ERROR, nullptr, errnoValue, print, MSG_ERROR_PAIR, msg ? msg : "",
                    errnoValue ? _KZstrerror(errnoValue) : "");
 }
 
@@ -268,15 +290,15 @@ void FileList::logTooLong(int length, int print)
     report(msg, 0, print);
 }
 
-void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lang, int loud)
+int FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lang, int loud)
 {
     size_t entryLen = strlen(listEntry);
     if (entryLen == 0)
-        return;
+        return 0;
     size_t pathLen = entryLen + 1 + static_cast<size_t>(langLength);
     if (pathLen > FILELIST_MAX_PATH) {
         logTooLong(static_cast<int>(pathLen), loud);
-        return;
+        return 0;
     }
     char path[FILELIST_MAX_PATH + 1];
     char altPath[FILELIST_MAX_PATH + 1];
@@ -294,36 +316,37 @@ void FileList::scanEntry(const char* listEntry, int& useAltPath, const char* lan
     }
 
     int startCount = fileCount;
-    if (KzDirectory::isDirectory(path)) {
-        scanDirectory(path, rootLength, this, loud);
-        if (useAltPath > 0 && KzDirectory::isDirectory(altPath)) {
-            FileList alt;
-            scanDirectory(altPath, rootLength, &alt, loud);
-            completeFrom(startCount, &alt, rootLength + langLength + 1, rootLength + 2);
-        }
-    } else {
+    if (!KzDirectory::isDirectory(path)) {
         char msg[MESSAGE_BUFFER];
         snprintf(msg, sizeof msg, parserMsg(MSG_DIR_NOT_FOUND), path);
         logError(msg, 0);
-        if (KzDirectory::isDirectory(altPath))
-            scanDirectory(altPath, rootLength, this, loud);
+        return KzDirectory::isDirectory(altPath) ? scanDirectory(altPath, rootLength, this, loud) : 0;
     }
+    if (scanDirectory(path, rootLength, this, loud) < 0)
+        return -1;
+    if (useAltPath > 0 && KzDirectory::isDirectory(altPath)) {
+        FileList alt;
+        if (scanDirectory(altPath, rootLength, &alt, loud) < 0)
+            return -1;
+        return completeFrom(startCount, &alt, rootLength + langLength + 1, rootLength + 2);
+    }
+    return 0;
 }
 
 // Adds every visible file below `dir` to `into`; errors are counted on this
 // list. A subdirectory that cannot be read adds nothing and the walk goes on
 // with its siblings, so the result never depends on the order in which the
-// system returns the entries. Only a failed addition ends the walk.
+// system returns the entries. Only memory running out ends the walk (-1).
 int FileList::scanDirectory(const char* dir, int rootLen, FileList* into, int loud)
 {
     KzFileId id;
     if (!KzDirectory::isDirectory(dir, &id))
-        return -1;
+        return 0;
     try {
         Walk walk{this, into, rootLen, loud, {}, {}};
         return walk.run(dir, id);
     } catch (const std::bad_alloc&) {
-        return -1; // as a failed addition: what is listed stays
+        return -1;
     }
 }
 
@@ -351,15 +374,15 @@ int FileList::addFile(const char* name, int rootLen)
 // Adds the files of the C subdirectory (in `alt`) whose relative names the
 // language subdirectory does not have. `offset` is where the relative names
 // of this list's new entries start, `altOffset` where those of `alt` start.
-void FileList::completeFrom(int startCount, FileList* alt, int offset, int altOffset)
+int FileList::completeFrom(int startCount, FileList* alt, int offset, int altOffset)
 {
     if (!fileList || alt->fileCount == 0)
-        return;
+        return 0;
     int mainCount = fileCount - startCount;
     int count = mainCount + alt->fileCount;
     RelativeName* work = new (std::nothrow) RelativeName[count];
     if (!work)
-        return;
+        return -1;
     for (int i = 0; i < mainCount; ++i) {
         const char* name = fileList[startCount + i].filename;
         work[i] = RelativeName{name + offset, name, 0};
@@ -378,11 +401,14 @@ void FileList::completeFrom(int startCount, FileList* alt, int offset, int altOf
             i += 2;
             continue;
         }
-        if (work[i].fromC && addFile(work[i].full, altOffset - 2) < 0)
-            break;
+        if (work[i].fromC && addFile(work[i].full, altOffset - 2) < 0) {
+            delete[] work;
+            return -1;
+        }
         ++i;
     }
     delete[] work;
+    return 0;
 }
 
 void FileList::sort()

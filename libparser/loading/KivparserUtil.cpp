@@ -47,7 +47,7 @@ const LoaderKind svrfKind = {"",
 template <class... Args>
 void progress(const char* file, int msg, Args... args)
 {
-    reportLine(RPT_PROGRESS, file, 0, msg, args...);
+    reportLine(RPT_PROGRESS, file, 0, 1, msg, args...);
 }
 
 const char* orNone(const char* text)
@@ -76,13 +76,24 @@ void disposeForeignRoots(KivParser* parser)
         delete parser->getSnmppvReg();
 }
 
+// Gives up a load for want of memory: reported, and nothing half loaded is
+// handed out.
+template <class Reg>
+Reg* outOfMemory(Reg* registration)
+{
+    reportOutOfMemory();
+    delete registration;
+    return nullptr;
+}
+
 template <class Reg>
 Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
 {
     ParseLock lock;
+    LoadVerbosity verbosity(verbose);
     char* dir = getStandardPathNoLang(path, kind.standardDir, kind.envName);
     if (!dir)
-        return nullptr;
+        return nullptr; // reported
     if (verbose) {
         progress(nullptr, kind.pathMsg, dir);
         if (kind.printPriorities) {
@@ -93,32 +104,34 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
         }
     }
 
-    Reg* registration = nullptr;
     // Only what loses files is reported, and only when verbose.
     FileList* files = new (std::nothrow) FileList(dir, 0, 1, verbose);
-    if (files) {
-        LoadScope scope;
-        int totalErrors = 0;
-        int totalWarnings = 0;
-        for (int i = 0; char* name = files->getFileName(i); ++i) {
-            if (verbose)
-                progress(name, MSG_PARSING, name);
-            KivParser* parser = new (std::nothrow) KivParser(name, registration, verbose);
-            if (!parser)
-                continue;
-            if (verbose)
-                progress(name, MSG_FILE_COUNTS, parser->errors, parser->warnings);
-            totalErrors += parser->errors;
-            totalWarnings += parser->warnings;
-            registration = rootOf(parser, registration);
-            disposeForeignRoots<Reg>(parser);
-            delete parser;
-        }
-        delete files;
-        if (verbose)
-            progress(nullptr, MSG_TOTAL_COUNTS, totalErrors, totalWarnings);
-    }
     free(dir);
+    if (!files)
+        return outOfMemory<Reg>(nullptr);
+    Reg* registration = nullptr;
+    LoadScope scope;
+    int totalErrors = 0;
+    int totalWarnings = 0;
+    for (int i = 0; char* name = files->getFileName(i); ++i) {
+        if (verbose)
+            progress(name, MSG_PARSING, name);
+        KivParser* parser = new (std::nothrow) KivParser(name, registration, verbose);
+        if (!parser) {
+            delete files;
+            return outOfMemory(registration);
+        }
+        if (verbose)
+            progress(name, MSG_FILE_COUNTS, parser->errors, parser->warnings);
+        totalErrors += parser->errors;
+        totalWarnings += parser->warnings;
+        registration = rootOf(parser, registration);
+        disposeForeignRoots<Reg>(parser);
+        delete parser;
+    }
+    delete files;
+    if (verbose)
+        progress(nullptr, MSG_TOTAL_COUNTS, totalErrors, totalWarnings);
     return registration;
 }
 
@@ -212,6 +225,9 @@ int actionCertifiedByRole(Action* action, const char* roles, int enforceSecurity
 {
     if (!enforceSecurity || !action)
         return 1;
+    // Failing closed: what an incomplete definition holds decides nothing.
+    if (action->definitionIncomplete())
+        return 0;
     String* accesses = action->accesses;
     String* lastWritten = accesses ? accesses->next() : nullptr;
     if (!lastWritten)
@@ -249,23 +265,23 @@ char* getStandardPathNoLang(const char* path, const char* dflt, const char* envN
 {
     ParseLock lock; // the path expansion answers in a shared buffer
     char* lang = _strdup(KzEnvironment::languageName());
-    if (!lang)
+    if (!lang) {
+        reportOutOfMemory();
         return nullptr;
+    }
     bool isDefault = pathsMatch(lang, "C") != 0;
     const char* variable = KzEnvironment::getVariable(envName ? envName : "");
 
+    // Every step below gives null only when memory runs out.
     char* list = nullptr;
-    if (path) {
-        list = _strdup(path);
-        if (!isDefault)
-            list = stripDefaultLanguage(list);
-    } else if (variable && *variable) {
-        list = _strdup(_KZGetPath(variable));
+    if (path || (variable && *variable)) {
+        const char* given = path ? path : _KZGetPath(variable);
+        list = given ? _strdup(given) : nullptr;
         if (!isDefault)
             list = stripDefaultLanguage(list);
     } else {
         const char* expanded = _KZGetPath(dflt ? dflt : "");
-        char* base = _strdup(expanded ? expanded : "");
+        char* base = expanded ? _strdup(expanded) : nullptr;
         if (base) {
             list = joinPath(base, lang);
             if (list && !isDefault && !KzDirectory::canAccess(list)) {
@@ -281,6 +297,8 @@ char* getStandardPathNoLang(const char* path, const char* dflt, const char* envN
     char* result = list && lang ? stripMatchingFinalComponents(list, lang) : nullptr;
     free(list);
     free(lang);
+    if (!result)
+        reportOutOfMemory();
     return result;
 }
 

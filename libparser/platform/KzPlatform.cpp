@@ -79,9 +79,44 @@ bool _KZpathExists(const char* path)
     return path && stat(path, &status) == 0;
 }
 
+bool _KZisRegularFile(const char* path)
+{
+    struct stat status;
+    return path && stat(path, &status) == 0 && S_ISREG(status.st_mode);
+}
+
 int _KZremoveFile(const char* path)
 {
     return remove(path);
+}
+
+FILE* _KZcreateSibling(const char* path, char* siblingPath, size_t size, int* reason)
+{
+    int n = snprintf(siblingPath, size, "%s.XXXXXX", path);
+    if (n < 0 || static_cast<size_t>(n) >= size) {
+        *reason = ENAMETOOLONG;
+        return nullptr;
+    }
+    int fd = mkstemp(siblingPath);
+    if (fd < 0) {
+        *reason = errno;
+        return nullptr;
+    }
+    // mkstemp makes it for its owner alone; the web server must read it.
+    // (The umask cannot be read without changing it for every thread.)
+    fchmod(fd, 0644);
+    FILE* stream = fdopen(fd, "w");
+    if (!stream) {
+        *reason = errno;
+        close(fd);
+        unlink(siblingPath);
+    }
+    return stream;
+}
+
+int _KZreplaceFile(const char* siblingPath, const char* path)
+{
+    return rename(siblingPath, path);
 }
 
 FILE* _KZopenRegularFile(const char* path, int* reason)

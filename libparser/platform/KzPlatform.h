@@ -43,10 +43,18 @@ int fclose_new(FILE* stream);
 // past the stream's own buffer: the count, 0 at the end, -1 with errno.
 FILE* _KZopenRegularFile(const char* path, int* reason);
 long _KZreadFile(FILE* stream, char* buffer, size_t size);
-// Whether something exists under `path`; removes the file at `path` (0, or
-// -1 with errno).
+// Whether something exists under `path`; whether what is there is a regular
+// file; removes the file at `path` (0, or -1 with errno).
 bool _KZpathExists(const char* path);
+bool _KZisRegularFile(const char* path);
 int _KZremoveFile(const char* path);
+// Writing a file that readers may be reading: the new content goes into a
+// file of its own beside `path` (_KZcreateSibling: opened for writing, its
+// name in `siblingPath`, `size` bytes; null with the reason in *reason), which
+// then takes the place of `path` in one step (_KZreplaceFile: readers see the
+// old file or the new one, never a part; 0, or -1 with errno).
+FILE* _KZcreateSibling(const char* path, char* siblingPath, size_t size, int* reason);
+int _KZreplaceFile(const char* siblingPath, const char* path);
 char* _strdup(const char* s);
 // Searches that work on whole characters of the locale's multibyte code set:
 // a byte inside a multibyte character (a second byte that happens to equal

@@ -10,6 +10,7 @@
 // reported is the one of the first file.
 
 #include "kivparser/symbols/SymbolRegistration.h"
+#include "kivparser/language/ParserErr.h"
 
 #include "lists/SListOps.h"
 #include "kivparser/lists/String.h"
@@ -63,6 +64,13 @@ char* copyPart(const char* start, size_t length)
     return copy;
 }
 
+// Memory ran out: reported, and the sizes found so far are not to be trusted.
+bool outOfMemory()
+{
+    nomemory();
+    return false;
+}
+
 // Splits the part of `filename` behind its root prefix: the directory up to
 // the last separator, the base up to the first dot of the last component, the
 // number up to the next dot, and the rest, which must equal `bitmapExtStr`
@@ -97,6 +105,7 @@ BitmapInfo* getFilebaseAndSize(char* filename, int rootLen, const char* bitmapEx
         free(filebase);
         free(size);
         free(dirbase);
+        outOfMemory();
     }
     return info;
 }
@@ -121,8 +130,10 @@ int findFileBaseInit(FileList* f, const char* bitmapExtStr)
     findFileBaseDone();
     int count = f->getNumOfFiles();
     _bitmapInfoTbl = new (std::nothrow) BitmapInfo*[count > 0 ? count : 1];
-    if (!_bitmapInfoTbl)
+    if (!_bitmapInfoTbl) {
+        outOfMemory();
         return -1;
+    }
     _bitmapInfoTblSize = count;
     for (int i = 0; i < count; ++i) {
         FileInfo* file = f->getFileInfo(i);
@@ -198,12 +209,12 @@ bool storeSizes(SymbolType* type, FileList* files, const char* bitmapExtStr)
         return true;
     String* sizes = new (std::nothrow) String();
     if (!sizes)
-        return false;
+        return outOfMemory();
     for (; number >= 0; number = findFileBaseNext()) {
         String* size = new (std::nothrow) String(number);
         if (!size) {
             SListOps::disposeList(sizes);
-            return false;
+            return outOfMemory();
         }
         sizes->append(size);
     }
@@ -212,7 +223,7 @@ bool storeSizes(SymbolType* type, FileList* files, const char* bitmapExtStr)
         dirCopy = _strdup(dir);
         if (!dirCopy) {
             SListOps::disposeList(sizes);
-            return false;
+            return outOfMemory();
         }
     }
     type->setAvailableBitmapSizes(sizes);
@@ -227,8 +238,10 @@ void SymbolRegistration::StoreBitmapSizes(const char* dirname, int fastMode, con
     ParseLock lock;
     (void)fastMode;
     FileList* files = new (std::nothrow) FileList(dirname, 0, 1, 0);
-    if (!files)
+    if (!files) {
+        outOfMemory();
         return;
+    }
     if (findFileBaseInit(files, bitmapExtStr) >= 0 && symbolClasses) {
         bool going = true;
         for (SymbolClass* symbolClass = symbolClasses->next(); symbolClass && going; symbolClass = symbolClass->next()) {

@@ -1,6 +1,7 @@
 #include "kivparser/web/KivParserNative.h"
 #include "web/KivParserNativeCache.h"
 #include "language/ParseLock.h"
+#include "language/ParserErrInternal.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/lists/String.h"
 #include "kivparser/loading/KivparserUtil.h"
@@ -60,6 +61,18 @@ void message(char* buf, int len, const char* fmt, ...)
 void pathTooLong(char* buf, int len, size_t needed)
 {
     message(buf, len, parserMsg(MSG_PATH_TOO_LONG), static_cast<int>(needed));
+    if (buf && len > 0) {
+        size_t n = strlen(buf);
+        while (n > 0 && buf[n - 1] == '\n')
+            buf[--n] = '\0';
+    }
+}
+
+// Memory ran out somewhere in the call: the catalog's text without its line
+// break.
+void outOfMemory(char* buf, int len)
+{
+    message(buf, len, "%s", parserMsg(MSG_OUT_OF_MEMORY));
     if (buf && len > 0) {
         size_t n = strlen(buf);
         while (n > 0 && buf[n - 1] == '\n')
@@ -206,30 +219,42 @@ int kivParserSetStyleXMLURLandCreateIfNeeded(char* urlMem, int force, const char
     }
 
     char root[KIV_WEB_PATH_LEN];
+    OutOfMemoryWatch watch;
     snprintf(root, sizeof root, "%s", dvStyleXmlRootPath(styleLocaleDir));
     if (!root[0]) {
+        urlMem[0] = '\0';
         const char* base = _KZBuildPath(htdocsTemplate, styleLocaleDir, 0);
-        pathTooLong(errMsg, errLen, strlen(orEmpty(base)) + strlen(SEP "dynamicViews"));
+        if (!base || watch.seen())
+            outOfMemory(errMsg, errLen);
+        else
+            pathTooLong(errMsg, errLen, strlen(base) + strlen(SEP "dynamicViews"));
         return -1;
     }
 
     char styleSheet[KIV_WEB_PATH_LEN];
     n = snprintf(styleSheet, sizeof styleSheet, "%s" SEP "%s", root, dvStyleXmlFileName());
     if (n < 0 || static_cast<size_t>(n) >= sizeof styleSheet) {
+        urlMem[0] = '\0';
         pathTooLong(errMsg, errLen, n < 0 ? 0 : static_cast<size_t>(n));
         return -1;
     }
 
-    if (!force && _KZpathExists(styleSheet))
+    if (!force && _KZisRegularFile(styleSheet))
         return 0;
 
     char templatePath[KIV_WEB_PATH_LEN];
     n = snprintf(templatePath, sizeof templatePath, "%s" SEP "%s", root, templateName);
     if (n < 0 || static_cast<size_t>(n) >= sizeof templatePath) {
+        urlMem[0] = '\0';
         pathTooLong(errMsg, errLen, n < 0 ? 0 : static_cast<size_t>(n));
         return -1;
     }
-    return symCreateStyleXML(templatePath, styleSheet, errMsg, errLen) ? -1 : 0;
+    // A sheet that could not be made has no URL to hand out.
+    if (symCreateStyleXML(templatePath, styleSheet, errMsg, errLen) != 0) {
+        urlMem[0] = '\0';
+        return -1;
+    }
+    return 0;
 }
 
 int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, char* errBuf,
@@ -243,21 +268,26 @@ int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, ch
     }
     errBuf[0] = '\0';
 
-    // errno is taken at once: the catalog lookup may touch it.
-    FILE* in = fopen_new(xmlTemplateFile, "r");
+    // The template is opened without waiting and must be a regular file (a
+    // FIFO would hang the call, a directory would give an empty sheet).
+    int reason = 0;
+    FILE* in = _KZopenRegularFile(xmlTemplateFile, &reason);
     if (!in) {
-        const char* reason = _KZstrerror(errno);
-        message(errBuf, errBufLen, parserMsg(MSG_TEMPLATE_OPEN), xmlTemplateFile, reason);
+        message(errBuf, errBufLen, parserMsg(MSG_TEMPLATE_OPEN), xmlTemplateFile, _KZstrerror(reason));
         return -1;
     }
-    FILE* out = fopen_new(xmlOutputFile, "w");
+    // The new sheet is written beside the old one and then takes its place:
+    // a reader sees the old sheet or the new one, never a part, and a
+    // generation that fails leaves the old one as it was.
+    char sibling[KIV_WEB_PATH_LEN + 16];
+    FILE* out = _KZcreateSibling(xmlOutputFile, sibling, sizeof sibling, &reason);
     if (!out) {
-        const char* reason = _KZstrerror(errno);
-        message(errBuf, errBufLen, parserMsg(MSG_STYLE_CREATE), xmlOutputFile, reason);
+        message(errBuf, errBufLen, parserMsg(MSG_STYLE_CREATE), xmlOutputFile, _KZstrerror(reason));
         fclose_new(in);
         return -1;
     }
 
+    OutOfMemoryWatch watch;
     ServerFacts server;
     char piece[KIV_WEB_LINE_LEN];
     bool failed = false;
@@ -276,6 +306,10 @@ int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, ch
             failed = writeFailed = true;
         }
     }
+    if (!failed && ferror(in)) {
+        message(errBuf, errBufLen, parserMsg(MSG_TEMPLATE_OPEN), xmlTemplateFile, _KZstrerror(EIO));
+        failed = true;
+    }
     fclose_new(in);
 
     // What stayed in the stream's buffer is written by the close: a failure
@@ -291,8 +325,16 @@ int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, ch
     if (writeFailed)
         message(errBuf, errBufLen, "fprintf() to %s failed: %s", xmlOutputFile,
                 _KZstrerror(writeErrno));
+    if (!failed && watch.seen()) {
+        outOfMemory(errBuf, errBufLen);
+        failed = true;
+    }
+    if (!failed && _KZreplaceFile(sibling, xmlOutputFile) != 0) {
+        message(errBuf, errBufLen, parserMsg(MSG_STYLE_CREATE), xmlOutputFile, _KZstrerror(errno));
+        failed = true;
+    }
     if (failed) {
-        _KZremoveFile(xmlOutputFile);
+        _KZremoveFile(sibling);
         return -1;
     }
     return 0;
@@ -304,6 +346,12 @@ int outputSymbolXML(FILE* fp, char* errBuf, int errBufLen, const char* serverNam
     ParseLock lock;
     fputs("\n\t<!--  Icons from $KZ_SYMBOLS and $KZ_BITMAPS -->\n", fp);
     char* bitmapdir = bitmapDirectory();
+    if (!bitmapdir) {
+        // Without its bitmap directory a registration would be cached without
+        // its icons.
+        outOfMemory(errBuf, errBufLen);
+        return -1;
+    }
     SymbolClass* head = getSymbolClass(1, bitmapdir, errBuf, errBufLen);
     if (head) {
         for (SymbolClass* sc = head->next(); sc; sc = sc->next())
@@ -341,8 +389,10 @@ void outputSymbolForClass(FILE* fp, const char* bitmapdir, const char* serverNam
         // "bitmaps/" followed by the directory with URL slashes.
         size_t prefixLen = sizeof bitmapsPrefix - 1;
         char* path = static_cast<char*>(malloc(prefixLen + strlen(type->fileBaseDir) + 1));
-        if (!path)
+        if (!path) {
+            reportOutOfMemory();
             continue;
+        }
         memcpy(path, bitmapsPrefix, prefixLen);
         copyFileBaseDirForWindows(path + prefixLen, type->fileBaseDir);
         printNodeStyle(fp, nullptr, className, type->symbolID, shape, serverName, portSuffixStr,
@@ -441,12 +491,22 @@ SymbolClass* getSymbolClass(int forceReload, const char* bitmapdir, char* errBuf
     lastSrf = nullptr;
     lastSymbolClass = nullptr;
 
+    // Only a registration loaded and completed without running out of
+    // memory is kept: a part of it would answer wrongly for every later call.
+    OutOfMemoryWatch watch;
     lastSrf = loadSrf(0, nullptr);
+    if (lastSrf)
+        lastSrf->StoreBitmapSizes(bitmapdir, 1, "gif");
+    if (watch.seen()) {
+        delete lastSrf;
+        lastSrf = nullptr;
+        outOfMemory(errBuf, errBufLen);
+        return nullptr;
+    }
     if (!lastSrf) {
         message(errBuf, errBufLen, "%s", parserMsg(MSG_NO_SYMBOL_FILES));
         return nullptr;
     }
-    lastSrf->StoreBitmapSizes(bitmapdir, 1, "gif");
     lastSymbolClass = lastSrf->symbolClasses;
     if (!lastSymbolClass) {
         message(errBuf, errBufLen, parserMsg(MSG_NO_SYMBOL_CLASSES), orEmpty(bitmapdir));
@@ -490,6 +550,8 @@ void kivParserGetIconUrl(char* urlMem, const char* symClassAndType)
     }
 
     char* bitmapdir = bitmapDirectory();
+    if (!bitmapdir)
+        return; // memory ran out (reported): the default icon
     char errBuf[KIV_WEB_ERRMSG_LEN];
     SymbolClass* head = getSymbolClass(0, bitmapdir, errBuf, sizeof errBuf);
     free(bitmapdir);
@@ -508,8 +570,10 @@ void kivParserGetIconUrl(char* urlMem, const char* symClassAndType)
                 continue;
             size_t dirLen = strlen(type->fileBaseDir);
             char* dir = static_cast<char*>(malloc(dirLen + 1));
-            if (!dir)
+            if (!dir) {
+                reportOutOfMemory();
                 continue;
+            }
             copyFileBaseDirForWindows(dir, type->fileBaseDir);
             char url[KIV_WEB_URL_LEN];
             n = snprintf(url, sizeof url, "http://%s%s/KzDocs/bitmaps/%s/%s.%d.gif",

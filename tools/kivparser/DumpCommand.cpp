@@ -82,7 +82,9 @@ int DumpCommand::run(const CommandLine& line)
 
     if (const char* app = line.value("--app"))
         setArfPriorities(app);
-    printer.install();
+    // Without --verbose a dump prints no reports, in any format.
+    if (verbose)
+        printer.install();
     allKinds = all;
     partCount = 0;
 

@@ -16,8 +16,17 @@ class Window;
 // its name. An action first mentioned by an f.action reference is an unlocked
 // placeholder that its own block fills; from the end of its first block on it
 // is locked and later blocks change nothing.
+//
+// An action whose definition did not complete cleanly -- a syntax error, memory
+// running out or an internal error inside its block, the file ending inside
+// it, or the application's block ending early or damaged while the action was
+// only a placeholder -- is locked as incomplete: `locked` holds
+// INCOMPLETE_DEFINITION, the action keeps what it got, takes nothing from
+// later blocks, and actionCertifiedByRole denies it to every role.
 class KIVPARSER_API Action final : public SList {
 public:
+    enum { INCOMPLETE_DEFINITION = -1 };
+
     Action();
     explicit Action(char* id);
     ~Action();
@@ -37,6 +46,9 @@ public:
     void setMaxSelected(int count);
     // The window belongs to the registration; it is only pointed at.
     void setWindow(Window* win);
+
+    // Whether a definition of the action did not complete cleanly.
+    bool definitionIncomplete() const { return locked < 0; }
 
     // The full "Action" block of the registration dump.
     void debugDump();

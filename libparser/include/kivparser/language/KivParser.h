@@ -110,6 +110,11 @@ public:
     // Non-zero once a parser has handed its stream to the scanner.
     static int started;
 
+    // The parser whose parse is running on the calling thread, null when
+    // none is: model objects made outside a parse (by a host, on any thread)
+    // belong to no application.
+    static KivParser* parserAtWork();
+
 private:
     void initialize(char* path);
     void setRoots(ApplicationRegistration* arf, SymbolRegistration* srf, FieldRegistration* frf,

@@ -32,7 +32,9 @@ struct FileInfo {
 // is listed once, under its own name or else the link the walk follows first
 // (entries are taken in name order, whatever order the system gives). A
 // directory that cannot be read is reported with the system's reason and
-// gives no files; the walk goes on with its siblings.
+// gives no files; the walk goes on with its siblings. When memory runs out
+// the list is given up: it is reported, counted as an error, and holds no
+// file at all (rather than some of them).
 class KIVPARSER_API FileList final {
 public:
     enum { FILELIST_MAX_PATH = 255, FILELIST_GROWTH = 128 };
@@ -73,10 +75,12 @@ private:
     // An empty list that collects the files of one C subdirectory.
     FileList();
 
-    void scanEntry(const char* entry, int& useAltPath, const char* lang, int loud);
+    // These three give -1 when memory ran out, which ends the list.
+    int scanEntry(const char* entry, int& useAltPath, const char* lang, int loud);
     int scanDirectory(const char* dir, int rootLen, FileList* into, int loud);
     int addFile(const char* name, int rootLen);
-    void completeFrom(int startCount, FileList* alt, int offset, int altOffset);
+    int completeFrom(int startCount, FileList* alt, int offset, int altOffset);
+    void outOfMemory();
     // Counts one error and prints it when `print` is non-zero.
     void report(const char* msg, int errnoValue, int print);
     void logTooLong(int length, int print);
