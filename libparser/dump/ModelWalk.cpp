@@ -1,8 +1,10 @@
 #include "dump/ModelWalk.h"
 
 #include "dump/DumpWriter.h"
+#include "kivparser/language/ParserErr.h"
 #include "language/JsonWriter.h"
 #include "kivparser/lists/String.h"
+#include "language/JsonWriter.h"
 #include "lists/OpenTable.h"
 #include "platform/KzPlatform.h"
 
@@ -398,6 +400,7 @@ public:
         return true;
     }
     void leave(const Step&) { json.endObject(); }
+    bool complete() const { return json.complete(); }
 
 private:
     void key(const Step& step)
@@ -418,6 +421,7 @@ void ModelWalk::text(const ClassInfo& type, void* object, Context context)
         walk(out, type, object, context);
     } catch (const std::bad_alloc&) {
         // What was printed stays; the rest is left out.
+        nomemory();
     }
 }
 
@@ -427,6 +431,11 @@ bool ModelWalk::json(FILE* out, const ClassInfo& type, void* object)
     try {
         walk(json, type, object, Context{0, 0});
     } catch (const std::bad_alloc&) {
+        nomemory();
+        return false;
+    }
+    if (!json.complete()) {
+        nomemory();
         return false;
     }
     return true;

@@ -18,10 +18,11 @@ namespace kivparser {
 class ModelWalk {
 public:
     // Prints the object as the text dump shows it, at the current nesting
-    // level (DumpWriter's Indent). Stops when memory runs out.
+    // level (DumpWriter's Indent). When memory runs out it says so
+    // (nomemory) and stops.
     static void text(const ClassInfo& type, void* object, Context context);
     // Writes the object as one JSON value, every member under its name;
-    // false when memory ran out.
+    // false, after saying so (nomemory), when memory ran out.
     static bool json(FILE* out, const ClassInfo& type, void* object);
 };
 

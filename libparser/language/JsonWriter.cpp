@@ -100,24 +100,26 @@ void writeEscaped(FILE* out, const char* text, const char* end)
 
 // A text of the locale's code set as a JSON string of UTF-8. When memory for
 // the conversion runs out, the text is taken for UTF-8 as it is (each byte
-// that is not part of a well-formed sequence becomes U+FFFD).
-void writeText(FILE* out, const char* text, const char* end)
+// that is not part of a well-formed sequence becomes U+FFFD) and the result
+// is false.
+bool writeText(FILE* out, const char* text, const char* end)
 {
     const char* p = text;
     while (p < end && static_cast<unsigned char>(*p) < 0x80)
         ++p;
     if (p == end) {
         writeEscaped(out, text, end);
-        return;
+        return true;
     }
     size_t units = 0;
     char* utf8 = kzLocaleToUtf8(text, static_cast<size_t>(end - text), &units);
     if (utf8) {
         writeEscaped(out, utf8, utf8 + units);
         free(utf8);
-        return;
+        return true;
     }
     writeEscaped(out, text, end);
+    return false;
 }
 
 } // namespace
@@ -169,7 +171,8 @@ void JsonWriter::string(const char* text)
         return;
     }
     separate();
-    writeText(output, text, text + strlen(text));
+    if (!writeText(output, text, text + strlen(text)))
+        conversionFailed = true;
     needComma = true;
 }
 
@@ -183,7 +186,8 @@ void JsonWriter::stringTrimmed(const char* text)
     while (end > text && (end[-1] == '\n' || end[-1] == '\r'))
         --end;
     separate();
-    writeText(output, text, end);
+    if (!writeText(output, text, end))
+        conversionFailed = true;
     needComma = true;
 }
 

@@ -33,6 +33,9 @@ public:
     void stringTrimmed(const char* text);
     void number(long value);
     void null();
+    // False once memory for converting a text ran out (the text was then
+    // written as if it were UTF-8).
+    bool complete() const { return !conversionFailed; }
 
     // A string literal alone, or null when `text` is null.
     static void writeString(FILE* out, const char* text);
@@ -44,6 +47,7 @@ private:
     FILE* output;
     // A value was written at the current level: the next one needs a comma.
     bool needComma = false;
+    bool conversionFailed = false;
 };
 
 } // namespace kivparser
