@@ -8,6 +8,7 @@
 #include "lists/OpenTable.h"
 #include "platform/KzPlatform.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <new>
 #include <vector>
@@ -36,13 +37,22 @@ struct Step {
     Context context;
 };
 
-// Collects the steps of one object's members in their order.
+// Collects the steps of one object's members in their order. For the text
+// dump (`shownOnly`) the members it does not show are left out at once.
 class Steps final : public MemberVisitor {
 public:
-    explicit Steps(std::vector<Step>& steps) : list(steps) {}
+    Steps(std::vector<Step>& steps, bool shownOnly) : list(steps), shownOnly(shownOnly) {}
 
-    void text(const char* name, const char* value, Show show) override { add(Step::TEXT, name, show).text = value; }
-    void number(const char* name, long value, Show show) override { add(Step::NUMBER, name, show).number = value; }
+    void text(const char* name, const char* value, Show show) override
+    {
+        if (!hidden(show))
+            add(Step::TEXT, name, show).text = value;
+    }
+    void number(const char* name, long value, Show show) override
+    {
+        if (!hidden(show))
+            add(Step::NUMBER, name, show).number = value;
+    }
     void variant(const char* name, ValueType type, long number, const char* text, Show show) override
     {
         if (type == VLU_INTEGER)
@@ -52,10 +62,13 @@ public:
     }
     void values(const char* name, String* head, Show show) override
     {
-        add(Step::VALUES, name, show).values = head;
+        if (!hidden(show))
+            add(Step::VALUES, name, show).values = head;
     }
     void object(const char* name, const ClassInfo& type, void* object, Show show, Context context) override
     {
+        if (hidden(show))
+            return;
         Step& step = add(Step::OBJECT, name, show);
         step.object = object;
         step.type = &type;
@@ -64,25 +77,37 @@ public:
     void link(const char* name, const ClassInfo& type, void* target, bool follow, Show show,
               Context context) override
     {
+        if (hidden(show) || (shownOnly && !follow))
+            return;
         object(name, type, target, show, context);
         list.back().op = Step::LINK;
         list.back().follow = follow;
     }
     void beginList(const char* name, const ClassInfo& type, Show show) override
     {
-        add(Step::BEGIN_LIST, name, show);
         elementType = &type;
         elementShow = show.kind == Show::HIDE ? Show::hide() : Show::plain();
         listShow = show;
+        if (!hidden(show))
+            add(Step::BEGIN_LIST, name, show);
     }
     void element(void* object, Context context) override
     {
         this->object(nullptr, *elementType, object, elementShow, context);
     }
-    void endList() override { add(Step::END_LIST, nullptr, listShow); }
-    void layout(Show show) override { add(Step::LAYOUT, nullptr, show); }
+    void endList() override
+    {
+        if (!hidden(listShow))
+            add(Step::END_LIST, nullptr, listShow);
+    }
+    void layout(Show show) override
+    {
+        if (!hidden(show))
+            add(Step::LAYOUT, nullptr, show);
+    }
 
 private:
+    bool hidden(const Show& show) const { return shownOnly && show.kind == Show::HIDE; }
     Step& add(Step::Op op, const char* name, Show show)
     {
         list.push_back(Step{op, false, false, show, name, {nullptr}, nullptr, Context{0, 0}});
@@ -90,6 +115,7 @@ private:
     }
 
     std::vector<Step>& list;
+    bool shownOnly;
     const ClassInfo* elementType = nullptr;
     Show elementShow = Show::plain();
     Show listShow = Show::plain();
@@ -100,9 +126,8 @@ template <class Out>
 void walk(Out& out, const ClassInfo& type, void* root, Context context)
 {
     std::vector<Step> stack;
-    std::vector<Step> pending;
     PointerTable<char> open;
-    Steps steps(pending);
+    Steps steps(stack, Out::shownOnly);
     stack.push_back(Step{Step::LINK, true, false, Show::plain(), nullptr, {nullptr}, &type, context});
     stack.back().object = root;
     while (!stack.empty()) {
@@ -150,12 +175,12 @@ void walk(Out& out, const ClassInfo& type, void* root, Context context)
         bool tracked = step.op == Step::LINK;
         if (tracked && !open.findOrAdd(step.object))
             throw std::bad_alloc();
-        pending.clear();
-        step.type->describe(steps, step.object, step.context);
         stack.push_back(step);
         stack.back().op = Step::END_OBJECT;
         stack.back().tracked = tracked;
-        stack.insert(stack.end(), pending.rbegin(), pending.rend());
+        size_t members = stack.size();
+        step.type->describe(steps, step.object, step.context);
+        std::reverse(stack.begin() + static_cast<std::ptrdiff_t>(members), stack.end());
     }
 }
 
@@ -172,6 +197,8 @@ void print(const char* format, ...)
 
 class TextOut {
 public:
+    static const bool shownOnly = true;
+
     void text(const Step& step) { scalar(step.show, DumpWriter::str(step.text)); }
     void number(const Step& step)
     {
@@ -347,6 +374,8 @@ bool TextOut::enter(const Step& step)
 
 class JsonOut {
 public:
+    static const bool shownOnly = false;
+
     explicit JsonOut(FILE* out) : json(out) {}
 
     void text(const Step& step)
