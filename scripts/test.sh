@@ -3,8 +3,9 @@
 # plainly, once under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer. Then runs the parallel-load test under
 # ThreadSanitizer (scripts/thread-check.sh), builds the library as a packager and a host
-# project do (scripts/configure-checks.sh) and runs the extra checks (fuzzing,
-# valgrind: scripts/extra-checks.sh). Any failing test, sanitizer report or
+# project do (scripts/configure-checks.sh), checks the tool's preview page in
+# headless Chromium (scripts/browser-check.sh) and runs the extra checks
+# (fuzzing, valgrind: scripts/extra-checks.sh). Any failing test, sanitizer report or
 # check fails the run. The closing lines say which checks ran and which were
 # skipped, and why.
 set -euo pipefail
@@ -59,10 +60,14 @@ skip_reason() {
 current="test suite, plain build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVPARSER_TESTS=ON >/dev/null
 cmake --build build -j"$jobs"
+rm -f build/tests/failure/sweep/summary.txt
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs" 2>&1 | tee build/ctest.log
 suite "plain build" build
 grep -q 'KivParserNative.InRealJvm' build/ctest.log \
   || note skipped "the native methods in a real JVM (no JDK found by CMake)"
+if [ -f build/tests/failure/sweep/summary.txt ]; then
+  note ran "allocation-failure sweep (build/): $(cat build/tests/failure/sweep/summary.txt)"
+fi
 
 current="test suite under the sanitizers"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKIVPARSER_TESTS=ON -DKIVPARSER_SANITIZE=ON >/dev/null
@@ -79,6 +84,9 @@ note ran "parallel loads, 8 threads, under ThreadSanitizer (build-tsan/)"
 current="configure without GoogleTest, build as a subproject"
 bash scripts/configure-checks.sh
 note ran "configure and install without GoogleTest, build as a subproject (build-configure/)"
+
+current="preview page in a browser"
+bash scripts/browser-check.sh build
 
 current="extra checks"
 bash scripts/extra-checks.sh

@@ -2,8 +2,10 @@
 
 #include "dump/DumpWriter.h"
 #include "kivparser/language/ParserErr.h"
+#include "language/EntryGuard.h"
 #include "language/JsonWriter.h"
 #include "kivparser/lists/String.h"
+#include "language/EntryGuard.h"
 #include "language/JsonWriter.h"
 #include "lists/OpenTable.h"
 #include "platform/KzPlatform.h"
@@ -445,29 +447,23 @@ private:
 
 void ModelWalk::text(const ClassInfo& type, void* object, Context context)
 {
-    TextOut out;
-    try {
+    // When memory runs out, what was printed stays and the rest is left out.
+    guarded([&] {
+        TextOut out;
         walk(out, type, object, context);
-    } catch (const std::bad_alloc&) {
-        // What was printed stays; the rest is left out.
-        nomemory();
-    }
+    });
 }
 
 bool ModelWalk::json(FILE* out, const ClassInfo& type, void* object)
 {
-    JsonOut json(out);
-    try {
+    return guarded(false, [&] {
+        JsonOut json(out);
         walk(json, type, object, Context{0, 0});
-    } catch (const std::bad_alloc&) {
+        if (json.complete())
+            return true;
         nomemory();
         return false;
-    }
-    if (!json.complete()) {
-        nomemory();
-        return false;
-    }
-    return true;
+    });
 }
 
 } // namespace kivparser

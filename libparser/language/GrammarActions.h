@@ -18,7 +18,8 @@ public:
     enum Check {
         CHECK_PARSER = 1,     // no parser at work
         CHECK_VALUE_LIST = 2, // a value without its list
-        CHECK_DASH_LIST = 3   // a dash length without its list
+        CHECK_DASH_LIST = 3,  // a dash length without its list
+        CHECK_EXCEPTION = 4   // the C++ runtime threw where nothing should (EntryGuard.h)
     };
 
     // Hands a value held by the engine's stack to a builder and clears the

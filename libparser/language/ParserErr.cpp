@@ -2,6 +2,8 @@
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserReport.h"
+#include "language/EntryGuard.h"
+#include "language/GrammarActions.h"
 #include "language/JsonWriter.h"
 #include "language/Lex.h"
 #include "language/MessageCatalogCache.h"
@@ -32,6 +34,8 @@ thread_local void* handlerContext = nullptr;
 thread_local int loadVerbose = 0;
 // Out-of-memory reports made on this thread (OutOfMemoryWatch).
 thread_local long outOfMemoryReports = 0;
+// Files reported as unreadable on this thread (unreadableFileReports).
+thread_local long cantOpenReports = 0;
 
 // Hands a finished report to the handler, or prints it when `print` is set.
 // A handler that throws has failed: the exception ends here, the parse at
@@ -292,8 +296,28 @@ void internal(int srccodeline)
     ParseDamage::giveUp(ParseDamage::PDM_INTERNAL);
 }
 
+void reportEscapedException()
+{
+    if (KivParser::parserAtWork()) {
+        internal(GrammarActions::CHECK_EXCEPTION);
+        return;
+    }
+    // Outside a parse there is nothing to count it against; the text is
+    // made without allocating.
+    char text[128];
+    snprintf(text, sizeof text, parserMsg(MSG_INTERNAL), static_cast<int>(GrammarActions::CHECK_EXCEPTION));
+    ParserReport report = {RPT_INTERNAL, nullptr, 0, 1, MSG_INTERNAL, text, nullptr, 0};
+    deliver(report, loadVerbose != 0);
+}
+
+long unreadableFileReports()
+{
+    return cantOpenReports;
+}
+
 void reportCantOpen(const char* filename, int errnoValue)
 {
+    ++cantOpenReports;
     parserReport(RPT_ERROR, nullptr, errnoValue, parserMsg(MSG_CANT_OPEN), filename);
     countError();
 }

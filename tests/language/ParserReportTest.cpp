@@ -3,6 +3,10 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
+#include "support/TempDir.h"
+#include <cstring>
+#include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -87,4 +91,46 @@ TEST(ParserReport, HandlerThatPrintsEachRecordGivesTheOutputOfNoHandler)
     setParserReportHandler(nullptr, nullptr);
     EXPECT_EQ(forwarded, plain);
     EXPECT_NE(plain.find("Line: 17\nError: Application"), std::string::npos);
+}
+
+// A handler that throws has failed: the exception ends at the library, the
+// file at hand is given up (no later report of its parse reaches the
+// handler), nothing is leaked, and the next file and the next load work.
+TEST(ParserReport, HandlerThatThrowsEndsOnlyItsParse)
+{
+    TempDir dir;
+    const std::string faulty = "Application \"A\" { MenuBar \"M\" { \"x\" f.action; \"y\" f.menu; } }\n";
+    dir.file("reg/C/one", faulty);
+    dir.file("reg/C/two", faulty);
+    auto openDescriptors = [] {
+        int count = 0;
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            (void)entry;
+            ++count;
+        }
+        return count;
+    };
+    int before = openDescriptors();
+    std::vector<std::string> files;
+    {
+        ParserReportScope scope([&](const ParserReport& r) {
+            files.push_back(r.file ? r.file : "-");
+            throw std::runtime_error("the host's log is full");
+        });
+        ApplicationRegistration* reg = nullptr;
+        EXPECT_NO_THROW(reg = loadArf(0, dir.path("reg").c_str()));
+        ASSERT_NE(reg, nullptr);
+        delete reg;
+    }
+    EXPECT_EQ(files, (std::vector<std::string>{dir.path("reg/C/one"), dir.path("reg/C/two")}));
+    EXPECT_EQ(openDescriptors(), before);
+    // No parser is left at work: an object made now belongs to nobody.
+    Menu* menu = new Menu(strdup("after"));
+    EXPECT_EQ(menu->getApplication(), nullptr);
+    delete menu;
+    // And a handler that behaves gets everything again.
+    int reports = 0;
+    ParserReportScope counting([&](const ParserReport&) { ++reports; });
+    delete loadArf(0, dir.path("reg").c_str());
+    EXPECT_EQ(reports, 5); // the second file opens the application again
 }

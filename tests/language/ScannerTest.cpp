@@ -84,6 +84,21 @@ TEST(Scanner, WindowsLineEndsAlsoAcrossReads)
     EXPECT_EQ(fromWindows[n - 1].line, lines + 3);
 }
 
+// "/*/" opens one comment level and nothing more, whether a comment is open
+// already or not: the slash belongs to the comment's text, it does not close.
+TEST(Scanner, SlashStarSlashOpensOneLevelOnly)
+{
+    TempDir dir;
+    const std::pair<const char*, Names> cases[] = {
+        {"a /*/ b */ c", {"a", "c"}},
+        {"a /* x /*/ y */ b */ c", {"a", "c"}},
+        {"a /* x /*/*/ b */ c", {"a"}},
+        {"a /*/*/*/ b */ c */ d */ e", {"a", "e"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(identifiers(scan(dir, c.first)), c.second) << c.first;
+}
+
 // Texts longer than the string buffer keep what fits and drop the rest; an
 // identifier longer than the scanner's buffer is still one token. Neither
 // grows the buffer: that made long texts cost memory by their size and time

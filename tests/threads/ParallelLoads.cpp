@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -153,4 +156,65 @@ TEST(Threads, ParallelLoadsGetWhatOneThreadGets)
         at += whole->size();
     }
     EXPECT_TRUE(found == wanted);
+}
+
+// Report handlers belong to the thread that installs them: threads loading
+// faulty files of their own at the same time, each through a scope of its
+// own, get their own reports and nothing else, at any verbosity, and find no
+// handler installed once their scope is gone. Meanwhile another thread makes
+// and destroys model objects: they take nothing of the parses at work (no
+// application, no race).
+TEST(Threads, ReportHandlersAreEachThreadsOwn)
+{
+    TempDir root;
+    const int loaders = 4;
+    for (int t = 0; t < loaders; ++t)
+        root.file("t" + std::to_string(t) + "/C/app",
+                  "Application \"App" + std::to_string(t) + "\" {\n MenuBar \"M\" { \"x\" f.action; }\n"
+                  " Action \"A\" { Access \"x\" ==; }\n}\n");
+    std::vector<std::string> seen(loaders);
+    std::vector<int> leftOver(loaders, 0);
+    std::atomic<bool> loading{true};
+    std::atomic<int> foreign{0};
+    std::thread maker([&] {
+        while (loading) {
+            Menu* menu = new Menu(strdup("free standing"));
+            Action* action = new Action(strdup("free"));
+            if (menu->getApplication() || action->getApplication())
+                ++foreign;
+            delete menu;
+            delete action;
+        }
+    });
+    std::vector<std::thread> threads;
+    for (int t = 0; t < loaders; ++t)
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 5; ++round) {
+                ParserReportScope scope([&](const ParserReport& r) {
+                    seen[t] += std::string(reportKindName(r.kind)) + ":" + (r.file ? r.file : "-") + "\n";
+                });
+                delete loadArf(round % 2, root.path("t" + std::to_string(t)).c_str());
+            }
+            leftOver[t] = getParserReportHandler(nullptr) != nullptr;
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    loading = false;
+    maker.join();
+    EXPECT_EQ(foreign, 0);
+    for (int t = 0; t < loaders; ++t) {
+        std::string file = root.path("t" + std::to_string(t) + "/C/app");
+        std::string once = "error:" + file + "\nsyntax:" + file + "\n";
+        std::string quiet;
+        for (int round = 0; round < 5; ++round)
+            quiet += once;
+        // Verbose rounds add their progress lines; the problems are the same.
+        std::string problems;
+        std::istringstream lines(seen[t]);
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("progress:", 0) != 0)
+                problems += line + "\n";
+        EXPECT_EQ(problems, quiet);
+        EXPECT_EQ(leftOver[t], 0);
+    }
 }

@@ -16,6 +16,10 @@
 #include <string>
 #include <vector>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <atomic>
+#include <filesystem>
+#include <thread>
 
 using namespace kivparser;
 
@@ -107,6 +111,22 @@ int generate(int force, std::string* err, std::string* url = nullptr)
     if (url)
         *url = urlMem;
     return rc;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+size_t filesIn(const std::string& dir)
+{
+    size_t count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        (void)entry;
+        ++count;
+    }
+    return count;
 }
 
 std::string copyTemplate(const std::string& text)
@@ -271,7 +291,8 @@ TEST(StyleSheet, DateMarkerLineBecomesTheGenerationComment)
 }
 
 // Whatever language the client asks for, the C style sheet is the one. What
-// fails is reported with its reason, and no partly written sheet is left.
+// fails is reported with its reason; the sheet that was there stays as it
+// was, and nothing half written is left beside it.
 TEST(StyleSheet, UrlAndFailures)
 {
     WebInstallation inst;
@@ -302,8 +323,8 @@ TEST(StyleSheet, UrlAndFailures)
     EXPECT_EQ(err.rfind("Could not open template file \"", 0), 0u) << err;
     setenv("KZ_PATH", inst.dir.path("kz").c_str(), 1);
 
-    // A write that fails half-way: the message names the sheet, the partly
-    // written file is gone.
+    // A write that fails half-way: the message names the sheet, the old sheet
+    // is still there and the partly written one is gone.
     inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyle.xml.template", "short\n" + std::string(20000, 'q') + "\n");
     struct rlimit old, limited;
     getrlimit(RLIMIT_FSIZE, &old);
@@ -316,7 +337,69 @@ TEST(StyleSheet, UrlAndFailures)
     signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(rc, -1);
     EXPECT_EQ(std::string(msg), "fprintf() to " + inst.styleSheet() + " failed: " + strerror(EFBIG));
-    EXPECT_FALSE(std::filesystem::exists(inst.styleSheet()));
+    EXPECT_EQ(readFile(inst.styleSheet()), "present");
+    EXPECT_EQ(filesIn(inst.dir.path("kz/www/htdocs/C/dynamicViews")), 2u); // the template and the sheet
+}
+
+// A template that is not a regular file is refused at once (a FIFO without
+// a writer would hang the call with the library's lock held); a failed
+// regeneration keeps the old sheet and hands out no URL.
+TEST(StyleSheet, TemplateMustBeARegularFileAndFailureKeepsTheOldSheet)
+{
+    WebInstallation inst;
+    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyleV7.xml", "old sheet");
+    std::string err, url;
+    std::string templatePath = inst.templateFile();
+    std::filesystem::create_directories(templatePath);
+    EXPECT_EQ(generate(1, &err, &url), -1);
+    EXPECT_EQ(err, "Could not open template file \"" + templatePath + "\": " + strerror(EISDIR));
+    EXPECT_EQ(url, "");
+    std::filesystem::remove(templatePath);
+    ASSERT_EQ(mkfifo(templatePath.c_str(), 0600), 0);
+    EXPECT_EQ(generate(1, &err, &url), -1);
+    EXPECT_EQ(url, "");
+    EXPECT_EQ(readFile(inst.styleSheet()), "old sheet");
+    EXPECT_EQ(filesIn(inst.dir.path("kz/www/htdocs/C/dynamicViews")), 2u);
+
+    // Without a sheet that is a regular file, asking without force makes it.
+    std::filesystem::remove(templatePath);
+    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyle.xml.template", "fresh\n");
+    std::filesystem::remove(inst.styleSheet());
+    std::filesystem::create_directories(inst.styleSheet());
+    EXPECT_EQ(generate(0, &err, &url), -1);
+    EXPECT_EQ(url, "");
+    std::filesystem::remove(inst.styleSheet());
+    EXPECT_EQ(generate(0, &err, &url), 0) << err;
+    EXPECT_EQ(readFile(inst.styleSheet()), "fresh\n");
+}
+
+// A reader that polls the sheet while it is generated again and again sees
+// the old sheet or the new one, whole, every time.
+TEST(StyleSheet, ReadersNeverSeeAPartialSheet)
+{
+    WebInstallation inst;
+    std::string body;
+    for (int i = 0; i < 2000; ++i)
+        body += "<line number=\"" + std::to_string(i) + "\"/>\n";
+    inst.dir.file("kz/www/htdocs/C/dynamicViews/dvStyle.xml.template", body);
+    std::string err;
+    ASSERT_EQ(generate(1, &err), 0) << err;
+    std::atomic<bool> done{false};
+    std::atomic<int> partial{0}, reads{0};
+    std::thread reader([&] {
+        while (!done) {
+            std::string seen = readFile(inst.styleSheet());
+            ++reads;
+            if (seen != body)
+                ++partial;
+        }
+    });
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(generate(1, &err), 0) << err;
+    done = true;
+    reader.join();
+    EXPECT_EQ(partial, 0) << "of " << reads << " reads";
+    EXPECT_GT(reads, 0);
 }
 
 // Paths and URLs too long for their buffers are refused, without overflow:

@@ -15,7 +15,9 @@ const CommandTexts texts = {
     "the given roles may run the action ACTION of the application APP, with\n"
     "security enforced, else \"denied\". An action without an access list may be\n"
     "run by everybody; otherwise one of the roles must be one of its access\n"
-    "entries (exact comparison).\n"
+    "entries (exact comparison). An action whose definition did not complete\n"
+    "(a syntax error or a file that ends inside it) is denied to every role,\n"
+    "and a line on standard error says so.\n"
     "\n"
     "Options:\n"
     "  --path DIRLIST  load from these directories instead of the standard ones\n"
@@ -58,6 +60,9 @@ int RolesCommand::run(const CommandLine& line)
         }
         bool allowed = actionCertifiedByRole(action, roles.c_str(), 1) != 0;
         std::printf("%s\n", allowed ? "allowed" : "denied");
+        if (action->definitionIncomplete())
+            failure(std::string("the definition of action \"") + operands[1] + "\" of application \"" +
+                    operands[0] + "\" did not complete; it is denied to every role (kivparser check shows why)");
         status = allowed ? TOOL_EXIT_OK : TOOL_EXIT_FAILURE;
     }
     delete registration;

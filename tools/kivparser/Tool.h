@@ -4,6 +4,8 @@
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "IconCommand.h"
+#include "MenusCommand.h"
+#include "PreviewCommand.h"
 #include "RolesCommand.h"
 #include "StylesheetCommand.h"
 
@@ -17,13 +19,15 @@ public:
 private:
     ToolCommand* find(const char* name);
     void printHelp() const;
-    static int usageError(const std::string& message);
+    int usageError(const std::string& message) const;
 
     DumpCommand dumpCommand;
     CheckCommand checkCommand;
     StylesheetCommand stylesheetCommand;
     IconCommand iconCommand;
     RolesCommand rolesCommand;
+    MenusCommand menusCommand;
+    PreviewCommand previewCommand;
     std::vector<ToolCommand*> commands;
 };
 

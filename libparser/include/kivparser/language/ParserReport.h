@@ -49,21 +49,24 @@ struct ParserReport {
 
 // Receives each report. `context` is the pointer given with the handler. A
 // handler must not make reports itself (warning, error ...) nor start a
-// parse.
+// parse, and it must return normally: a handler that throws has failed (the
+// exception ends in the library, which gives up the file at hand and sends
+// the handler nothing more of that parse), and one that leaves by longjmp
+// leaves the library's lock held and its state half changed.
 typedef void (*ParserReportHandler)(const ParserReport* report, void* context);
 
-// Installs `handler` (null: none) for the whole process. While one is
-// installed, every report that the library would print goes to the handler
-// instead and nothing is printed for it: the framed reports, the
-// out-of-memory line, and the progress lines of verbose loads. Everything
-// else stays as it is: reports are made only where they would be printed
-// (a verbose parser or loader), and counted on the parser as before. The
-// handler is process-wide, like the parse state: install it while no parse
-// runs.
+// Installs `handler` (null: none) for the calling thread: the loads and
+// parsers that this thread runs report to it, those of other threads to
+// theirs. While one is installed, every warning, error, out-of-memory,
+// internal and syntax report goes to it, whatever the verbose flag, and
+// nothing is printed for it; the progress lines of a verbose load (only of a
+// verbose one) go to it as RPT_PROGRESS records. Without a handler nothing
+// changes: a verbose parser or loader prints its reports, a quiet one
+// prints nothing. Counting on the parser is the same either way.
 KIVPARSER_API void setParserReportHandler(ParserReportHandler handler, void* context);
 
-// The handler installed (null: none), and its context in `*context` when
-// `context` is not null.
+// The calling thread's handler (null: none), and its context in `*context`
+// when `context` is not null.
 KIVPARSER_API ParserReportHandler getParserReportHandler(void** context);
 
 // Prints `report` on standard output as the library prints it when no
@@ -83,9 +86,9 @@ KIVPARSER_API const char* reportKindName(ReportKind kind);
 // report names no file. Returns 0, or -1 when writing failed.
 KIVPARSER_API int writeParserReportJson(FILE* out, const ParserReport* report);
 
-// C++ convenience: routes the reports to a function object for the lifetime
-// of the scope, and puts the handler that was installed before back when it
-// ends.
+// C++ convenience: routes the calling thread's reports to a function object
+// for the lifetime of the scope, and puts the handler that was installed
+// before back when it ends. Any number of threads may each hold scopes.
 //
 //     ParserReportScope scope([&](const ParserReport& r) { log(r.file, r.line, r.message); });
 //     ApplicationRegistration* reg = loadArf(1, nullptr);
