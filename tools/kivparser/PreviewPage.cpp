@@ -42,9 +42,12 @@ const char* kindWord(const MenuTree::Node& node)
             return "menu bar";
         case MenuTree::Section::Tabs:
             return "tab";
-        default:
+        case MenuTree::Section::Toolbar:
+        case MenuTree::Section::PopupItems:
+        case MenuTree::Section::Lists:
             return "list";
         }
+        return "list";
     }
     switch (node.itemType) {
     case MenuTree::ItemType::Toolbar:
