@@ -8,13 +8,14 @@ namespace kivparser {
 
 namespace {
 
-int exportDocument(FILE* out, const ClassInfo& type, void* root)
+// The export changes nothing: a const registration is walked like any other.
+int exportDocument(FILE* out, const ClassInfo& type, const void* root)
 {
     if (!out || !root)
         return -1;
     // Like the text dumps: not while a parse is filling the registration.
     ParseLock lock;
-    if (!ModelWalk::json(out, type, root))
+    if (!ModelWalk::json(out, type, const_cast<void*>(root)))
         return -1;
     putc('\n', out);
     return ferror(out) ? -1 : 0;
@@ -22,27 +23,27 @@ int exportDocument(FILE* out, const ClassInfo& type, void* root)
 
 } // namespace
 
-int dumpJson(FILE* out, ApplicationRegistration* registration)
+int dumpJson(FILE* out, const ApplicationRegistration* registration)
 {
     return exportDocument(out, described::applicationRegistration, registration);
 }
 
-int dumpJsonTabs(FILE* out, ApplicationRegistration* registration)
+int dumpJsonTabs(FILE* out, const ApplicationRegistration* registration)
 {
     return exportDocument(out, described::tabsView, registration);
 }
 
-int dumpJson(FILE* out, SymbolRegistration* registration)
+int dumpJson(FILE* out, const SymbolRegistration* registration)
 {
     return exportDocument(out, described::symbolRegistration, registration);
 }
 
-int dumpJson(FILE* out, FieldRegistration* registration)
+int dumpJson(FILE* out, const FieldRegistration* registration)
 {
     return exportDocument(out, described::fieldRegistration, registration);
 }
 
-int dumpJson(FILE* out, SnmppvReg* registration)
+int dumpJson(FILE* out, const SnmppvReg* registration)
 {
     return exportDocument(out, described::snmppvReg, registration);
 }

@@ -42,20 +42,21 @@ unsigned char linksIf(int showLinks)
     return showLinks ? Context::LINKS : 0;
 }
 
-void dump(const ClassInfo& type, void* object, unsigned char flags = 0)
+// The dump changes nothing: a const object is walked like any other.
+void dump(const ClassInfo& type, const void* object, unsigned char flags = 0)
 {
     ParseLock lock;
-    ModelWalk::text(type, object, Context{flags, 0});
+    ModelWalk::text(type, const_cast<void*>(object), Context{flags, 0});
 }
 
 } // namespace
 
-void ApplicationRegistration::debugDump()
+void ApplicationRegistration::debugDump() const
 {
     dump(described::applicationRegistration, this);
 }
 
-void ApplicationRegistration::debugDumpTabs()
+void ApplicationRegistration::debugDumpTabs() const
 {
     dump(described::tabsView, this);
 }
@@ -199,17 +200,17 @@ void _MenuItem::debugDumpBody(int showLinks, void (*dumpMenu)(_Menu* menu, int s
         actionLink->debugDump();
 }
 
-void SymbolRegistration::debugDump()
+void SymbolRegistration::debugDump() const
 {
     dump(described::symbolRegistration, this);
 }
 
-void FieldRegistration::debugDump()
+void FieldRegistration::debugDump() const
 {
     dump(described::fieldRegistration, this);
 }
 
-void SnmppvReg::debugDump()
+void SnmppvReg::debugDump() const
 {
     dump(described::snmppvReg, this);
 }

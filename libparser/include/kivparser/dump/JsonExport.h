@@ -28,12 +28,12 @@ class SnmppvReg;
 //
 // Each returns 0, or -1 when `out` or the registration is null, writing
 // failed, or memory ran out (reported as an out-of-memory report).
-KIVPARSER_API int dumpJson(FILE* out, ApplicationRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, const ApplicationRegistration* registration);
 // The tabs and their lists, as debugDumpTabs prints them: {"tabs": [...]}.
-KIVPARSER_API int dumpJsonTabs(FILE* out, ApplicationRegistration* registration);
-KIVPARSER_API int dumpJson(FILE* out, SymbolRegistration* registration);
-KIVPARSER_API int dumpJson(FILE* out, FieldRegistration* registration);
-KIVPARSER_API int dumpJson(FILE* out, SnmppvReg* registration);
+KIVPARSER_API int dumpJsonTabs(FILE* out, const ApplicationRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, const SymbolRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, const FieldRegistration* registration);
+KIVPARSER_API int dumpJson(FILE* out, const SnmppvReg* registration);
 
 // Writes `text` as a JSON string (null when `text` is null), with the same
 // rules for UTF-8 and escapes, for hosts that put documents together.
