@@ -3,10 +3,9 @@
 #include "RegistrationKind.h"
 #include "lsp/FileUri.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <new>
 #include <sstream>
 #include <system_error>
 
