@@ -54,9 +54,10 @@ rm -rf "$out"
 mkdir -p "$out"
 cp -r tests/data/lsp/workspace "$out/workspace"
 export KIVPARSER_TOOL="$tool" KIVPARSER_WORKSPACE="$out/workspace" KIVPARSER_EDITOR_FILES="$top/editors/vim"
-# Definitions and references need the library's source map (interface 0.2).
+# Definitions and references need the library's source map (interface 0.2,
+# which brought the related places of reports too).
 KIVPARSER_SOURCE_MAP=0
-[ -e libparser/include/kivparser/language/Lint.h ] && KIVPARSER_SOURCE_MAP=1
+grep -q relatedCount libparser/include/kivparser/language/ParserReport.h && KIVPARSER_SOURCE_MAP=1
 export KIVPARSER_SOURCE_MAP
 export LC_ALL=C HOME="$out" XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" XDG_STATE_HOME="$out/state" \
        XDG_CACHE_HOME="$out/cache"

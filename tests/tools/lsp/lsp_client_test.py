@@ -14,7 +14,10 @@ from lspclient import Client  # noqa: E402
 
 tool, source = sys.argv[1], sys.argv[2]
 failures = []
-has_source_map = os.path.exists(os.path.join(source, "libparser", "include", "kivparser", "language", "Lint.h"))
+# The library's interface 0.2 brought positions, rules and the source map:
+# with it, the server must use them.
+with open(os.path.join(source, "libparser", "include", "kivparser", "language", "ParserReport.h")) as header:
+    has_source_map = "relatedCount" in header.read()
 
 
 def check(condition, what, detail=None):
