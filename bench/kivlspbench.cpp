@@ -15,7 +15,8 @@
 // processor), the median of the repetitions; the change is also given in
 // wall-clock time.
 //
-// usage: kivlspbench [--sizes=1,100,1000] [--changes=51] [--reps=5]
+// usage: kivlspbench [--sizes=1,100,1000] [--changes=51] [--reps=5] [--no-lint]
+// (--no-lint: the server is asked to leave out the linter's rules)
 #include "SyntheticInstallation.h"
 #include "lsp/FileUri.h"
 #include "lsp/LspServer.h"
@@ -98,12 +99,17 @@ struct Session {
     }
 };
 
+bool lint = true;
+
 Json initialize(const std::string& root)
 {
     return Json{{"jsonrpc", "2.0"},
                 {"id", 1},
                 {"method", "initialize"},
-                {"params", {{"rootUri", FileUri::fromPath(root)}, {"capabilities", Json::object()}}}};
+                {"params",
+                 {{"rootUri", FileUri::fromPath(root)},
+                  {"capabilities", Json::object()},
+                  {"initializationOptions", {{"lint", lint}}}}}};
 }
 
 Json notification(const char* method, Json params)
@@ -134,8 +140,10 @@ int main(int argc, char** argv)
             changes = std::max(1, std::atoi(argv[i] + 10));
         else if (std::strncmp(argv[i], "--reps=", 7) == 0)
             reps = std::max(1, std::atoi(argv[i] + 7));
+        else if (std::strcmp(argv[i], "--no-lint") == 0)
+            lint = false;
         else {
-            std::fprintf(stderr, "usage: kivlspbench [--sizes=1,100,1000] [--changes=51] [--reps=5]\n");
+            std::fprintf(stderr, "usage: kivlspbench [--sizes=1,100,1000] [--changes=51] [--reps=5] [--no-lint]\n");
             return 2;
         }
     }
