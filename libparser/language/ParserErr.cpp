@@ -3,6 +3,7 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserReport.h"
 #include "dump/JsonWriter.h"
+#include "language/DiagnosticRuleNames.h"
 #include "language/EntryGuard.h"
 #include "language/GrammarActions.h"
 #include "language/Lex.h"
@@ -10,6 +11,7 @@
 #include "language/ParseDamage.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
+#include "language/ReportDetails.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
@@ -34,6 +36,23 @@ thread_local void* handlerContext = nullptr;
 thread_local int loadVerbose = 0;
 // Out-of-memory reports made on this thread (OutOfMemoryWatch).
 thread_local long outOfMemoryReports = 0;
+
+// A record with the members of 0.2 filled from the report's details.
+ParserReport record(ReportKind kind, const char* filename, int lineno, int number, const char* message,
+                    const char* token, int errnoValue)
+{
+    ParserReport report = {};
+    report.kind = kind;
+    report.file = filename;
+    report.line = lineno;
+    report.catalogSet = number ? 1 : 0;
+    report.catalogNumber = number;
+    report.message = message;
+    report.token = token;
+    report.errnoValue = errnoValue;
+    ReportDetails::fill(report, number);
+    return report;
+}
 
 // Hands a finished report to the handler, or prints it when `print` is set.
 // A handler that throws has failed: the exception ends here, the parse at
@@ -88,7 +107,7 @@ void makeReport(ReportKind kind, const char* filename, int lineno, const char* t
     }
     int number = catalogNumberOf(msgFmt, ap);
     vsnprintf(message, static_cast<size_t>(length) + 1, fmt, ap);
-    ParserReport report = {kind, filename, lineno, number ? 1 : 0, number, message, token, errnoValue};
+    ParserReport report = record(kind, filename, lineno, number, message, token, errnoValue);
     deliver(report, print);
     free(message);
 }
@@ -217,6 +236,39 @@ int writeParserReportJson(FILE* out, const ParserReport* report)
     json.number(report->errnoValue);
     json.key("reason");
     json.string(report->errnoValue ? _KZstrerror(report->errnoValue) : nullptr);
+    json.key("rule");
+    json.string(report->rule);
+    json.key("column");
+    json.number(report->column);
+    json.key("positionLine");
+    json.number(report->positionLine);
+    json.key("endLine");
+    json.number(report->endLine);
+    json.key("endColumn");
+    json.number(report->endColumn);
+    json.key("detail");
+    json.string(report->detail);
+    json.key("expected");
+    json.beginArray();
+    for (int i = 0; report->expected && i < report->expectedCount; i++)
+        json.string(report->expected[i]);
+    json.endArray();
+    json.key("related");
+    json.beginArray();
+    for (int i = 0; report->related && i < report->relatedCount; i++) {
+        const ParserRelated& place = report->related[i];
+        json.beginObject();
+        json.key("file");
+        json.string(place.file);
+        json.key("line");
+        json.number(place.line);
+        json.key("column");
+        json.number(place.column);
+        json.key("text");
+        json.string(place.text);
+        json.endObject();
+    }
+    json.endArray();
     json.endObject();
     putc('\n', out);
     return ferror(out) ? -1 : 0;
@@ -237,8 +289,8 @@ void nomemory()
         return;
     }
     // Nothing is allocated here: the catalog text is handed on as it is.
-    ParserReport report = {RPT_NOMEMORY, parser->filename, parser->lineno, 1, MSG_OUT_OF_MEMORY,
-                           parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+    ParserReport report = record(RPT_NOMEMORY, parser->filename, parser->lineno, MSG_OUT_OF_MEMORY,
+                                 parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0);
     deliver(report, parser->verbose != 0);
     parser->errors++;
     ParseDamage::giveUp(ParseDamage::PDM_OUT_OF_MEMORY);
@@ -247,7 +299,7 @@ void nomemory()
 void reportOutOfMemory()
 {
     ++outOfMemoryReports;
-    ParserReport report = {RPT_NOMEMORY, nullptr, 0, 1, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+    ParserReport report = record(RPT_NOMEMORY, nullptr, 0, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0);
     deliver(report, loadVerbose != 0);
 }
 
@@ -304,12 +356,16 @@ void reportEscapedException()
     // made without allocating.
     char text[128];
     snprintf(text, sizeof text, parserMsg(MSG_INTERNAL), static_cast<int>(GrammarActions::CHECK_EXCEPTION));
-    ParserReport report = {RPT_INTERNAL, nullptr, 0, 1, MSG_INTERNAL, text, nullptr, 0};
+    ParserReport report = record(RPT_INTERNAL, nullptr, 0, MSG_INTERNAL, text, nullptr, 0);
     deliver(report, loadVerbose != 0);
 }
 
 void reportCantOpen(const char* filename, int errnoValue)
 {
+    // About the file as a whole: no token of it stands for the problem.
+    ReportDetails details;
+    if (KivParser::current)
+        details.at(SourceSpan{KivParser::current->lineno, 0, 0, 0});
     parserReport(RPT_ERROR, nullptr, errnoValue, parserMsg(MSG_CANT_OPEN), filename);
     countError();
 }
@@ -324,6 +380,8 @@ void reportScannerFailure(const char* text, int readErrno)
         return;
     }
     // Also an error report like any other, so that a host's handler learns why.
+    ReportDetails details;
+    details.rule(RULE_SCANNER_FAILURE);
     parserReport(RPT_ERROR, nullptr, 0, "%s", text);
     countError();
 }
