@@ -203,7 +203,11 @@ int MenuBuilder::beginMenuBar(int precedence, char* name, char* mnemonic)
         return 1;
     }
     discardCollected();
+    SourceSpan place;
+    bool placed = TokenPositions::spanOfText(name, &place);
     MenuBar* bar = PrecedencePlacement::define(head, reg->lookupMenuBar(name), name, precedence);
+    if (bar && placed)
+        SourceMap::definedAt(bar, place);
     if (!bar) {
         free(mnemonic);
         return 1;

@@ -80,7 +80,11 @@ int TabBuilder::beginTab(int precedence, char* name, char* icon)
     Tab* head = reg ? reg->refTabs() : nullptr;
     if (!head)
         return dropStatement(name, icon);
+    SourceSpan place;
+    bool placed = TokenPositions::spanOfText(name, &place);
     Tab* tab = PrecedencePlacement::define(head, reg->lookupTab(name), name, precedence);
+    if (tab && placed)
+        SourceMap::definedAt(tab, place);
     if (!tab)
         return dropStatement(nullptr, icon);
     KivParser::current->curTab = tab;
