@@ -393,6 +393,14 @@ void KIVyyerror(const char* s)
     countError();
 }
 
+void reportFinding(const char* file, int line, const char* fmt, ...)
+{
+    va_list ap;
+    va_start(ap, fmt);
+    makeReport(RPT_WARNING, file, line, nullptr, 0, true, fmt, ap);
+    va_end(ap);
+}
+
 void reportLine(ReportKind kind, const char* file, int errnoValue, int print, int number, ...)
 {
     va_list ap;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-Tool::Tool() : commands{&dumpCommand, &checkCommand, &stylesheetCommand, &iconCommand, &rolesCommand} {}
+Tool::Tool() : commands{&dumpCommand, &checkCommand, &lintCommand, &stylesheetCommand, &iconCommand, &rolesCommand} {}
 
 int Tool::run(int argc, char** argv)
 {
@@ -80,7 +80,7 @@ int Tool::usageError(const std::string& message)
 {
     std::fprintf(stderr,
                  "kivparser: %s\n"
-                 "usage: kivparser COMMAND [ARGUMENTS]   (commands: dump, check, stylesheet, icon, roles)\n"
+                 "usage: kivparser COMMAND [ARGUMENTS]   (commands: dump, check, lint, stylesheet, icon, roles)\n"
                  "Try 'kivparser --help' for more information.\n",
                  message.c_str());
     return TOOL_EXIT_USAGE;

@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "IconCommand.h"
+#include "LintCommand.h"
 #include "RolesCommand.h"
 #include "StylesheetCommand.h"
 
@@ -21,6 +22,7 @@ private:
 
     DumpCommand dumpCommand;
     CheckCommand checkCommand;
+    LintCommand lintCommand;
     StylesheetCommand stylesheetCommand;
     IconCommand iconCommand;
     RolesCommand rolesCommand;

@@ -27,6 +27,8 @@
 #include <kivparser/language/ParserErr.h>
 #include <kivparser/language/MessageCatalog.h>
 #include <kivparser/language/ParserReport.h>
+#include <kivparser/language/DiagnosticRules.h>
+#include <kivparser/language/Lint.h>
 
 // --- application registrations ---
 #include <kivparser/application/ApplicationRegistration.h>

@@ -1,0 +1,58 @@
+#include "FileSet.h"
+
+#include <cstdio>
+#include <new>
+
+using namespace kivparser;
+
+namespace {
+
+const char* const stdinName = "<stdin>";
+
+} // namespace
+
+FileSet::~FileSet()
+{
+    delete arf;
+    delete srf;
+    delete frf;
+    delete svrf;
+}
+
+void FileSet::parse(const std::vector<char*>& files, ReportPrinter& printer)
+{
+    bool text = printer.format() == FORMAT_TEXT;
+    for (char* file : files) {
+        bool standardInput = std::string(file) == "-";
+        const char* name = standardInput ? stdinName : file;
+        if (text)
+            std::printf(parserMsg(MSG_PARSING), name);
+        printer.setUnnamedFile(standardInput ? stdinName : nullptr);
+        KivParser* parser = new (std::nothrow) KivParser(standardInput ? nullptr : file, arf, srf, frf, svrf, 1);
+        if (!parser) {
+            fileCounts.push_back({name, 1, 0});
+            continue;
+        }
+        printer.endFile();
+        arf = parser->getAppReg();
+        srf = parser->getSymReg();
+        frf = parser->getFldReg();
+        svrf = parser->getSnmppvReg();
+        fileCounts.push_back({name, parser->errors, parser->warnings});
+        delete parser;
+    }
+    printer.setUnnamedFile(nullptr);
+}
+
+void FileSet::printSummary(FILE* out, int& errors, int& warnings) const
+{
+    errors = 0;
+    warnings = 0;
+    std::fflush(stdout);
+    std::fflush(stderr);
+    for (const Counts& count : fileCounts) {
+        std::fprintf(out, "%s: errors: %d, warnings: %d\n", count.file.c_str(), count.errors, count.warnings);
+        errors += count.errors;
+        warnings += count.warnings;
+    }
+}
