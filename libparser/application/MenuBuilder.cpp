@@ -10,6 +10,7 @@
 #include "application/PrecedencePlacement.h"
 #include "kivparser/application/ToolbarButton.h"
 #include "language/BuilderContext.h"
+#include "language/ReportDetails.h"
 #include "language/GrammarActions.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
@@ -137,7 +138,11 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
     char* newName = nullptr;
     if (entry.function && entry.function->isType("menu")) {
         if (!entry.function->functionArg) {
-            warning(parserMsg(MSG_MISSING_MENU_NAME), entry.label);
+            {
+                ReportDetails details;
+                details.atName(entry.label);
+                warning(parserMsg(MSG_MISSING_MENU_NAME), entry.label);
+            }
         } else {
             newName = _strdup(entry.function->functionArg);
             if (!newName) {
@@ -146,7 +151,11 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
             }
         }
     } else {
-        warning(parserMsg(MSG_DUP_MENUITEM_CASCADE), entry.label);
+        {
+            ReportDetails details;
+            details.atName(entry.label);
+            warning(parserMsg(MSG_DUP_MENUITEM_CASCADE), entry.label);
+        }
     }
     Menu* submenu = static_cast<Menu*>(existing->menuLink);
     submenu->remove();
@@ -329,7 +338,11 @@ int MenuBuilder::menuItem(int precedence, char* label, char* mnemonic, char* acc
         duplicates->add(item);
         return item->linkAction();
     }
-    warning(parserMsg(MSG_DUP_MENUITEM), entry.label);
+    {
+        ReportDetails details;
+        details.atName(entry.label);
+        warning(parserMsg(MSG_DUP_MENUITEM), entry.label);
+    }
     return 0;
 }
 
@@ -340,7 +353,11 @@ int MenuBuilder::popupItem(int precedence, char* label, char* context, char* tar
     if (!reg || !labelPresent(entry))
         return 1;
     if (reg->lookupPopupItem(entry.label)) {
-        warning(parserMsg(MSG_DUPLICATE), "PopupItem", entry.label);
+        {
+            ReportDetails details;
+            details.atName(entry.label);
+            warning(parserMsg(MSG_DUPLICATE), "PopupItem", entry.label);
+        }
         return 0;
     }
     if (!reg->refPopupItems())

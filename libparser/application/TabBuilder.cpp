@@ -6,6 +6,7 @@
 #include "application/PrecedencePlacement.h"
 #include "kivparser/application/Tab.h"
 #include "language/BuilderContext.h"
+#include "language/ReportDetails.h"
 #include "language/GrammarActions.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "lists/SListOps.h"
@@ -122,7 +123,11 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
         const char* listName = function ? function->functionArg : nullptr;
         if (existing->menuLink && function && function->isType("list")) {
             if (!listName) {
-                warning(parserMsg(MSG_MISSING_LIST_NAME), label);
+                {
+                    ReportDetails details;
+                    details.atName(label);
+                    warning(parserMsg(MSG_MISSING_LIST_NAME), label);
+                }
             } else {
                 // The list the item opens takes the new name.
                 char* copy = _strdup(listName);
@@ -136,7 +141,11 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
                 SListIndex::renamed(existing->menuLink);
             }
         } else {
-            warning(parserMsg(MSG_DUP_LISTITEM), label);
+            {
+                ReportDetails details;
+                details.atName(label);
+                warning(parserMsg(MSG_DUP_LISTITEM), label);
+            }
         }
         existing->setIconName(icon);
         existing->setActiveHelp(takeActiveHelp());

@@ -123,7 +123,11 @@ void ExpectedTokens::reportSyntaxError(const char* message, int state)
 
     SourceSpan open;
     TokenPositions::Unterminated left = TokenPositions::leftOpen(&open);
-    bool semicolonExpected = std::find(tokens.begin(), tokens.end(), SEMICOLON) != tokens.end();
+    // A ';' is welcome after a '{', a '}' or another ';' as an empty
+    // statement: only after other tokens is it one that is missing.
+    int last = TokenPositions::previousToken();
+    bool semicolonExpected = std::find(tokens.begin(), tokens.end(), SEMICOLON) != tokens.end() && last != SEMICOLON &&
+                             last != LCURL && last != RCURL;
     if (KIVyychar <= 0 && left != TokenPositions::OPEN_NONE) {
         // The string or comment took the rest of the file: that is the fault.
         bool string = left == TokenPositions::OPEN_STRING;

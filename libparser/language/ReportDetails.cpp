@@ -21,6 +21,13 @@ ReportDetails::~ReportDetails()
     active = outer;
 }
 
+void ReportDetails::atName(const char* text)
+{
+    SourceSpan span;
+    if (TokenPositions::spanOfText(text, &span))
+        place = span;
+}
+
 // Memory that runs out for a detail is reported like any other (and ends the
 // parse at work); the report goes without the detail.
 void ReportDetails::detail(const char* text)

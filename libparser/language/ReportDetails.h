@@ -27,6 +27,9 @@ public:
     void rule(const char* name) { ruleName = name; }
     // The place to fix.
     void at(const SourceSpan& span) { place = span; }
+    // The place of the name whose scanner text is `text` (a label, a name
+    // handed to a builder), when it is still known.
+    void atName(const char* text);
     // Words for machine formats ("expected ';' or '}'").
     void detail(const char* text);
     // One expected token, as a reader writes it (static text).

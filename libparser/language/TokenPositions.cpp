@@ -18,6 +18,8 @@ int textNext = 0;
 
 SourceSpan lastSpan;
 SourceSpan previousSpan;
+int lastNumber = 0;
+int previousNumber = 0;
 
 TokenPositions::Unterminated openKind = TokenPositions::OPEN_NONE;
 SourceSpan openSpan;
@@ -40,6 +42,8 @@ void TokenPositions::startInput()
     matchColumn = 0;
     lastSpan = SourceSpan{0, 0, 0, 0};
     previousSpan = lastSpan;
+    lastNumber = 0;
+    previousNumber = 0;
     for (TextSpan& entry : textRing)
         entry.text = nullptr;
     textNext = 0;
@@ -50,6 +54,8 @@ void TokenPositions::startInput()
 void TokenPositions::delivered(int token, const char* text)
 {
     previousSpan = lastSpan;
+    previousNumber = lastNumber;
+    lastNumber = token;
     if (token <= 0) {
         // The end of the input stands where the scanner stopped.
         int line = currentLine();
@@ -71,6 +77,11 @@ const SourceSpan& TokenPositions::last()
 const SourceSpan& TokenPositions::previous()
 {
     return previousSpan;
+}
+
+int TokenPositions::previousToken()
+{
+    return previousNumber;
 }
 
 bool TokenPositions::spanOfText(const char* text, SourceSpan* span)

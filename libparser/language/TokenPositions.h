@@ -45,9 +45,10 @@ public:
     // The scanner delivers `token`, which started with the last match and
     // ends at the current position; `text` is its heap text, if it has one.
     static void delivered(int token, const char* text);
-    // The last token delivered and the one before it.
+    // The last token delivered and the one before it, and their numbers.
     static const SourceSpan& last();
     static const SourceSpan& previous();
+    static int previousToken();
     // The span of the token whose heap text is `text` (the very pointer the
     // scanner handed out), among the last tokens delivered: a builder finds
     // where a name it was given stands. False when it is no longer known.
