@@ -64,8 +64,10 @@ if [ -s "$logs/failures.txt" ]; then
 fi
 
 # The tool on the sample installation: every registration kind (and the
-# application registration ranked and folded), the style sheet into a scratch
-# web tree, an icon URL, a role check and a check of every sample file.
+# application registration ranked and folded), the merged menus as text and
+# JSON (also of the hostile registration of the tool's tests) and as a preview
+# page, the style sheet into a scratch web tree, an icon URL, a role check and
+# a check of every sample file.
 tool="$build/tools/kivparser/kivparser"
 if [ -x "$tool" ] && [ -d examples/etc ]; then
   web=$(mktemp -d /tmp/kivmemcheck.XXXXXX)
@@ -87,6 +89,9 @@ if [ -x "$tool" ] && [ -d examples/etc ]; then
   }
   run_tool dump all
   run_tool dump arf --app jkiv --fold --verbose
+  run_tool menus --app jkiv --fold
+  run_tool menus --format=json --path tests/data/tools/menus-hostile
+  run_tool preview --app jkiv --out "$web/preview"
   run_tool stylesheet --force
   run_tool icon Connector:Router
   run_tool roles "ZETA Taluna Varnel Map" Delete operator

@@ -9,7 +9,8 @@
 #          locale sources and X11's headers (the test suite), clang with its libFuzzer runtime
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
 #          and libconfig (the benchmark), man (the manual page's test),
-#          Python's jsonschema (the JSON export's schema check)
+#          Python's jsonschema (the JSON export's schema check), Chromium
+#          and its WebDriver (the preview page's browser check)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -56,6 +57,9 @@ if [ "$set_name" = test ]; then
   have_cmd nroff      || need+=(groff-base)
   # The test of the JSON export validates it against its schema.
   python3 -c 'import jsonschema' >/dev/null 2>&1 || need+=(python3-jsonschema)
+  # The preview page is checked in headless Chromium through chromedriver.
+  { [ -x /usr/lib/chromium/chromium ] || have_cmd chromium; } || need+=(chromium)
+  have_cmd chromedriver || need+=(chromium-driver)
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

@@ -3,8 +3,9 @@
 # plainly, once under AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer. Then runs the parallel-load test under
 # ThreadSanitizer (scripts/thread-check.sh), builds the library as a packager and a host
-# project do (scripts/configure-checks.sh) and runs the extra checks (fuzzing,
-# valgrind: scripts/extra-checks.sh). Any failing test, sanitizer report or
+# project do (scripts/configure-checks.sh), checks the tool's preview page in
+# headless Chromium (scripts/browser-check.sh) and runs the extra checks
+# (fuzzing, valgrind: scripts/extra-checks.sh). Any failing test, sanitizer report or
 # check fails the run. The closing lines say which checks ran and which were
 # skipped, and why.
 set -euo pipefail
@@ -79,6 +80,9 @@ note ran "parallel loads, 8 threads, under ThreadSanitizer (build-tsan/)"
 current="configure without GoogleTest, build as a subproject"
 bash scripts/configure-checks.sh
 note ran "configure and install without GoogleTest, build as a subproject (build-configure/)"
+
+current="preview page in a browser"
+bash scripts/browser-check.sh build
 
 current="extra checks"
 bash scripts/extra-checks.sh

@@ -89,10 +89,10 @@ DropAction* Application::newDropAction(char* name) { return SListOps::newElement
 
 Enrollment* Application::newEnrollment(EnrollOpType op) { return SListOps::newElement(enrollments, op); }
 
-Menu* Application::lookupMenu(char* name) { return SListOps::lookup(menus, &_Menu::menuID, name); }
-PopupMenu* Application::lookupPopupMenu(char* name) { return SListOps::lookup(popupMenus, &_Menu::menuID, name); }
-Action* Application::lookupAction(char* name) { return SListOps::lookup(actions, &Action::actionID, name); }
-DropAction* Application::lookupDropAction(char* name)
+Menu* Application::lookupMenu(const char* name) { return SListOps::lookup(menus, &_Menu::menuID, name); }
+PopupMenu* Application::lookupPopupMenu(const char* name) { return SListOps::lookup(popupMenus, &_Menu::menuID, name); }
+Action* Application::lookupAction(const char* name) { return SListOps::lookup(actions, &Action::actionID, name); }
+DropAction* Application::lookupDropAction(const char* name)
 {
     return SListOps::lookup(dropActions, &DropAction::dropActionID, name);
 }

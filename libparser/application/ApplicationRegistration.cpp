@@ -33,32 +33,32 @@ ApplicationRegistration::~ApplicationRegistration()
     SListOps::disposeList(windows);
 }
 
-Application* ApplicationRegistration::lookupApplication(char* name)
+Application* ApplicationRegistration::lookupApplication(const char* name)
 {
     return SListOps::lookup(applications, &Application::appName, name);
 }
 
-MenuBar* ApplicationRegistration::lookupMenuBar(char* name)
+MenuBar* ApplicationRegistration::lookupMenuBar(const char* name)
 {
     return SListOps::lookup(menuBars, &_Menu::menuID, name);
 }
 
-PopupItem* ApplicationRegistration::lookupPopupItem(char* label)
+PopupItem* ApplicationRegistration::lookupPopupItem(const char* label)
 {
     return SListOps::lookup(popupItems, &_MenuItem::label, label);
 }
 
-Window* ApplicationRegistration::lookupWindow(char* name)
+Window* ApplicationRegistration::lookupWindow(const char* name)
 {
     return SListOps::lookup(windows, &Window::windowID, name);
 }
 
-Tab* ApplicationRegistration::lookupTab(char* name)
+Tab* ApplicationRegistration::lookupTab(const char* name)
 {
     return SListOps::lookup(tabs, &_Menu::menuID, name);
 }
 
-ParserList* ApplicationRegistration::lookupList(char* name)
+ParserList* ApplicationRegistration::lookupList(const char* name)
 {
     return SListOps::lookup(lists, &_Menu::menuID, name);
 }

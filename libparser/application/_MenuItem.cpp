@@ -79,7 +79,7 @@ _MenuItem::~_MenuItem()
     delete function;
 }
 
-_MenuItem* _MenuItem::lookup_MenuItem(char* theLabel)
+_MenuItem* _MenuItem::lookup_MenuItem(const char* theLabel)
 {
     return SListOps::lookup(this, &_MenuItem::label, theLabel);
 }

@@ -113,7 +113,7 @@ public:
     //       PopupMenu, &Application::lookupPopupMenu, &Application::newPopupMenu> {
     //       static constexpr const char* kind = "PopupMenu";
     //   };
-    template <class O, class T, T* (O::*Lookup)(char*), T* (O::*Create)(char*)>
+    template <class O, class T, T* (O::*Lookup)(const char*), T* (O::*Create)(char*)>
     struct Definition {
         using Owner = O;
         using Object = T;

@@ -57,6 +57,37 @@ KivParser::KivParser(char* path, SnmppvReg* reg, int theVerbose)
     initialize(path);
 }
 
+KivParser::KivParser(const SourceText& source, ApplicationRegistration* arf, SymbolRegistration* srf,
+                     FieldRegistration* frf, SnmppvReg* pvrf, int theVerbose)
+{
+    setRoots(arf, srf, frf, pvrf, theVerbose);
+    initialize(source);
+}
+
+KivParser::KivParser(const SourceText& source, ApplicationRegistration* arf, int theVerbose)
+{
+    setRoots(arf, nullptr, nullptr, nullptr, theVerbose);
+    initialize(source);
+}
+
+KivParser::KivParser(const SourceText& source, SymbolRegistration* srf, int theVerbose)
+{
+    setRoots(nullptr, srf, nullptr, nullptr, theVerbose);
+    initialize(source);
+}
+
+KivParser::KivParser(const SourceText& source, FieldRegistration* frf, int theVerbose)
+{
+    setRoots(nullptr, nullptr, frf, nullptr, theVerbose);
+    initialize(source);
+}
+
+KivParser::KivParser(const SourceText& source, SnmppvReg* reg, int theVerbose)
+{
+    setRoots(nullptr, nullptr, nullptr, reg, theVerbose);
+    initialize(source);
+}
+
 KivParser::~KivParser()
 {
     ParseLock lock;
@@ -108,6 +139,34 @@ void KivParser::initialize(char* path)
 {
     ParseLock lock;
     AtWork working(this);
+    if (!reset(path))
+        return;
+    if (path) {
+        int reason = 0;
+        fp = _KZopenRegularFile(filename, &reason);
+        if (!fp) {
+            // A stream without memory for its buffer is memory running out,
+            // not a file that cannot be read.
+            if (reason == ENOMEM)
+                nomemory();
+            else
+                reportCantOpen(filename, reason);
+            return;
+        }
+    }
+    run(nullptr);
+}
+
+void KivParser::initialize(const SourceText& source)
+{
+    ParseLock lock;
+    AtWork working(this);
+    if (reset(source.name))
+        run(&source);
+}
+
+bool KivParser::reset(const char* name)
+{
     ParseDamage::reset();
     SourceMap::startParse();
     current = this;
@@ -144,29 +203,23 @@ void KivParser::initialize(char* path)
     curSnmppvCgi = nullptr;
     curAcceptArgument = nullptr;
     curIgnoreAction = nullptr;
+    if (!name)
+        return true;
+    filename = _strdup(name);
+    if (!filename)
+        nomemory();
+    return filename != nullptr;
+}
 
-    if (path) {
-        filename = _strdup(path);
-        if (!filename) {
-            nomemory();
-            return;
-        }
-        int reason = 0;
-        fp = _KZopenRegularFile(filename, &reason);
-        if (!fp) {
-            // A stream without memory for its buffer is memory running out,
-            // not a file that cannot be read.
-            if (reason == ENOMEM)
-                nomemory();
-            else
-                reportCantOpen(filename, reason);
-            return;
-        }
-    }
-    // The first parser of the process sets the scanner's input, every later
-    // one restarts the scanner on its own stream.
+// The first parser of the process sets the scanner's input, every later one
+// restarts the scanner on its own stream (or text).
+void KivParser::run(const SourceText* source)
+{
     LoadScope scope;
-    lexNewInput(fp);
+    if (source)
+        lexNewText(source->text, source->length);
+    else
+        lexNewInput(fp);
     guarded(0, [this] { return parse(); });
     ok = errors == 0 ? 1 : 0;
 }

@@ -23,6 +23,11 @@ namespace kivparser {
 // starts in normal mode (accelerator mode off); the directive state
 // (skipElse) is kept.
 void lexNewInput(FILE* stream);
+// The same for `length` bytes of text held in memory, read as a file of that
+// content would be (carriage returns before line feeds dropped, NUL bytes and
+// an unterminated last line as in a file); the caller keeps the text alive
+// while it is scanned.
+void lexNewText(const char* text, size_t length);
 // The line being scanned (the parser's, or the scanner's own when no parser
 // is at work).
 int lexLine();

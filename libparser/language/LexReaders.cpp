@@ -78,6 +78,24 @@ size_t dropReturnsBeforeFeeds(char* text, size_t length)
     return (size_t)(out - text);
 }
 
+/* Text held in memory instead of a file (startText): read in the same
+   pieces and the same text mode as a file. */
+const char* memoryText = nullptr;
+size_t memoryLeft = 0;
+
+/* One read of the input, as _KZreadFile does it: the count, 0 at the end,
+   -1 with errno. */
+long readSome(char* into, size_t size)
+{
+    if (!memoryText)
+        return _KZreadFile(KIVyyin, into, size);
+    size_t n = memoryLeft < size ? memoryLeft : size;
+    memcpy(into, memoryText, n);
+    memoryText += n;
+    memoryLeft -= n;
+    return (long)n;
+}
+
 /* Refills the block, which must be used up; false at the end of the file. */
 bool fillBlock()
 {
@@ -88,7 +106,7 @@ bool fillBlock()
         heldReturn = false;
     }
     while (!fileEnded) {
-        long n = _KZreadFile(KIVyyin, text + have, BLOCK_SIZE - have);
+        long n = readSome(text + have, BLOCK_SIZE - have);
         if (n < 0)
             lexFailure("read() in flex scanner failed", errno);
         if (n == 0) {
@@ -661,6 +679,8 @@ int readInput(char* buffer, size_t maxSize)
 
 void startInput()
 {
+    memoryText = nullptr;
+    memoryLeft = 0;
     blockStart = blockEnd = block + PUSHBACK_ROOM;
     heldReturn = false;
     fileEnded = false;
@@ -668,8 +688,18 @@ void startInput()
     highBytes = mbMax > 1 ? BYTE_HIGH : 0;
 }
 
+void startText(const char* text, size_t length)
+{
+    startInput();
+    /* A text of no bytes is read as an empty file. */
+    memoryText = text ? text : "";
+    memoryLeft = text ? length : 0;
+}
+
 void dropInput()
 {
+    memoryText = nullptr;
+    memoryLeft = 0;
     blockStart = blockEnd = block + PUSHBACK_ROOM;
     heldReturn = false;
     fileEnded = true;

@@ -42,8 +42,11 @@ void scannerTakeBack(char* position);
    end. A carriage return directly before a line feed is dropped. */
 int readInput(char* buffer, size_t maxSize);
 /* A new input starts: the buffered bytes are dropped and the locale's
-   character width is taken. */
+   character width is taken. startInput reads the scanner's stream (KIVyyin),
+   startText the `length` bytes at `text` (held by the caller while the scan
+   runs), in the same text mode. */
 void startInput();
+void startText(const char* text, size_t length);
 /* The scan was abandoned: the buffered bytes are dropped and nothing is
    read again until startInput. */
 void dropInput();

@@ -36,6 +36,8 @@ thread_local void* handlerContext = nullptr;
 thread_local int loadVerbose = 0;
 // Out-of-memory reports made on this thread (OutOfMemoryWatch).
 thread_local long outOfMemoryReports = 0;
+// Files reported as unreadable on this thread (unreadableFileReports).
+thread_local long cantOpenReports = 0;
 
 // A record with the members of 0.2 filled from the report's details.
 ParserReport record(ReportKind kind, const char* filename, int lineno, int number, const char* message,
@@ -360,8 +362,14 @@ void reportEscapedException()
     deliver(report, loadVerbose != 0);
 }
 
+long unreadableFileReports()
+{
+    return cantOpenReports;
+}
+
 void reportCantOpen(const char* filename, int errnoValue)
 {
+    ++cantOpenReports;
     // About the file as a whole: no token of it stands for the problem.
     ReportDetails details;
     if (KivParser::current)

@@ -18,6 +18,10 @@ void reportCantOpen(const char* filename, int errnoValue);
 // read, with that reason.
 void reportScannerFailure(const char* text, int readErrno);
 
+// How many files this thread has reported as unreadable (reportCantOpen) so
+// far: a loader compares two readings around a parse.
+long unreadableFileReports();
+
 // A line that is not about the parse at work: a progress line of the
 // loaders, an error of the directory walk. Catalog text `number` of set 1,
 // formatted with the arguments, goes to the report handler as a report of

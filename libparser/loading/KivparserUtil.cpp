@@ -88,10 +88,11 @@ Reg* outOfMemory(Reg* registration)
 }
 
 template <class Reg>
-Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
+Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, LoadStatus& status)
 {
     ParseLock lock;
     LoadVerbosity verbosity(verbose);
+    status = LoadStatus{0, 0, 0, 0};
     char* dir = getStandardPathNoLang(path, kind.standardDir, kind.envName);
     if (!dir)
         return nullptr; // reported
@@ -117,6 +118,7 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
     for (int i = 0; char* name = files->getFileName(i); ++i) {
         if (verbose)
             progress(name, MSG_PARSING, name);
+        long unreadBefore = unreadableFileReports();
         KivParser* parser = new (std::nothrow) KivParser(name, registration, verbose);
         if (!parser) {
             delete files;
@@ -126,6 +128,10 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path)
             progress(name, MSG_FILE_COUNTS, parser->errors, parser->warnings);
         totalErrors += parser->errors;
         totalWarnings += parser->warnings;
+        status.files++;
+        status.unopened += unreadableFileReports() != unreadBefore ? 1 : 0;
+        status.errors = totalErrors;
+        status.warnings = totalWarnings;
         registration = rootOf(parser, registration);
         disposeForeignRoots<Reg>(parser);
         delete parser;
@@ -184,27 +190,54 @@ bool entryGrants(String* accesses, const char* word)
 
 } // namespace
 
+// The loaders run their work through this: the status is the caller's or
+// one of its own, and nothing thrown gets out.
+template <class Reg>
+Reg* load(const LoaderKind& kind, int verbose, const char* path, LoadStatus* status)
+{
+    LoadStatus own;
+    LoadStatus& filled = status ? *status : own;
+    return guarded<Reg*>(nullptr, [&] { return loadRegistration<Reg>(kind, verbose, path, filled); });
+}
+
 ApplicationRegistration* loadArf(int verbose, const char* path)
 {
-    return guarded<ApplicationRegistration*>(
-        nullptr, [&] { return loadRegistration<ApplicationRegistration>(arfKind, verbose, path); });
+    return load<ApplicationRegistration>(arfKind, verbose, path, nullptr);
 }
 
 SymbolRegistration* loadSrf(int verbose, const char* path)
 {
-    return guarded<SymbolRegistration*>(
-        nullptr, [&] { return loadRegistration<SymbolRegistration>(srfKind, verbose, path); });
+    return load<SymbolRegistration>(srfKind, verbose, path, nullptr);
 }
 
 FieldRegistration* loadFrf(int verbose, const char* path)
 {
-    return guarded<FieldRegistration*>(
-        nullptr, [&] { return loadRegistration<FieldRegistration>(frfKind, verbose, path); });
+    return load<FieldRegistration>(frfKind, verbose, path, nullptr);
 }
 
 SnmppvReg* loadSvrf(int verbose, const char* path)
 {
-    return guarded<SnmppvReg*>(nullptr, [&] { return loadRegistration<SnmppvReg>(svrfKind, verbose, path); });
+    return load<SnmppvReg>(svrfKind, verbose, path, nullptr);
+}
+
+ApplicationRegistration* loadArf(int verbose, const char* path, LoadStatus* status)
+{
+    return load<ApplicationRegistration>(arfKind, verbose, path, status);
+}
+
+SymbolRegistration* loadSrf(int verbose, const char* path, LoadStatus* status)
+{
+    return load<SymbolRegistration>(srfKind, verbose, path, status);
+}
+
+FieldRegistration* loadFrf(int verbose, const char* path, LoadStatus* status)
+{
+    return load<FieldRegistration>(frfKind, verbose, path, status);
+}
+
+SnmppvReg* loadSvrf(int verbose, const char* path, LoadStatus* status)
+{
+    return load<SnmppvReg>(svrfKind, verbose, path, status);
 }
 
 void setArfPriorities(const char* app)

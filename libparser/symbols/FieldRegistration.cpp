@@ -14,7 +14,7 @@ FieldRegistration::~FieldRegistration()
     SListOps::disposeList(fields);
 }
 
-Field* FieldRegistration::lookupField(char* name)
+Field* FieldRegistration::lookupField(const char* name)
 {
     return SListOps::lookup(fields, &Field::fieldID, name);
 }

@@ -14,7 +14,7 @@ SnmppvReg::~SnmppvReg()
     SListOps::disposeList(snmppvCgis);
 }
 
-SnmppvCgi* SnmppvReg::lookupSnmppvCgi(char* name)
+SnmppvCgi* SnmppvReg::lookupSnmppvCgi(const char* name)
 {
     return SListOps::lookup(snmppvCgis, &SnmppvCgi::cgiNameID, name);
 }

@@ -36,7 +36,7 @@ SymbolClass::~SymbolClass()
     SListOps::disposeList(segments);
 }
 
-SymbolType* SymbolClass::lookupSymbolType(char* name)
+SymbolType* SymbolClass::lookupSymbolType(const char* name)
 {
     return SListOps::lookup(symbolTypes, &SymbolType::symbolID, name);
 }

@@ -14,7 +14,7 @@ SymbolRegistration::~SymbolRegistration()
     SListOps::disposeList(symbolClasses);
 }
 
-SymbolClass* SymbolRegistration::lookupSymbolClass(char* name)
+SymbolClass* SymbolRegistration::lookupSymbolClass(const char* name)
 {
     return SListOps::lookup(symbolClasses, &SymbolClass::symbolID, name);
 }

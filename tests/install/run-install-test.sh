@@ -53,6 +53,13 @@ if "$cxx" -std=c++14 -fsyntax-only -I"$prefix/include" "$here/naive.cpp" 2> "$wo
 fi
 grep -q 'kivparser needs C++17' "$work/cxx14.txt" || { cat "$work/cxx14.txt"; fail "no clear message under C++14"; }
 
+echo "== a host with every warning an error"
+# shellcheck disable=SC2086
+"$cxx" -std=c++17 $strict -Werror=write-strings $flags -I"$prefix/include" -o "$work/host" "$here/host.cpp" \
+  -L"$libdir" -lkivparser
+LD_LIBRARY_PATH=$libdir "$work/host" "$source/examples/etc/registration" "$source/tests/data/language/reports" \
+  "$source/tests/data/language/reports/C/faults"
+
 echo "== the namespace alone"
 [ -f /usr/include/X11/Xlib.h ] || fail "X11/Xlib.h missing (Debian package libx11-dev; scripts/setup.sh installs it)"
 # shellcheck disable=SC2086

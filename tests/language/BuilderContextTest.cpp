@@ -19,7 +19,7 @@ char* text(const char* s)
 struct ApplicationDefinition {
     using Owner = ApplicationRegistration;
     using Object = Application;
-    static constexpr auto lookup = &ApplicationRegistration::lookupApplication;
+    static constexpr Application* (ApplicationRegistration::*lookup)(const char*) = &ApplicationRegistration::lookupApplication;
     static constexpr auto create = &ApplicationRegistration::newApplication;
     static constexpr const char* kind = "Application";
     static constexpr bool reportEvery = false;

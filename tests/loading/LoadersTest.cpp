@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -194,4 +195,32 @@ TEST(Loaders, EachLoaderKeepsItsOwnKind)
     delete srf;
     delete frf;
     delete svrf;
+}
+
+// The status of a load: every file of the list counted, those that could not
+// be read among them, and the sums that a verbose load prints as its totals;
+// the same whether the load is quiet or verbose.
+TEST(Loaders, StatusCountsFilesAndSumsTheirProblems)
+{
+    TempDir dir;
+    dir.file("reg/C/a", "Application \"A\" { MenuBar \"M\" { \"x\" f.action; } }\n");
+    dir.file("reg/C/b", "Application \"A\" { }\n");
+    dir.file("reg/C/c", "Application \"C\" { Action \"X\" { ; }\n");
+    ASSERT_EQ(mkfifo(dir.path("reg/C/d").c_str(), 0600), 0);
+    for (int verbose : {0, 1}) {
+        LoadStatus status{-1, -1, -1, -1};
+        std::string out = printed([&] { delete loadArf(verbose, dir.path("reg").c_str(), &status); });
+        EXPECT_EQ(status.files, 4);
+        EXPECT_EQ(status.unopened, 1);
+        EXPECT_EQ(status.warnings, 1); // A opened again
+        EXPECT_EQ(status.errors, 1 + 1 + 1); // f.action without a name, the cut file, the FIFO
+        if (verbose) {
+            EXPECT_NE(out.find(">>>total:  errors: 3, warnings: 1\n"), std::string::npos) << out;
+        } else {
+            EXPECT_EQ(out, "");
+        }
+    }
+    LoadStatus empty{-1, -1, -1, -1};
+    EXPECT_EQ(loadArf(0, dir.path("nothing").c_str(), &empty), nullptr);
+    EXPECT_EQ(empty.files + empty.unopened + empty.errors + empty.warnings, 0);
 }

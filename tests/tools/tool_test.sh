@@ -104,12 +104,16 @@ stylesheet now
 icon
 icon Computer|'Computer' is not of the form CLASS:TYPE
 roles "ZETA Taluna Varnel Map" Delete|no ROLE given
+menus --format=xml|unknown format 'xml' (text or json)
+menus arf|kivparser menus: unexpected argument 'arf'
+preview|kivparser preview: --out DIR is missing|usage: kivparser preview [--path DIRLIST]
 EOF
 
   run 0 --help
   cp "$work/out" "$work/help"
-  contains "$work/help" "usage: kivparser COMMAND [ARGUMENTS]" "  dump " "  check " "  stylesheet " "  icon " "  roles "
-  for command in dump check stylesheet icon roles; do
+  contains "$work/help" "usage: kivparser COMMAND [ARGUMENTS]" "  dump " "  check " "  stylesheet " "  icon " "  roles " \
+    "  menus " "  preview "
+  for command in dump check stylesheet icon roles menus preview; do
     run 0 "$command" --help
     contains "$work/out" "usage: kivparser $command" "Exit status:"
   done
@@ -365,6 +369,169 @@ EOF
   role Cut cut denied admin
   contains "$work/err" 'the definition of action "cut" of application "Cut" did not complete'
   role Cut cut denied op
+}
+
+# json_pretty FILE: the JSON document of FILE, indented, into $work/pretty (a
+# golden file that a person can read and diff); fails when it is not JSON.
+json_pretty() {
+  python3 -m json.tool --indent 1 "$1" >"$work/pretty" 2>"$work/json-error" ||
+    fail "$(basename "$1") is not JSON: $(head -3 "$work/json-error")"
+}
+
+# The merged menus of the sample: the tree in ASCII (the C locale), ranked
+# for the map and folded, as JSON, and in a UTF-8 locale with the UTF-8
+# edition of the event browser; --ascii draws in ASCII there too.
+case_menus_sample() {
+  use_sample C
+  run 0 menus
+  same "$work/out" "menus.out"
+  empty "$work/err"
+  run 0 menus --app jkiv --fold
+  same "$work/out" "menus.jkiv-fold.out"
+  contains "$work/out" '`- _Outlets:Outlet Status  <80>  -> action "Outlet Status" (folded from submenu "Outlet Tools")'
+  run 0 menus --app jkiv --format=json
+  json_pretty "$work/out"
+  same "$work/pretty" "menus.json"
+  grep -q '[^ -~]' "$data/menus.out" && fail "menus in the C locale is not plain ASCII"
+  grep -qix 'c\.utf-\?8' <(locale -a 2>/dev/null) || { echo "no C.UTF-8 locale; the UTF-8 tree skipped"; return; }
+  use_sample C.UTF-8
+  run 0 menus --app jkiv
+  same "$work/out" "menus.utf8.out"
+  contains "$work/out" "Ev̲ents of Object…" "├─ S̲tatus Poll  <90>  → action \"Status Poll\""
+  run 0 menus --app jkiv --ascii
+  contains "$work/out" "|- _Status Poll  <90>  -> action \"Status Poll\"" "E_vents of Object…"
+  grep -q '├\|→\|▸\|̲' "$work/out" && fail "menus --ascii draws with characters outside ASCII"
+}
+
+# A registration that defines what it should not: undefined names, refused
+# cycles, a function without a name, markup, quotes and control characters.
+# Every problem is marked; no control character reaches the terminal.
+case_menus_hostile() {
+  use_sample C
+  local hostile="$data/menus-hostile"
+  run 0 menus --path "$hostile"
+  same "$work/out" "menus-hostile.out"
+  contains "$work/out" "!! link refused: it would close a cycle" "!! never defined" "!! names nothing" \
+    "!! definition incomplete: no role may run it  (Second)" 'Esc\x1b[31mred\x07 tab\tx '
+  grep -q $'[\x01-\x08\x0b-\x1f\x7f]' "$work/out" && fail "a control character of a label reached the output"
+  run 0 menus --path "$hostile" --format=json
+  json_pretty "$work/out"
+  same "$work/pretty" "menus-hostile.json"
+  grep -qix 'c\.utf-\?8' <(locale -a 2>/dev/null) || { echo "no C.UTF-8 locale; the UTF-8 tree skipped"; return; }
+  use_sample C.UTF-8
+  run 0 menus --path "$hostile"
+  same "$work/out" "menus-hostile.utf8.out"
+}
+
+# deep_registration FILE DEPTH FANOUT: an application whose menu bar entry
+# opens a chain of DEPTH menus, each entry of which opens the next; with
+# FANOUT entries per menu the tree doubles at every level.
+deep_registration() {
+  local file=$1 depth=$2 fanout=$3 i j
+  {
+    echo 'Application "Deep" {'
+    echo '  MenuBar "Top" { "down" f.menu "m0"; }'
+    for ((i = depth - 1; i >= 0; i--)); do
+      printf '  Menu "m%d" {' "$i"
+      for ((j = 0; j < fanout; j++)); do
+        if ((i == depth - 1)); then printf ' "leaf%d" f.action "Leaf";' "$j"; else printf ' "e%d" f.menu "m%d";' "$j" $((i + 1)); fi
+      done
+      echo ' }'
+    done
+    echo '  Action "Leaf" { CallbackArgs "-leaf"; }'
+    echo '}'
+  } >"$file"
+}
+
+# Chains of menus deeper than any stack, and links that fan out: the tree is
+# written without deep recursion (on a small stack), its drawing says how
+# many levels it skips, it stops at its size limit, and the preview page stays
+# small.
+case_menus_deep() {
+  use_sample C
+  mkdir -p "$work/deep/C" "$work/wide/C"
+  deep_registration "$work/deep/C/deep" 5000 1
+  deep_registration "$work/wide/C/wide" 30 2
+  (ulimit -s 1024 && exec "$tool" menus --path "$work/deep" >"$work/out" 2>"$work/err") || fail "menus of a deep chain failed"
+  contains "$work/out" '...4970 levels... `- leaf0  <->  -> action "Leaf"  (Deep)'
+  [ "$(grep -c ' e0 \|leaf0' "$work/out")" -eq 5000 ] || fail "the deep chain does not show 5000 entries"
+  (ulimit -s 1024 && exec "$tool" menus --path "$work/deep" --format=json >"$work/out" 2>"$work/err") ||
+    fail "menus --format=json of a deep chain failed"
+  python3 - "$work/out" <<'PY' || fail "the JSON of the deep chain is not nested 5000 deep"
+import sys
+text = open(sys.argv[1]).read()
+depth = deepest = 0
+quoted = escaped = False
+for c in text:
+    if quoted:
+        escaped, quoted = (not escaped and c == "\\"), quoted and (escaped or c != '"')
+    elif c == '"':
+        quoted = True
+    elif c in "[{":
+        depth += 1; deepest = max(deepest, depth)
+    elif c in "]}":
+        depth -= 1
+sys.exit(0 if depth == 0 and deepest > 10000 else 1)
+PY
+  run 0 menus --path "$work/wide"
+  contains "$work/out" "... the tree stops here: it has more than 100000 entries"
+  [ "$(wc -l <"$work/out")" -lt 100020 ] || fail "the wide tree is not cut"
+  (ulimit -s 1024 && exec "$tool" preview --path "$work/deep" --out "$work/page" >"$work/out" 2>"$work/err") ||
+    fail "preview of a deep chain failed"
+  contains "$work/page/index.html" "deeper menus are not drawn"
+  [ "$(grep -o 'data-e=' "$work/page/index.html" | wc -l)" -lt 40 ] || fail "the preview draws the whole deep chain"
+}
+
+# The preview page: written where asked, every entry of the tree on it, the
+# bitmaps that exist copied beside it (none from outside the bitmap
+# directory), every text escaped.
+case_preview() {
+  use_sample C
+  run 0 preview --app jkiv --out "$work/page"
+  prints "$work/page/index.html"
+  empty "$work/err"
+  run 0 menus --app jkiv --format=json
+  local entries
+  entries=$(python3 -c '
+import json, sys
+tree = json.load(open(sys.argv[1]))
+count, stack = 0, [tree[key] for key in ("menuBars", "toolbar", "popupItems", "tabs", "lists")]
+while stack:
+    for node in stack.pop():
+        count += 1
+        stack.append(node.get("entries") or [])
+print(count)' "$work/out")
+  [ "$(grep -o ' data-e="' "$work/page/index.html" | wc -l)" -eq "$entries" ] ||
+    fail "the page does not show the $entries entries and containers of the tree"
+  contains "$work/page/index.html" 'role="menubar"' 'data-label="Layout" data-mn="L" aria-haspopup="menu" aria-expanded="false"' \
+    '<span class="mn">L</span>ayout' '<span class="accel">Ctrl+N</span>' \
+    '<dd data-field="selectionRule"><code>(isNode || isNetwork) &amp;&amp; !isLocked</code></dd>' \
+    '<dd data-field="definedAt" class="unknown" title="not recorded"></dd>' 'bitmaps/1-router.20.gif'
+  grep -q 'http:\|https:\|src="/\|href=' "$work/page/index.html" && fail "the page refers to something outside it"
+  cmp -s "$sample/www/htdocs/bitmaps/C/connector/router.20.gif" "$work/page/bitmaps/1-router.20.gif" ||
+    fail "the tab's icon was not copied"
+
+  # A bitmap directory with the toolbar's bitmap, and a file beside it that
+  # a path climbing out of it would reach.
+  export KZwwwBitmapDir="$work/bitmaps"
+  mkdir -p "$work/bitmaps/C/toolbar"
+  cp "$sample/www/htdocs/bitmaps/C/power/ups.32.gif" "$work/bitmaps/C/toolbar/open.gif"
+  cp "$sample/www/htdocs/bitmaps/C/power/ups.32.gif" "$work/outside.gif"
+  run 0 preview --path "$data/menus-hostile" --out "$work/hostile"
+  cmp -s "$work/bitmaps/C/toolbar/open.gif" "$work/hostile/bitmaps/1-open.gif" || fail "the toolbar bitmap was not copied"
+  [ "$(ls "$work/hostile/bitmaps")" = 1-open.gif ] || fail "bitmaps copied: $(ls "$work/hostile/bitmaps")"
+  contains "$work/hostile/index.html" '<img src="bitmaps/1-open.gif" alt="toolbar/open.gif"' \
+    'data-label="A &amp; &lt;b&gt;&quot;bold&quot;&lt;/b&gt;"' '<code>&lt;img src=x onerror=alert(1)&gt;:any</code>' \
+    '<small>&lt;script&gt;alert(1)&lt;/script&gt;</small>' 'Esc�[31mred� tab	x �' \
+    '<dd data-field="roles">nobody (incomplete definition)</dd>'
+  [ "$(grep -c '<script' "$work/hostile/index.html")" -eq 1 ] || fail "the hostile page has more than its own script"
+  grep -q '<img src=x\|<b>"bold"' "$work/hostile/index.html" && fail "markup of the registration reached the page"
+
+  echo "a file" >"$work/file"
+  run 1 preview --out "$work/file/page"
+  contains "$work/err" "kivparser: cannot create $work/file/page"
+  run 1 preview --path "$work/nothing" --out "$work/none"
+  contains "$work/err" "kivparser: no application registration found in $work/nothing"
 }
 
 # The manual page and --help list the same commands, the same synopsis of

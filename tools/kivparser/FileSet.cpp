@@ -9,6 +9,16 @@ namespace {
 
 const char* const stdinName = "<stdin>";
 
+std::string readStandardInput()
+{
+    std::string text;
+    char buffer[65536];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
+        text.append(buffer, got);
+    return text;
+}
+
 } // namespace
 
 FileSet::~FileSet()
@@ -28,7 +38,13 @@ void FileSet::parse(const std::vector<char*>& files, ReportPrinter& printer)
         if (text)
             std::printf(parserMsg(MSG_PARSING), name);
         printer.setUnnamedFile(standardInput ? stdinName : nullptr);
-        KivParser* parser = new (std::nothrow) KivParser(standardInput ? nullptr : file, arf, srf, frf, svrf, 1);
+        // Standard input is read whole and parsed as text named <stdin>.
+        std::string input;
+        if (standardInput)
+            input = readStandardInput();
+        KivParser* parser = standardInput ? new (std::nothrow) KivParser(SourceText{stdinName, input.data(), input.size()},
+                                                                         arf, srf, frf, svrf, 1)
+                                          : new (std::nothrow) KivParser(file, arf, srf, frf, svrf, 1);
         if (!parser) {
             fileCounts.push_back({name, 1, 0});
             continue;

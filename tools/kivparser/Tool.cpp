@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
-Tool::Tool() : commands{&dumpCommand, &checkCommand, &lintCommand, &stylesheetCommand, &iconCommand, &rolesCommand} {}
+Tool::Tool()
+    : commands{&dumpCommand,  &checkCommand, &lintCommand, &stylesheetCommand, &iconCommand,
+               &rolesCommand, &menusCommand, &previewCommand}
+{
+}
 
 int Tool::run(int argc, char** argv)
 {
@@ -76,12 +80,15 @@ void Tool::printHelp() const
         "                  before C\n");
 }
 
-int Tool::usageError(const std::string& message)
+int Tool::usageError(const std::string& message) const
 {
+    std::string names;
+    for (const ToolCommand* command : commands)
+        names += std::string(names.empty() ? "" : ", ") + command->name();
     std::fprintf(stderr,
                  "kivparser: %s\n"
-                 "usage: kivparser COMMAND [ARGUMENTS]   (commands: dump, check, lint, stylesheet, icon, roles)\n"
+                 "usage: kivparser COMMAND [ARGUMENTS]   (commands: %s)\n"
                  "Try 'kivparser --help' for more information.\n",
-                 message.c_str());
+                 message.c_str(), names.c_str());
     return TOOL_EXIT_USAGE;
 }

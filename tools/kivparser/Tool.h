@@ -5,6 +5,8 @@
 #include "DumpCommand.h"
 #include "IconCommand.h"
 #include "LintCommand.h"
+#include "MenusCommand.h"
+#include "PreviewCommand.h"
 #include "RolesCommand.h"
 #include "StylesheetCommand.h"
 
@@ -18,7 +20,7 @@ public:
 private:
     ToolCommand* find(const char* name);
     void printHelp() const;
-    static int usageError(const std::string& message);
+    int usageError(const std::string& message) const;
 
     DumpCommand dumpCommand;
     CheckCommand checkCommand;
@@ -26,6 +28,8 @@ private:
     StylesheetCommand stylesheetCommand;
     IconCommand iconCommand;
     RolesCommand rolesCommand;
+    MenusCommand menusCommand;
+    PreviewCommand previewCommand;
     std::vector<ToolCommand*> commands;
 };
 

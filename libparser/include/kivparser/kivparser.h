@@ -21,6 +21,7 @@
 #include <kivparser/lists/PSList.h>
 #include <kivparser/lists/String.h>
 #include <kivparser/lists/ValueTypes.h>
+#include <kivparser/lists/Elements.h>
 
 // --- language: the parser driver, its reports, the message catalog ---
 #include <kivparser/language/KivParser.h>

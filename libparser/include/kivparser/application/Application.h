@@ -50,10 +50,20 @@ public:
     Enrollment* newEnrollment(EnrollOpType op);
 
     // First element whose name equals `name` exactly, or null.
-    Menu* lookupMenu(char* name);
-    PopupMenu* lookupPopupMenu(char* name);
-    Action* lookupAction(char* name);
-    DropAction* lookupDropAction(char* name);
+    Menu* lookupMenu(const char* name);
+    const Menu* lookupMenu(const char* name) const { return const_cast<Application*>(this)->lookupMenu(name); }
+    PopupMenu* lookupPopupMenu(const char* name);
+    const PopupMenu* lookupPopupMenu(const char* name) const
+    {
+        return const_cast<Application*>(this)->lookupPopupMenu(name);
+    }
+    Action* lookupAction(const char* name);
+    const Action* lookupAction(const char* name) const { return const_cast<Application*>(this)->lookupAction(name); }
+    DropAction* lookupDropAction(const char* name);
+    const DropAction* lookupDropAction(const char* name) const
+    {
+        return const_cast<Application*>(this)->lookupDropAction(name);
+    }
 
     // Head of `menus`, created on first use (null after nomemory).
     Menu* refMenus();

@@ -24,12 +24,33 @@ public:
     ~ApplicationRegistration();
 
     // First element whose name equals `name` exactly, or null.
-    Application* lookupApplication(char* name);
-    MenuBar* lookupMenuBar(char* name);
-    PopupItem* lookupPopupItem(char* label);
-    Window* lookupWindow(char* name);
-    Tab* lookupTab(char* name);
-    ParserList* lookupList(char* name);
+    Application* lookupApplication(const char* name);
+    const Application* lookupApplication(const char* name) const
+    {
+        return const_cast<ApplicationRegistration*>(this)->lookupApplication(name);
+    }
+    MenuBar* lookupMenuBar(const char* name);
+    const MenuBar* lookupMenuBar(const char* name) const
+    {
+        return const_cast<ApplicationRegistration*>(this)->lookupMenuBar(name);
+    }
+    PopupItem* lookupPopupItem(const char* label);
+    const PopupItem* lookupPopupItem(const char* label) const
+    {
+        return const_cast<ApplicationRegistration*>(this)->lookupPopupItem(label);
+    }
+    Window* lookupWindow(const char* name);
+    const Window* lookupWindow(const char* name) const
+    {
+        return const_cast<ApplicationRegistration*>(this)->lookupWindow(name);
+    }
+    Tab* lookupTab(const char* name);
+    const Tab* lookupTab(const char* name) const { return const_cast<ApplicationRegistration*>(this)->lookupTab(name); }
+    ParserList* lookupList(const char* name);
+    const ParserList* lookupList(const char* name) const
+    {
+        return const_cast<ApplicationRegistration*>(this)->lookupList(name);
+    }
 
     // Creates and appends (no duplicate check); null after nomemory.
     Application* newApplication(char* name);

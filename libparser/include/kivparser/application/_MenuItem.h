@@ -25,7 +25,11 @@ public:
     _MenuItem* next() { return static_cast<_MenuItem*>(_next); }
 
     // Called on a list head: the first entry whose label equals `label`.
-    _MenuItem* lookup_MenuItem(char* label);
+    _MenuItem* lookup_MenuItem(const char* label);
+    const _MenuItem* lookup_MenuItem(const char* label) const
+    {
+        return const_cast<_MenuItem*>(this)->lookup_MenuItem(label);
+    }
 
     // Resolves an f.action function to an action of the current application,
     // creating a placeholder for a name not defined yet. 0 when done or when
@@ -55,8 +59,7 @@ protected:
     // `cycleMsg` (with the name) for a cycle. The caller has checked that the
     // owner of the names exists. 0 when done or reported, 1 after nomemory.
     int linkContainer(const char* type, int missingMsg, int cycleMsg, _Menu* underDefinition,
-                      const std::function<_Menu*(char*)>& lookup,
-                      const std::function<_Menu*(char*)>& create);
+                      const std::function<_Menu*(char*)>& lookup, const std::function<_Menu*(char*)>& create);
 };
 
 } // namespace kivparser

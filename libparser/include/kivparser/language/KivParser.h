@@ -2,6 +2,7 @@
 #define KIVPARSER_LANGUAGE_KIVPARSER_H
 
 #include <kivparser/export.h>
+#include <cstddef>
 #include <cstdio>
 
 namespace kivparser {
@@ -36,6 +37,18 @@ class SnmppvCgi;
 class AcceptArgument;
 class IgnoreAction;
 
+// Registration text held in memory (an editor's buffer, a database column, a
+// test): `length` bytes at `text`, read exactly as a file of that content
+// named `name` would be (reports name `name`; null: none, as for standard
+// input). NUL bytes, carriage returns and a last line without its line feed
+// are taken as in a file. The parser reads the text while it is constructed
+// and keeps no pointer into it.
+struct SourceText {
+    const char* name;
+    const char* text;
+    std::size_t length;
+};
+
 // Reads one registration file into the object model. The whole parse runs
 // inside the constructor; afterwards the object carries the counts and the
 // roots. The current-object fields hand partly built objects from one grammar
@@ -52,6 +65,13 @@ public:
     KivParser(char* path, SymbolRegistration* srf, int theVerbose);
     KivParser(char* path, FieldRegistration* frf, int theVerbose);
     KivParser(char* path, SnmppvReg* reg, int theVerbose);
+    // The same, for text held in memory instead of a file.
+    KivParser(const SourceText& source, ApplicationRegistration* arf, SymbolRegistration* srf,
+              FieldRegistration* frf, SnmppvReg* pvrf, int theVerbose);
+    KivParser(const SourceText& source, ApplicationRegistration* arf, int theVerbose);
+    KivParser(const SourceText& source, SymbolRegistration* srf, int theVerbose);
+    KivParser(const SourceText& source, FieldRegistration* frf, int theVerbose);
+    KivParser(const SourceText& source, SnmppvReg* reg, int theVerbose);
     ~KivParser();
 
     int parse();
@@ -117,6 +137,11 @@ public:
 
 private:
     void initialize(char* path);
+    void initialize(const SourceText& source);
+    // What both forms of initialize share: the per-file state is reset and,
+    // when `name` is given, its copy becomes `filename` (false after nomemory).
+    bool reset(const char* name);
+    void run(const SourceText* source);
     void setRoots(ApplicationRegistration* arf, SymbolRegistration* srf, FieldRegistration* frf,
                   SnmppvReg* pvrf, int theVerbose);
 
@@ -128,6 +153,7 @@ private:
 
 #ifndef KIVPARSER_NO_GLOBAL_NAMES
 using kivparser::KivParser;
+using kivparser::SourceText;
 #endif
 
 #endif

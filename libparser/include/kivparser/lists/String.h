@@ -20,7 +20,7 @@ public:
     void addNewData(char* s);
     void addNewData(int n);
     void addNewString(char* s);
-    bool isInteger() { return type == V_INT; }
+    bool isInteger() const { return type == V_INT; }
 
     String* next() { return static_cast<String*>(_next); }
 

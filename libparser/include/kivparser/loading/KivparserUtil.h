@@ -13,10 +13,11 @@ class Action;
 // The loaders: each finds the registration directory of its kind (`path`, a
 // ';' list, or the environment variable, or the standard directory), lists
 // its files with FileList and parses them one after the other into one
-// registration, which the caller then owns. Null when no file produced one.
-// `verbose` non-zero prints the directory, what the file search had to leave
-// out (directory entries too long, link loops, directories that cannot be
-// read), each file with its error and warning counts, and the totals.
+// registration, which the caller then owns. Null when no file produced one,
+// or when memory ran out (that is reported, and nothing half loaded is handed
+// out). `verbose` non-zero prints the directory, what the file search had to
+// leave out (directory entries too long, link loops, directories that cannot
+// be read), each file with its error and warning counts, and the totals.
 //
 // A file of another kind found on the way is parsed like any other; the
 // registration it makes is not the loader's and is destroyed at once.
@@ -40,6 +41,25 @@ KIVPARSER_API SymbolRegistration* loadSrf(int verbose, const char* path);
 KIVPARSER_API FieldRegistration* loadFrf(int verbose, const char* path);
 KIVPARSER_API SnmppvReg* loadSvrf(int verbose, const char* path);
 
+// What a load went through, for a host that loads quietly: `files` the
+// registration files it parsed (every file of the list, also those that
+// could not be read), `unopened` how many of them could not be opened or
+// read, `errors` and `warnings` the sums over the files, which a verbose load
+// prints as its totals. A load that lists no file leaves all four 0.
+struct LoadStatus {
+    int files;
+    int unopened;
+    int errors;
+    int warnings;
+};
+
+// The loaders as above, also filling `*status` (when not null) however the
+// load ends.
+KIVPARSER_API ApplicationRegistration* loadArf(int verbose, const char* path, LoadStatus* status);
+KIVPARSER_API SymbolRegistration* loadSrf(int verbose, const char* path, LoadStatus* status);
+KIVPARSER_API FieldRegistration* loadFrf(int verbose, const char* path, LoadStatus* status);
+KIVPARSER_API SnmppvReg* loadSvrf(int verbose, const char* path, LoadStatus* status);
+
 // Names the program that loads application registrations: its own file is
 // parsed first and applications are ranked against its organization, class
 // and application. Unknown programs (and null) get no priority file and no
@@ -55,6 +75,9 @@ KIVPARSER_API void setArfPriorities(const char* app);
 // Integer entries of an access list take part by their decimal text: the
 // role word "3" matches the entry 3, and an integer written last is never
 // blank.
+//
+// Failing closed: with security enforced, an action whose definition did not
+// complete cleanly (Action::definitionIncomplete) is denied to every role.
 KIVPARSER_API int actionCertifiedByRole(Action* action, const char* roles, int enforceSecurity);
 
 // The registration directory list without its language component, as a new
@@ -75,6 +98,7 @@ KIVPARSER_API char* stripMatchingFinalComponents(char* pathBuf, const char* comp
 } // namespace kivparser
 
 #ifndef KIVPARSER_NO_GLOBAL_NAMES
+using kivparser::LoadStatus;
 using kivparser::loadArf;
 using kivparser::loadSrf;
 using kivparser::loadFrf;

@@ -17,7 +17,8 @@ public:
 
     FieldRegistration* next() { return static_cast<FieldRegistration*>(_next); }
 
-    Field* lookupField(char* name);
+    Field* lookupField(const char* name);
+    const Field* lookupField(const char* name) const { return const_cast<FieldRegistration*>(this)->lookupField(name); }
     Field* newField(char* name);
 
     // Prints every field on standard output.

@@ -17,7 +17,11 @@ public:
 
     SnmppvReg* next() { return static_cast<SnmppvReg*>(_next); }
 
-    SnmppvCgi* lookupSnmppvCgi(char* name);
+    SnmppvCgi* lookupSnmppvCgi(const char* name);
+    const SnmppvCgi* lookupSnmppvCgi(const char* name) const
+    {
+        return const_cast<SnmppvReg*>(this)->lookupSnmppvCgi(name);
+    }
     SnmppvCgi* newSnmppvCgi(char* name);
 
     // Prints every CGI with its options and ignored actions on standard output.

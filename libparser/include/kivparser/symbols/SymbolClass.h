@@ -22,7 +22,11 @@ public:
 
     SymbolClass* next() { return static_cast<SymbolClass*>(_next); }
 
-    SymbolType* lookupSymbolType(char* name);
+    SymbolType* lookupSymbolType(const char* name);
+    const SymbolType* lookupSymbolType(const char* name) const
+    {
+        return const_cast<SymbolClass*>(this)->lookupSymbolType(name);
+    }
     SymbolType* newSymbolType(char* name);
 
     void setArcOrigin(Point* point);

@@ -17,7 +17,11 @@ public:
 
     SymbolRegistration* next() { return static_cast<SymbolRegistration*>(_next); }
 
-    SymbolClass* lookupSymbolClass(char* name);
+    SymbolClass* lookupSymbolClass(const char* name);
+    const SymbolClass* lookupSymbolClass(const char* name) const
+    {
+        return const_cast<SymbolRegistration*>(this)->lookupSymbolClass(name);
+    }
     SymbolClass* newSymbolClass(char* name);
 
     // Prints every class with its types on standard output.
