@@ -10,7 +10,8 @@
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
 #          and libconfig (the benchmark), man (the manual page's test),
 #          Python's jsonschema (the JSON export's schema check), Chromium
-#          and its WebDriver (the preview page's browser check)
+#          and its WebDriver (the preview page's browser check), Vim and
+#          Emacs (their error parsers read the gnu report format)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -60,6 +61,9 @@ if [ "$set_name" = test ]; then
   # The preview page is checked in headless Chromium through chromedriver.
   { [ -x /usr/lib/chromium/chromium ] || have_cmd chromium; } || need+=(chromium)
   have_cmd chromedriver || need+=(chromium-driver)
+  # The gnu report format is read back by the error parsers of Vim and Emacs.
+  { have_cmd vim || have_cmd nvim || have_cmd vim.tiny; } || need+=(vim-tiny)
+  have_cmd emacs || need+=(emacs-nox)
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

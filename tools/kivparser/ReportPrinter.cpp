@@ -227,6 +227,9 @@ void ReportPrinter::printGnu(const ParserReport& report, const char* file)
         message += *report.token ? std::string(" near '") + report.token + "'" : std::string(" at end of input");
     if (report.detail)
         message += std::string(", ") + report.detail;
+    // Names are quoted the way compilers quote them: a double quote in the
+    // message would let an editor read '"NAME" ... 12: ' as a file and line.
+    std::replace(message.begin(), message.end(), '"', '\'');
     message = oneLine(message.c_str());
     if (report.rule)
         message += std::string(" [") + report.rule + "]";

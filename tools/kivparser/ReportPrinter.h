@@ -72,6 +72,10 @@ public:
     int errors() const { return errorCount; }
     int warnings() const { return warningCount; }
 
+    // In the gnu form the message's double quotes are written as single
+    // quotes (Menu 'File'), as compilers quote names: Vim's default error
+    // format takes '"NAME" ... 12: ' anywhere in a line for a file and line.
+    //
     // `text` as one line of the gnu form: line breaks and other control
     // characters are written as escapes (\n, \t, \x1b), so that nothing in a
     // message can start a line that an editor would take for a report.
