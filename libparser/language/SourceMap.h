@@ -35,6 +35,18 @@ struct SourcePlace {
 // File names are copied once per root and live as long as it: the `file` of
 // a SourcePlace stays valid until the root is destroyed.
 //
+// An object that the model deletes while its root lives (a cascade that
+// folding removes) leaves its entries behind until the root goes; lookups
+// start from live objects, so they are never reached, and an object made
+// later at the same address by a parse gets entries of its own after them.
+//
+// For an editor (a language server): parse the buffer with a KivParser from
+// SourceText, take the reports (ranges from positionLine/column to
+// endLine/endColumn), find an object by name with the model's lookups and
+// its definitions and uses here. Completion: parse the buffer cut at the
+// cursor; the syntax error at its end carries the tokens that may follow
+// (ParserReport::expected, from ExpectedTokens).
+//
 // Thread safety: recording happens during a parse (under the parse lock);
 // release and the queries may come from any thread, and take the map's own
 // lock. Queries return copies.
