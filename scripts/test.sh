@@ -60,10 +60,14 @@ skip_reason() {
 current="test suite, plain build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIVPARSER_TESTS=ON >/dev/null
 cmake --build build -j"$jobs"
+rm -f build/tests/failure/sweep/summary.txt
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs" 2>&1 | tee build/ctest.log
 suite "plain build" build
 grep -q 'KivParserNative.InRealJvm' build/ctest.log \
   || note skipped "the native methods in a real JVM (no JDK found by CMake)"
+if [ -f build/tests/failure/sweep/summary.txt ]; then
+  note ran "allocation-failure sweep (build/): $(cat build/tests/failure/sweep/summary.txt)"
+fi
 
 current="test suite under the sanitizers"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKIVPARSER_TESTS=ON -DKIVPARSER_SANITIZE=ON >/dev/null

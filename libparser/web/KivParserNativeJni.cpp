@@ -4,13 +4,37 @@
 #ifdef KIVPARSER_WITH_JNI
 
 #include "com_zeta_kz_topology_KivParserNative.h"
+#include "language/EntryGuard.h"
 #include "platform/KzJava.h"
 #include "kivparser/web/KivParserNative.h"
 
 using namespace kivparser;
 
+namespace {
+
+jstring styleSheetUrl(JNIEnv* env, jclass cls, jboolean force, jstring langDir);
+jstring iconUrl(JNIEnv* env, jstring symClassAndType);
+
+} // namespace
+
+// Nothing thrown in C++ may reach the virtual machine: the natives run their
+// work through guarded(), which reports it and returns null.
 JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getStyleXMLURLandCreateIfNeeded(
     JNIEnv* env, jclass cls, jboolean force, jstring langDir)
+{
+    return guarded<jstring>(nullptr, [&] { return styleSheetUrl(env, cls, force, langDir); });
+}
+
+JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getIconUrl(JNIEnv* env, jclass cls,
+                                                                              jstring symClassAndType)
+{
+    (void)cls;
+    return guarded<jstring>(nullptr, [&] { return iconUrl(env, symClassAndType); });
+}
+
+namespace {
+
+jstring styleSheetUrl(JNIEnv* env, jclass cls, jboolean force, jstring langDir)
 {
     const char* lang = javaNativeGetNonNULLStringUTFChars(env, langDir);
     char url[KIV_WEB_URL_LEN];
@@ -29,10 +53,8 @@ JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getStyleXMLU
     return result;
 }
 
-JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getIconUrl(JNIEnv* env, jclass cls,
-                                                                              jstring symClassAndType)
+jstring iconUrl(JNIEnv* env, jstring symClassAndType)
 {
-    (void)cls;
     const char* argument = nullptr;
     if (symClassAndType) {
         argument = env->GetStringUTFChars(symClassAndType, nullptr);
@@ -45,5 +67,7 @@ JNIEXPORT jstring JNICALL Java_com_zeta_kz_topology_KivParserNative_getIconUrl(J
         env->ReleaseStringUTFChars(symClassAndType, argument);
     return env->NewStringUTF(url);
 }
+
+} // namespace
 
 #endif
