@@ -2,7 +2,10 @@
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/ParserErr.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <functional>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -13,13 +16,59 @@ namespace kivparser {
 
 namespace {
 
+// The places of one root, in the order they were recorded: recording is one
+// append. Lookups go through an index of the entries sorted by object (and
+// by their order), brought up to date when it has fallen far behind; the
+// entries recorded since are scanned.
+struct Entry {
+    const void* object;
+    bool definition;
+    SourcePlace place;
+};
+
+const size_t UNINDEXED_SCANNED = 256;
+
 struct RootTable {
     std::deque<std::string> files; // deque: the texts never move
-    std::unordered_map<const void*, std::vector<SourcePlace>> definitions;
-    std::unordered_map<const void*, std::vector<SourcePlace>> uses;
+    std::vector<Entry> entries;
+    std::vector<uint32_t> index; // entries [0, index.size()) by object
     // The file name last interned, by the parser's pointer to it.
     const char* lastName = nullptr;
     const char* lastInterned = nullptr;
+
+    void reindex()
+    {
+        size_t from = index.size();
+        index.reserve(entries.size());
+        for (size_t i = from; i < entries.size(); i++)
+            index.push_back(static_cast<uint32_t>(i));
+        auto byObject = [this](uint32_t a, uint32_t b) {
+            const void* x = entries[a].object;
+            const void* y = entries[b].object;
+            return std::less<const void*>()(x, y) || (x == y && a < b);
+        };
+        std::sort(index.begin() + static_cast<long>(from), index.end(), byObject);
+        std::inplace_merge(index.begin(), index.begin() + static_cast<long>(from), index.end(), byObject);
+    }
+
+    std::vector<SourcePlace> find(bool definition, const void* object)
+    {
+        if (entries.size() - index.size() > UNINDEXED_SCANNED)
+            reindex();
+        std::vector<SourcePlace> places;
+        auto first = std::lower_bound(index.begin(), index.end(), object, [this](uint32_t at, const void* wanted) {
+            return std::less<const void*>()(entries[at].object, wanted);
+        });
+        for (auto at = first; at != index.end() && entries[*at].object == object; ++at) {
+            if (entries[*at].definition == definition)
+                places.push_back(entries[*at].place);
+        }
+        for (size_t i = index.size(); i < entries.size(); i++) {
+            if (entries[i].object == object && entries[i].definition == definition)
+                places.push_back(entries[i].place);
+        }
+        return places;
+    }
 };
 
 std::mutex& mapLock()
@@ -34,8 +83,10 @@ std::unordered_map<const void*, std::unique_ptr<RootTable>>& roots()
     return *table;
 }
 
-// The root of the parse at work on this thread.
+// The root of the parse at work on this thread, and its table (valid while
+// the parse runs: its root cannot be destroyed meanwhile).
 thread_local const void* rootHere = nullptr;
+thread_local RootTable* tableHere = nullptr;
 
 const char* intern(RootTable& table, const char* name)
 {
@@ -58,6 +109,21 @@ const char* intern(RootTable& table, const char* name)
     return table.lastInterned;
 }
 
+// The table of the root at work, made on first use; null without a root.
+// The caller holds the map's lock.
+RootTable* tableOfRootHere()
+{
+    if (!rootHere)
+        return nullptr;
+    if (!tableHere) {
+        std::unique_ptr<RootTable>& table = roots()[rootHere];
+        if (!table)
+            table.reset(new RootTable());
+        tableHere = table.get();
+    }
+    return tableHere;
+}
+
 void record(bool definition, const void* object, const SourceSpan& span)
 {
     if (!rootHere || !object || span.line <= 0)
@@ -65,11 +131,8 @@ void record(bool definition, const void* object, const SourceSpan& span)
     KivParser* parser = KivParser::parserAtWork();
     try {
         std::lock_guard<std::mutex> guard(mapLock());
-        std::unique_ptr<RootTable>& table = roots()[rootHere];
-        if (!table)
-            table.reset(new RootTable());
-        SourcePlace place = {intern(*table, parser ? parser->filename : nullptr), span};
-        (definition ? table->definitions : table->uses)[object].push_back(place);
+        RootTable* table = tableOfRootHere();
+        table->entries.push_back(Entry{object, definition, {intern(*table, parser ? parser->filename : nullptr), span}});
     } catch (...) {
         nomemory();
     }
@@ -81,12 +144,8 @@ std::vector<SourcePlace> lookup(bool definition, const void* root, const void* o
     try {
         std::lock_guard<std::mutex> guard(mapLock());
         auto table = roots().find(root);
-        if (table == roots().end())
-            return places;
-        auto& entries = definition ? table->second->definitions : table->second->uses;
-        auto found = entries.find(object);
-        if (found != entries.end())
-            places = found->second;
+        if (table != roots().end())
+            places = table->second->find(definition, object);
     } catch (...) {
         nomemory();
         places.clear();
@@ -99,10 +158,13 @@ std::vector<SourcePlace> lookup(bool definition, const void* root, const void* o
 void SourceMap::startParse()
 {
     rootHere = nullptr;
+    tableHere = nullptr;
 }
 
 void SourceMap::parseInto(const void* root)
 {
+    if (root != rootHere)
+        tableHere = nullptr;
     rootHere = root;
 }
 
@@ -157,10 +219,7 @@ const char* SourceMap::fileHere()
         return nullptr;
     try {
         std::lock_guard<std::mutex> guard(mapLock());
-        std::unique_ptr<RootTable>& table = roots()[rootHere];
-        if (!table)
-            table.reset(new RootTable());
-        return intern(*table, parser->filename);
+        return intern(*tableOfRootHere(), parser->filename);
     } catch (...) {
         nomemory();
         return nullptr;
@@ -178,8 +237,10 @@ void SourceMap::release(const void* root)
         gone = std::move(table->second);
         roots().erase(table);
     }
-    if (rootHere == root)
+    if (rootHere == root) {
         rootHere = nullptr;
+        tableHere = nullptr;
+    }
 }
 
 size_t SourceMap::rootCount()
