@@ -2,6 +2,7 @@
 
 #include "dump/JsonWriter.h"
 #include "language/ParseLock.h"
+#include "language/ParserErrInternal.h"
 #include "kivparser/application/Action.h"
 #include "kivparser/application/Application.h"
 #include "kivparser/application/ApplicationRegistration.h"
@@ -622,6 +623,8 @@ int exportDocument(FILE* out, Op op, void* root)
         }
         putc('\n', out);
     } catch (const std::bad_alloc&) {
+        // Like every allocation that fails: reported, never a silent cut.
+        reportOutOfMemory();
         return -1;
     }
     return ferror(out) ? -1 : 0;
