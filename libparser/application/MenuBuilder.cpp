@@ -77,6 +77,8 @@ struct Entry {
             nomemory();
             return nullptr;
         }
+        // Where the entry was written: the place of its label.
+        SourceMap::defined(item, label);
         label = mnemonic = accelerator = context = target = nullptr;
         function = nullptr;
         return item;
@@ -154,6 +156,7 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
         {
             ReportDetails details;
             details.atName(entry.label);
+            details.relatedTo(existing, "the first entry with this label");
             warning(parserMsg(MSG_DUP_MENUITEM_CASCADE), entry.label);
         }
     }
@@ -341,6 +344,7 @@ int MenuBuilder::menuItem(int precedence, char* label, char* mnemonic, char* acc
     {
         ReportDetails details;
         details.atName(entry.label);
+        details.relatedTo(existing, "the first entry with this label");
         warning(parserMsg(MSG_DUP_MENUITEM), entry.label);
     }
     return 0;
@@ -352,10 +356,11 @@ int MenuBuilder::popupItem(int precedence, char* label, char* context, char* tar
     ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_POPUP_ITEM);
     if (!reg || !labelPresent(entry))
         return 1;
-    if (reg->lookupPopupItem(entry.label)) {
+    if (PopupItem* existing = reg->lookupPopupItem(entry.label)) {
         {
             ReportDetails details;
             details.atName(entry.label);
+            details.relatedTo(existing, "first defined here");
             warning(parserMsg(MSG_DUPLICATE), "PopupItem", entry.label);
         }
         return 0;

@@ -144,6 +144,7 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
             {
                 ReportDetails details;
                 details.atName(label);
+                details.relatedTo(existing, "the first item with this label");
                 warning(parserMsg(MSG_DUP_LISTITEM), label);
             }
         }
@@ -161,6 +162,7 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
         delete function;
         return dropStatement(label, icon);
     }
+    SourceMap::defined(item, label);
     head->append(item);
     return item->linkAction() || item->linkList() ? 1 : 0;
 }

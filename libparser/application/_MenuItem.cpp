@@ -132,7 +132,6 @@ int _MenuItem::linkContainer(const char* type, int missingMsg, int cycleMsg, _Me
     menuLink = found;
     MenuLinks::linked(underDefinition, found);
     SourceMap::used(found, name);
-    SourceMap::defined(this, name);
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/ParserErr.h"
 #include "language/DiagnosticRuleNames.h"
+#include "language/SourceMap.h"
 
 namespace kivparser {
 
@@ -26,6 +27,13 @@ void ReportDetails::atName(const char* text)
     SourceSpan span;
     if (TokenPositions::spanOfText(text, &span))
         place = span;
+}
+
+void ReportDetails::relatedTo(const void* object, const char* text)
+{
+    std::vector<SourcePlace> places = SourceMap::definitionsHere(object);
+    if (!places.empty())
+        related(places.front().file, places.front().span.line, places.front().span.column, text);
 }
 
 // Memory that runs out for a detail is reported like any other (and ends the

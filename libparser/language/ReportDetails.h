@@ -34,6 +34,9 @@ public:
     void detail(const char* text);
     // One expected token, as a reader writes it (static text).
     void expect(const char* token);
+    // The first definition of `object` in the source map of the parse at
+    // work, as a related place, when there is one (`text` static).
+    void relatedTo(const void* object, const char* text);
     // A related place; `file` and `text` must outlive the report (a file
     // name of the source map, a static text).
     void related(const char* file, int line, int column, const char* text);

@@ -29,8 +29,10 @@ struct SourcePlace {
 //  - A use is an entry that names the object as its target (f.action,
 //    f.menu, f.list, a popup item's popup menu): the span of the target's
 //    name in that entry.
-//  - A function reference (f.name in an entry) is recorded as a definition
-//    of its Function object: the span of the f.name token.
+//  - An entry (menu item, popup item, toolbar button, list item) is
+//    recorded as a definition of its item object at the span of its label,
+//    a function reference (f.name in an entry) as a definition of its
+//    Function object at the span of the f.name token.
 //
 // File names are copied once per root and live as long as it: the `file` of
 // a SourcePlace stays valid until the root is destroyed.

@@ -163,7 +163,7 @@ TEST(Diagnostics, RefusedCycleNamesTheLinkBack)
     EXPECT_EQ(seen[0].rule, "cyclic-link");
     EXPECT_EQ(seen[0].positionLine, 3);
     EXPECT_EQ(seen[0].column, 26);
-    EXPECT_EQ(seen[0].related, std::vector<std::string>{"a.reg:2:26 the link back that closes the cycle"});
+    EXPECT_EQ(seen[0].related, std::vector<std::string>{"a.reg:2:12 the link back that closes the cycle"});
 }
 
 // The source map: definitions merged over files, uses, the public
@@ -278,4 +278,27 @@ TEST(Diagnostics, EveryRuleIsListedOnce)
     EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
     EXPECT_EQ(diagnosticRule(diagnosticRuleCount()), nullptr);
     EXPECT_EQ(findDiagnosticRule("nothing"), nullptr);
+}
+
+// An editor completes at the cursor by parsing the text cut there: the
+// syntax error at the cut names every token that may follow.
+TEST(Diagnostics, CompletionFromTheTextCutAtTheCursor)
+{
+    struct Case {
+        std::string text;
+        std::vector<std::string> some;
+    };
+    const std::vector<Case> cases = {
+        {"Application a {\n  Menu m { \"Open\" ", {"'!'", "a function (f.name)", "a mnemonic (_x)", "'context'"}},
+        {"Application a {\n  Action b { ", {"'}'", "'selectionrule'", "'callbackargs'", "'access'"}},
+        {"Application a {\n  Action b { Access ", {"a string", "a name", "a number"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<Seen> seen = reportsOf({c.text});
+        ASSERT_EQ(seen.size(), 1u) << c.text;
+        EXPECT_EQ(seen[0].rule, "syntax-error");
+        for (const std::string& token : c.some)
+            EXPECT_NE(std::find(seen[0].expected.begin(), seen[0].expected.end(), token), seen[0].expected.end())
+                << token << " after: " << c.text;
+    }
 }

@@ -26,8 +26,10 @@ KIVPARSER_API int lintApplications(const ApplicationRegistration* reg, const cha
 // ApplicationRegistration, SymbolRegistration, FieldRegistration or
 // SnmppvReg), `object` the model object (an Application, Menu, PopupMenu,
 // MenuBar, Action, DropAction, ParserList, Tab, SymbolClass, SymbolType,
-// Field, SnmppvCgi; for uses the Action, Menu, PopupMenu or ParserList that an
-// entry names). Writes at most `max` places into `places` in the order the
+// Field, SnmppvCgi: the place of its name in each block that defines it; an
+// entry, MenuItem, PopupItem, ToolbarButton or ListItem: the place of its
+// label; a Function: the place of its f.name; for uses the Action, Menu,
+// PopupMenu or ParserList that an entry names: the place of that name). Writes at most `max` places into `places` in the order the
 // files were read and returns how many there are (which may be more than
 // `max`); 0 for an object without entries. The `file` texts live as long as
 // the registration. (Added in 0.2.)

@@ -1,5 +1,5 @@
 @DATA@/diagnostics/links.reg:14:33: error: f.menu Tools: cyclic reference.(ignore) [cyclic-link]
-@DATA@/diagnostics/links.reg:13:34: note: the link back that closes the cycle
+@DATA@/diagnostics/links.reg:13:20: note: the link back that closes the cycle
 @DATA@/diagnostics/links.reg:7:25: error: Application 'Links': Action 'Missing' is referenced but not defined. [undefined-action]
 @DATA@/diagnostics/links.reg:11:26: note: used here
 @DATA@/diagnostics/links.reg:8:25: warning: Menu 'Ghost' is named by f.menu but no block defines it: it stays empty [undefined-menu]
