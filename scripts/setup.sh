@@ -10,7 +10,7 @@
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
 #          and libconfig (the benchmark), man (the manual page's test),
 #          Python's jsonschema (the JSON export's schema check), Chromium
-#          and its WebDriver (the preview page's browser check), Vim and
+#          and its WebDriver (the preview page's browser check), Neovim and
 #          Emacs (their error parsers read the gnu report format)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
@@ -62,7 +62,8 @@ if [ "$set_name" = test ]; then
   { [ -x /usr/lib/chromium/chromium ] || have_cmd chromium; } || need+=(chromium)
   have_cmd chromedriver || need+=(chromium-driver)
   # The gnu report format is read back by the error parsers of Vim and Emacs.
-  { have_cmd vim || have_cmd nvim || have_cmd vim.tiny; } || need+=(vim-tiny)
+  # (vim-tiny cannot run the script that reads the list back: it has no +eval.)
+  { have_cmd nvim || { have_cmd vim && vim --version | grep -q '+eval'; }; } || need+=(neovim)
   have_cmd emacs || need+=(emacs-nox)
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do

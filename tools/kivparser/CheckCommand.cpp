@@ -57,9 +57,6 @@ int CheckCommand::run(const CommandLine& line)
 
     int errors = 0;
     int warnings = 0;
-    FILE* out = printer.summaryStream();
-    files.printSummary(out, errors, warnings);
-    std::fprintf(out, "total: errors: %d, warnings: %d\n", errors, warnings);
-    std::fflush(out);
+    files.printSummary(printer, errors, warnings);
     return errors || (printer.strict() && warnings) ? TOOL_EXIT_FAILURE : TOOL_EXIT_OK;
 }

@@ -60,15 +60,16 @@ void FileSet::parse(const std::vector<char*>& files, ReportPrinter& printer)
     printer.setUnnamedFile(nullptr);
 }
 
-void FileSet::printSummary(FILE* out, int& errors, int& warnings) const
+void FileSet::printSummary(const ReportPrinter& printer, int& errors, int& warnings) const
 {
     errors = 0;
     warnings = 0;
     std::fflush(stdout);
     std::fflush(stderr);
     for (const Counts& count : fileCounts) {
-        std::fprintf(out, "%s: errors: %d, warnings: %d\n", count.file.c_str(), count.errors, count.warnings);
+        printer.printCounts(count.file.c_str(), count.errors, count.warnings);
         errors += count.errors;
         warnings += count.warnings;
     }
+    printer.printCounts(nullptr, errors, warnings);
 }

@@ -33,8 +33,9 @@ public:
     const std::vector<Counts>& counts() const { return fileCounts; }
     kivparser::ApplicationRegistration* applications() const { return arf; }
 
-    // Prints one line per file and the total to `out`; the totals.
-    void printSummary(FILE* out, int& errors, int& warnings) const;
+    // Prints one summary line per file and the total through `printer`;
+    // the totals.
+    void printSummary(const ReportPrinter& printer, int& errors, int& warnings) const;
 
 private:
     kivparser::ApplicationRegistration* arf = nullptr;

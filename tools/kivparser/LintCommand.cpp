@@ -85,10 +85,8 @@ int LintCommand::run(const CommandLine& line)
     if (!found)
         RegistrationKind::application.reportNotFound(path);
 
-    FILE* out = printer.summaryStream();
     std::fflush(stdout);
-    std::fprintf(out, "total: errors: %d, warnings: %d\n", printer.errors(), printer.warnings());
-    std::fflush(out);
+    printer.printCounts(nullptr, printer.errors(), printer.warnings());
     if (!found || printer.errors() || (printer.strict() && printer.warnings()))
         return TOOL_EXIT_FAILURE;
     return TOOL_EXIT_OK;

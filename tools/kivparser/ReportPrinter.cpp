@@ -273,6 +273,20 @@ void ReportPrinter::endFile()
     omitted = 0;
 }
 
+void ReportPrinter::printCounts(const char* file, int errors, int warnings) const
+{
+    FILE* out = reportFormat == FORMAT_TEXT ? stdout : stderr;
+    if (reportFormat == FORMAT_JSON) {
+        std::fputs(file ? "{\"kind\":\"summary\",\"file\":" : "{\"kind\":\"total\"", out);
+        if (file)
+            writeJsonString(out, file);
+        std::fprintf(out, ",\"errors\":%d,\"warnings\":%d}\n", errors, warnings);
+    } else {
+        std::fprintf(out, "%s: errors: %d, warnings: %d\n", file ? file : "total", errors, warnings);
+    }
+    std::fflush(out);
+}
+
 void ReportPrinter::toolError(const std::string& message)
 {
     std::fflush(stdout);

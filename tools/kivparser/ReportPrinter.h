@@ -49,9 +49,13 @@ public:
 
     ReportFormat format() const { return reportFormat; }
     bool strict() const { return strictMode; }
-    // Where the summary lines go: standard output for the text form,
-    // standard error for the machine forms (standard output holds them alone).
-    FILE* summaryStream() const { return reportFormat == FORMAT_TEXT ? stdout : stderr; }
+    // A summary line: the counts of `file`, or the total when `file` is
+    // null ("FILE: errors: N, warnings: M", "total: ..."). The text form
+    // prints it on standard output; gnu and json print it on standard error
+    // after the reports, json as an object {"kind":"summary","file",
+    // "errors","warnings"} or {"kind":"total","errors","warnings"}, so that
+    // standard error stays JSON Lines.
+    void printCounts(const char* file, int errors, int warnings) const;
     // The linter rules to run: those enabled by default, less --disable,
     // plus --enable.
     const std::vector<const char*>& lintRules() const { return lintRuleNames; }
