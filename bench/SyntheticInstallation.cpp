@@ -3,6 +3,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <filesystem>
+#include <numeric>
+#include <random>
 #include <vector>
 
 namespace {
@@ -486,4 +488,59 @@ bool SyntheticInstallation::write(const std::string& root, int applications, Siz
         ++z.frfFiles;
     }
     return writeFile(base / "peer.cfg", peerText(applications), &z.peerBytes);
+}
+
+std::string SyntheticInstallation::shuffledText(long n)
+{
+    std::string s;
+    add(s, "Application \"Shuffled App %05ld\"\n{\n", n);
+    // Precedence 50 given, not given (50 as well) and three values that tie
+    // with a third of the applications each.
+    add(s,
+        "    MenuBar <50> \"File\" _F\n    {\n        \"Open %05ld\" f.action \"Open\";\n"
+        "        <%ld> \"Save %05ld\" f.action \"Open\";\n    }\n",
+        n, 40 + n % 3 * 10, n);
+    add(s, "    MenuBar \"Edit\" _E\n    {\n        <60> \"Find %05ld\" f.action \"Open\";\n    }\n", n);
+    // The shared cascade: its submenu collects an entry of every application.
+    s += "    MenuBar <30> \"Tools\" _T\n    {\n        <80> \"Diagnostics\" _D f.menu \"Diagnostics\";\n    }\n";
+    add(s, "    Menu \"Diagnostics\"\n    {\n        \"Ping %05ld\" f.action \"Open\";\n    }\n", n);
+    add(s, "    PopupItem <%ld> \"Node %05ld\" context isNode targetsymboltype any f.action \"Open\";\n",
+        20 + n % 4 * 20, n);
+    add(s, "    ToolbarButton @\"toolbar/b%05ld.gif\" context isNode f.action \"Open\";\n", n);
+    add(s,
+        "    Tab <70> \"Shared\" icon \"tabs/shared.gif\"\n    {\n"
+        "        \"Items %05ld\" f.list \"List %05ld\";\n    }\n",
+        n, n);
+    add(s, "    List \"List %05ld\"\n    {\n        \"By Name\" f.action \"Open\";\n    }\n", n);
+    add(s, "    Action \"Open\" { CallbackArgs \"-open %ld\"; }\n}\n", n);
+    return s;
+}
+
+bool SyntheticInstallation::writeShuffled(const std::string& root, long files, bool inOrder, Sizes* sizes)
+{
+    namespace fs = std::filesystem;
+    Sizes local;
+    Sizes& z = sizes ? *sizes : local;
+    z = Sizes();
+    std::error_code ec;
+    fs::path reg = fs::path(root) / "registration" / "C";
+    fs::create_directories(reg, ec);
+    if (ec)
+        return false;
+    std::vector<long> numbers((size_t)files);
+    std::iota(numbers.begin(), numbers.end(), 0L);
+    if (!inOrder) {
+        // A fixed permutation (Fisher-Yates over a fixed generator).
+        std::mt19937 random(20261207);
+        for (size_t i = numbers.size(); i > 1; --i)
+            std::swap(numbers[i - 1], numbers[random() % i]);
+    }
+    char name[32];
+    for (long i = 0; i < files; ++i) {
+        snprintf(name, sizeof name, "app%05ld", i);
+        if (!writeFile(reg / name, shuffledText(numbers[(size_t)i]), &z.arfBytes))
+            return false;
+        ++z.arfFiles;
+    }
+    return true;
 }

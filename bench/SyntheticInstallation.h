@@ -42,6 +42,16 @@ public:
     // Number of shared menu bars and tabs the applications add to.
     enum { SHARED_BARS = 8, SHARED_TABS = 4, FIELDS_PER_FILE = 200, TYPES_PER_CLASS = 50 };
 
+    // The installation of the shuffled-names case (ShuffledApplications.h):
+    // `files` small application files below root/registration/C, read in
+    // the order app00000, app00001, ..., whose applications are named in a
+    // fixed shuffled order (in file order with `inOrder`). Each adds entries
+    // to shared menu bars, the submenu of a shared cascade, the popup items,
+    // the toolbar buttons and a shared tab, with precedences that tie across
+    // applications. Returns false when a file cannot be written.
+    static bool writeShuffled(const std::string& root, long files, bool inOrder, Sizes* sizes);
+    static std::string shuffledText(long number);
+
     static std::string applicationText(int index, int applications);
     static std::string symbolText(int classIndex, int applications);
     static std::string fieldText(int fileIndex, int applications);

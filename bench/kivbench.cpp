@@ -9,14 +9,17 @@
 // - cold: each load in a fresh process (this program with --one-load),
 //   which times it inside itself.
 // Each is repeated (3 times by default) and the median taken; a summary
-// follows. --linear runs the linear-time cases instead (LinearCases.h),
-// --all runs both.
+// follows. --linear runs the linear-time cases instead (LinearCases.h and
+// ShuffledApplications.h), --shuffled the shuffled applications alone,
+// --all everything.
 //
-// usage: kivbench [--sizes=100,1000,10000] [--reps=3] [--linear | --all]
-//                 [--linear-mb=16] [--linear-menus=10000] [benchmark options]
+// usage: kivbench [--sizes=100,1000,10000] [--reps=3] [--linear | --shuffled | --all]
+//                 [--linear-mb=16] [--linear-menus=10000]
+//                 [--shuffled-files=5000] [benchmark options]
 #include "LinearCases.h"
 #include "Measure.h"
 #include "Passes.h"
+#include "ShuffledApplications.h"
 #include "SyntheticInstallation.h"
 #include "Table.h"
 
@@ -399,11 +402,15 @@ int main(int argc, char** argv)
     int repetitions = std::max(1, atoi(takeOption(argc, argv, "--reps", "3").c_str()));
     bool all = takeOption(argc, argv, "--all", "") == "yes";
     bool linear = takeOption(argc, argv, "--linear", "") == "yes" || all;
-    bool bySize = !linear || all;
+    bool shuffled = takeOption(argc, argv, "--shuffled", "") == "yes" || linear;
+    bool bySize = !shuffled || all;
     LinearCases::Options linearOptions;
     linearOptions.bytes = (long)(atof(takeOption(argc, argv, "--linear-mb", "16").c_str()) * (1 << 20));
     linearOptions.menus = atol(takeOption(argc, argv, "--linear-menus", "10000").c_str());
     linearOptions.repetitions = repetitions;
+    ShuffledApplications::Options shuffledOptions;
+    shuffledOptions.files = atol(takeOption(argc, argv, "--shuffled-files", "5000").c_str());
+    shuffledOptions.repetitions = repetitions;
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -442,6 +449,8 @@ int main(int argc, char** argv)
         summary(collector, sizes);
     }
     if (linear && !LinearCases::run(workDir + "/linear", linearOptions))
+        status = 1;
+    if (shuffled && !ShuffledApplications::run(workDir + "/shuffled", shuffledOptions))
         status = 1;
     printf("\nload average at the end: %s\n", loadAverage().c_str());
     benchmark::Shutdown();

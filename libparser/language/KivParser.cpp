@@ -34,27 +34,23 @@ KivParser::KivParser(char* path, ApplicationRegistration* arf, SymbolRegistratio
 }
 
 KivParser::KivParser(char* path, ApplicationRegistration* arf, int theVerbose)
+    : KivParser(path, arf, nullptr, nullptr, nullptr, theVerbose)
 {
-    setRoots(arf, nullptr, nullptr, nullptr, theVerbose);
-    initialize(path);
 }
 
 KivParser::KivParser(char* path, SymbolRegistration* srf, int theVerbose)
+    : KivParser(path, nullptr, srf, nullptr, nullptr, theVerbose)
 {
-    setRoots(nullptr, srf, nullptr, nullptr, theVerbose);
-    initialize(path);
 }
 
 KivParser::KivParser(char* path, FieldRegistration* frf, int theVerbose)
+    : KivParser(path, nullptr, nullptr, frf, nullptr, theVerbose)
 {
-    setRoots(nullptr, nullptr, frf, nullptr, theVerbose);
-    initialize(path);
 }
 
 KivParser::KivParser(char* path, SnmppvReg* reg, int theVerbose)
+    : KivParser(path, nullptr, nullptr, nullptr, reg, theVerbose)
 {
-    setRoots(nullptr, nullptr, nullptr, reg, theVerbose);
-    initialize(path);
 }
 
 KivParser::KivParser(const SourceText& source, ApplicationRegistration* arf, SymbolRegistration* srf,
@@ -65,27 +61,23 @@ KivParser::KivParser(const SourceText& source, ApplicationRegistration* arf, Sym
 }
 
 KivParser::KivParser(const SourceText& source, ApplicationRegistration* arf, int theVerbose)
+    : KivParser(source, arf, nullptr, nullptr, nullptr, theVerbose)
 {
-    setRoots(arf, nullptr, nullptr, nullptr, theVerbose);
-    initialize(source);
 }
 
 KivParser::KivParser(const SourceText& source, SymbolRegistration* srf, int theVerbose)
+    : KivParser(source, nullptr, srf, nullptr, nullptr, theVerbose)
 {
-    setRoots(nullptr, srf, nullptr, nullptr, theVerbose);
-    initialize(source);
 }
 
 KivParser::KivParser(const SourceText& source, FieldRegistration* frf, int theVerbose)
+    : KivParser(source, nullptr, nullptr, frf, nullptr, theVerbose)
 {
-    setRoots(nullptr, nullptr, frf, nullptr, theVerbose);
-    initialize(source);
 }
 
 KivParser::KivParser(const SourceText& source, SnmppvReg* reg, int theVerbose)
+    : KivParser(source, nullptr, nullptr, nullptr, reg, theVerbose)
 {
-    setRoots(nullptr, nullptr, nullptr, reg, theVerbose);
-    initialize(source);
 }
 
 KivParser::~KivParser()

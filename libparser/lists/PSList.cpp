@@ -39,10 +39,12 @@ void PSList::add(PSList* item)
     int usePriority = order == PSLpriority;
     // A long list starts the walk behind the elements it would pass anyway
     // (see SListIndex); the insertion point is the same.
-    PSList* start = SListIndex::sortedStart(this, prec, app, usePriority);
+    bool exact = false;
+    PSList* start = SListIndex::sortedStart(this, prec, app, usePriority, &exact);
     at = start;
     int steps = 0;
-    for (cursor = start->next(); cursor; cursor = cursor->next(), ++steps) {
+    cursor = start->next();
+    for (; cursor && !exact; cursor = cursor->next(), ++steps) {
         int p = cursor->getPrecedence();
         if (p < prec)
             break;
@@ -55,7 +57,7 @@ void PSList::add(PSList* item)
         SList::append(item);
     else
         at->insert(item);
-    SListIndex::placed(this, item, prec, cursor, steps);
+    SListIndex::placed(this, steps);
 }
 
 } // namespace kivparser

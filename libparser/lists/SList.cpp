@@ -65,17 +65,19 @@ void SList::append(SList* item)
 void SList::pullaway(SList* item)
 {
     if (item) {
-        SList* prev = this;
-        for (SList* cur = _next; cur; prev = cur, cur = cur->_next) {
-            if (cur != item)
-                continue;
+        // The element before it: known to the index of a long sorted list,
+        // else found by walking.
+        SList* prev = SListIndex::before(this, item);
+        if (!prev || prev->_next != item)
+            for (prev = this; prev->_next && prev->_next != item;)
+                prev = prev->_next;
+        if (prev->_next == item) {
             prev->_next = item->_next;
             item->_next = nullptr;
             if (!prev->_next)
                 _tail = prev;
             if (SListIndex* index = SListIndex::atWork())
                 index->unlinked(prev, item);
-            break;
         }
     }
     _base = this;

@@ -2,6 +2,7 @@
 #include "kivparser/application/Application.h"
 #include "kivparser/lists/PSList.h"
 #include "kivparser/lists/SList.h"
+#include "lists/ApplicationOrder.h"
 #include "lists/LoadScope.h"
 
 #include <cstring>
@@ -58,15 +59,52 @@ struct SListIndex::List {
     bool order = false;
     bool unsortable = false; // found unsorted once: never indexed again
     int usePriority = 0;
-    PSList* lastOf[MAX_PRECEDENCE + 1] = {};
+    OrderTree tree; // every element, its key (see keyOf) with it
+
+    explicit List(SListIndex* index) : tree(&SListIndex::moved, index) {}
 };
 
-SListIndex::SListIndex() : linkingHead(nullptr) {}
+SListIndex::SListIndex() : linkingHead(nullptr), pendingHead(nullptr), classes(new (std::nothrow) ApplicationOrder())
+{
+}
 
 SListIndex::~SListIndex()
 {
     for (List* list : listTable)
         delete list;
+    delete classes;
+}
+
+void SListIndex::moved(void* index, void* element, uint32_t leaf)
+{
+    if (Entry* entry = static_cast<SListIndex*>(index)->memberTable.find(element))
+        entry->node = leaf;
+}
+
+// The key of an element of a sorted list in its tree: what orders it, as
+// numbers that compare as the walk compares the elements. From the high
+// bits down: 100 less the precedence, the rank of the application (only
+// where the list orders by rank too), the number of its name class; the
+// labels of the classes are compared where two keys differ only there.
+// False when the element cannot have one (a precedence out of range, a
+// rank beyond what the key holds, no memory for a new class).
+bool SListIndex::keyOf(int precedence, Application* app, int usePriority, uint64_t* key)
+{
+    unsigned rank = usePriority ? static_cast<unsigned>(app ? app->priority : AppOTHER) : 0;
+    uint32_t nameClass = classes && inRange(precedence) && rank <= 0xff ? classes->classOf(app) : 0;
+    if (!nameClass)
+        return false;
+    *key = uint64_t(MAX_PRECEDENCE - precedence) << 40 | uint64_t(rank) << 32 | nameClass;
+    return true;
+}
+
+// Whether an element of key `key` goes behind one of key `other` (the walk
+// passes `other` on its way).
+bool SListIndex::notBefore(uint64_t key, uint64_t other)
+{
+    if (key >> 32 != other >> 32)
+        return key >> 32 > other >> 32;
+    return classes->label(static_cast<uint32_t>(key)) >= classes->label(static_cast<uint32_t>(other));
 }
 
 SListIndex* SListIndex::atWork()
@@ -90,7 +128,7 @@ SListIndex::List* SListIndex::listFor(SList* head)
         return nullptr;
     if (!added)
         return listTable[entry->list];
-    List* list = new (std::nothrow) List();
+    List* list = new (std::nothrow) List(this);
     if (!list || (unusedCount.empty() && !listTable.push(nullptr))) {
         delete list;
         headTable.erase(head);
@@ -107,25 +145,37 @@ SListIndex::List* SListIndex::listFor(SList* head)
     return list;
 }
 
-void SListIndex::enlist(List* list, SList* element, uint32_t hash)
+// Records `element` as a member of `list` (null when there is no room: the
+// list is then indexed no more). `wasThere` tells whether it was recorded as
+// a member already.
+SListIndex::Entry* SListIndex::enlist(List* list, SList* element, uint32_t hash, bool* wasThere)
 {
     bool added = false;
     Entry* entry = memberTable.findOrAdd(element, &added);
     if (!entry) {
-        // No room to follow the element: the list is indexed no more.
         dropNames(list);
         dropOrder(list);
-        return;
+        return nullptr;
     }
     uint32_t number = headTable.find(list->head)->list;
     if (added) {
         list->members++;
     } else if (entry->list != number) {
-        listTable[entry->list]->members--;
+        // Linked elsewhere while another list still counted it (it went
+        // without being taken out): that list's order no longer holds.
+        List* other = listTable[entry->list];
+        other->members--;
+        dropOrder(other);
         list->members++;
     }
+    bool there = !added && entry->list == number;
+    if (wasThere)
+        *wasThere = there;
+    if (!there)
+        entry->node = 0;
     entry->list = number;
     entry->hash = hash;
+    return entry;
 }
 
 // Drops every index of `list` and the list itself (its head is going).
@@ -156,7 +206,7 @@ void SListIndex::dropOrder(List* list)
     if (!list->order)
         return;
     list->order = false;
-    memset(list->lastOf, 0, sizeof list->lastOf);
+    list->tree.clear();
 }
 
 SList* SListIndex::find(List* list, const char* name)
@@ -242,18 +292,26 @@ void SListIndex::buildOrder(PSList* head)
         }
         if (!sorted) {
             list->unsortable = true;
-            memset(list->lastOf, 0, sizeof list->lastOf);
             return;
         }
-        list->lastOf[precedence] = element;
     }
     list->order = true;
     list->usePriority = usePriority;
     list->last = head;
-    for (SList* element = head->_next; element && list->order; element = element->_next) {
+    for (PSList* element = head->next(); element; element = element->next()) {
         list->last = element;
+        if (!list->order)
+            continue; // the last element is still wanted
         Entry* entry = memberTable.find(element);
-        enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
+        entry = enlist(list, element, entry && listTable[entry->list] == list ? entry->hash : 0);
+        uint64_t key = 0;
+        OrderTree::Place place{0, -1};
+        if (entry && list->order && keyOf(element->getPrecedence(), element->getApplication(), usePriority, &key))
+            place = list->tree.append(key, element);
+        if (!place.valid())
+            dropOrder(list); // no memory for the tree (or no key): the walks do without
+        else if (entry)
+            entry->node = place.leaf;
     }
 }
 
@@ -282,27 +340,29 @@ SList* SListIndex::lookup(SList* head, std::ptrdiff_t offset, const char* name)
     return result;
 }
 
-PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, int usePriority)
+PSList* SListIndex::sortedStart(PSList* head, int precedence, Application* app, int usePriority, bool* exact)
 {
+    *exact = false;
     SListIndex* index = atWork();
     Entry* entry = index ? index->headTable.find(head) : nullptr;
     List* list = entry ? index->listTable[entry->list] : nullptr;
     if (!list || !list->order)
         return head;
-    if (list->usePriority != usePriority || !inRange(precedence)) {
+    uint64_t key = 0;
+    if (list->usePriority != usePriority || !index->keyOf(precedence, app, usePriority, &key)) {
         index->dropOrder(list);
         return head;
     }
-    // Behind the whole group of equal precedence when the new element does
-    // not sort before its last element...
-    PSList* last = list->lastOf[precedence];
-    if (last && Application::collate(app, last->getApplication(), usePriority) >= 0)
-        return last;
-    // ...otherwise behind every element of a higher precedence.
-    for (int higher = precedence + 1; higher <= MAX_PRECEDENCE; ++higher)
-        if (list->lastOf[higher])
-            return list->lastOf[higher];
-    return head;
+    // Behind the last element that the walk would pass.
+    OrderTree::Place place =
+        list->tree.lastWhere([index, key](uint64_t other) { return index->notBefore(key, other); });
+    PSList* at = place.valid() ? static_cast<PSList*>(list->tree.item(place)) : head;
+    index->pendingHead = head;
+    index->pendingAt = at;
+    index->pendingPlace = place;
+    index->pendingKey = key;
+    *exact = true;
+    return at;
 }
 
 void SListIndex::linking(PSList* head)
@@ -311,25 +371,68 @@ void SListIndex::linking(PSList* head)
         index->linkingHead = head;
 }
 
-void SListIndex::placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps)
+void SListIndex::placed(PSList* head, int steps)
 {
     SListIndex* index = atWork();
     if (!index)
         return;
     index->linkingHead = nullptr;
+    index->pendingHead = nullptr;
     Entry* entry = index->headTable.find(head);
     List* list = entry ? index->listTable[entry->list] : nullptr;
-    if (list && list->order) {
-        if (!inRange(precedence)) {
-            index->dropOrder(list);
+    if (steps >= MIN_LENGTH && !(list && list->order))
+        index->buildOrder(head);
+}
+
+SList* SListIndex::before(SList* head, SList* item)
+{
+    SListIndex* index = atWork();
+    Entry* entry = index && item ? index->memberTable.find(item) : nullptr;
+    if (!entry)
+        return nullptr;
+    List* list = index->listTable[entry->list];
+    if (list->head != head || !list->order)
+        return nullptr;
+    OrderTree::Place place = list->tree.find(entry->node, item);
+    if (!place.valid())
+        return nullptr;
+    OrderTree::Place previous = list->tree.previous(place);
+    return previous.valid() ? static_cast<SList*>(list->tree.item(previous)) : head;
+}
+
+// `item`, recorded in `entry`, went in right behind `at` through the sorted
+// add of the list's head: its entry goes behind that of `at` (which the
+// search for its place has usually just found).
+void SListIndex::place(List* list, SList* at, SList* item, Entry* entry)
+{
+    OrderTree::Place after{0, -1};
+    uint64_t key = 0;
+    bool known = pendingHead == list->head && pendingAt == at;
+    pendingHead = nullptr;
+    if (known) {
+        after = pendingPlace;
+        key = pendingKey;
+    } else {
+        PSList* element = static_cast<PSList*>(item);
+        if (!keyOf(element->getPrecedence(), element->getApplication(), list->usePriority, &key)) {
+            dropOrder(list);
             return;
         }
-        if (!cursor || cursor->getPrecedence() < precedence)
-            list->lastOf[precedence] = item;
-        return;
+        if (at != list->head) {
+            Entry* atEntry = memberTable.find(at);
+            if (atEntry && listTable[atEntry->list] == list)
+                after = list->tree.find(atEntry->node, at);
+            if (!after.valid()) {
+                dropOrder(list);
+                return;
+            }
+        }
     }
-    if (steps >= MIN_LENGTH)
-        index->buildOrder(head);
+    OrderTree::Place place = list->tree.insertAfter(after, key, item);
+    if (place.valid())
+        entry->node = place.leaf;
+    else
+        dropOrder(list);
 }
 
 void SListIndex::linked(SList* head, SList* at, SList* item)
@@ -355,7 +458,14 @@ void SListIndex::linked(SList* head, SList* at, SList* item)
     }
     const char* name = list->names ? nameAt(item, list->offset) : nullptr;
     uint32_t hash = name ? nameHash(name) : 0;
-    enlist(list, item, hash);
+    bool wasThere = false;
+    Entry* entry = enlist(list, item, hash, &wasThere);
+    // Only the sorted add of the head keeps the order; an element linked
+    // again while still counted in (through another path) spoils it.
+    if (list->order && (linkingHead != list->head || wasThere))
+        dropOrder(list);
+    if (entry && list->order)
+        place(list, at, item, entry);
     if (name && list->names) {
         NameSlot* slot = slotOf(list->first, list->offset, hash, name);
         if (!slot) {
@@ -377,8 +487,6 @@ void SListIndex::linked(SList* head, SList* at, SList* item)
             }
         }
     }
-    if (list->order && linkingHead != list->head)
-        dropOrder(list);
 }
 
 void SListIndex::unlinked(SList* before, SList* item)
@@ -388,18 +496,18 @@ void SListIndex::unlinked(SList* before, SList* item)
         return;
     List* list = listTable[entry->list];
     uint32_t hash = entry->hash;
+    OrderTree::Node leaf = entry->node;
     memberTable.erase(item);
     list->members--;
     if (list->last == item)
         list->last = before;
     unname(list, item, hash);
     if (list->order) {
-        PSList* element = static_cast<PSList*>(item);
-        int precedence = element->getPrecedence();
-        if (inRange(precedence) && list->lastOf[precedence] == element) {
-            PSList* previous = before == list->head ? nullptr : static_cast<PSList*>(before);
-            list->lastOf[precedence] = previous && previous->getPrecedence() == precedence ? previous : nullptr;
-        }
+        OrderTree::Place place = list->tree.find(leaf, item);
+        if (place.valid())
+            list->tree.erase(place);
+        else
+            dropOrder(list);
     }
 }
 

@@ -2,6 +2,7 @@
 #define KIVPARSER_LISTS_SLISTINDEX_H
 
 #include "lists/OpenTable.h"
+#include "lists/OrderTree.h"
 #include "lists/WorkStack.h"
 
 #include <cstddef>
@@ -12,6 +13,7 @@ namespace kivparser {
 class SList;
 class PSList;
 class Application;
+class ApplicationOrder;
 
 // Indexes over long lists, so that a lookup by name and the placing of an
 // element in a sorted list stay cheap however long a list grows (a
@@ -31,11 +33,22 @@ class Application;
 // made again by the next long walk.
 //  - Names: the first element of each name, in chain order, in a table of
 //    (hash, element) pairs; a name is compared in full before it counts.
-//  - Order (heads of order PSLprecedence or PSLpriority): the last element of
-//    each precedence 0 to 100. A new element's walk starts behind the
-//    elements that the walk from the head would pass anyway: the list is
-//    sorted (it is checked when the index is made) and the ordering of
-//    applications is transitive, so the insertion point is the same.
+//  - Order (heads of order PSLprecedence or PSLpriority): every element in a
+//    search tree in list order (OrderTree), keyed by its precedence, its
+//    application's rank and the label of its application's name class
+//    (ApplicationOrder), which compare as the walk compares the elements. A
+//    new element goes right behind the last element that the walk from the
+//    head would pass, found in the tree: the list is sorted (it is checked
+//    when the index is made) and the ordering of applications is transitive,
+//    so the elements the walk passes are a first stretch of the list and the
+//    insertion point is the same. The tree also gives the element before
+//    another one, so that taking an element out of a long sorted list needs
+//    no walk either. Precedences 0 to 100 are indexed (any other drops the
+//    index of its list).
+// An index that cannot have the memory it needs is dropped, and the walks
+// do without it. Within a load the keys of the elements of a sorted list
+// (their precedences, their applications, the applications' names and
+// ranks) change only while an element is out of its list.
 // The library changes a name field in place during a load in two places (a
 // list that takes a new name from a duplicate list item, a cascade's submenu
 // that moves); both call renamed().
@@ -57,14 +70,18 @@ public:
 
     // For PSList::add: the element behind which the walk for a new element of
     // precedence `precedence` and application `app` may start (the head when
-    // the list has no usable index).
-    static PSList* sortedStart(PSList* head, int precedence, Application* app, int usePriority);
+    // the list has no usable index). `exact` says that the walk would stop
+    // right behind it: the element goes there, no walk needed.
+    static PSList* sortedStart(PSList* head, int precedence, Application* app, int usePriority, bool* exact);
     // For PSList::add, around the linking of the new element behind `head`:
     // before it, linking(head); after it, linking(null), or for a sorted list
-    // placed() with the element the walk stopped at (`cursor`, null at the
-    // end) and the number of elements it went over.
+    // placed() with the number of elements the walk went over.
     static void linking(PSList* head);
-    static void placed(PSList* head, PSList* item, int precedence, PSList* cursor, int steps);
+    static void placed(PSList* head, int steps);
+
+    // For SList::pullaway: the element before `item` in the list that
+    // `head` heads, when an index knows it (null otherwise: walk).
+    static SList* before(SList* head, SList* item);
 
     // A name field of `element` was given a new value in place.
     static void renamed(SList* element);
@@ -81,7 +98,12 @@ private:
 
     List* listOf(SList* element);
     List* listFor(SList* head);
-    void enlist(List* list, SList* element, uint32_t hash);
+    struct Entry;
+    static void moved(void* index, void* element, uint32_t leaf);
+    bool keyOf(int precedence, Application* app, int usePriority, uint64_t* key);
+    bool notBefore(uint64_t key, uint64_t other);
+    Entry* enlist(List* list, SList* element, uint32_t hash, bool* wasThere = nullptr);
+    void place(List* list, SList* at, SList* item, Entry* entry);
     void forget(List* list);
     void dropNames(List* list);
     void dropOrder(List* list);
@@ -93,17 +115,25 @@ private:
     SListIndex(const SListIndex&) = delete;
     SListIndex& operator=(const SListIndex&) = delete;
 
-    // Per element of an indexed list (and per indexed head): the list, and
-    // the hash of the element's name when the list's names are indexed.
+    // Per element of an indexed list (and per indexed head): the list, the
+    // hash of the element's name when the list's names are indexed, and its
+    // leaf in the list's tree when its order is.
     struct Entry {
         uint32_t list;
         uint32_t hash;
+        uint32_t node;
     };
     PointerTable<Entry> headTable;
     PointerTable<Entry> memberTable;
     WorkStack<List*> listTable;
     WorkStack<uint32_t> unusedCount; // numbers of lists forgotten
     PSList* linkingHead;          // set while PSList::add links an element
+    // Where sortedStart() placed the element that PSList::add links next.
+    PSList* pendingHead;
+    SList* pendingAt;
+    OrderTree::Place pendingPlace;
+    uint64_t pendingKey;
+    ApplicationOrder* classes;    // the name classes of the applications; null without memory
 };
 
 } // namespace kivparser

@@ -41,6 +41,7 @@ public:
     }
     T& top() { return storage[count - 1]; }
     void pop() { --count; }
+    void clear() { count = 0; } // keeps the memory
     bool empty() const { return count == 0; }
     size_t size() const { return count; }
     T& operator[](size_t at) { return storage[at]; }

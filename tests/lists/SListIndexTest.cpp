@@ -127,6 +127,27 @@ void release(std::vector<Application*>& apps)
         SListOps::disposeList(app); // one element each
 }
 
+// Takes the n-th element out of both lists, through the head or through the
+// element itself; with `back`, it goes in again through the sorted add.
+// Removed elements are kept until the end, so that no new element takes the
+// address that some _base still names.
+void takeOut(Entry* indexed, Entry* plain, size_t n, bool throughHead, bool back)
+{
+    Entry* a = at(indexed, n);
+    Entry* b = at(plain, n);
+    if (throughHead || back) {
+        indexed->pullaway(a);
+        plain->pullaway(b);
+    } else {
+        a->remove();
+        b->remove();
+    }
+    if (back) {
+        indexed->add(a);
+        plainAdd(plain, b);
+    }
+}
+
 } // namespace
 
 TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
@@ -157,19 +178,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
                 indexed->add(madeIndexed.back());
                 plainAdd(plain, madePlain.back());
             } else if (what < 93) {
-                // Taken out, through the head or through the element itself.
-                size_t n = random() % chain(plain).size();
-                Entry* a = at(indexed, n);
-                Entry* b = at(plain, n);
-                if (what % 2) {
-                    indexed->pullaway(a);
-                    plain->pullaway(b);
-                } else {
-                    a->remove();
-                    b->remove();
-                }
-                // Removed elements are kept until the end, so that no new
-                // element takes the address that some _base still names.
+                takeOut(indexed, plain, random() % chain(plain).size(), what % 2, false);
             } else if (what < 96 && step > 900) {
                 // Linked behind the head out of order: the index must notice
                 // (late, so that the indexed walk has long been at work).
@@ -177,14 +186,7 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
                 indexed->insert(madeIndexed.back());
                 plain->insert(madePlain.back());
             } else if (what >= 96) {
-                // A moved element: out and back in through the sorted add.
-                size_t n = random() % chain(plain).size();
-                Entry* a = at(indexed, n);
-                Entry* b = at(plain, n);
-                indexed->pullaway(a);
-                plain->pullaway(b);
-                indexed->add(a);
-                plainAdd(plain, b);
+                takeOut(indexed, plain, random() % chain(plain).size(), true, true); // moved
             }
             ASSERT_EQ(shape(indexed), shape(plain)) << "step " << step;
         }
@@ -192,6 +194,82 @@ TEST(SListIndex, SortedInsertionMatchesThePlainWalk)
         disposeAll(plain, madePlain);
     }
     release(apps);
+}
+
+namespace {
+
+// Many applications: names drawn from a smaller set (so that names tie
+// between applications), of every rank, and some without a name.
+std::vector<Application*> manyApplications(std::mt19937& random)
+{
+    Application::setPriorityOrganization("Org");
+    Application::setPriorityClass("Org Tools");
+    Application::setPriorityApplication("Mapper");
+    static const char* const prefixes[] = {"Org Tools Mapper ", "Org Tools ", "Org ", "", "", ""};
+    std::vector<Application*> apps;
+    for (int i = 0; i < 400; ++i) {
+        std::string name = std::string(prefixes[random() % 6]) + "app " + std::to_string(random() % 150);
+        apps.push_back(i % 97 == 0 ? new Application() : new Application(strdup(name.c_str())));
+    }
+    apps.push_back(nullptr);
+    return apps;
+}
+
+} // namespace
+
+// Lists of thousands of elements, whose applications come in random order:
+// nearly every element goes somewhere inside a long run of equal precedence.
+// Now and then elements are taken out (through the head or themselves),
+// moved, linked out of order, or given a precedence the index does not take,
+// and the load ends and a new one starts from the lists as they are.
+TEST(SListIndex, LongSortedListsMatchThePlainWalk)
+{
+    std::mt19937 random(20261207);
+    std::vector<Application*> apps = manyApplications(random);
+    for (PSListOrder order : {PSLpriority, PSLprecedence}) {
+        std::optional<LoadScope> load;
+        load.emplace();
+        Entry* indexed = new Entry(order, -1, 0, nullptr);
+        Entry* plain = new Entry(order, -1, 0, nullptr);
+        std::vector<Entry*> madeIndexed, madePlain;
+        int tag = 0;
+        auto twins = [&](int precedence, Application* app, int defaultPrecedence) {
+            ++tag;
+            madeIndexed.push_back(new Entry(order, precedence, tag, nullptr));
+            madePlain.push_back(new Entry(order, precedence, tag, nullptr));
+            madeIndexed.back()->_application = madePlain.back()->_application = app;
+            madeIndexed.back()->defaultPrecedence = madePlain.back()->defaultPrecedence = defaultPrecedence;
+        };
+        for (int step = 0; step < 6000; ++step) {
+            int what = (int)(random() % 1000);
+            size_t n = chain(plain).size();
+            if (what < 900 || n < 40) {
+                static const int choices[] = {-1, -1, 0, 50, 50, 50, 70, 100, 250};
+                twins(choices[random() % 9], apps[random() % apps.size()], what == 0 ? 120 : 50);
+                indexed->add(madeIndexed.back());
+                plainAdd(plain, madePlain.back());
+            } else if (what < 980) {
+                takeOut(indexed, plain, random() % n, what % 2, what >= 950);
+            } else if (what < 985 && step > 4000) {
+                twins(0, nullptr, 50);
+                size_t k = random() % n;
+                at(indexed, k)->insert(madeIndexed.back());
+                at(plain, k)->insert(madePlain.back());
+            } else if (what < 990) {
+                load.reset();
+                load.emplace();
+            }
+            if (step % 40 == 0 || step > 5900) {
+                ASSERT_EQ(shape(indexed), shape(plain)) << "step " << step;
+            }
+        }
+        ASSERT_EQ(shape(indexed), shape(plain));
+        load.reset();
+        disposeAll(indexed, madeIndexed);
+        disposeAll(plain, madePlain);
+    }
+    for (Application* app : apps)
+        delete app;
 }
 
 namespace {
