@@ -13,7 +13,7 @@ class ApplicationRegistration;
 // place to fix and related places, made to the calling thread's report
 // handler; without a handler it is printed as a framed warning. Nothing is
 // counted on any parser. The places come from the registration's source map
-// (see SourceLocations.h): an object made outside a parse is reported without
+// (see findDefinitions below): an object made outside a parse is reported without
 // a place.
 //
 // `rules` names the linter rules to run (`count` of them; unknown names and
