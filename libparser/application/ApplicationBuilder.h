@@ -1,3 +1,4 @@
+// Private: included by the grammar, its own actions (GrammarActions.cpp) and the application builders.
 #ifndef KIVPARSER_APPLICATION_APPLICATIONBUILDER_H
 #define KIVPARSER_APPLICATION_APPLICATIONBUILDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the grammar and DropActionBuilder.cpp.
 #ifndef KIVPARSER_APPLICATION_DROPACTIONBUILDER_H
 #define KIVPARSER_APPLICATION_DROPACTIONBUILDER_H
 

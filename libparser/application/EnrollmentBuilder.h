@@ -1,3 +1,4 @@
+// Private: included by the grammar and EnrollmentBuilder.cpp.
 #ifndef KIVPARSER_APPLICATION_ENROLLMENTBUILDER_H
 #define KIVPARSER_APPLICATION_ENROLLMENTBUILDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the grammar and the application builders.
 #ifndef KIVPARSER_APPLICATION_MENUBUILDER_H
 #define KIVPARSER_APPLICATION_MENUBUILDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the application folder and the load scope (lists/LoadScope.cpp).
 #ifndef KIVPARSER_APPLICATION_MENULINKS_H
 #define KIVPARSER_APPLICATION_MENULINKS_H
 

@@ -1,3 +1,4 @@
+// Private: included by the menu and entry classes of the application folder, and their tests.
 #ifndef KIVPARSER_APPLICATION_MENUTRACE_H
 #define KIVPARSER_APPLICATION_MENUTRACE_H
 

@@ -1,3 +1,4 @@
+// Private: included by the menu bar, tab and menu classes and builders of the application folder.
 #ifndef KIVPARSER_APPLICATION_PRECEDENCEPLACEMENT_H
 #define KIVPARSER_APPLICATION_PRECEDENCEPLACEMENT_H
 

@@ -1,3 +1,4 @@
+// Private: included by the grammar and TabBuilder.cpp.
 #ifndef KIVPARSER_APPLICATION_TABBUILDER_H
 #define KIVPARSER_APPLICATION_TABBUILDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the dump folder and its tests.
 #ifndef KIVPARSER_DUMP_DUMPWRITER_H
 #define KIVPARSER_DUMP_DUMPWRITER_H
 

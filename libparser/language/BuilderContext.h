@@ -1,3 +1,4 @@
+// Private: included by the language folder and the builders of the application and symbols folders.
 #ifndef KIVPARSER_LANGUAGE_BUILDERCONTEXT_H
 #define KIVPARSER_LANGUAGE_BUILDERCONTEXT_H
 

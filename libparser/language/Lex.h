@@ -1,3 +1,4 @@
+// Private: included by the language folder (scanner, grammar, reports, parser) and the scanner's tests.
 #ifndef KIVPARSER_LANGUAGE_LEX_H
 #define KIVPARSER_LANGUAGE_LEX_H
 

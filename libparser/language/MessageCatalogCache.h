@@ -1,3 +1,4 @@
+// Private: included by the message catalog and the reports of the language folder, and their tests.
 #ifndef KIVPARSER_LANGUAGE_MESSAGECATALOGCACHE_H
 #define KIVPARSER_LANGUAGE_MESSAGECATALOGCACHE_H
 

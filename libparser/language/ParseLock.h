@@ -1,3 +1,4 @@
+// Private: included by every folder above the language folder that enters the process-wide parse state.
 #ifndef KIVPARSER_LANGUAGE_PARSELOCK_H
 #define KIVPARSER_LANGUAGE_PARSELOCK_H
 

@@ -1,3 +1,4 @@
+// Private: included by the language, loading and web folders, which report on files.
 #ifndef KIVPARSER_LANGUAGE_PARSERERRINTERNAL_H
 #define KIVPARSER_LANGUAGE_PARSERERRINTERNAL_H
 

@@ -1,3 +1,4 @@
+// Private: included by TokenScan.cpp and the tests and fuzz targets of the scanner.
 #ifndef KIVPARSER_LANGUAGE_TOKENSCAN_H
 #define KIVPARSER_LANGUAGE_TOKENSCAN_H
 

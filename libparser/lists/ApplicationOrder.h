@@ -1,3 +1,4 @@
+// Private: included by the lists index (SListIndex) and ApplicationOrder.cpp, and their tests.
 #ifndef KIVPARSER_LISTS_APPLICATIONORDER_H
 #define KIVPARSER_LISTS_APPLICATIONORDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the language, application and loading folders and the lists index, and their tests.
 #ifndef KIVPARSER_LISTS_LOADSCOPE_H
 #define KIVPARSER_LISTS_LOADSCOPE_H
 

@@ -1,3 +1,4 @@
+// Private: included by the lists folder and the walks of the application and dump folders.
 #ifndef KIVPARSER_LISTS_OPENTABLE_H
 #define KIVPARSER_LISTS_OPENTABLE_H
 

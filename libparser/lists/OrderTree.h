@@ -1,3 +1,4 @@
+// Private: included by the lists index (SListIndex, ApplicationOrder) and OrderTree.cpp, and their tests.
 #ifndef KIVPARSER_LISTS_ORDERTREE_H
 #define KIVPARSER_LISTS_ORDERTREE_H
 

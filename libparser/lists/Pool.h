@@ -1,3 +1,4 @@
+// Private: included by SList.cpp, Pool.cpp and the tests of the pools.
 #ifndef KIVPARSER_LISTS_POOL_H
 #define KIVPARSER_LISTS_POOL_H
 

@@ -1,3 +1,4 @@
+// Private: included by the lists folder and RemoveSingleActionMenus.cpp, and their tests.
 #ifndef KIVPARSER_LISTS_SLISTINDEX_H
 #define KIVPARSER_LISTS_SLISTINDEX_H
 

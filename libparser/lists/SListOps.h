@@ -1,3 +1,4 @@
+// Private: included by the model classes and builders of the application and symbols folders, the language folder, and their tests.
 #ifndef KIVPARSER_LISTS_SLISTOPS_H
 #define KIVPARSER_LISTS_SLISTOPS_H
 

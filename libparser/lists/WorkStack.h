@@ -1,3 +1,4 @@
+// Private: included by the lists folder and the walks of the application folder.
 #ifndef KIVPARSER_LISTS_WORKSTACK_H
 #define KIVPARSER_LISTS_WORKSTACK_H
 

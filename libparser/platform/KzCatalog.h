@@ -1,3 +1,4 @@
+// Private: included by KzCatalog.cpp and the message catalog (language/MessageCatalog.cpp).
 #ifndef KIVPARSER_PLATFORM_KZCATALOG_H
 #define KIVPARSER_PLATFORM_KZCATALOG_H
 

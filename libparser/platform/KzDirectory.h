@@ -1,3 +1,4 @@
+// Private: included by the platform and loading folders.
 #ifndef KIVPARSER_PLATFORM_KZDIRECTORY_H
 #define KIVPARSER_PLATFORM_KZDIRECTORY_H
 

@@ -1,3 +1,4 @@
+// Private: included by the platform, language, symbols and loading folders.
 #ifndef KIVPARSER_PLATFORM_KZENVIRONMENT_H
 #define KIVPARSER_PLATFORM_KZENVIRONMENT_H
 

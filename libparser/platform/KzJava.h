@@ -1,3 +1,4 @@
+// Private: included by the platform layer and the native methods (web/KivParserNativeJni.cpp).
 #ifndef KIVPARSER_PLATFORM_KZJAVA_H
 #define KIVPARSER_PLATFORM_KZJAVA_H
 

@@ -1,3 +1,4 @@
+// Private: included by KzMemory.cpp and the pools (lists/Pool.cpp).
 #ifndef KIVPARSER_PLATFORM_KZMEMORY_H
 #define KIVPARSER_PLATFORM_KZMEMORY_H
 

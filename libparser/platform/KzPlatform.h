@@ -1,3 +1,4 @@
+// Private: included by any folder of the library, and the tests.
 #ifndef KIVPARSER_PLATFORM_KZPLATFORM_H
 #define KIVPARSER_PLATFORM_KZPLATFORM_H
 

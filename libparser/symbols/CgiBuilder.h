@@ -1,3 +1,4 @@
+// Private: included by the grammar and CgiBuilder.cpp.
 #ifndef KIVPARSER_SYMBOLS_CGIBUILDER_H
 #define KIVPARSER_SYMBOLS_CGIBUILDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the grammar and FieldBuilder.cpp.
 #ifndef KIVPARSER_SYMBOLS_FIELDBUILDER_H
 #define KIVPARSER_SYMBOLS_FIELDBUILDER_H
 

@@ -1,3 +1,4 @@
+// Private: included by the registration and class files of the symbols folder.
 #ifndef KIVPARSER_SYMBOLS_NAMEDLIST_H
 #define KIVPARSER_SYMBOLS_NAMEDLIST_H
 

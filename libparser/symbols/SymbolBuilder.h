@@ -1,3 +1,4 @@
+// Private: included by the grammar, its own actions (GrammarActions.cpp) and SymbolBuilder.cpp.
 #ifndef KIVPARSER_SYMBOLS_SYMBOLBUILDER_H
 #define KIVPARSER_SYMBOLS_SYMBOLBUILDER_H
 

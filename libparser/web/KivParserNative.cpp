@@ -257,6 +257,33 @@ int kivParserSetStyleXMLURLandCreateIfNeeded(char* urlMem, int force, const char
     return 0;
 }
 
+namespace {
+
+// Copies the template to the new sheet, the date and the symbols in place of
+// their markers; false when that failed (`writeFailed` with `writeErrno` when
+// a write did).
+bool copyTemplate(FILE* in, FILE* out, char* errBuf, int errBufLen, bool& writeFailed, int& writeErrno)
+{
+    ServerFacts server;
+    char piece[KIV_WEB_LINE_LEN];
+    size_t len;
+    while ((len = readPiece(in, piece)) > 0) {
+        if (strstr(piece, dateMarker)) {
+            writeDateComment(out);
+        } else if (strstr(piece, symbolsMarker)) {
+            if (outputSymbolXML(out, errBuf, errBufLen, server.host, server.portSuffix) != 0)
+                return false;
+        } else if (!writePiece(out, piece, len, server)) {
+            writeErrno = errno;
+            writeFailed = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, char* errBuf,
                       int errBufLen)
 {
@@ -288,24 +315,9 @@ int symCreateStyleXML(const char* xmlTemplateFile, const char* xmlOutputFile, ch
     }
 
     OutOfMemoryWatch watch;
-    ServerFacts server;
-    char piece[KIV_WEB_LINE_LEN];
-    bool failed = false;
     bool writeFailed = false;
     int writeErrno = 0;
-    size_t len;
-    while (!failed && (len = readPiece(in, piece)) > 0) {
-        if (strstr(piece, dateMarker)) {
-            writeDateComment(out);
-        } else if (strstr(piece, symbolsMarker)) {
-            if (outputSymbolXML(out, errBuf, errBufLen, server.host,
-                                server.portSuffix) != 0)
-                failed = true;
-        } else if (!writePiece(out, piece, len, server)) {
-            writeErrno = errno;
-            failed = writeFailed = true;
-        }
-    }
+    bool failed = !copyTemplate(in, out, errBuf, errBufLen, writeFailed, writeErrno);
     if (!failed && ferror(in)) {
         message(errBuf, errBufLen, parserMsg(MSG_TEMPLATE_OPEN), xmlTemplateFile, _KZstrerror(EIO));
         failed = true;

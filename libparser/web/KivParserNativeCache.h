@@ -1,3 +1,4 @@
+// Private: included by KivParserNative.cpp and its tests.
 #ifndef KIVPARSER_WEB_KIVPARSERNATIVECACHE_H
 #define KIVPARSER_WEB_KIVPARSERNATIVECACHE_H
 

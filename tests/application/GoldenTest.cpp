@@ -3,7 +3,8 @@
 // registration, verbosely, with the organization "Org", the class "Org Tools"
 // and the application "Mapper" ranked first. NAME.reports holds what the
 // parse printed (the data directory left out of file names) and each file's
-// counts. Then, for each file present: NAME.dump is the dump, NAME.tabs the
+// counts. Its JSON export (registration and tabs) must validate against the
+// schema. Then, for each file present: NAME.dump is the dump, NAME.tabs the
 // dump of the tabs, NAME.fold the dump after folding single-action cascades
 // (folding a second time changes nothing). In the expected dumps a "|" ending
 // a line only marks the end of trailing blanks.
@@ -14,6 +15,7 @@
 
 #include "kivparser/kivparser.h"
 #include "dump/DumpWriter.h"
+#include "support/SchemaCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +116,10 @@ TEST_P(ApplicationGolden, Case)
     else
         EXPECT_EQ(reports, want);
     ASSERT_NE(reg, nullptr);
+    // The JSON export of the same registration, before any folding.
+    EXPECT_TRUE(validatesAgainstSchema({jsonText([reg](FILE* out) { return dumpJson(out, reg); }),
+                                        jsonText([reg](FILE* out) { return dumpJsonTabs(out, reg); })},
+                                       name));
 
     int checked = 0;
     auto check = [&](const char* kind, void (*dump)(ApplicationRegistration*)) {

@@ -124,6 +124,12 @@ int main(int argc, char** argv)
             check(count(action.nameFields) >= 0, "name fields walk");
         }
     check(actions > 0 && accesses > 0, "actions and their access lists");
+    std::string dumped = printed([&] { view->debugDump(); });
+    check(dumped.find("MenuBar <") != std::string::npos, "a const registration dumps");
+    std::FILE* json = std::tmpfile();
+    check(json && kivparser::dumpJson(json, view) == 0, "a const registration exports");
+    if (json)
+        std::fclose(json);
     kivparser::Menu* none = nullptr;
     check(count(none) == 0 && kivparser::elements(none).empty(), "a null head has no elements");
     kivparser::Menu lone(strdup("lone"));

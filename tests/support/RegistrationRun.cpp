@@ -15,7 +15,7 @@ namespace {
 // Writes the JSON document of a registration to memory and ends the process
 // when it is not valid JSON.
 template <class Registration>
-void checkJson(int (*dump)(FILE*, Registration*), Registration* registration)
+void checkJson(int (*dump)(FILE*, const Registration*), const Registration* registration)
 {
     char* text = nullptr;
     size_t length = 0;

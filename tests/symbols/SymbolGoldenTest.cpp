@@ -1,4 +1,5 @@
 #include "kivparser/kivparser.h"
+#include "support/SchemaCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +91,8 @@ std::vector<std::string> texts(String* head)
 // replaced, a field defined again in the same and in a second file. CGIs:
 // options and ignore actions in every form, missing command and path, a
 // second definition that only adds options, bytes above 127 in the paths
-// stored as %XX; the texts the dump leaves out are checked here.
+// stored as %XX; the texts the dump leaves out are checked here, in the
+// model and in the JSON export. Every export validates against the schema.
 TEST(SymbolGolden, ParsedFiles)
 {
     struct Case {
@@ -106,8 +108,20 @@ TEST(SymbolGolden, ParsedFiles)
     for (const Case& c : cases) {
         Roots roots;
         expectGolden(c.expected, c.files, roots);
+        std::vector<std::string> exports;
+        if (roots.srf)
+            exports.push_back(jsonText([&roots](FILE* out) { return dumpJson(out, roots.srf); }));
+        if (roots.frf)
+            exports.push_back(jsonText([&roots](FILE* out) { return dumpJson(out, roots.frf); }));
+        if (roots.svrf)
+            exports.push_back(jsonText([&roots](FILE* out) { return dumpJson(out, roots.svrf); }));
+        EXPECT_TRUE(validatesAgainstSchema(exports, c.expected));
         if (!roots.svrf)
             continue;
+        // The JSON export has them too.
+        EXPECT_NE(exports.back().find(
+                      "\"descriptions\":[\"Line one\",\"Line two\"],\"copyrights\":[\"Copyright line\"],\"version\":\"1.0\""),
+                  std::string::npos);
         SnmppvCgi* viewer = roots.svrf->lookupSnmppvCgi(const_cast<char*>("viewer"));
         ASSERT_NE(viewer, nullptr);
         EXPECT_EQ(texts(viewer->descriptions), (std::vector<std::string>{"Line one", "Line two"}));

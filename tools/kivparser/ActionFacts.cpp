@@ -17,9 +17,16 @@ int strength(const kivparser::ParserExpression* node)
         return 2;
     case kivparser::EOP_NOT:
         return 4;
-    default:
+    case kivparser::EOP_ASSIGN:
+    case kivparser::EOP_EQUAL:
+    case kivparser::EOP_NOT_EQUAL:
+    case kivparser::EOP_MAX:
         return 3; // =, ==, !=
+    case kivparser::EOP_NA:
+    case kivparser::EOP_TERM:
+        return 5;
     }
+    return 3;
 }
 
 bool plainName(const char* text)

@@ -42,9 +42,12 @@ const char* kindWord(const MenuTree::Node& node)
             return "menu bar";
         case MenuTree::Section::Tabs:
             return "tab";
-        default:
+        case MenuTree::Section::Toolbar:
+        case MenuTree::Section::PopupItems:
+        case MenuTree::Section::Lists:
             return "list";
         }
+        return "list";
     }
     switch (node.itemType) {
     case MenuTree::ItemType::Toolbar:
@@ -62,6 +65,15 @@ const char* kindWord(const MenuTree::Node& node)
 std::string setting(int value)
 {
     return value < 0 ? std::string("not given") : std::to_string(value);
+}
+
+// The lines of an active help, HTML-escaped, one per line of the page.
+std::string activeHelpText(kivparser::String* lines)
+{
+    std::string help;
+    for (const std::string& line : ActionFacts::values(lines))
+        help += (help.empty() ? "" : "<br>") + esc(line);
+    return help;
 }
 
 } // namespace
@@ -411,9 +423,7 @@ void PreviewPage::entryDetails(std::size_t at)
             kivparser::_ParserList* list = static_cast<kivparser::_ParserList*>(node.container);
             if (list->iconName)
                 row("Icon", "<code>" + esc(list->iconName) + "</code>", "icon");
-            std::string help;
-            for (const std::string& line : ActionFacts::values(list->activeHelp))
-                help += (help.empty() ? "" : "<br>") + esc(line);
+            std::string help = activeHelpText(list->activeHelp);
             if (!help.empty())
                 row("Active help", help, "activeHelp");
         }
@@ -434,9 +444,7 @@ void PreviewPage::entryDetails(std::size_t at)
         kivparser::ListItem* listItem = static_cast<kivparser::ListItem*>(entry);
         if (listItem->iconName)
             row("Icon", "<code>" + esc(listItem->iconName) + "</code>", "icon");
-        std::string help;
-        for (const std::string& line : ActionFacts::values(listItem->activeHelp))
-            help += (help.empty() ? "" : "<br>") + esc(line);
+        std::string help = activeHelpText(listItem->activeHelp);
         if (!help.empty())
             row("Active help", help, "activeHelp");
     }

@@ -69,9 +69,9 @@ public:
     void setToolbarButtons(ToolbarButton* button);
 
     // The dump of everything but tabs and lists.
-    void debugDump();
+    void debugDump() const;
     // The dump of the tabs with their list items.
-    void debugDumpTabs();
+    void debugDumpTabs() const;
     // Folds every cascade reached from a menu bar that leads to exactly one
     // action into its parent entry.
     // A submenu opened by several entries: when it is folded and destroyed,

@@ -22,7 +22,7 @@ public:
     Field* newField(char* name);
 
     // Prints every field on standard output.
-    void debugDump();
+    void debugDump() const;
 
     Field* fields;
 };

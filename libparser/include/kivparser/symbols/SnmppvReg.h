@@ -25,7 +25,7 @@ public:
     SnmppvCgi* newSnmppvCgi(char* name);
 
     // Prints every CGI with its options and ignored actions on standard output.
-    void debugDump();
+    void debugDump() const;
 
     SnmppvCgi* snmppvCgis;
 };

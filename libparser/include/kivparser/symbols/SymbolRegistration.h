@@ -25,7 +25,7 @@ public:
     SymbolClass* newSymbolClass(char* name);
 
     // Prints every class with its types on standard output.
-    void debugDump();
+    void debugDump() const;
     // Records, for every symbol type, the bitmap sizes installed below
     // `dirname` for its file base and the directory they were found in.
     void StoreBitmapSizes(const char* dirname, int fastMode, const char* bitmapExtStr);

@@ -1,18 +1,22 @@
-#ifndef KIVPARSER_DUMP_JSONWRITER_H
-#define KIVPARSER_DUMP_JSONWRITER_H
+#ifndef KIVPARSER_LANGUAGE_JSONWRITER_H
+#define KIVPARSER_LANGUAGE_JSONWRITER_H
 
 #include <cstdio>
 
 namespace kivparser {
 
+/* Private to the library: the JSON export (dump folder) and the JSON form of
+   the reports (ParserErr.cpp) write through it. */
+
 // Writes JSON values to a stream, compactly (no blanks, no line breaks), and
 // puts the commas between members and elements itself. Every JSON text the
 // library writes goes through it.
 //
-// Texts are byte strings of the locale's code set; JSON wants UTF-8. Bytes
-// that form well-formed UTF-8 are copied; every other byte becomes the
-// replacement character U+FFFD (written "\ufffd"). Quotes, backslashes and
-// control characters are escaped.
+// Texts are byte strings of the locale's code set; JSON wants UTF-8. A text
+// of ASCII bytes alone is written as it is; any other is converted from the
+// locale's code set (kzLocaleToUtf8), and each byte that does not decode
+// becomes the replacement character U+FFFD. Quotes, backslashes and control
+// characters are escaped.
 class JsonWriter {
 public:
     explicit JsonWriter(FILE* out) : output(out) {}
@@ -29,6 +33,9 @@ public:
     void stringTrimmed(const char* text);
     void number(long value);
     void null();
+    // False once memory for converting a text ran out (the text was then
+    // written as if it were UTF-8).
+    bool complete() const { return !conversionFailed; }
 
     // A string literal alone, or null when `text` is null.
     static void writeString(FILE* out, const char* text);
@@ -40,6 +47,7 @@ private:
     FILE* output;
     // A value was written at the current level: the next one needs a comma.
     bool needComma = false;
+    bool conversionFailed = false;
 };
 
 } // namespace kivparser

@@ -1,5 +1,8 @@
-#include "dump/JsonWriter.h"
+#include "language/JsonWriter.h"
 
+#include "platform/KzCodeset.h"
+
+#include <cstdlib>
 #include <cstring>
 
 namespace kivparser {
@@ -50,10 +53,14 @@ void writeEscaped(FILE* out, const char* text, const char* end)
             break;
         unsigned char c = *p;
         if (c >= 0x80) {
+            // The replacement character is always written as an escape,
+            // so that what did not decode stands out.
             size_t length = sequenceLength(p, stop);
             if (length == 0) {
                 fputs("\\ufffd", out);
                 length = 1;
+            } else if (length == 3 && p[0] == 0xEF && p[1] == 0xBF && p[2] == 0xBD) {
+                fputs("\\ufffd", out);
             } else {
                 fwrite(p, 1, length, out);
             }
@@ -89,6 +96,30 @@ void writeEscaped(FILE* out, const char* text, const char* end)
         ++p;
     }
     putc('"', out);
+}
+
+// A text of the locale's code set as a JSON string of UTF-8. When memory for
+// the conversion runs out, the text is taken for UTF-8 as it is (each byte
+// that is not part of a well-formed sequence becomes U+FFFD) and the result
+// is false.
+bool writeText(FILE* out, const char* text, const char* end)
+{
+    const char* p = text;
+    while (p < end && static_cast<unsigned char>(*p) < 0x80)
+        ++p;
+    if (p == end) {
+        writeEscaped(out, text, end);
+        return true;
+    }
+    size_t units = 0;
+    char* utf8 = kzLocaleToUtf8(text, static_cast<size_t>(end - text), &units);
+    if (utf8) {
+        writeEscaped(out, utf8, utf8 + units);
+        free(utf8);
+        return true;
+    }
+    writeEscaped(out, text, end);
+    return false;
 }
 
 } // namespace
@@ -140,7 +171,8 @@ void JsonWriter::string(const char* text)
         return;
     }
     separate();
-    writeEscaped(output, text, text + strlen(text));
+    if (!writeText(output, text, text + strlen(text)))
+        conversionFailed = true;
     needComma = true;
 }
 
@@ -154,7 +186,8 @@ void JsonWriter::stringTrimmed(const char* text)
     while (end > text && (end[-1] == '\n' || end[-1] == '\r'))
         --end;
     separate();
-    writeEscaped(output, text, end);
+    if (!writeText(output, text, end))
+        conversionFailed = true;
     needComma = true;
 }
 
