@@ -1,3 +1,4 @@
+// Private: included by the language folder and the linter (application/Linter.cpp).
 #ifndef KIVPARSER_LANGUAGE_DIAGNOSTICRULENAMES_H
 #define KIVPARSER_LANGUAGE_DIAGNOSTICRULENAMES_H
 

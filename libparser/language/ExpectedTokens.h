@@ -1,3 +1,4 @@
+// Private: included by the grammar (grammar.y) and ExpectedTokens.cpp.
 #ifndef KIVPARSER_LANGUAGE_EXPECTEDTOKENS_H
 #define KIVPARSER_LANGUAGE_EXPECTEDTOKENS_H
 

@@ -1,3 +1,4 @@
+// Private: included by the language folder, the builders of the application folder and the linter.
 #ifndef KIVPARSER_LANGUAGE_REPORTDETAILS_H
 #define KIVPARSER_LANGUAGE_REPORTDETAILS_H
 

@@ -1,6 +1,8 @@
 #include "language/SourceMap.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/ParserErr.h"
+#include "kivparser/language/SourceLocations.h"
+#include "language/EntryGuard.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -247,6 +249,29 @@ size_t SourceMap::rootCount()
 {
     std::lock_guard<std::mutex> guard(mapLock());
     return roots().size();
+}
+
+namespace {
+
+int copyPlaces(const std::vector<SourcePlace>& found, SourceLocation* places, int max)
+{
+    for (size_t i = 0; places && i < found.size() && static_cast<int>(i) < max; i++) {
+        const SourceSpan& span = found[i].span;
+        places[i] = SourceLocation{found[i].file, span.line, span.column, span.endLine, span.endColumn};
+    }
+    return static_cast<int>(found.size());
+}
+
+} // namespace
+
+int findDefinitions(const void* root, const void* object, SourceLocation* places, int max)
+{
+    return guarded(0, [&] { return copyPlaces(SourceMap::definitions(root, object), places, max); });
+}
+
+int findUses(const void* root, const void* object, SourceLocation* places, int max)
+{
+    return guarded(0, [&] { return copyPlaces(SourceMap::uses(root, object), places, max); });
 }
 
 } // namespace kivparser

@@ -1,3 +1,4 @@
+// Private: included by the language folder, the builders, the registration roots (their destructors release their entries) and the linter.
 #ifndef KIVPARSER_LANGUAGE_SOURCEMAP_H
 #define KIVPARSER_LANGUAGE_SOURCEMAP_H
 

@@ -1,3 +1,4 @@
+// Private: included by the scanner (lex.l, LexReaders.cpp, TokenScan.cpp) and by the language folder's reports and source map.
 #ifndef KIVPARSER_LANGUAGE_TOKENPOSITIONS_H
 #define KIVPARSER_LANGUAGE_TOKENPOSITIONS_H
 

@@ -1,6 +1,5 @@
 #include "kivparser/kivparser.h"
 #include "language/ExpectedTokens.h"
-#include "language/Linter.h"
 #include "language/SourceMap.h"
 #include "language/grammar.tab.h"
 
@@ -226,43 +225,6 @@ TEST(Diagnostics, SourceMapsOfParallelLoads)
         thread.join();
     EXPECT_EQ(found, std::vector<int>(4, 1));
     EXPECT_EQ(SourceMap::rootCount(), before);
-}
-
-TEST(Diagnostics, LintRulesAndTheirSelection)
-{
-    std::vector<Seen> seen;
-    ApplicationRegistration* reg = parseAll({"Application a {\n"
-                                             "  MenuBar m { \"g\" f.menu \"ghost\"; \"t\" f.mneu \"x\"; }\n"
-                                             "  Tab t { \"l\" f.list \"z\"; }\n"
-                                             "  Menu lone { \"o\" f.action \"o\"; }\n"
-                                             "  Action o { }\n"
-                                             "  Action spare { }\n"
-                                             "}\n"},
-                                            seen);
-    ASSERT_TRUE(seen.empty());
-    ParserReportScope scope([&](const ParserReport& r) {
-        seen.push_back({r.kind, r.rule ? r.rule : "", r.line, r.positionLine, r.column, "", {}, {}});
-    });
-    EXPECT_EQ(lintApplications(reg, nullptr, 0), 4);
-    std::vector<std::string> rules;
-    for (const Seen& s : seen)
-        rules.push_back(s.rule);
-    EXPECT_EQ(rules, (std::vector<std::string>{"undefined-menu", "undefined-list", "unreachable-menu", "suspicious-function"}))
-        << "in the order of the rules";
-    seen.clear();
-    const char* only[] = {"unused-action", "syntax-error", "no-such-rule"};
-    EXPECT_EQ(lintApplications(reg, only, 3), 1);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].rule, "unused-action");
-    EXPECT_EQ(seen[0].positionLine, 6);
-    EXPECT_EQ(seen[0].column, 10);
-    EXPECT_EQ(lintApplications(nullptr, nullptr, 0), 0);
-    delete reg;
-
-    EXPECT_EQ(Linter::editDistance("acton", "action"), 1);
-    EXPECT_EQ(Linter::editDistance("MENU", "menu"), 0);
-    EXPECT_EQ(Linter::editDistance("exit", "list"), 3);
-    EXPECT_EQ(Linter::editDistance("", "list"), 4);
 }
 
 TEST(Diagnostics, EveryRuleIsListedOnce)

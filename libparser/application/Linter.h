@@ -1,5 +1,6 @@
-#ifndef KIVPARSER_LANGUAGE_LINTER_H
-#define KIVPARSER_LANGUAGE_LINTER_H
+// Private: included by Linter.cpp and its tests.
+#ifndef KIVPARSER_APPLICATION_LINTER_H
+#define KIVPARSER_APPLICATION_LINTER_H
 
 #include <string>
 #include <vector>

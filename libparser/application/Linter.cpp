@@ -1,4 +1,4 @@
-#include "language/Linter.h"
+#include "application/Linter.h"
 #include "kivparser/application/Action.h"
 #include "kivparser/application/Application.h"
 #include "kivparser/application/ApplicationRegistration.h"
@@ -13,7 +13,7 @@
 #include "kivparser/application/ToolbarButton.h"
 #include "kivparser/application/_MenuItem.h"
 #include "kivparser/language/DiagnosticRules.h"
-#include "kivparser/language/Lint.h"
+#include "kivparser/application/Lint.h"
 #include "kivparser/language/ParserErr.h"
 #include "language/DiagnosticRuleNames.h"
 #include "language/EntryGuard.h"
@@ -284,29 +284,6 @@ int lintApplications(const ApplicationRegistration* reg, const char* const* rule
         }
         return Linter(reg, enabled).run();
     });
-}
-
-namespace {
-
-int copyPlaces(const std::vector<SourcePlace>& found, SourceLocation* places, int max)
-{
-    for (size_t i = 0; places && i < found.size() && static_cast<int>(i) < max; i++) {
-        const SourceSpan& span = found[i].span;
-        places[i] = SourceLocation{found[i].file, span.line, span.column, span.endLine, span.endColumn};
-    }
-    return static_cast<int>(found.size());
-}
-
-} // namespace
-
-int findDefinitions(const void* root, const void* object, SourceLocation* places, int max)
-{
-    return guarded(0, [&] { return copyPlaces(SourceMap::definitions(root, object), places, max); });
-}
-
-int findUses(const void* root, const void* object, SourceLocation* places, int max)
-{
-    return guarded(0, [&] { return copyPlaces(SourceMap::uses(root, object), places, max); });
 }
 
 } // namespace kivparser

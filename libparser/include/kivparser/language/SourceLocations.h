@@ -1,25 +1,9 @@
-#ifndef KIVPARSER_LANGUAGE_LINT_H
-#define KIVPARSER_LANGUAGE_LINT_H
+#ifndef KIVPARSER_LANGUAGE_SOURCELOCATIONS_H
+#define KIVPARSER_LANGUAGE_SOURCELOCATIONS_H
 
 #include <kivparser/export.h>
 
 namespace kivparser {
-
-class ApplicationRegistration;
-
-// Checks that need the whole merged registration, after a load (or after the
-// files of `kivparser check` were parsed into one registration): each finding
-// is a warning report (RPT_WARNING) with its rule (DiagnosticRules.h), the
-// place to fix and related places, made to the calling thread's report
-// handler; without a handler it is printed as a framed warning. Nothing is
-// counted on any parser. The places come from the registration's source map
-// (see findDefinitions below): an object made outside a parse is reported without
-// a place.
-//
-// `rules` names the linter rules to run (`count` of them; unknown names and
-// rules of the parse are ignored); null runs those enabled by default.
-// Returns the number of findings. (Added in 0.2.)
-KIVPARSER_API int lintApplications(const ApplicationRegistration* reg, const char* const* rules, int count);
 
 // Where an object of a loaded registration was defined or used, as the
 // parse met it. `root` is the registration the object belongs to (an
@@ -46,7 +30,6 @@ KIVPARSER_API int findUses(const void* root, const void* object, SourceLocation*
 } // namespace kivparser
 
 #ifndef KIVPARSER_NO_GLOBAL_NAMES
-using kivparser::lintApplications;
 using kivparser::SourceLocation;
 using kivparser::findDefinitions;
 using kivparser::findUses;
