@@ -97,6 +97,9 @@ if [ -x "$tool" ] && [ -d examples/etc ]; then
   run_tool roles "ZETA Taluna Varnel Map" Delete operator
   run_tool check examples/etc/registration/C/* examples/etc/symbols/C/* examples/etc/fields/C/* \
     examples/etc/www/registration/dazivovovo/C/*
+  run_tool lint --format=gnu
+  run_tool lint --format=json --enable=unused-action tests/data/tools/diagnostics/links.reg \
+    tests/data/tools/diagnostics/duplicates_a.reg tests/data/tools/diagnostics/syntax.reg
 else
   echo "memcheck: the tool or the sample installation is missing; only the tests were checked"
 fi

@@ -10,9 +10,10 @@
 #          (the fuzz targets), valgrind (the memory check), Google Benchmark
 #          and libconfig (the benchmark), man (the manual page's test),
 #          Python's jsonschema (the JSON export's schema check), Chromium
-#          and its WebDriver (the preview page's browser check),
-#          nlohmann-json (the tool's language server) and Neovim (the
-#          language server's check in a real editor)
+#          and its WebDriver (the preview page's browser check), Neovim (the
+#          language server's check in a real editor; with Emacs, the error
+#          parsers that read the gnu report format), nlohmann-json (the
+#          tool's language server)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -63,9 +64,11 @@ if [ "$set_name" = test ]; then
   { [ -x /usr/lib/chromium/chromium ] || have_cmd chromium; } || need+=(chromium)
   have_cmd chromedriver || need+=(chromium-driver)
   # The tool's language server reads and writes JSON with nlohmann-json; it is
-  # checked in Neovim's built-in client.
+  # checked in Neovim's built-in client. The gnu report format is read back
+  # by the error parsers of Neovim (or a Vim with +eval) and Emacs.
   have_file /usr/include/nlohmann/json.hpp || need+=(nlohmann-json3-dev)
   have_cmd nvim || need+=(neovim)
+  have_cmd emacs || need+=(emacs-nox)
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

@@ -11,11 +11,14 @@
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "language/ParseDamage.h"
+#include "language/ReportDetails.h"
+#include "language/SourceMap.h"
 #include "lists/SListOps.h"
 #include "kivparser/lists/String.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 #include <new>
 
 namespace kivparser {
@@ -83,6 +86,7 @@ int setFunction(char* shellCommand, char* functionType, char* functionArg)
         nomemory();
         return 1;
     }
+    SourceMap::defined(parser->curFunction, functionType);
     return 0;
 }
 
@@ -130,10 +134,24 @@ int ApplicationBuilder::endApplication()
     if (!app)
         return 1;
     app->locked++;
-    // Actions still unlocked were only named by f.action references.
+    // Actions still unlocked were only named by f.action references: the
+    // report stands at the first of them in this file and points at the
+    // others.
+    const char* file = SourceMap::fileHere();
     for (Action* action = app->actions ? app->actions->next() : nullptr; action; action = action->next()) {
-        if (!action->locked)
-            error(parserMsg(MSG_ACTION_NOT_DEFINED), app->appName, action->actionID);
+        if (action->locked)
+            continue;
+        ReportDetails details;
+        bool placed = false;
+        for (const SourcePlace& use : SourceMap::usesHere(action)) {
+            if (!placed && use.file == file) {
+                details.at(use.span);
+                placed = true;
+            } else {
+                details.related(use.file, use.span.line, use.span.column, "used here");
+            }
+        }
+        error(parserMsg(MSG_ACTION_NOT_DEFINED), app->appName, action->actionID);
     }
     ActionBuilder::closeUnfinished(app, true, ParseDamage::count() != damageAtApplicationStart);
     KivParser::current->curApplication = nullptr;

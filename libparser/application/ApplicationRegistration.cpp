@@ -8,6 +8,7 @@
 #include "kivparser/application/Window.h"
 #include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
+#include "language/SourceMap.h"
 
 #include <cstdlib>
 #include <new>
@@ -22,6 +23,7 @@ ApplicationRegistration::ApplicationRegistration()
 
 ApplicationRegistration::~ApplicationRegistration()
 {
+    SourceMap::release(this);
     SListOps::disposeList(applications);
     SListOps::disposeList(menuBars);
     SListOps::disposeList(popupItems);

@@ -10,6 +10,7 @@
 #include "application/PrecedencePlacement.h"
 #include "kivparser/application/ToolbarButton.h"
 #include "language/BuilderContext.h"
+#include "language/ReportDetails.h"
 #include "language/GrammarActions.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
@@ -76,6 +77,8 @@ struct Entry {
             nomemory();
             return nullptr;
         }
+        // Where the entry was written: the place of its label.
+        SourceMap::defined(item, label);
         label = mnemonic = accelerator = context = target = nullptr;
         function = nullptr;
         return item;
@@ -137,7 +140,11 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
     char* newName = nullptr;
     if (entry.function && entry.function->isType("menu")) {
         if (!entry.function->functionArg) {
-            warning(parserMsg(MSG_MISSING_MENU_NAME), entry.label);
+            {
+                ReportDetails details;
+                details.atName(entry.label);
+                warning(parserMsg(MSG_MISSING_MENU_NAME), entry.label);
+            }
         } else {
             newName = _strdup(entry.function->functionArg);
             if (!newName) {
@@ -146,7 +153,12 @@ int moveCascade(MenuItem* existing, Entry& entry, Application* app)
             }
         }
     } else {
-        warning(parserMsg(MSG_DUP_MENUITEM_CASCADE), entry.label);
+        {
+            ReportDetails details;
+            details.atName(entry.label);
+            details.relatedTo(existing, "the first entry with this label");
+            warning(parserMsg(MSG_DUP_MENUITEM_CASCADE), entry.label);
+        }
     }
     Menu* submenu = static_cast<Menu*>(existing->menuLink);
     submenu->remove();
@@ -203,7 +215,11 @@ int MenuBuilder::beginMenuBar(int precedence, char* name, char* mnemonic)
         return 1;
     }
     discardCollected();
+    SourceSpan place;
+    bool placed = TokenPositions::spanOfText(name, &place);
     MenuBar* bar = PrecedencePlacement::define(head, reg->lookupMenuBar(name), name, precedence);
+    if (bar && placed)
+        SourceMap::definedAt(bar, place);
     if (!bar) {
         free(mnemonic);
         return 1;
@@ -325,7 +341,12 @@ int MenuBuilder::menuItem(int precedence, char* label, char* mnemonic, char* acc
         duplicates->add(item);
         return item->linkAction();
     }
-    warning(parserMsg(MSG_DUP_MENUITEM), entry.label);
+    {
+        ReportDetails details;
+        details.atName(entry.label);
+        details.relatedTo(existing, "the first entry with this label");
+        warning(parserMsg(MSG_DUP_MENUITEM), entry.label);
+    }
     return 0;
 }
 
@@ -335,8 +356,13 @@ int MenuBuilder::popupItem(int precedence, char* label, char* context, char* tar
     ApplicationRegistration* reg = BuilderContext::current(&KivParser::curAppReg, CHECK_POPUP_ITEM);
     if (!reg || !labelPresent(entry))
         return 1;
-    if (reg->lookupPopupItem(entry.label)) {
-        warning(parserMsg(MSG_DUPLICATE), "PopupItem", entry.label);
+    if (PopupItem* existing = reg->lookupPopupItem(entry.label)) {
+        {
+            ReportDetails details;
+            details.atName(entry.label);
+            details.relatedTo(existing, "first defined here");
+            warning(parserMsg(MSG_DUPLICATE), "PopupItem", entry.label);
+        }
         return 0;
     }
     if (!reg->refPopupItems())

@@ -6,6 +6,7 @@
 #include "application/PrecedencePlacement.h"
 #include "kivparser/application/Tab.h"
 #include "language/BuilderContext.h"
+#include "language/ReportDetails.h"
 #include "language/GrammarActions.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "lists/SListOps.h"
@@ -80,7 +81,11 @@ int TabBuilder::beginTab(int precedence, char* name, char* icon)
     Tab* head = reg ? reg->refTabs() : nullptr;
     if (!head)
         return dropStatement(name, icon);
+    SourceSpan place;
+    bool placed = TokenPositions::spanOfText(name, &place);
     Tab* tab = PrecedencePlacement::define(head, reg->lookupTab(name), name, precedence);
+    if (tab && placed)
+        SourceMap::definedAt(tab, place);
     if (!tab)
         return dropStatement(nullptr, icon);
     KivParser::current->curTab = tab;
@@ -118,7 +123,11 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
         const char* listName = function ? function->functionArg : nullptr;
         if (existing->menuLink && function && function->isType("list")) {
             if (!listName) {
-                warning(parserMsg(MSG_MISSING_LIST_NAME), label);
+                {
+                    ReportDetails details;
+                    details.atName(label);
+                    warning(parserMsg(MSG_MISSING_LIST_NAME), label);
+                }
             } else {
                 // The list the item opens takes the new name.
                 char* copy = _strdup(listName);
@@ -132,7 +141,12 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
                 SListIndex::renamed(existing->menuLink);
             }
         } else {
-            warning(parserMsg(MSG_DUP_LISTITEM), label);
+            {
+                ReportDetails details;
+                details.atName(label);
+                details.relatedTo(existing, "the first item with this label");
+                warning(parserMsg(MSG_DUP_LISTITEM), label);
+            }
         }
         existing->setIconName(icon);
         existing->setActiveHelp(takeActiveHelp());
@@ -148,6 +162,7 @@ int TabBuilder::listItem(int precedence, char* label, char* icon)
         delete function;
         return dropStatement(label, icon);
     }
+    SourceMap::defined(item, label);
     head->append(item);
     return item->linkAction() || item->linkList() ? 1 : 0;
 }

@@ -6,15 +6,59 @@
 #include "application/ActionBuilder.h"
 #include "application/MenuLinks.h"
 #include "language/BuilderContext.h"
+#include "language/ReportDetails.h"
+#include "language/SourceMap.h"
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
 #include "lists/SListOps.h"
 #include "platform/KzPlatform.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace kivparser {
+
+namespace {
+
+// The cycle's other end: the entry, among the menus that `target` reaches,
+// that links back to the menu under definition (none when the entry would
+// link the menu to itself).
+void reportCycle(int cycleMsg, const char* name, _Menu* target, _Menu* underDefinition)
+{
+    ReportDetails details;
+    SourceSpan place;
+    if (TokenPositions::spanOfText(name, &place))
+        details.at(place);
+    try {
+        std::vector<_Menu*> pending{target};
+        std::vector<_Menu*> seen;
+        _MenuItem* closing = nullptr;
+        while (!pending.empty() && !closing && target != underDefinition) {
+            _Menu* menu = pending.back();
+            pending.pop_back();
+            if (std::find(seen.begin(), seen.end(), menu) != seen.end())
+                continue;
+            seen.push_back(menu);
+            for (_MenuItem* item = menu->menuItems; item && !closing; item = item->next()) {
+                if (item->menuLink == underDefinition)
+                    closing = item;
+                else if (item->menuLink)
+                    pending.push_back(item->menuLink);
+            }
+        }
+        std::vector<SourcePlace> at = closing ? SourceMap::definitionsHere(closing) : std::vector<SourcePlace>();
+        if (!at.empty())
+            details.related(at.front().file, at.front().span.line, at.front().span.column,
+                            "the link back that closes the cycle");
+    } catch (...) {
+        nomemory();
+    }
+    error(parserMsg(cycleMsg), name);
+}
+
+} // namespace
 
 _MenuItem::_MenuItem()
     : PSList(PSLpriority, -1, 50), label(nullptr), isBitmap(-1), contextExpr(nullptr), function(nullptr),
@@ -54,6 +98,7 @@ int _MenuItem::linkAction()
     Action* action = BuilderContext::referTo<ActionBuilder::ActionDefinition>(app, function->functionArg);
     if (!action)
         return 1;
+    SourceMap::used(action, function->functionArg);
     action->setApplication(app);
     actionLink = action;
     return 0;
@@ -81,11 +126,12 @@ int _MenuItem::linkContainer(const char* type, int missingMsg, int cycleMsg, _Me
         if (!found)
             return 1;
     } else if (MenuLinks::reaches(found, underDefinition)) {
-        error(parserMsg(cycleMsg), name);
+        reportCycle(cycleMsg, name, found, underDefinition);
         return 0;
     }
     menuLink = found;
     MenuLinks::linked(underDefinition, found);
+    SourceMap::used(found, name);
     return 0;
 }
 

@@ -5,6 +5,8 @@
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
+#include "language/SourceMap.h"
+#include "language/TokenPositions.h"
 #include "lists/SListOps.h"
 #include "platform/KzPlatform.h"
 
@@ -197,26 +199,45 @@ public:
         return 0;
     }
 
-    // Creates the registration root in `field` unless the parser has one.
+    // Creates the registration root in `field` unless the parser has one;
+    // what the parse defines is recorded in the source map of that root.
     template <class T>
     static int startRoot(T* KivParser::*field, int check)
     {
         KivParser* at = parser(check);
         if (!at)
             return 1;
-        return at->*field ? 0 : startFresh(field, check);
+        if (!(at->*field) && startFresh(field, check) != 0)
+            return 1;
+        SourceMap::parseInto(at->*field);
+        return 0;
     }
 
+    // The duplicate report of a block that defines `object` again at
+    // `place` (null: unknown): "first defined here" points at its first
+    // definition; one in another file of the load makes it a shadowed
+    // definition.
+    static void reportDuplicate(const void* object, const SourceSpan* place, const char* kind, const char* name);
+
 private:
+    // A definition is recorded in the source map at the span of its name.
     template <class Def>
     static typename Def::Object* findOrCreate(typename Def::Owner* owner, char* name, bool definition)
     {
+        SourceSpan place;
+        bool placed = definition && TokenPositions::spanOfText(name, &place);
         typename Def::Object* found = (owner->*Def::lookup)(name);
-        if (!found)
-            return (owner->*Def::create)(name);
+        if (!found) {
+            typename Def::Object* made = (owner->*Def::create)(name);
+            if (made && placed)
+                SourceMap::definedAt(made, place);
+            return made;
+        }
         if (definition && Def::kind && (found->locked || Def::reportEvery))
-            warning(parserMsg(MSG_DUPLICATE), Def::kind, name);
+            reportDuplicate(found, placed ? &place : nullptr, Def::kind, name);
         free(name);
+        if (placed)
+            SourceMap::definedAt(found, place);
         return found;
     }
 };

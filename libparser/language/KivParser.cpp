@@ -6,6 +6,7 @@
 #include "language/ParseDamage.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
+#include "language/SourceMap.h"
 #include "lists/LoadScope.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserErr.h"
@@ -159,6 +160,7 @@ void KivParser::initialize(const SourceText& source)
 bool KivParser::reset(const char* name)
 {
     ParseDamage::reset();
+    SourceMap::startParse();
     current = this;
     warnings = 0;
     errors = 0;

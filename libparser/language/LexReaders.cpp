@@ -6,7 +6,9 @@
  *
  * The readers take their bytes straight from the buffers (see "The readers'
  * cursor") and their characters through getC, which keeps the line count and
- * multibyte characters right in one place.
+ * multibyte characters right in one place; every byte they take or pass over
+ * advances the column (TokenPositions), in nextByte, ungetByte, getC and
+ * passTo.
  *
  * All of it is process-wide state: one scan at a time.
  */
@@ -16,6 +18,7 @@
 #include "kivparser/language/ParserErr.h"
 #include "language/Lex.h"
 #include "language/ParseDamage.h"
+#include "language/TokenPositions.h"
 #include "language/grammar.tab.h"
 #include "platform/KzPlatform.h"
 
@@ -189,8 +192,10 @@ const int END_OF_INPUT = 0xFFFF;
 /* One raw byte, or END_OF_INPUT. */
 inline int nextByte()
 {
-    if (cursor < limit || nextRegion())
+    if (cursor < limit || nextRegion()) {
+        TokenPositions::nextColumn++;
         return (unsigned char)*cursor++;
+    }
     return END_OF_INPUT;
 }
 
@@ -201,6 +206,7 @@ void ungetByte(int byte)
     if (!inFlexBuffer && cursor == block)
         return; /* more pushed back than PUSHBACK_ROOM holds: never done */
     *--cursor = (char)byte;
+    TokenPositions::nextColumn--;
 }
 
 /* Byte classes for the readers that pass over runs of ordinary bytes
@@ -252,19 +258,35 @@ inline char* plainRun(unsigned stops)
     return p;
 }
 
-/* The same for readers that pass over newlines: they are counted. */
-inline char* plainRunCountingLines(unsigned stops)
+/* The cursor passes over the bytes up to `to`, none of them a line feed. */
+inline void passTo(char* to)
+{
+    TokenPositions::nextColumn += (int)(to - cursor);
+    cursor = to;
+}
+
+/* The cursor passes over the run of bytes in none of the classes `stops`,
+   line feeds among them: lines and columns are counted. */
+inline void passRunCountingLines(unsigned stops)
 {
     char* p = cursor;
+    char* lineStart = nullptr;
     int lines = 0;
     for (; p < limit; p++) {
         unsigned char c = (unsigned char)*p;
         if (byteClasses.of[c] & stops)
             break;
-        lines += c == '\n';
+        if (c == '\n') {
+            lines++;
+            lineStart = p + 1;
+        }
     }
     addLines(lines);
-    return p;
+    if (lineStart) {
+        TokenPositions::nextColumn = 1;
+        cursor = lineStart;
+    }
+    passTo(p);
 }
 
 /* ---- Characters ------------------------------------------------------- */
@@ -313,8 +335,10 @@ int getC()
         return END_OF_INPUT;
     if (ch >= 0x80 && mbMax > 1)
         ch = decodeFrom(ch);
-    if (ch == '\n')
+    if (ch == '\n') {
         addLines(1);
+        TokenPositions::nextColumn = 1;
+    }
     return ch;
 }
 
@@ -409,19 +433,23 @@ void collectString(int quote)
     for (;;) {
         char* end = plainRun(stops);
         storeRun(cursor, end);
-        cursor = end;
+        passTo(end);
         undecodable = false;
         int ch = getC();
-        if (ch == END_OF_INPUT)
+        if (ch == END_OF_INPUT) {
+            TokenPositions::matchLeftOpen(TokenPositions::OPEN_STRING);
             break;
+        }
         if (ch == quote)
             break;
         if (ch == '\\') {
             /* No named escapes: the backslash makes the next character
                literal, and a backslash-newline disappears. */
             ch = getC();
-            if (ch == END_OF_INPUT)
+            if (ch == END_OF_INPUT) {
+                TokenPositions::matchLeftOpen(TokenPositions::OPEN_STRING);
                 break;
+            }
             if (ch == '\n')
                 continue;
         }
@@ -439,10 +467,10 @@ void passLineComment()
 {
     for (;;) {
         if (highBytes) {
-            cursor = plainRun(BYTE_NEWLINE | BYTE_HIGH);
+            passTo(plainRun(BYTE_NEWLINE | BYTE_HIGH));
         } else {
             char* newline = (char*)memchr(cursor, '\n', (size_t)(limit - cursor));
-            cursor = newline ? newline : limit;
+            passTo(newline ? newline : limit);
         }
         int ch = getC();
         if (ch == END_OF_INPUT || ch == '\n')
@@ -451,21 +479,22 @@ void passLineComment()
 }
 
 
-void passBlockComment()
+/* False when the input ended inside the comment. */
+bool passBlockComment()
 {
     int depth = 1;
     int previous = 0;
     unsigned stops = BYTE_SLASH | BYTE_STAR | highBytes;
     while (depth > 0) {
-        char* end = plainRunCountingLines(stops);
-        if (end != cursor) {
+        char* start = cursor;
+        passRunCountingLines(stops);
+        if (cursor != start) {
             /* None of them opens or closes anything. */
-            cursor = end;
             previous = 0;
         }
         int ch = getC();
         if (ch == END_OF_INPUT)
-            return;
+            return false;
         if (previous == '/' && ch == '*') {
             depth++;
             ch = 0; /* the star opens; it cannot also close */
@@ -475,6 +504,7 @@ void passBlockComment()
         }
         previous = ch;
     }
+    return true;
 }
 
 
@@ -605,7 +635,7 @@ DirectiveResult skipToDirective()
 {
     unsigned stops = BYTE_SLASH | BYTE_HASH | highBytes;
     for (;;) {
-        cursor = plainRunCountingLines(stops);
+        passRunCountingLines(stops);
         int ch = getC();
         if (ch == END_OF_INPUT)
             return DIR_NEUTRAL;
@@ -695,7 +725,8 @@ void skipLineComment()
 void skipBlockComment()
 {
     Reading reading;
-    passBlockComment();
+    if (!passBlockComment())
+        TokenPositions::matchLeftOpen(TokenPositions::OPEN_COMMENT);
 }
 
 int readMnemonic()

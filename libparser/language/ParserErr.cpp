@@ -2,6 +2,7 @@
 #include "kivparser/language/KivParser.h"
 #include "kivparser/language/MessageCatalog.h"
 #include "kivparser/language/ParserReport.h"
+#include "language/DiagnosticRuleNames.h"
 #include "language/EntryGuard.h"
 #include "language/GrammarActions.h"
 #include "language/JsonWriter.h"
@@ -10,6 +11,7 @@
 #include "language/ParseDamage.h"
 #include "language/ParseLock.h"
 #include "language/ParserErrInternal.h"
+#include "language/ReportDetails.h"
 #include "platform/KzPlatform.h"
 
 #include <cstdio>
@@ -36,6 +38,23 @@ thread_local int loadVerbose = 0;
 thread_local long outOfMemoryReports = 0;
 // Files reported as unreadable on this thread (unreadableFileReports).
 thread_local long cantOpenReports = 0;
+
+// A record with the members of 0.2 filled from the report's details.
+ParserReport record(ReportKind kind, const char* filename, int lineno, int number, const char* message,
+                    const char* token, int errnoValue)
+{
+    ParserReport report = {};
+    report.kind = kind;
+    report.file = filename;
+    report.line = lineno;
+    report.catalogSet = number ? 1 : 0;
+    report.catalogNumber = number;
+    report.message = message;
+    report.token = token;
+    report.errnoValue = errnoValue;
+    ReportDetails::fill(report, number);
+    return report;
+}
 
 // Hands a finished report to the handler, or prints it when `print` is set.
 // A handler that throws has failed: the exception ends here, the parse at
@@ -90,7 +109,7 @@ void makeReport(ReportKind kind, const char* filename, int lineno, const char* t
     }
     int number = catalogNumberOf(msgFmt, ap);
     vsnprintf(message, static_cast<size_t>(length) + 1, fmt, ap);
-    ParserReport report = {kind, filename, lineno, number ? 1 : 0, number, message, token, errnoValue};
+    ParserReport report = record(kind, filename, lineno, number, message, token, errnoValue);
     deliver(report, print);
     free(message);
 }
@@ -219,6 +238,39 @@ int writeParserReportJson(FILE* out, const ParserReport* report)
     json.number(report->errnoValue);
     json.key("reason");
     json.string(report->errnoValue ? _KZstrerror(report->errnoValue) : nullptr);
+    json.key("rule");
+    json.string(report->rule);
+    json.key("column");
+    json.number(report->column);
+    json.key("positionLine");
+    json.number(report->positionLine);
+    json.key("endLine");
+    json.number(report->endLine);
+    json.key("endColumn");
+    json.number(report->endColumn);
+    json.key("detail");
+    json.string(report->detail);
+    json.key("expected");
+    json.beginArray();
+    for (int i = 0; report->expected && i < report->expectedCount; i++)
+        json.string(report->expected[i]);
+    json.endArray();
+    json.key("related");
+    json.beginArray();
+    for (int i = 0; report->related && i < report->relatedCount; i++) {
+        const ParserRelated& place = report->related[i];
+        json.beginObject();
+        json.key("file");
+        json.string(place.file);
+        json.key("line");
+        json.number(place.line);
+        json.key("column");
+        json.number(place.column);
+        json.key("text");
+        json.string(place.text);
+        json.endObject();
+    }
+    json.endArray();
     json.endObject();
     putc('\n', out);
     return ferror(out) ? -1 : 0;
@@ -239,8 +291,8 @@ void nomemory()
         return;
     }
     // Nothing is allocated here: the catalog text is handed on as it is.
-    ParserReport report = {RPT_NOMEMORY, parser->filename, parser->lineno, 1, MSG_OUT_OF_MEMORY,
-                           parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+    ParserReport report = record(RPT_NOMEMORY, parser->filename, parser->lineno, MSG_OUT_OF_MEMORY,
+                                 parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0);
     deliver(report, parser->verbose != 0);
     parser->errors++;
     ParseDamage::giveUp(ParseDamage::PDM_OUT_OF_MEMORY);
@@ -249,7 +301,7 @@ void nomemory()
 void reportOutOfMemory()
 {
     ++outOfMemoryReports;
-    ParserReport report = {RPT_NOMEMORY, nullptr, 0, 1, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0};
+    ParserReport report = record(RPT_NOMEMORY, nullptr, 0, MSG_OUT_OF_MEMORY, parserMsg(MSG_OUT_OF_MEMORY), nullptr, 0);
     deliver(report, loadVerbose != 0);
 }
 
@@ -306,7 +358,7 @@ void reportEscapedException()
     // made without allocating.
     char text[128];
     snprintf(text, sizeof text, parserMsg(MSG_INTERNAL), static_cast<int>(GrammarActions::CHECK_EXCEPTION));
-    ParserReport report = {RPT_INTERNAL, nullptr, 0, 1, MSG_INTERNAL, text, nullptr, 0};
+    ParserReport report = record(RPT_INTERNAL, nullptr, 0, MSG_INTERNAL, text, nullptr, 0);
     deliver(report, loadVerbose != 0);
 }
 
@@ -318,6 +370,10 @@ long unreadableFileReports()
 void reportCantOpen(const char* filename, int errnoValue)
 {
     ++cantOpenReports;
+    // About the file as a whole: no token of it stands for the problem.
+    ReportDetails details;
+    if (KivParser::current)
+        details.at(SourceSpan{KivParser::current->lineno, 0, 0, 0});
     parserReport(RPT_ERROR, nullptr, errnoValue, parserMsg(MSG_CANT_OPEN), filename);
     countError();
 }
@@ -332,6 +388,8 @@ void reportScannerFailure(const char* text, int readErrno)
         return;
     }
     // Also an error report like any other, so that a host's handler learns why.
+    ReportDetails details;
+    details.rule(RULE_SCANNER_FAILURE);
     parserReport(RPT_ERROR, nullptr, 0, "%s", text);
     countError();
 }
@@ -341,6 +399,14 @@ void KIVyyerror(const char* s)
     ParseDamage::record();
     parserReport(RPT_SYNTAX, lexTokenText(KIVyychar), 0, "%s", s);
     countError();
+}
+
+void reportFinding(const char* file, int line, const char* fmt, ...)
+{
+    va_list ap;
+    va_start(ap, fmt);
+    makeReport(RPT_WARNING, file, line, nullptr, 0, true, fmt, ap);
+    va_end(ap);
 }
 
 void reportLine(ReportKind kind, const char* file, int errnoValue, int print, int number, ...)

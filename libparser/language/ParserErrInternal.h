@@ -32,6 +32,11 @@ long unreadableFileReports();
 // what they count.
 void reportLine(ReportKind kind, const char* file, int errnoValue, int print, int number, ...);
 
+// A finding of the linter: a warning about `file` at `line` (the details
+// of the caller's ReportDetails give its rule and places), to the report
+// handler, or printed framed when there is none. Nothing is counted.
+void reportFinding(const char* file, int line, const char* fmt, ...);
+
 // Memory ran out outside a parse (a loader, the file list, a path, the style
 // sheet, an icon URL): the out-of-memory report goes to the report handler
 // or, when there is none and the load at work on this thread is verbose, is

@@ -1,6 +1,7 @@
 #include "language/TokenScan.h"
 #include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
+#include "language/TokenPositions.h"
 #include "language/grammar.tab.h"
 #include "platform/KzPlatform.h"
 
@@ -26,7 +27,9 @@ std::vector<ScannedToken> TokenScan::scanFile(const char* path, bool afterLabels
         int token = KIVyylex();
         if (token <= 0)
             break;
-        ScannedToken scanned{token, false, std::string(), 0, lexLine()};
+        const SourceSpan& span = TokenPositions::last();
+        ScannedToken scanned{token,       false,       std::string(), 0, lexLine(), span.line, span.column,
+                             span.endLine, span.endColumn};
         char* text = nullptr;
         switch (token) {
         case INTVAL:

@@ -14,6 +14,10 @@ struct ScannedToken {
     std::string text; // that text
     int value;        // the value of an INTVAL
     int line;         // the line count right after the token was read
+    int startLine;    // where the token starts and ends (the end exclusive):
+    int column;       // 1-based lines and byte columns (TokenPositions.h)
+    int endLine;
+    int endColumn;
 };
 
 // Runs the scanner alone over a file, for tests and diagnosis tools: the

@@ -32,6 +32,7 @@ int KIVyyparse(void);
 
 %{
 #include "language/GrammarActions.h"
+#include "language/ExpectedTokens.h"
 #include "kivparser/language/KivParser.h"
 #include "language/Lex.h"
 #include "language/ParseDamage.h"
@@ -68,7 +69,8 @@ using namespace kivparser;
 /* When the scanner gives up a file, or the parse is given up, the reason
    was reported and the input ends there; the cut end draws no syntax error
    of its own. The engine's stacks not getting their memory is memory
-   running out like any other. */
+   running out like any other. A syntax error is reported with what the
+   state it was found in would have accepted. */
 #define YYERROR_CALL(msg)                                                     \
     do {                                                                     \
         if (lexAbandoned() || ParseDamage::givenUp())                        \
@@ -76,7 +78,7 @@ using namespace kivparser;
         if (strcmp(msg, "memory exhausted") == 0)                            \
             nomemory();                                                      \
         else                                                                 \
-            KIVyyerror(msg);                                                 \
+            ExpectedTokens::reportSyntaxError(msg, yystate);                 \
     } while (0)
 %}
 
@@ -1330,3 +1332,27 @@ CgiNameID
     ;
 
 %%
+
+namespace kivparser {
+
+/* A token is accepted in a state when the engine's tables shift or reduce on
+   it there: the same test as the engine's own, for every token. */
+int grammarAcceptedTokens(int state, int* tokens, int max)
+{
+    if (state < 0 || state >= (int)(sizeof yysindex / sizeof yysindex[0]))
+        return -1;
+    int count = 0;
+    for (int token = 0; token <= YYMAXTOKEN && count < max; token++) {
+        bool accepted = false;
+        for (int base : {(int)yysindex[state], (int)yyrindex[state]}) {
+            int at = base + token;
+            if (base != 0 && at >= 0 && at <= YYTABLESIZE && yycheck[at] == token)
+                accepted = true;
+        }
+        if (accepted && token != YYERRCODE)
+            tokens[count++] = token;
+    }
+    return count;
+}
+
+} // namespace kivparser

@@ -36,9 +36,20 @@ add_custom_command(
   COMMENT "Generating the scanner"
   VERBATIM)
 
+# The spelling of each keyword and sign, for the expected tokens of a syntax
+# error (TokenNames.cpp).
+set(KIVPARSER_TOKEN_NAMES ${KIVPARSER_GEN_DIR}/grammar.tokens.h)
+add_custom_command(
+  OUTPUT ${KIVPARSER_TOKEN_NAMES}
+  COMMAND ${CMAKE_COMMAND} -DSCANNER=${KIVPARSER_SCANNER} -DOUT=${KIVPARSER_TOKEN_NAMES}
+          -P ${CMAKE_CURRENT_SOURCE_DIR}/language/GenerateTokenNames.cmake
+  DEPENDS ${KIVPARSER_SCANNER} ${CMAKE_CURRENT_SOURCE_DIR}/language/GenerateTokenNames.cmake
+  COMMENT "Generating the token names"
+  VERBATIM)
+
 # The headers too, so that every source that includes them waits for them.
 target_sources(kivparser_objects PRIVATE ${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP}
-  ${KIVPARSER_GRAMMAR_H} ${KIVPARSER_GRAMMAR_TABLES})
+  ${KIVPARSER_GRAMMAR_H} ${KIVPARSER_GRAMMAR_TABLES} ${KIVPARSER_TOKEN_NAMES})
 # Generated engines: their own idioms (unused labels and parameters, sign
 # comparisons in the tables) are not ours to fix.
 set_source_files_properties(${KIVPARSER_GRAMMAR_CPP} ${KIVPARSER_SCANNER_CPP} PROPERTIES

@@ -2,6 +2,7 @@
 #include "lists/SListOps.h"
 #include "kivparser/symbols/Field.h"
 #include "symbols/NamedList.h"
+#include "language/SourceMap.h"
 
 namespace kivparser {
 
@@ -9,6 +10,7 @@ FieldRegistration::FieldRegistration() : SList(), fields(nullptr) {}
 
 FieldRegistration::~FieldRegistration()
 {
+    SourceMap::release(this);
     SListOps::disposeList(fields);
 }
 

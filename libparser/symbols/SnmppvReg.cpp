@@ -2,6 +2,7 @@
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
 #include "kivparser/symbols/SnmppvCgi.h"
+#include "language/SourceMap.h"
 
 namespace kivparser {
 
@@ -9,6 +10,7 @@ SnmppvReg::SnmppvReg() : SList(), snmppvCgis(nullptr) {}
 
 SnmppvReg::~SnmppvReg()
 {
+    SourceMap::release(this);
     SListOps::disposeList(snmppvCgis);
 }
 

@@ -2,6 +2,7 @@
 #include "lists/SListOps.h"
 #include "symbols/NamedList.h"
 #include "kivparser/symbols/SymbolClass.h"
+#include "language/SourceMap.h"
 
 namespace kivparser {
 
@@ -9,6 +10,7 @@ SymbolRegistration::SymbolRegistration() : SList(), symbolClasses(nullptr) {}
 
 SymbolRegistration::~SymbolRegistration()
 {
+    SourceMap::release(this);
     SListOps::disposeList(symbolClasses);
 }
 

@@ -103,7 +103,8 @@ struct Pass {
 
 class Sweep {
 public:
-    Sweep(const std::string& sample, const std::string& work) : work(work), capture(work + "/stdout")
+    // The work directory is made first: standard output is captured into it.
+    Sweep(const std::string& sample, const std::string& work) : work(made(work)), capture(work + "/stdout")
     {
         setenv("KZ_ETC_PATH", (sample + "/etc").c_str(), 1);
         setenv("KZ_PATH", (work + "/kz").c_str(), 1);
@@ -149,6 +150,12 @@ public:
     }
 
 private:
+    static std::string made(const std::string& directory)
+    {
+        fs::create_directories(directory);
+        return directory;
+    }
+
     // Runs `body` with allocations counted, catching what it throws.
     template <class F>
     void armed(Pass& pass, const char* where, F body)

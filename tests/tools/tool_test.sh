@@ -224,9 +224,10 @@ case_check_errors() {
   contains "$work/out" "Field isNode: duplicate definition(ignore)" "$data/duplicate-field: errors: 0, warnings: 1"
 }
 
-# The same faulty files reported in the three forms; the summary on standard
-# output stays the same in each. Then standard input, at most N reports per
-# file, and a file that cannot be read.
+# The same faulty files reported in the three forms; the summary stays the
+# same in each, on standard output for text, on standard error (after the
+# reports) for gnu and json, which leave standard output empty. Then
+# standard input, at most N reports per file, and a file that cannot be read.
 case_check_formats() {
   use_sample C
   local reports="$src/tests/data/language/reports/C"
@@ -235,15 +236,26 @@ case_check_formats() {
   same "$work/out" "check-formats.out"
   empty "$work/err"
   tail -n 5 "$work/out" >"$work/summary"
-  for format in gnu json; do
-    run 1 check --format=$format "${files[@]}"
-    same "$work/err" "check-formats.$format"
-    cmp -s "$work/summary" "$work/out" || fail "check --format=$format: the summary differs: $(head -3 "$work/out")"
-  done
+  run 1 check --format=gnu "${files[@]}"
+  same "$work/err" "check-formats.gnu"
+  empty "$work/out"
+  tail -n 5 "$work/err" | cmp -s "$work/summary" - || fail "check --format=gnu: the summary differs: $(tail -5 "$work/err")"
+  # In JSON the summary is objects too: standard error is JSON Lines alone.
+  run 1 check --format=json "${files[@]}"
+  same "$work/err" "check-formats.json"
+  empty "$work/out"
+  python3 -c 'import json, sys; [json.loads(line) for line in sys.stdin]' <"$work/err" ||
+    fail "check --format=json: a line of standard error is no JSON"
+  tail -n 5 "$work/err" | sed -E 's/^\{"kind":"summary","file":"(.*)","errors":([0-9]+),"warnings":([0-9]+)\}$/\1: errors: \2, warnings: \3/; s/^\{"kind":"total","errors":([0-9]+),"warnings":([0-9]+)\}$/total: errors: \1, warnings: \2/' |
+    cmp -s "$work/summary" - || fail "check --format=json: the summary differs: $(tail -5 "$work/err")"
   run 1 check --format=gnu --max-reports 1 - <"$reports/faults"
-  [ "$(cat "$work/err")" = "<stdin>:8: error: syntax error near 'again'
-<stdin>: note: 2 more reports left out" ] || fail "check - with --max-reports 1: $(cat "$work/err")"
-  contains "$work/out" "<stdin>: errors: 2, warnings: 1"
+  [ "$(cat "$work/err")" = "<stdin>:8:28: error: syntax error near 'again', expected ';' [syntax-error]
+<stdin>: note: 2 more reports left out
+<stdin>: errors: 2, warnings: 1
+total: errors: 2, warnings: 1" ] || fail "check - with --max-reports 1: $(cat "$work/err")"
+  # The text form names standard input too.
+  run 1 check - <"$reports/faults"
+  contains "$work/out" "File: <stdin>" "<stdin>: errors: 2, warnings: 1"
   run 1 check --max-reports 0 "$reports/faults"
   contains "$work/out" "[3 more reports of $reports/faults left out]"
   if [ "$(id -u)" -ne 0 ]; then
@@ -252,6 +264,139 @@ case_check_formats() {
     run 1 check --format=gnu "$work/unreadable"
     contains "$work/err" "$work/unreadable:1: error: can't open $work/unreadable: Permission denied"
   fi
+}
+
+# Broken inputs in tests/data/tools/diagnostics, as lint reports them in the
+# gnu and JSON forms: a case is NAME.reg, or NAME_a.reg, NAME_b.reg ... linted
+# in turn as one set, with the expected NAME.gnu and NAME.json (standard
+# error: the reports, their notes and the total). The exit status is 1 when
+# the total counts an error. The text form of check on the same files is the
+# library's framed reports, which know nothing of columns or rules.
+case_diagnostics() {
+  use_sample C
+  local dir="$data/diagnostics" first name files status want
+  for first in "$dir"/*.reg; do
+    name=$(basename "$first" .reg)
+    case $name in
+      *_a) name=${name%_a}; files=("$dir/$name"_*.reg) ;;
+      *_[b-z]) continue ;;
+      *) files=("$first") ;;
+    esac
+    for format in gnu json; do
+      "$tool" lint --format=$format "${files[@]}" >"$work/out" 2>"$work/err"
+      status=$?
+      empty "$work/out"
+      same "$work/err" "diagnostics/$name.$format"
+      if [ "$format" = json ]; then
+        python3 -c 'import json, sys; [json.loads(line) for line in sys.stdin]' <"$work/err" ||
+          fail "lint --format=json $name: a line of standard error is no JSON"
+      fi
+      want=1
+      grep -qE '^total: errors: 0,|^\{"kind":"total","errors":0,' "$work/err" && want=0
+      [ "$status" -eq "$want" ] || fail "lint --format=$format $name exited with $status, expected $want"
+    done
+    "$tool" check "${files[@]}" >"$work/out" 2>"$work/err"
+    if grep -qE '\[[a-z]+(-[a-z]+)+\]$|^Column' "$work/out"; then
+      fail "check $name in the text form shows rules or columns: $(grep -m1 -E '\[[a-z]+(-[a-z]+)+\]$' "$work/out")"
+    fi
+  done
+}
+
+# What only lint finds, its options, and --strict for check and lint. The
+# sample installation, loaded as the loaders load it, holds one finding: the
+# symbol type that a later file defines again (examples/README.md says why).
+case_lint() {
+  use_sample C
+  local dir="$data/diagnostics"
+  run 1 lint --format=gnu "$dir/links.reg"
+  contains "$work/err" "links.reg:8:25: warning: Menu 'Ghost' is named by f.menu" "[undefined-menu]" \
+    "links.reg:15:10: warning: Menu 'Orphan' is defined but no entry names it [unreachable-menu]" \
+    "links.reg:10:16: warning: f.acton in entry 'Typo' is no function: f.action was meant? [suspicious-function]" \
+    "links.reg:18:34:" "[undefined-list]" "links.reg:17:68:" "[undefined-popup-menu]" "[empty-menu]"
+  grep -q unused-action "$work/err" && fail "unused-action is on by default"
+  run 1 lint --format=gnu --disable=undefined-menu,unreachable-menu --enable=unused-action "$dir/links.reg"
+  grep -qE 'undefined-menu|unreachable-menu' "$work/err" && fail "--disable left: $(grep -E 'undefined-menu|unreachable-menu' "$work/err")"
+  contains "$work/err" "links.reg:20:12: warning: Action 'Spare' of application 'Links' is named by no entry [unused-action]"
+  # check reports what a parse finds, lint adds its rules: the same errors.
+  run 1 check --format=gnu "$dir/links.reg"
+  contains "$work/err" "total: errors: 2, warnings: 0"
+  grep -q undefined-menu "$work/err" && fail "check reports a lint rule"
+  # Warnings pass unless --strict.
+  run 0 check "$dir/duplicates_a.reg"
+  run 1 check --strict "$dir/duplicates_a.reg"
+  run 0 lint --format=json "$dir/duplicates_a.reg"
+  run 1 lint --strict "$dir/duplicates_a.reg"
+  run 0 lint --strict --disable=duplicate-definition "$dir/duplicates_a.reg"
+  # The installation as loaded: only the explained duplicate.
+  run 0 lint --format=gnu
+  empty "$work/out"
+  contains "$work/err" "power:58:26: warning: SymbolType Hub: duplicate definition(ignore) [shadowed-definition]" \
+    "base:91:26: note: first defined here" "total: errors: 0, warnings: 1"
+  run 0 lint --format=gnu --path "$sample/etc/registration"
+  [ "$(cat "$work/err")" = "total: errors: 0, warnings: 0" ] || fail "lint --path: $(cat "$work/err")"
+  run 1 lint --strict
+  run 0 lint --strict --disable=shadowed-definition
+  contains "$work/out" "total: errors: 0, warnings: 0"
+  run 1 lint --path /nowhere
+  contains "$work/err" "no application registration found in /nowhere"
+  run 2 lint --disable=no-such-rule
+  contains "$work/err" "unknown rule 'no-such-rule'"
+  run 2 lint --path "$sample/etc/registration" "$dir/links.reg"
+}
+
+# Every rule that the library names is explained in the manual page's
+# RULES section (a .TP tag of its own), and the section names no other.
+case_rules_documented() {
+  local manual="$src/tools/kivparser/kivparser.1.in"
+  grep -oE '"[a-z]+(-[a-z]+)+"' "$src/libparser/language/DiagnosticRuleNames.h" | tr -d '"' | sort -u >"$work/code"
+  [ "$(wc -l <"$work/code")" -ge 20 ] || fail "only $(wc -l <"$work/code") rule names found in the code"
+  awk '/^\.SH RULES/ { on = 1; next } /^\.SH/ { on = 0 } on && tag { print; tag = 0 } on && /^\.TP/ { tag = 1 }' \
+    "$manual" | sed -e 's/^\.B //' -e 's/\\-/-/g' | sort -u >"$work/manual"
+  if ! diff -u "$work/code" "$work/manual" >"$work/diff"; then
+    fail "rules of the code (-) and of the manual page's RULES (+) differ:"
+    grep '^[-+][a-z]' "$work/diff" >&2
+  fi
+  # Each is explained with an example.
+  awk '/^\.SH RULES/ { on = 1; next } /^\.SH/ { on = 0 } on' "$manual" >"$work/rules"
+  [ "$(grep -c '^\.EX' "$work/rules")" -ge "$(wc -l <"$work/code")" ] || fail "a rule of RULES has no example"
+}
+
+# The gnu form read back by the error parsers of Vim and Emacs, with their
+# default settings: each report and note is found at its own file, line and
+# column, also when its message holds text that looks like a place ("x.reg:
+# 99:", '"a" 5: b') or spanned lines in the file.
+case_editors() {
+  use_sample C
+  local dir="$data/diagnostics" ran=0
+  "$tool" lint --format=gnu "$dir/message-with-place.reg" "$dir/links.reg" "$dir/duplicates_a.reg" \
+    2>"$work/errors.txt" >/dev/null
+  grep -c '' "$work/errors.txt" >/dev/null
+  # The places as the tool wrote them: the path has no colon.
+  awk -F: '/^\// { print $1 "|" $2 "|" $3 }' "$work/errors.txt" >"$work/expected"
+  [ "$(wc -l <"$work/expected")" -ge 12 ] || fail "too few reports: $(cat "$work/errors.txt")"
+  # A Vim that can run the script that writes the list out (+eval).
+  local vim
+  for vim in nvim vim; do
+    command -v "$vim" >/dev/null && { [ "$vim" = nvim ] || "$vim" --version | grep -q '+eval'; } && break
+    vim=
+  done
+  if [ -n "$vim" ]; then
+    ran=$((ran + 1))
+    (cd "$work" && timeout 60 "$vim" -es -u NONE -i NONE -N -c 'cgetfile errors.txt' \
+      -c "call writefile(map(filter(getqflist(), 'v:val.valid'), 'bufname(v:val.bufnr) . \"|\" . v:val.lnum . \"|\" . v:val.col'), 'vim.txt')" \
+      -c 'qa!' </dev/null >/dev/null 2>&1)
+    diff -u "$work/expected" "$work/vim.txt" >"$work/diff" || { fail "$vim reads other places:"; cat "$work/diff" >&2; }
+  else
+    echo "no Vim with +eval found: its reading skipped (scripts/setup.sh test installs neovim)"
+  fi
+  if command -v emacs >/dev/null; then
+    ran=$((ran + 1))
+    timeout 120 emacs --batch -Q -l "$src/tests/tools/compilation-errors.el" -- "$work/errors.txt" >"$work/emacs.txt" 2>/dev/null
+    diff -u "$work/expected" "$work/emacs.txt" >"$work/diff" || { fail "emacs reads other places:"; cat "$work/diff" >&2; }
+  else
+    echo "no Emacs found: its reading skipped (scripts/setup.sh test installs emacs-nox)"
+  fi
+  [ "$ran" -eq 2 ] || skipped=1
 }
 
 # The JSON export of the sample: valid against the schema, with the values of

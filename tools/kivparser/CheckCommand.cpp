@@ -1,5 +1,6 @@
 #include "CheckCommand.h"
 
+#include "FileSet.h"
 #include "ReportPrinter.h"
 #include <kivparser/kivparser.h>
 
@@ -21,43 +22,25 @@ const char* const helpBefore =
     "Options:\n";
 const char* const helpAfter =
     "\n"
-    "Exit status: 0 when no file reported an error (warnings allowed), 1 when one\n"
-    "did (a file that cannot be opened, or a directory, counts as an error), 2 for\n"
-    "a usage error.\n";
-const std::string help = std::string(helpBefore) + ReportPrinter::optionHelp + helpAfter;
+    "Exit status: 0 when no file reported an error (warnings allowed, unless\n"
+    "--strict), 1 when one did (a file that cannot be opened, or a directory,\n"
+    "counts as an error), 2 for a usage error. With --format=gnu or json the\n"
+    "summary lines go to standard error, so that standard output is empty.\n";
+const std::string help = std::string(helpBefore) + ReportPrinter::optionHelp + ReportPrinter::strictHelp + helpAfter;
 
 const CommandTexts texts = {
     "check",
-    "check FILE... [--format=text|gnu|json] [--max-reports N]",
+    "check FILE... [--format=text|gnu|json] [--max-reports N] [--strict]",
     "parse registration files and report every problem",
     help.c_str(),
 };
 
-const char* const stdinName = "<stdin>";
-
 } // namespace
 
-CheckCommand::CheckCommand() : ToolCommand(texts, {ReportPrinter::formatOption, ReportPrinter::maxReportsOption}) {}
-
-namespace {
-
-struct FileCounts {
-    const char* file;
-    int errors;
-    int warnings;
-};
-
-std::string readStandardInput()
+CheckCommand::CheckCommand()
+    : ToolCommand(texts, {ReportPrinter::formatOption, ReportPrinter::maxReportsOption, ReportPrinter::strictOption})
 {
-    std::string text;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0)
-        text.append(buffer, got);
-    return text;
 }
-
-} // namespace
 
 int CheckCommand::run(const CommandLine& line)
 {
@@ -67,54 +50,13 @@ int CheckCommand::run(const CommandLine& line)
     std::string error;
     if (!printer.configure(line, error))
         return usageError(error);
-    printer.install();
-    bool text = printer.format() == FORMAT_TEXT;
-
-    ApplicationRegistration* arf = nullptr;
-    SymbolRegistration* srf = nullptr;
-    FieldRegistration* frf = nullptr;
-    SnmppvReg* svrf = nullptr;
-    std::vector<FileCounts> counts;
-    for (char* file : line.operands()) {
-        bool standardInput = std::string(file) == "-";
-        const char* name = standardInput ? stdinName : file;
-        if (text)
-            std::printf(parserMsg(MSG_PARSING), name);
-        // Standard input is read whole and parsed as text named <stdin>.
-        std::string input;
-        if (standardInput)
-            input = readStandardInput();
-        KivParser* parser = standardInput
-                                ? new (std::nothrow) KivParser(SourceText{stdinName, input.data(), input.size()},
-                                                               arf, srf, frf, svrf, 1)
-                                : new (std::nothrow) KivParser(file, arf, srf, frf, svrf, 1);
-        if (!parser) {
-            counts.push_back({name, 1, 0});
-            continue;
-        }
-        printer.endFile();
-        arf = parser->getAppReg();
-        srf = parser->getSymReg();
-        frf = parser->getFldReg();
-        svrf = parser->getSnmppvReg();
-        counts.push_back({name, parser->errors, parser->warnings});
-        delete parser;
-    }
-    delete arf;
-    delete srf;
-    delete frf;
-    delete svrf;
-
+    printer.installAlways();
+    FileSet files;
+    files.parse(line.operands(), printer);
     printer.finish();
+
     int errors = 0;
     int warnings = 0;
-    std::fflush(stderr);
-    for (const FileCounts& count : counts) {
-        std::printf("%s: errors: %d, warnings: %d\n", count.file, count.errors, count.warnings);
-        errors += count.errors;
-        warnings += count.warnings;
-    }
-    std::printf("total: errors: %d, warnings: %d\n", errors, warnings);
-    std::fflush(stdout);
-    return errors ? TOOL_EXIT_FAILURE : TOOL_EXIT_OK;
+    files.printSummary(printer, errors, warnings);
+    return errors || (printer.strict() && warnings) ? TOOL_EXIT_FAILURE : TOOL_EXIT_OK;
 }

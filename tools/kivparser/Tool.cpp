@@ -6,7 +6,7 @@
 #include <cstring>
 
 Tool::Tool()
-    : commands{&dumpCommand,  &checkCommand, &stylesheetCommand, &iconCommand,
+    : commands{&dumpCommand,  &checkCommand,   &lintCommand,    &stylesheetCommand, &iconCommand,
                &rolesCommand, &menusCommand, &previewCommand, &lspCommand}
 {
 }

@@ -4,6 +4,7 @@
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "IconCommand.h"
+#include "LintCommand.h"
 #include "LspCommand.h"
 #include "MenusCommand.h"
 #include "PreviewCommand.h"
@@ -24,6 +25,7 @@ private:
 
     DumpCommand dumpCommand;
     CheckCommand checkCommand;
+    LintCommand lintCommand;
     StylesheetCommand stylesheetCommand;
     IconCommand iconCommand;
     RolesCommand rolesCommand;

@@ -28,6 +28,8 @@
 #include <kivparser/language/ParserErr.h>
 #include <kivparser/language/MessageCatalog.h>
 #include <kivparser/language/ParserReport.h>
+#include <kivparser/language/DiagnosticRules.h>
+#include <kivparser/language/SourceLocations.h>
 
 // --- application registrations ---
 #include <kivparser/application/ApplicationRegistration.h>
@@ -53,6 +55,7 @@
 #include <kivparser/application/Tab.h>
 #include <kivparser/application/ParserList.h>
 #include <kivparser/application/ListItem.h>
+#include <kivparser/application/Lint.h>
 
 // --- symbol, field and CGI registrations ---
 #include <kivparser/symbols/SymbolRegistration.h>

@@ -19,8 +19,26 @@ enum ReportKind {
     RPT_NOTE = 7      // VParserErr() with PE_NONE: a framed report without severity; nothing counted
 };
 
+// A place that a report points to besides its own: where a name was first
+// defined, where an undefined name is used, the other end of a refused cyclic
+// link. (Added in 0.2.)
+struct ParserRelated {
+    const char* file; // the file of that place (null: none known)
+    int line;         // 1-based; 0 when unknown
+    int column;       // 1-based, in bytes; 0 when unknown
+    const char* text; // a short text: "first defined here", "used here" ...
+};
+
 // One report, as the library makes it. Its texts belong to the library and
 // live only while the handler runs: copy what you keep.
+//
+// Interface 0.2 appended the members from `rule` on; the members before it
+// keep their places and meanings, so the layout stays that of a C struct
+// with the same members in the same order.
+//
+// Positions: lines are 1-based; columns are 1-based and count bytes (a tab is
+// one byte, a multibyte character counts each of its bytes, and the carriage
+// return of a CR LF line end is not part of the line).
 struct ParserReport {
     ReportKind kind;
     // The file the report is about: the file being parsed (null while a parser
@@ -45,6 +63,35 @@ struct ParserReport {
     // The system's reason (an errno value) for a file that cannot be opened
     // or read and for some errors of the directory walk; 0 when none.
     int errnoValue;
+
+    // ---- 0.2 ----
+    // The stable name of the diagnostic ("syntax-error",
+    // "duplicate-definition", "undefined-action" ...; kivparser(1) lists every
+    // one under RULES); null for progress lines and plain notes.
+    const char* rule;
+    // The place to fix: line and column where the problem is (0 and 0 when
+    // the report has no place in a file). Usually `line` with the column of
+    // the token at fault; it differs where the framed report's line is only
+    // where the problem was noticed: a missing ";" is placed after the last
+    // token of the line that lacks it, an undefined action at its first use,
+    // an unterminated string or comment at its start.
+    int positionLine;
+    int column;
+    // The end of the token or name at fault (exclusive); 0 and 0 when unknown.
+    int endLine;
+    int endColumn;
+    // More words for machine formats: for a syntax error what was expected
+    // ("expected ';' or '}'") or what was left open ("unterminated string");
+    // null when there are none. The message itself stays as framed.
+    const char* detail;
+    // RPT_SYNTAX: the tokens that would have been accepted where the parse
+    // stopped, as a reader writes them ("';'", "'}'", "a string", "menuitem"),
+    // `expectedCount` of them; 0 and null for other kinds.
+    int expectedCount;
+    const char* const* expected;
+    // Further places the report points to, `relatedCount` of them.
+    int relatedCount;
+    const ParserRelated* related;
 };
 
 // Receives each report. `context` is the pointer given with the handler. A
@@ -80,10 +127,14 @@ KIVPARSER_API const char* reportKindName(ReportKind kind);
 
 // Writes `report` to `out` as one JSON object on one line (JSON Lines):
 // {"kind","file","line","catalogSet","catalogNumber","message","token",
-// "errno","reason"}, in this order. "message" drops the line breaks that end
-// the text; "token" is null except for syntax errors; "reason" is the
-// system's text for "errno", null when "errno" is 0; "file" is null when the
-// report names no file. Returns 0, or -1 when writing failed.
+// "errno","reason","rule","column","positionLine","endLine","endColumn",
+// "detail","expected","related"}, in this order. "message" drops the line
+// breaks that end the text; "token" is null except for syntax errors;
+// "reason" is the system's text for "errno", null when "errno" is 0; "file"
+// is null when the report names no file; "rule" and "detail" are null when
+// there are none; "expected" is an array of texts (empty but for syntax
+// errors); "related" an array of {"file","line","column","text"}. Returns 0,
+// or -1 when writing failed.
 KIVPARSER_API int writeParserReportJson(FILE* out, const ParserReport* report);
 
 // C++ convenience: routes the calling thread's reports to a function object
@@ -127,6 +178,7 @@ using kivparser::RPT_SYNTAX;
 using kivparser::RPT_PROGRESS;
 using kivparser::RPT_NOTE;
 using kivparser::ParserReport;
+using kivparser::ParserRelated;
 using kivparser::ParserReportHandler;
 using kivparser::setParserReportHandler;
 using kivparser::getParserReportHandler;
