@@ -54,11 +54,6 @@ rm -rf "$out"
 mkdir -p "$out"
 cp -r tests/data/lsp/workspace "$out/workspace"
 export KIVPARSER_TOOL="$tool" KIVPARSER_WORKSPACE="$out/workspace" KIVPARSER_EDITOR_FILES="$top/editors/vim"
-# Definitions and references need the library's source map (interface 0.2,
-# which brought the related places of reports too).
-KIVPARSER_SOURCE_MAP=0
-grep -q relatedCount libparser/include/kivparser/language/ParserReport.h && KIVPARSER_SOURCE_MAP=1
-export KIVPARSER_SOURCE_MAP
 export LC_ALL=C HOME="$out" XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" XDG_STATE_HOME="$out/state" \
        XDG_CACHE_HOME="$out/cache"
 unset KIvRegDir KIvSymDir KIvFieldDir LANG LC_CTYPE KZ_ETC_PATH
@@ -71,8 +66,6 @@ timeout 120 nvim --headless --clean -n -i NONE -c "luafile tests/tools/lsp/nvim_
 cat "$out/nvim.log"
 if [ $status -eq 0 ] && grep -q '^0 failed' "$out/nvim.log"; then
   checked="diagnostics, definition in another file, hover, references, completion, filetype and syntax, shutdown"
-  [ "$KIVPARSER_SOURCE_MAP" = 1 ] ||
-    checked="diagnostics, hover, completion, filetype and syntax, shutdown (definition and references: the library has no source map yet)"
   note ran "$what, $version: $checked, in $(( $(date +%s) - start ))s"
 else
   note FAILED "$what (status $status; see $out/nvim.log)"

@@ -14,10 +14,6 @@ from lspclient import Client  # noqa: E402
 
 tool, source = sys.argv[1], sys.argv[2]
 failures = []
-# The library's interface 0.2 brought positions, rules and the source map:
-# with it, the server must use them.
-with open(os.path.join(source, "libparser", "include", "kivparser", "language", "ParserReport.h")) as header:
-    has_source_map = "relatedCount" in header.read()
 
 
 def check(condition, what, detail=None):
@@ -110,89 +106,83 @@ try:
     client.notifications.clear()
 
     # ---- where the library places its reports ----------------------------------
-    # (columns, rules, related places and the source map came with the
-    # library's interface 0.2; the server does without them before it)
-    if not has_source_map:
-        print("skip positions, rules, related places, definition, references, highlights and keyword "
-              "completion: the library has no source map (interface 0.2)")
-    else:
-        client.notify("textDocument/didClose", {"textDocument": {"uri": uri("broken")}})
-        broken = client.diagnostics(uri("broken"))
-        version_line = position_of("broken", 'Version "1.0"')["line"]
-        check(len(broken) == 1 and broken[0].get("code") == "syntax-error"
-              and broken[0]["range"]["start"] == {"line": version_line, "character": len('    Version "1.0"')}
-              and "expected" in broken[0]["message"],
-              "diagnostics: a missing ';' at the end of its line, with the rule and what was expected", broken)
-        related = more[0].get("relatedInformation", [{}])[0] if more else {}
-        check(more and more[0].get("code") == "shadowed-definition"
-              and related.get("location", {}).get("uri") == uri("alpha")
-              and related["location"]["range"]["start"]["line"] == position_of("alpha", 'Application "Alpha Map"')["line"],
-              "diagnostics: a duplicate definition points at the first one", more)
-        undefined = [d for d in alpha_initial if d.get("code") == "undefined-action"]
-        check(len(undefined) == 1
-              and undefined[0]["range"]["start"] == position_of("alpha", 'f.action "Sweep"', len("f.action ")),
-              "diagnostics: an undefined action at its use", alpha_initial)
-        client.drain()
-        client.notifications.clear()
+    client.notify("textDocument/didClose", {"textDocument": {"uri": uri("broken")}})
+    broken = client.diagnostics(uri("broken"))
+    version_line = position_of("broken", 'Version "1.0"')["line"]
+    check(len(broken) == 1 and broken[0].get("code") == "syntax-error"
+          and broken[0]["range"]["start"] == {"line": version_line, "character": len('    Version "1.0"')}
+          and "expected" in broken[0]["message"],
+          "diagnostics: a missing ';' at the end of its line, with the rule and what was expected", broken)
+    related = more[0].get("relatedInformation", [{}])[0] if more else {}
+    check(more and more[0].get("code") == "shadowed-definition"
+          and related.get("location", {}).get("uri") == uri("alpha")
+          and related["location"]["range"]["start"]["line"] == position_of("alpha", 'Application "Alpha Map"')["line"],
+          "diagnostics: a duplicate definition points at the first one", more)
+    undefined = [d for d in alpha_initial if d.get("code") == "undefined-action"]
+    check(len(undefined) == 1
+          and undefined[0]["range"]["start"] == position_of("alpha", 'f.action "Sweep"', len("f.action ")),
+          "diagnostics: an undefined action at its use", alpha_initial)
+    client.drain()
+    client.notifications.clear()
 
-        # ---- definition, references, highlights -------------------------------------
-        answer = client.request("textDocument/definition", {"textDocument": {"uri": uri("alpha")},
-                                                            "position": position_of("alpha", 'f.action "Sweep"', 11)})
-        places = answer["result"] or []
-        check(len(places) == 1 and places[0]["uri"] == uri("alpha_more")
-              and places[0]["range"]["start"] == position_of("alpha_more", 'Action "Sweep"', len("Action ")),
-              "definition: f.action leads into the other file of the application", places)
-        answer = client.request("textDocument/definition", {"textDocument": {"uri": uri("beta")},
-                                                            "position": position_of("beta", 'MenuBar "Tools"', 10)})
-        places = sorted((p["uri"], p["range"]["start"]["line"]) for p in answer["result"] or [])
-        check(places == sorted([(uri("alpha"), position_of("alpha", 'MenuBar <80> "Tools"')["line"]),
-                                (uri("beta"), position_of("beta", 'MenuBar "Tools"')["line"])]),
-              "definition: a shared menu bar is defined in both files", places)
-        answer = client.request("textDocument/definition", {"textDocument": {"uri": uri("alpha")},
-                                                            "position": position_of("alpha", 'f.menu "Layout Menu"', 9)})
-        places = answer["result"] or []
-        check(len(places) == 1 and places[0]["range"]["start"] == position_of("alpha", 'Menu "Layout Menu"', 5),
-              "definition: f.menu leads to the menu block", places)
-        answer = client.request("textDocument/references", {"textDocument": {"uri": uri("alpha")},
-                                                            "position": position_of("alpha", 'Action "Ping"', 9),
-                                                            "context": {"includeDeclaration": True}})
-        places = sorted((p["uri"], p["range"]["start"]["line"]) for p in answer["result"] or [])
-        check(places == sorted([(uri("alpha"), position_of("alpha", 'Action "Ping"')["line"]),
-                                (uri("alpha"), position_of("alpha", 'f.action "Ping"')["line"]),
-                                (uri("alpha"), position_of("alpha", '"Ping node"')["line"])]),
-              "references: the definition and the entries that run the action", places)
-        answer = client.request("textDocument/definition", {
-            "textDocument": {"uri": uri("alpha")}, "position": position_of("alpha", 'f.menu "Node Menu"', 9)})
-        places = answer["result"] or []
-        check(len(places) == 1 and places[0]["range"]["start"] == position_of("alpha", 'PopupMenu "Node Menu"', 10),
-              "definition: a popup item's target is the popup menu", places)
-        answer = client.request("textDocument/documentHighlight", {"textDocument": {"uri": uri("alpha")},
-                                                                   "position": position_of("alpha", 'f.action "Ping"', 11)})
-        kinds = sorted(h["kind"] for h in answer["result"] or [])
-        check(kinds == [2, 2, 3], "documentHighlight: the uses (read) and the definition (write)",
-              answer["result"])
+    # ---- definition, references, highlights -------------------------------------
+    answer = client.request("textDocument/definition", {"textDocument": {"uri": uri("alpha")},
+                                                        "position": position_of("alpha", 'f.action "Sweep"', 11)})
+    places = answer["result"] or []
+    check(len(places) == 1 and places[0]["uri"] == uri("alpha_more")
+          and places[0]["range"]["start"] == position_of("alpha_more", 'Action "Sweep"', len("Action ")),
+          "definition: f.action leads into the other file of the application", places)
+    answer = client.request("textDocument/definition", {"textDocument": {"uri": uri("beta")},
+                                                        "position": position_of("beta", 'MenuBar "Tools"', 10)})
+    places = sorted((p["uri"], p["range"]["start"]["line"]) for p in answer["result"] or [])
+    check(places == sorted([(uri("alpha"), position_of("alpha", 'MenuBar <80> "Tools"')["line"]),
+                            (uri("beta"), position_of("beta", 'MenuBar "Tools"')["line"])]),
+          "definition: a shared menu bar is defined in both files", places)
+    answer = client.request("textDocument/definition", {"textDocument": {"uri": uri("alpha")},
+                                                        "position": position_of("alpha", 'f.menu "Layout Menu"', 9)})
+    places = answer["result"] or []
+    check(len(places) == 1 and places[0]["range"]["start"] == position_of("alpha", 'Menu "Layout Menu"', 5),
+          "definition: f.menu leads to the menu block", places)
+    answer = client.request("textDocument/references", {"textDocument": {"uri": uri("alpha")},
+                                                        "position": position_of("alpha", 'Action "Ping"', 9),
+                                                        "context": {"includeDeclaration": True}})
+    places = sorted((p["uri"], p["range"]["start"]["line"]) for p in answer["result"] or [])
+    check(places == sorted([(uri("alpha"), position_of("alpha", 'Action "Ping"')["line"]),
+                            (uri("alpha"), position_of("alpha", 'f.action "Ping"')["line"]),
+                            (uri("alpha"), position_of("alpha", '"Ping node"')["line"])]),
+          "references: the definition and the entries that run the action", places)
+    answer = client.request("textDocument/definition", {
+        "textDocument": {"uri": uri("alpha")}, "position": position_of("alpha", 'f.menu "Node Menu"', 9)})
+    places = answer["result"] or []
+    check(len(places) == 1 and places[0]["range"]["start"] == position_of("alpha", 'PopupMenu "Node Menu"', 10),
+          "definition: a popup item's target is the popup menu", places)
+    answer = client.request("textDocument/documentHighlight", {"textDocument": {"uri": uri("alpha")},
+                                                               "position": position_of("alpha", 'f.action "Ping"', 11)})
+    kinds = sorted(h["kind"] for h in answer["result"] or [])
+    check(kinds == [2, 2, 3], "documentHighlight: the uses (read) and the definition (write)",
+          answer["result"])
 
-        # ---- completion of keywords ------------------------------------------------
-        keywords_text = alpha.replace('Action "Layout Ring" { CallbackArgs "-layout ring"; }',
-                                      'Action "Layout Ring" { Sel }')
-        client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 10},
-                                                 "contentChanges": [{"text": keywords_text}]})
-        at = position_of("alpha", 'Layout Ring" { Sel', len('Layout Ring" { Sel'), keywords_text)
-        items = client.request("textDocument/completion", {"textDocument": {"uri": uri("alpha")},
-                                                           "position": at})["result"]
-        labels = [item["label"] for item in items]
-        check("SelectionRule" in labels and "MinSelected" in labels and "Access" in labels
-              and "MenuBar" not in labels and all(item["kind"] == 14 for item in items),
-              "completion: the keywords the grammar takes in an action block", labels)
-        top = client.request("textDocument/completion", {"textDocument": {"uri": uri("alpha")},
-                                                         "position": {"line": 0, "character": 0}})["result"]
-        labels = [item["label"] for item in top]
-        check("Application" in labels and "SelectionRule" not in labels,
-              "completion: the keywords that start a file", labels)
-        client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 11},
-                                                 "contentChanges": [{"text": alpha}]})
-        client.drain()
-        client.notifications.clear()
+    # ---- completion of keywords ------------------------------------------------
+    keywords_text = alpha.replace('Action "Layout Ring" { CallbackArgs "-layout ring"; }',
+                                  'Action "Layout Ring" { Sel }')
+    client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 10},
+                                             "contentChanges": [{"text": keywords_text}]})
+    at = position_of("alpha", 'Layout Ring" { Sel', len('Layout Ring" { Sel'), keywords_text)
+    items = client.request("textDocument/completion", {"textDocument": {"uri": uri("alpha")},
+                                                       "position": at})["result"]
+    labels = [item["label"] for item in items]
+    check("SelectionRule" in labels and "MinSelected" in labels and "Access" in labels
+          and "MenuBar" not in labels and all(item["kind"] == 14 for item in items),
+          "completion: the keywords the grammar takes in an action block", labels)
+    top = client.request("textDocument/completion", {"textDocument": {"uri": uri("alpha")},
+                                                     "position": {"line": 0, "character": 0}})["result"]
+    labels = [item["label"] for item in top]
+    check("Application" in labels and "SelectionRule" not in labels,
+          "completion: the keywords that start a file", labels)
+    client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 11},
+                                             "contentChanges": [{"text": alpha}]})
+    client.drain()
+    client.notifications.clear()
 
     # ---- outline -----------------------------------------------------------
     symbols = client.request("textDocument/documentSymbol", {"textDocument": {"uri": uri("alpha")}})["result"]

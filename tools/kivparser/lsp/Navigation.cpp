@@ -1,7 +1,6 @@
 #include "lsp/Navigation.h"
 
 #include "lsp/CursorContext.h"
-#include "lsp/ReportCapture.h"
 #include "lsp/Diagnostics.h"
 #include "lsp/FileUri.h"
 #include "lsp/SourceScanner.h"
@@ -10,7 +9,6 @@ using Json = nlohmann::json;
 
 namespace {
 
-#ifdef KIVPARSER_LSP_POSITIONS
 using Finder = int (*)(const void*, const void*, kivparser::SourceLocation*, int);
 
 std::vector<Navigation::Place> places(const ModelObject& object, Finder find)
@@ -31,28 +29,17 @@ std::vector<Navigation::Place> places(const ModelObject& object, Finder find)
     }
     return result;
 }
-#endif
 
 } // namespace
 
 std::vector<Navigation::Place> Navigation::definitions(const ModelObject& object)
 {
-#ifdef KIVPARSER_LSP_POSITIONS
     return places(object, kivparser::findDefinitions);
-#else
-    (void)object;
-    return {};
-#endif
 }
 
 std::vector<Navigation::Place> Navigation::uses(const ModelObject& object)
 {
-#ifdef KIVPARSER_LSP_POSITIONS
     return places(object, kivparser::findUses);
-#else
-    (void)object;
-    return {};
-#endif
 }
 
 ModelObject Navigation::target(const Workspace::File& file, const TextPosition& position)

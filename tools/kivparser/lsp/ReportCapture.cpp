@@ -24,7 +24,6 @@ CapturedReport ReportCapture::copy(const kivparser::ParserReport& report)
         kept.token = report.token;
         message += *report.token ? std::string(" near '") + report.token + "'" : std::string(" at end of input");
     }
-#ifdef KIVPARSER_LSP_POSITIONS
     // The place to fix, where the library knows it.
     if (report.positionLine > 0) {
         kept.line = report.positionLine;
@@ -43,7 +42,6 @@ CapturedReport ReportCapture::copy(const kivparser::ParserReport& report)
         kept.related.push_back(ReportPlace{place.file ? place.file : "", place.line, place.column,
                                            place.text ? place.text : ""});
     }
-#endif
     kept.message = message;
     return kept;
 }

@@ -3,12 +3,6 @@
 
 #include <kivparser/kivparser.h>
 
-// Positions, rules, related places and the source map of the library's
-// interface 0.2 (the tests check that a library with them is used so).
-#if __has_include(<kivparser/language/SourceLocations.h>)
-#define KIVPARSER_LSP_POSITIONS 1
-#endif
-
 #include <map>
 #include <string>
 #include <vector>

@@ -214,11 +214,9 @@ void Workspace::load(RegKind kind)
     switch (kind) {
     case RegKind::Application:
         arf = loadArf(0, dir, &status, given, count);
-#ifdef KIVPARSER_LSP_POSITIONS
         // The rules that need the whole merged registration.
         if (arf && current.lint)
             lintApplications(arf, nullptr, 0);
-#endif
         break;
     case RegKind::Symbol:
         srf = loadSrf(0, dir, &status, given, count);
