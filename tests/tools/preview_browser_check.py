@@ -271,7 +271,9 @@ def check_sample(browser, tool, work):
           "the panel's rule for Delete is %r, the tree's %r" % (fields.get("selectionRule"), delete["selectionRule"]))
     check(fields.get("roles") == ", ".join(delete["access"]), "the panel's roles for Delete: %r" % fields.get("roles"))
     check(fields.get("selected") == "min 1, max not given", "min/max of Delete: %r" % fields.get("selected"))
-    check(fields.get("definedAt") == "", "the place of the definition is not empty: %r" % fields.get("definedAt"))
+    place = delete["definedAt"]
+    check(place is not None and fields.get("definedAt") == "%s:%d" % (place["file"], place["line"]),
+          "the panel's place of Delete's definition: %r, the tree's %r" % (fields.get("definedAt"), place))
     check(not visible(browser, '.menubar [aria-label="Edit"]'), "the Edit menu stays open after choosing Delete")
 
     # One label, two actions: both in the panel.

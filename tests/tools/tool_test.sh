@@ -651,7 +651,7 @@ print(count)' "$work/out")
   contains "$work/page/index.html" 'role="menubar"' 'data-label="Layout" data-mn="L" aria-haspopup="menu" aria-expanded="false"' \
     '<span class="mn">L</span>ayout' '<span class="accel">Ctrl+N</span>' \
     '<dd data-field="selectionRule"><code>(isNode || isNetwork) &amp;&amp; !isLocked</code></dd>' \
-    '<dd data-field="definedAt" class="unknown" title="not recorded"></dd>' 'bitmaps/1-router.20.gif'
+    "<dd data-field=\"definedAt\"><code>$sample/etc/registration/C/jkiv:152</code></dd>" 'bitmaps/1-router.20.gif'
   grep -q 'http:\|https:\|src="/\|href=' "$work/page/index.html" && fail "the page refers to something outside it"
   cmp -s "$sample/www/htdocs/bitmaps/C/connector/router.20.gif" "$work/page/bitmaps/1-router.20.gif" ||
     fail "the tab's icon was not copied"

@@ -49,10 +49,16 @@ const char* onOff(kivparser::OnOffType value)
 
 } // namespace
 
-ActionFacts::ActionFacts(kivparser::Action* theAction)
+ActionFacts::ActionFacts(kivparser::Action* theAction, const kivparser::ApplicationRegistration* root)
     : action(theAction), defined(theAction->locked != 0), incomplete(theAction->definitionIncomplete()),
       accessGiven(theAction->accesses != nullptr), openToAll(actionCertifiedByRole(theAction, "", 1) != 0)
 {
+    kivparser::SourceLocation first;
+    if (kivparser::findDefinitions(root, action, &first, 1) > 0 && first.file) {
+        place.known = true;
+        place.file = first.file;
+        place.line = first.line;
+    }
     if (action->application && action->application->appName)
         application = action->application->appName;
     selectionRule = expression(action->selectionRule);

@@ -11,15 +11,16 @@
 // model's bytes; the writers escape them.
 class ActionFacts {
 public:
-    // Where a definition was written. The library does not record it yet, so
-    // `known` stays false; a writer shows the place when it is known.
+    // Where a definition was written: the first block that defines the
+    // action, as the library recorded it while loading `root`. `known` is
+    // false for an action only named by entries, or made outside a load.
     struct Place {
         bool known = false;
         std::string file;
         int line = 0;
     };
 
-    explicit ActionFacts(kivparser::Action* action);
+    ActionFacts(kivparser::Action* action, const kivparser::ApplicationRegistration* root);
 
     kivparser::Action* action;
     bool defined;                    // its block was read (not only named by an entry)

@@ -43,6 +43,7 @@ MenuTreeJson::MenuTreeJson(std::FILE* theOut) : out(theOut) {}
 
 void MenuTreeJson::write(const MenuTree& tree, const char* rankedFor, bool folded)
 {
+    root = tree.registration();
     open('{');
     key("rankedFor");
     string(rankedFor);
@@ -201,7 +202,7 @@ void MenuTreeJson::action(const MenuTree::Node& node, bool withEntry)
     key("problem");
     string(MenuTree::problemKey(node.problem));
     if (node.action)
-        facts(ActionFacts(node.action));
+        facts(ActionFacts(node.action, root));
     close('}');
 }
 

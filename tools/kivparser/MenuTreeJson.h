@@ -48,6 +48,7 @@ private:
     void strings(const std::vector<std::string>& texts);
 
     std::FILE* out;
+    const kivparser::ApplicationRegistration* root = nullptr; // of the tree being written
     bool needComma = false;
 };
 

@@ -387,7 +387,7 @@ void PreviewPage::details()
             entryDetails(at);
     }
     for (std::size_t i = 0; i < actionOrder.size(); ++i)
-        actionDetails(ActionFacts(actionOrder[i]), actionIds[actionOrder[i]]);
+        actionDetails(ActionFacts(actionOrder[i], tree.registration()), actionIds[actionOrder[i]]);
     out += "</div>\n";
 }
 
