@@ -216,8 +216,9 @@ try:
     hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")},
                                                   "position": position_of("alpha", 'f.action "Ping"', 11)})["result"]
     value = hover["contents"]["value"] if hover else ""
-    check("Ping the selected nodes" in value and "isIP" in value and "every role" in value,
-          "hover: an action's display string, selection rule and roles", value)
+    check("Ping the selected nodes" in value and "isIP" in value and "every role" in value
+          and "alpha:%d" % (position_of("alpha", 'Action "Ping"')["line"] + 1) in value,
+          "hover: an action's display string, selection rule, roles and where it is defined", value)
     hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")},
                                                   "position": position_of("alpha", "MenuBar", 2)})["result"]
     check(hover is not None and "menu bar" in hover["contents"]["value"].lower(), "hover: a keyword", hover)

@@ -48,9 +48,9 @@ std::string appName(const kivparser::Application* app)
 
 } // namespace
 
-std::string HoverText::action(kivparser::Action* action)
+std::string HoverText::action(kivparser::Action* action, const kivparser::ApplicationRegistration* root)
 {
-    ActionFacts facts(action);
+    ActionFacts facts(action, root);
     std::string text = "**action** " + code(action->actionID ? action->actionID : "") + " of " +
                        plain(facts.application.c_str()) + "\n\n";
     if (!facts.defined)
@@ -76,6 +76,10 @@ std::string HoverText::action(kivparser::Action* action)
     if (action->urlPath)
         text += "- URL: " + code(action->urlPath) + "\n";
     text += "- window: " + (facts.window.empty() ? std::string("none") : code(facts.window)) + "\n";
+    if (facts.place.known) {
+        std::string file = facts.place.file.substr(facts.place.file.find_last_of('/') + 1);
+        text += "- defined in " + code(file + ":" + std::to_string(facts.place.line)) + "\n";
+    }
     return text;
 }
 
@@ -156,7 +160,8 @@ Json HoverText::at(const Workspace::File& file, const TextPosition& position)
             value = container(static_cast<const kivparser::_Menu*>(found.object), "tab", static_cast<int>(ItemType::List), false);
             break;
         case NameKind::Action:
-            value = action(const_cast<kivparser::Action*>(static_cast<const kivparser::Action*>(found.object)));
+            value = action(const_cast<kivparser::Action*>(static_cast<const kivparser::Action*>(found.object)),
+                           files.applications());
             break;
         default:
             return nullptr;

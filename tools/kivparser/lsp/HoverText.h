@@ -10,8 +10,8 @@
 // What hovering over a name or keyword shows, in Markdown: for a menu bar or
 // menu its entries after every file's were merged, in precedence order, with
 // the application that contributed each; for an action its display string,
-// selection rule, limits, roles and window; for a keyword one line on what it
-// does.
+// selection rule, limits, roles, command, window and the file and line of its
+// first definition; for a keyword one line on what it does.
 class HoverText {
 public:
     HoverText(Workspace& workspace, TextDocument::Units units) : files(workspace), positionUnits(units) {}
@@ -22,7 +22,7 @@ public:
     // `itemType` is a MenuTree::ItemType; `ofApplication`: the container
     // belongs to one application (menus, popup menus), not to all.
     std::string container(const kivparser::_Menu* menu, const char* what, int itemType, bool ofApplication);
-    static std::string action(kivparser::Action* action);
+    static std::string action(kivparser::Action* action, const kivparser::ApplicationRegistration* root);
 
 private:
     Workspace& files;
