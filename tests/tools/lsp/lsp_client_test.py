@@ -291,6 +291,11 @@ try:
         check(answer.get("result", "missing") == empty, method + " of a file outside the workspace: empty", answer)
     answer = client.request("textDocument/hover", {"textDocument": {"uri": uri("alpha")}, "position": "nowhere"})
     check(answer.get("error", {}).get("code") == -32602, "parameters of the wrong type: -32602", answer)
+    client.notify("textDocument/didChange", {"textDocument": {"uri": uri("alpha"), "version": 99},
+                                             "contentChanges": [{"range": {"end": {"line": 0}}, "text": "x"}]})
+    answer = client.request("textDocument/documentSymbol", {"textDocument": {"uri": uri("alpha")}})
+    check(answer.get("result") and answer["result"][0]["name"] == "Alpha Map",
+          "a change with a broken range is dropped; the server goes on", answer)
     client.notify("no/such/notification", {})
     answer = client.request("shutdown")
     check("result" in answer and answer["result"] is None, "shutdown answers null", answer)

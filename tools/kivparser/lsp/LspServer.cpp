@@ -147,13 +147,13 @@ Json LspServer::initialize(const Json& params)
 {
     Workspace::Settings settings;
     std::string root;
-    if (params.contains("workspaceFolders") && params["workspaceFolders"].is_array() &&
-        !params["workspaceFolders"].empty())
-        root = FileUri::toPath(params["workspaceFolders"][0].value("uri", ""));
-    if (root.empty() && params.contains("rootUri") && params["rootUri"].is_string())
-        root = FileUri::toPath(params["rootUri"].get<std::string>());
-    if (root.empty() && params.contains("rootPath") && params["rootPath"].is_string())
-        root = params["rootPath"].get<std::string>();
+    if (params.contains("workspaceFolders") && params.at("workspaceFolders").is_array() &&
+        !params.at("workspaceFolders").empty())
+        root = FileUri::toPath(params.at("workspaceFolders").at(0).value("uri", ""));
+    if (root.empty() && params.contains("rootUri") && params.at("rootUri").is_string())
+        root = FileUri::toPath(params.at("rootUri").get<std::string>());
+    if (root.empty() && params.contains("rootPath") && params.at("rootPath").is_string())
+        root = params.at("rootPath").get<std::string>();
     settings.root = root;
 
     const Json options = params.value("initializationOptions", Json::object());
@@ -169,16 +169,17 @@ Json LspServer::initialize(const Json& params)
 
     const Json capabilities = params.value("capabilities", Json::object());
     std::string encoding = "utf-16";
-    if (capabilities.contains("general") && capabilities["general"].contains("positionEncodings")) {
-        for (const Json& offered : capabilities["general"]["positionEncodings"]) {
+    if (capabilities.contains("general") && capabilities.at("general").contains("positionEncodings")) {
+        for (const Json& offered : capabilities.at("general").at("positionEncodings")) {
             if (offered == "utf-8") {
                 encoding = "utf-8";
                 positionUnits = TextDocument::Units::Utf8;
             }
         }
     }
-    if (capabilities.contains("textDocument") && capabilities["textDocument"].contains("publishDiagnostics"))
-        relatedSupported = capabilities["textDocument"]["publishDiagnostics"].value("relatedInformation", false);
+    if (capabilities.contains("textDocument") && capabilities.at("textDocument").contains("publishDiagnostics"))
+        relatedSupported =
+            capabilities.at("textDocument").at("publishDiagnostics").value("relatedInformation", false);
 
     files.configure(settings);
     files.relist();
@@ -261,10 +262,13 @@ void LspServer::didChange(const Json& params)
         return;
     for (const Json& change : params.at("contentChanges")) {
         if (change.contains("range")) {
-            const Json& range = change["range"];
+            // at(): a member that is missing is an error of the message, never a
+            // read of what is not there.
+            const Json& range = change.at("range");
             TextRange replaced;
-            replaced.start = TextPosition{range["start"]["line"], range["start"]["character"]};
-            replaced.end = TextPosition{range["end"]["line"], range["end"]["character"]};
+            replaced.start = TextPosition{range.at("start").at("line").get<int>(),
+                                          range.at("start").at("character").get<int>()};
+            replaced.end = TextPosition{range.at("end").at("line").get<int>(), range.at("end").at("character").get<int>()};
             text->replace(&replaced, change.at("text"), positionUnits);
         } else {
             text->replace(nullptr, change.at("text"), positionUnits);
@@ -389,7 +393,7 @@ Json LspServer::references(const Json& params)
     const Workspace::File* file = fileOf(params);
     if (!file)
         return nullptr;
-    bool declaration = params.contains("context") && params["context"].value("includeDeclaration", false);
+    bool declaration = params.contains("context") && params.at("context").value("includeDeclaration", false);
     return Navigation(files, positionUnits, uriOfPath).references(*file, positionOf(params), declaration);
 }
 
