@@ -11,14 +11,17 @@ target_compile_definitions(kivparser_objects PRIVATE
   KIVPARSER_DEFAULT_KZ_PATH="${KIVPARSER_KZ_PATH}"
   KIVPARSER_DEFAULT_KZ_ETC_PATH="${KIVPARSER_KZ_ETC_PATH}")
 
+# The command that compiles a catalog (<source> and <output> filled in by
+# kivparser_catalog), visible to every directory that compiles one.
 if(WIN32)
   set(KIVPARSER_CATALOG_COMPILER ${CMAKE_COMMAND}
-      -DSOURCE=<source> -DOUTPUT=<output> -P ${CMAKE_CURRENT_LIST_DIR}/windows/MakeCatalog.cmake)
-  set(KIVPARSER_CATALOG_COMPILER_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/windows/MakeCatalog.cmake)
+      -DSOURCE=<source> -DOUTPUT=<output> -P ${CMAKE_CURRENT_LIST_DIR}/windows/MakeCatalog.cmake
+      CACHE INTERNAL "")
+  set(KIVPARSER_CATALOG_COMPILER_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/windows/MakeCatalog.cmake CACHE INTERNAL "")
 else()
   find_program(KIVPARSER_GENCAT gencat REQUIRED)
-  set(KIVPARSER_CATALOG_COMPILER ${KIVPARSER_GENCAT} <output> <source>)
-  set(KIVPARSER_CATALOG_COMPILER_DEPENDS "")
+  set(KIVPARSER_CATALOG_COMPILER ${KIVPARSER_GENCAT} <output> <source> CACHE INTERNAL "")
+  set(KIVPARSER_CATALOG_COMPILER_DEPENDS "" CACHE INTERNAL "")
 endif()
 
 # kivparser_catalog(<target> <source .msg> <output .cat>): compiles a catalog

@@ -39,12 +39,12 @@ std::map<std::string, std::vector<std::string>> goldenCases()
 {
     std::map<std::string, std::vector<std::string>> cases;
     for (const auto& entry : std::filesystem::directory_iterator(dataDir)) {
-        std::string stem = entry.path().stem();
+        std::string stem = entry.path().stem().string();
         if (entry.path().extension() != ".reg")
             continue;
         if (stem.size() > 2 && stem[stem.size() - 2] == '_')
             stem.resize(stem.size() - 2);
-        cases[stem].push_back(entry.path().filename());
+        cases[stem].push_back(entry.path().filename().string());
     }
     for (auto& files : cases)
         std::sort(files.second.begin(), files.second.end());
@@ -117,9 +117,11 @@ TEST_P(ApplicationGolden, Case)
         EXPECT_EQ(reports, want);
     ASSERT_NE(reg, nullptr);
     // The JSON export of the same registration, before any folding.
-    EXPECT_TRUE(validatesAgainstSchema({jsonText([reg](FILE* out) { return dumpJson(out, reg); }),
-                                        jsonText([reg](FILE* out) { return dumpJsonTabs(out, reg); })},
-                                       name));
+    if (pythonChecksRun()) {
+        EXPECT_TRUE(validatesAgainstSchema({jsonText([reg](FILE* out) { return dumpJson(out, reg); }),
+                                            jsonText([reg](FILE* out) { return dumpJsonTabs(out, reg); })},
+                                           name));
+    }
 
     int checked = 0;
     auto check = [&](const char* kind, void (*dump)(ApplicationRegistration*)) {

@@ -8,9 +8,11 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 #include <vector>
 
 using namespace kivparser;
@@ -42,6 +44,7 @@ std::string printed(Load load)
     return testing::internal::GetCapturedStdout();
 }
 
+#ifndef _WIN32
 // Takes every file descriptor below a low limit, so that no directory can be
 // opened, whoever runs the test; gives everything back at the end.
 class NoDescriptorsLeft {
@@ -66,6 +69,7 @@ private:
     struct rlimit saved;
     std::vector<int> taken;
 };
+#endif
 
 } // namespace
 
@@ -119,6 +123,9 @@ TEST(Loaders, VerboseLinesOfEachLoader)
 // cannot be opened counts one error and the load goes on.
 TEST(Loaders, BadDirectoriesAndFiles)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: the dangling link is a symbolic link, which Windows lets only privileged users make";
+#else
     LocaleGuard locale("C");
     TempDir tree;
     tree.dir("empty/C");
@@ -139,6 +146,7 @@ TEST(Loaders, BadDirectoriesAndFiles)
     ASSERT_GE(out.size(), tail.size());
     EXPECT_EQ(out.substr(out.size() - tail.size()), tail);
     EXPECT_NE(out.find("can't open " + dangling), std::string::npos);
+#endif
 }
 
 // A verbose load names what the walk loses: a directory entry too long and a
@@ -146,6 +154,9 @@ TEST(Loaders, BadDirectoriesAndFiles)
 // missing language subdirectory stays unmentioned.
 TEST(Loaders, VerboseLoadReportsLostDirectories)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: it runs out of file descriptors through a resource limit";
+#else
     LocaleGuard locale("C.utf8");
     TempDir tree;
     tree.file("reg/C/a");
@@ -160,6 +171,7 @@ TEST(Loaders, VerboseLoadReportsLostDirectories)
     });
     EXPECT_EQ(out, "SRF path: " + dirs + "\nerror: too long path name(" + std::to_string(longLength) +
                        "); ignore\n; \nerror: " + tree.path("reg/C") + "; " + strerror(EMFILE) + "\n" + parsed({}));
+#endif
 }
 
 // Whole directories parsed into one registration per kind. The directory also

@@ -107,9 +107,19 @@ int _KZreplaceFile(const char* siblingPath, const char* path)
     std::wstring to;
     if (!kzWideName(siblingPath, from) || !kzWideName(path, to))
         return -1;
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return 0;
-    errno = kzErrnoFromWin32(GetLastError());
+    // A reader that holds the old file open keeps it from being replaced
+    // (Windows refuses while the handle lasts): the step is tried again for
+    // a while, then given up with the reason.
+    DWORD code = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING))
+            return 0;
+        code = GetLastError();
+        if (code != ERROR_ACCESS_DENIED && code != ERROR_SHARING_VIOLATION)
+            break;
+        Sleep(5);
+    }
+    errno = kzErrnoFromWin32(code);
     return -1;
 }
 
