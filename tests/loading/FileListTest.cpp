@@ -117,7 +117,7 @@ TEST(FileList, WhichFilesInWhichOrder)
 #else
         (void)linked;
 #endif
-        setenv("KZ_ETC_PATH", (tree.root + "/ETC").c_str(), 1); // compared without regard to case
+        setenv("KZ_ETC_PATH", tree.path("ETC").c_str(), 1); // compared without regard to case
         Application::setPriorityFile(c.priority);
         testing::internal::CaptureStdout();
         FileList list(c.dirs ? dirs.c_str() : nullptr, 1, c.useAltPath, 0);

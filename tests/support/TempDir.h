@@ -72,14 +72,15 @@ public:
 // Switches LC_CTYPE for the lifetime of the guard; the language subdirectory
 // of a registration directory is named after it. The Windows C runtime has no
 // UTF-8 locale: there a UTF-8 locale asked for ("C.utf8", "C.UTF-8") stands
-// for a locale other than "C", and the guard takes code page 1252's.
+// for a locale other than "C", and the guard takes one of code page 1252
+// whose name sorts before "C/" as "C.utf8" does.
 class LocaleGuard {
 public:
     explicit LocaleGuard(const char* name) : saved(setlocale(LC_CTYPE, nullptr))
     {
 #ifdef _WIN32
         if (std::string(name) == "C.utf8" || std::string(name) == "C.UTF-8")
-            name = "English_United States.1252";
+            name = "Afrikaans_South Africa.1252";
 #endif
         const char* now = setlocale(LC_CTYPE, name);
         EXPECT_NE(now, nullptr) << "locale " << name << " is not installed";

@@ -1,6 +1,5 @@
 // Files on Windows: names converted from the locale's code set and opened
-// through the wide-character API; registration files in text mode (the C
-// runtime drops the carriage return of every CR LF), kept only when what was
+// through the wide-character API; registration files kept only when what was
 // opened is a file on a disk.
 #include "platform/KzPlatform.h"
 #include "platform/windows/KzWin32.h"
@@ -15,15 +14,21 @@
 
 namespace kivparser {
 
+// Files are read in binary mode: the library's readers drop the carriage
+// return of CR LF themselves, exactly as on other systems (the C runtime's
+// text mode would drop a second one of CR CR LF, and end a file at ^Z).
+// Files written are in text mode: every line feed becomes CR LF.
 FILE* fopen_new(const char* path, const char* mode)
 {
     std::wstring widePath;
     std::wstring wideMode;
-    if (!kzWideName(path, widePath))
+    if (!kzWideName(path, widePath) || !mode)
         return nullptr;
     try {
-        for (const char* m = mode; m && *m; ++m)
+        for (const char* m = mode; *m; ++m)
             wideMode += static_cast<wchar_t>(static_cast<unsigned char>(*m));
+        if (mode[0] == 'r' && wideMode.find_first_of(L"+tb") == std::wstring::npos)
+            wideMode += L'b';
     } catch (...) {
         errno = ENOMEM;
         return nullptr;
@@ -161,9 +166,10 @@ FILE* _KZopenRegularFile(const char* path, int* reason)
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         *reason = EISDIR;
     } else {
-        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_TEXT);
+        // The scanner drops the carriage return of CR LF itself (see fopen_new).
+        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
         if (fd >= 0) {
-            FILE* stream = _fdopen(fd, "r");
+            FILE* stream = _fdopen(fd, "rb");
             if (stream)
                 return stream;
             *reason = errno;
@@ -178,8 +184,6 @@ FILE* _KZopenRegularFile(const char* path, int* reason)
 
 long _KZreadFile(FILE* stream, char* buffer, size_t size)
 {
-    // In text mode the C runtime drops the carriage return of CR LF here, also
-    // across two reads.
     unsigned int count = size > INT_MAX ? INT_MAX : static_cast<unsigned int>(size);
     return _read(_fileno(stream), buffer, count);
 }
