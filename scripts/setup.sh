@@ -11,7 +11,8 @@
 #          and libconfig (the benchmark), man (the manual page's test),
 #          Python's jsonschema (the JSON export's schema check), Chromium
 #          and its WebDriver (the preview page's browser check), Neovim and
-#          Emacs (their error parsers read the gnu report format)
+#          Emacs (their error parsers read the gnu report format), MinGW-w64
+#          and Wine (the Windows build and its tests under Wine)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -65,6 +66,13 @@ if [ "$set_name" = test ]; then
   # (vim-tiny cannot run the script that reads the list back: it has no +eval.)
   { have_cmd nvim || { have_cmd vim && vim --version | grep -q '+eval'; }; } || need+=(neovim)
   have_cmd emacs || need+=(emacs-nox)
+  # The Windows build: the cross compiler (POSIX threads), GoogleTest's
+  # sources to build for it, Wine to run it (KIVPARSER_WINDOWS=0 skips it).
+  if [ "${KIVPARSER_WINDOWS:-1}" != 0 ]; then
+    have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+    have_file /usr/src/googletest/CMakeLists.txt || need+=(googletest)
+    have_cmd wine64 || have_file /usr/lib/wine/wine64 || need+=(wine64)
+  fi
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

@@ -63,7 +63,7 @@ rm -rf "$prefix"
 cmake --install "$out/build" >/dev/null
 
 echo "== test suite under Wine"
-ctest --test-dir "$out/build" --output-on-failure --no-tests=error -j"$jobs" 2>&1 | tee "$out/ctest.log"
+ctest --test-dir "$out/build" --output-on-failure --no-tests=error -j"$jobs" 2>&1 | tee "$out/build/ctest.log"
 
 echo "== exports and dependencies of the DLL"
 dll="$prefix/bin/kivparser.dll"
