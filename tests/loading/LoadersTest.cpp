@@ -8,7 +8,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <string>
-#ifndef _WIN32
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -218,7 +221,14 @@ TEST(Loaders, StatusCountsFilesAndSumsTheirProblems)
     dir.file("reg/C/a", "Application \"A\" { MenuBar \"M\" { \"x\" f.action; } }\n");
     dir.file("reg/C/b", "Application \"A\" { }\n");
     dir.file("reg/C/c", "Application \"C\" { Action \"X\" { ; }\n");
+#ifdef _WIN32
+    // A file that another handle holds without sharing stands for the FIFO.
+    std::string held = dir.file("reg/C/d");
+    HANDLE holder = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+#else
     ASSERT_EQ(mkfifo(dir.path("reg/C/d").c_str(), 0600), 0);
+#endif
     for (int verbose : {0, 1}) {
         LoadStatus status{-1, -1, -1, -1};
         std::string out = printed([&] { delete loadArf(verbose, dir.path("reg").c_str(), &status); });
@@ -232,6 +242,9 @@ TEST(Loaders, StatusCountsFilesAndSumsTheirProblems)
             EXPECT_EQ(out, "");
         }
     }
+#ifdef _WIN32
+    CloseHandle(holder);
+#endif
     LoadStatus empty{-1, -1, -1, -1};
     EXPECT_EQ(loadArf(0, dir.path("nothing").c_str(), &empty), nullptr);
     EXPECT_EQ(empty.files + empty.unopened + empty.errors + empty.warnings, 0);
