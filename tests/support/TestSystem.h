@@ -5,8 +5,10 @@
 // temporary directory, the null device, whatever a writer puts on a stream,
 // paths printed with the platform's separator read with '/'.
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #ifdef _WIN32
 #include <direct.h>
 #include <io.h>
+#include <process.h>
 #endif
 
 // A new directory of the test's own below $TMPDIR (/tmp when unset; on
@@ -23,13 +26,20 @@ inline std::string makeTempDir()
 #ifdef _WIN32
     std::error_code ignored;
     std::string base = std::filesystem::temp_directory_path(ignored).string();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        char pattern[] = "kivtestXXXXXX";
-        if (_mktemp_s(pattern, sizeof pattern) != 0)
-            break;
-        std::string dir = base + (base.empty() || base.back() == '\\' ? "" : "\\") + pattern;
+    if (!base.empty() && base.back() != '\\')
+        base += '\\';
+    // A name of the process's own (tests run side by side in processes
+    // whose numbers come back), tried on until one is new.
+    static unsigned serial = 0;
+    unsigned seed = static_cast<unsigned>(_getpid()) * 2654435761u ^ static_cast<unsigned>(time(nullptr));
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        char name[32];
+        snprintf(name, sizeof name, "kivtest%08x", seed + 7919u * serial++);
+        std::string dir = base + name;
         if (_mkdir(dir.c_str()) == 0)
             return dir;
+        if (errno != EEXIST)
+            break;
     }
     return "";
 #else
@@ -47,28 +57,32 @@ constexpr const char* nullDevice = "NUL";
 constexpr const char* nullDevice = "/dev/null";
 #endif
 
-// `path` with the platform's separator written as '/' (Windows paths that the
-// library built with '\\'); unchanged elsewhere.
-inline std::string slashes(std::string path)
+// `path` with every `from` written as `to` on Windows; unchanged elsewhere.
+inline std::string windowsSeparators(std::string path, char from, char to)
 {
 #ifdef _WIN32
     for (char& c : path)
-        if (c == '\\')
-            c = '/';
+        if (c == from)
+            c = to;
+#else
+    (void)from;
+    (void)to;
 #endif
     return path;
 }
 
+// `path` with the platform's separator written as '/' (Windows paths that the
+// library built with '\\'); unchanged elsewhere.
+inline std::string slashes(const std::string& path)
+{
+    return windowsSeparators(path, '\\', '/');
+}
+
 // `path` with '/' written as the platform's separator, as the library writes
 // the paths it builds ('\\' on Windows); unchanged elsewhere.
-inline std::string native(std::string path)
+inline std::string native(const std::string& path)
 {
-#ifdef _WIN32
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-#endif
-    return path;
+    return windowsSeparators(path, '/', '\\');
 }
 
 // `text` as a stream in text mode writes it: on Windows each line feed
