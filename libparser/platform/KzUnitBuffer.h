@@ -1,3 +1,4 @@
+// Private: included by the code-set conversions (posix/KzCodeset.cpp, windows/KzCodeset.cpp).
 #ifndef KIVPARSER_PLATFORM_KZUNITBUFFER_H
 #define KIVPARSER_PLATFORM_KZUNITBUFFER_H
 

@@ -1,3 +1,4 @@
+// Private: included through platform/KzPlatform.h, from the Windows half's folder on the include path.
 #ifndef KIVPARSER_PLATFORM_KZSYSTEM_H
 #define KIVPARSER_PLATFORM_KZSYSTEM_H
 

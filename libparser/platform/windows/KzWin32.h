@@ -1,3 +1,4 @@
+// Private: included by the Windows half of the platform layer (platform/windows/).
 #ifndef KIVPARSER_PLATFORM_WINDOWS_KZWIN32_H
 #define KIVPARSER_PLATFORM_WINDOWS_KZWIN32_H
 
