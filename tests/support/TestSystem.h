@@ -123,16 +123,24 @@ std::string writtenBy(F write)
 {
     std::string text;
 #ifdef _WIN32
-    FILE* stream = tmpfile();
-    if (!stream)
+    // A file in a folder of the test's own: the runtime's tmpfile() names
+    // collide between tests running side by side.
+    std::string dir = makeTempDir();
+    if (dir.empty())
         return text;
-    write(stream);
-    fflush(stream);
-    rewind(stream);
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, stream)) > 0;)
-        text.append(buffer, n);
-    fclose(stream);
+    std::string path = dir + "\\stream";
+    FILE* stream = fopen(path.c_str(), "w+b");
+    if (stream) {
+        write(stream);
+        fflush(stream);
+        rewind(stream);
+        char buffer[4096];
+        for (size_t n; (n = fread(buffer, 1, sizeof buffer, stream)) > 0;)
+            text.append(buffer, n);
+        fclose(stream);
+        remove(path.c_str());
+    }
+    _rmdir(dir.c_str());
 #else
     char* bytes = nullptr;
     size_t length = 0;
