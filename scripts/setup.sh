@@ -13,7 +13,8 @@
 #          and its WebDriver (the preview page's browser check), Neovim (the
 #          language server's check in a real editor; with Emacs, the error
 #          parsers that read the gnu report format), nlohmann-json (the
-#          tool's language server)
+#          tool's language server), MinGW-w64 and Wine (the Windows build
+#          and its tests under Wine)
 # KIVPARSER_EXTRA_PACKAGES names more Debian packages to install.
 #
 # Works as root (no sudo needed) and as a user with sudo; refreshes the package
@@ -69,6 +70,13 @@ if [ "$set_name" = test ]; then
   have_file /usr/include/nlohmann/json.hpp || need+=(nlohmann-json3-dev)
   have_cmd nvim || need+=(neovim)
   have_cmd emacs || need+=(emacs-nox)
+  # The Windows build: the cross compiler (POSIX threads), GoogleTest's
+  # sources to build for it, Wine to run it (KIVPARSER_WINDOWS=0 skips it).
+  if [ "${KIVPARSER_WINDOWS:-1}" != 0 ]; then
+    have_cmd x86_64-w64-mingw32-g++-posix || need+=(g++-mingw-w64-x86-64-posix)
+    have_file /usr/src/googletest/CMakeLists.txt || need+=(googletest)
+    have_cmd wine64 || have_file /usr/lib/wine/wine64 || need+=(wine64)
+  fi
 fi
 for extra in ${KIVPARSER_EXTRA_PACKAGES:-}; do
   dpkg -s "$extra" >/dev/null 2>&1 || need+=("$extra")

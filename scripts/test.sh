@@ -5,8 +5,10 @@
 # ThreadSanitizer (scripts/thread-check.sh), builds the library as a packager and a host
 # project do (scripts/configure-checks.sh), checks the tool's preview page in
 # headless Chromium (scripts/browser-check.sh), the language server in
-# headless Neovim (scripts/editor-check.sh) and runs the extra checks
-# (fuzzing, valgrind: scripts/extra-checks.sh). Any failing test, sanitizer report or
+# headless Neovim (scripts/editor-check.sh), builds the library for Windows
+# and runs it under Wine (scripts/windows-check.sh; KIVPARSER_WINDOWS=0 skips
+# it) and runs the extra checks (fuzzing, valgrind: scripts/extra-checks.sh).
+# Any failing test, sanitizer report or
 # check fails the run. The closing lines say which checks ran and which were
 # skipped, and why.
 set -euo pipefail
@@ -92,16 +94,28 @@ bash scripts/browser-check.sh build
 current="language server in Neovim"
 bash scripts/editor-check.sh build
 
+if [ "${KIVPARSER_WINDOWS:-1}" = 0 ]; then
+  note skipped "Windows build under Wine (KIVPARSER_WINDOWS=0)"
+else
+  current="Windows build under Wine"
+  windows_start=$(date +%s)
+  bash scripts/windows-check.sh build
+  suite "Windows cross build (MinGW-w64) under Wine" build-windows/build
+  note ran "Windows under Wine: the sample's dump as on Linux, the DLL's Java natives, the embedding example ($(($(date +%s) - windows_start)) s)"
+fi
+
 current="extra checks"
 bash scripts/extra-checks.sh
 current=
 
-# The report, then one closing line for both builds (reaching it means
-# nothing failed).
+# The report, then one closing line for the suites of every build (reaching
+# it means nothing failed).
 report
 total=0
 skipped=0
-for log in build/ctest.log build-asan/ctest.log; do
+logs="build/ctest.log build-asan/ctest.log"
+[ "${KIVPARSER_WINDOWS:-1}" = 0 ] || logs="$logs build-windows/build/ctest.log"
+for log in $logs; do
   n=$(sed -n 's/.*tests failed out of \([0-9][0-9]*\).*/\1/p' "$log" | tail -n 1)
   s=$(grep -c '\*\*\*Skipped' "$log" || true)
   total=$((total + ${n:-0}))

@@ -2,6 +2,7 @@
 #ifndef KIVPARSER_DUMP_DUMPWRITER_H
 #define KIVPARSER_DUMP_DUMPWRITER_H
 
+#include "kivparser/export.h"
 #include "language/ParseLock.h"
 
 namespace kivparser {
@@ -19,15 +20,15 @@ extern int Indent;
 class DumpWriter {
 public:
     // Prints the indentation, then the formatted text.
-    static void line(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+    static void line(const char* fmt, ...) KIVPARSER_PRINTF(1, 2);
     // Prints the formatted text without indentation (continuing a line).
-    static void text(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+    static void text(const char* fmt, ...) KIVPARSER_PRINTF(1, 2);
     // Prints the indentation only.
     static void indent();
     // A null text prints as empty.
     static const char* str(const char* s) { return s ? s : ""; }
     // Opens a block: the formatted line at the current level, then one level deeper.
-    static void open(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+    static void open(const char* fmt, ...) KIVPARSER_PRINTF(1, 2);
     // Closes a block: one level up, then "}\n".
     static void close();
     // One line per value of a value list, from the head's successor:

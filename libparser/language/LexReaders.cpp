@@ -811,13 +811,14 @@ int decimalValue(const char* text)
     bool negative = *text == '-';
     if (negative)
         text++;
-    unsigned long long limit = negative ? (unsigned long long)LONG_MAX + 1 : (unsigned long long)LONG_MAX;
+    unsigned long long limit = negative ? (unsigned long long)LLONG_MAX + 1 : (unsigned long long)LLONG_MAX;
     unsigned long long magnitude = 0;
     for (; *text >= '0' && *text <= '9'; text++) {
         unsigned digit = (unsigned)(*text - '0');
         magnitude = magnitude > (limit - digit) / 10 ? limit : magnitude * 10 + digit;
     }
-    long value = negative ? (magnitude > (unsigned long long)LONG_MAX ? LONG_MIN : -(long)magnitude) : (long)magnitude;
+    long long value = negative ? (magnitude > (unsigned long long)LLONG_MAX ? LLONG_MIN : -(long long)magnitude)
+                               : (long long)magnitude;
     return (int)value;
 }
 

@@ -62,8 +62,9 @@ int readAccelerator(const char* prefix, int length); // after its first word or 
 void readDirective();                               // after "#"
 
 /* The value of a number as matched (an optional minus, then digits): what
-   atoi gives, without its library call (strtol's saturation at the range of
-   long, then the conversion to int). */
+   atoi gives on LP64 systems, without its library call (strtol's saturation
+   at the range of a 64-bit long, then the conversion to int), the same on
+   every platform, also where long has 32 bits. */
 int decimalValue(const char* text);
 
 /* The text that the last string, mnemonic or accelerator collected. */

@@ -4,7 +4,11 @@
 
 namespace kivparser {
 
-// A message catalog of the C library, found by name through NLSPATH.
+// A message catalog, found by name through NLSPATH. On POSIX systems it is a
+// catalog of the C library (gencat's, read with catopen and catgets); on
+// Windows the build compiles the same message source into a catalog of the
+// library's own, found through NLSPATH (a ';' list of patterns, %N the name)
+// or beside the DLL.
 class KzCatalog final {
 public:
     KzCatalog() = default;

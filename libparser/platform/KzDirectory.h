@@ -16,9 +16,10 @@ struct KzFileId {
     }
 };
 
-// Directory enumeration and the file tests of the loaders. A name that begins
-// with a dot is hidden on this platform; hidden entries (and "." and "..")
-// are never delivered.
+// Directory enumeration and the file tests of the loaders. Hidden entries
+// (and "." and "..") are never delivered: on POSIX systems a name that begins
+// with a dot is hidden; on Windows an entry with the hidden or the system
+// attribute.
 class KzDirectory final {
 public:
     // Starts the enumeration of `path`; isOpen() tells whether it could start,
@@ -37,12 +38,11 @@ public:
     // 1 when a status query of `path` succeeds and reports a directory; `id`,
     // when given, then receives its identity. Symbolic links are followed.
     static int isDirectory(const char* path, KzFileId* id = nullptr);
-    // 1 when `path` itself is a symbolic link.
+    // 1 when `path` itself is a symbolic link (on Windows: any reparse point,
+    // a junction too).
     static int isLink(const char* path);
     // 1 when `path` may be read and searched (the loaders' access test).
     static int canAccess(const char* path);
-    // 1 when `name` is hidden from directory listings.
-    static int isHidden(const char* name);
 
 private:
     void* handle; // the system's enumeration, kept out of this header

@@ -1,16 +1,15 @@
 #include "platform/KzPlatform.h"
 
+// The parts of the platform layer that standard C++ covers on every platform:
+// the wrappers, the multibyte searches, path expansion and the switches read
+// from the environment. Files, directories, host facts, memory, the catalog
+// and code-set conversion have one source per platform (posix/, windows/).
+
 #include <cctype>
-#include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 #include <string>
-#include <fcntl.h>
-#include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace kivparser {
@@ -35,7 +34,7 @@ int strcoll_new(const char* a, const char* b) { return strcoll(a, b); }
 size_t strspn_new(const char* s, const char* accept) { return strspn(s, accept); }
 char* strerror_new(int errnum) { return strerror(errnum); }
 char* _KZstrerror(int errnum) { return strerror(errnum); }
-char* _strdup(const char* s) { return s ? strdup(s) : nullptr; }
+
 
 int sprintf_new(char* buf, const char* fmt, ...)
 {
@@ -66,99 +65,6 @@ int fprintf_new(FILE* stream, const char* fmt, ...)
     int n = vfprintf(stream, fmt, ap);
     va_end(ap);
     return n;
-}
-
-FILE* fopen_new(const char* path, const char* mode) { return fopen(path, mode); }
-int fclose_new(FILE* stream) { return fclose(stream); }
-
-// ------------------------------------------------------ registration files
-
-bool _KZpathExists(const char* path)
-{
-    struct stat status;
-    return path && stat(path, &status) == 0;
-}
-
-bool _KZisRegularFile(const char* path)
-{
-    struct stat status;
-    return path && stat(path, &status) == 0 && S_ISREG(status.st_mode);
-}
-
-int _KZremoveFile(const char* path)
-{
-    return remove(path);
-}
-
-FILE* _KZcreateSibling(const char* path, char* siblingPath, size_t size, int* reason)
-{
-    int n = snprintf(siblingPath, size, "%s.XXXXXX", path);
-    if (n < 0 || static_cast<size_t>(n) >= size) {
-        *reason = ENAMETOOLONG;
-        return nullptr;
-    }
-    int fd = mkstemp(siblingPath);
-    if (fd < 0) {
-        *reason = errno;
-        return nullptr;
-    }
-    // mkstemp makes it for its owner alone; the web server must read it.
-    // (The umask cannot be read without changing it for every thread.)
-    fchmod(fd, 0644);
-    FILE* stream = fdopen(fd, "w");
-    if (!stream) {
-        *reason = errno;
-        close(fd);
-        unlink(siblingPath);
-    }
-    return stream;
-}
-
-int _KZreplaceFile(const char* siblingPath, const char* path)
-{
-    return rename(siblingPath, path);
-}
-
-FILE* _KZopenRegularFile(const char* path, int* reason)
-{
-    // Without O_NONBLOCK the open of a FIFO waits for a writer, for ever.
-    int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        *reason = errno;
-        return nullptr;
-    }
-    // The type that counts is that of what was opened: the path may have
-    // been replaced since anyone looked at it.
-    struct stat status;
-    if (fstat(fd, &status) != 0) {
-        *reason = errno;
-        close(fd);
-        return nullptr;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        *reason = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
-        close(fd);
-        return nullptr;
-    }
-    // A regular file never blocks; the descriptor goes on in the ordinary mode.
-    int flags = fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    FILE* stream = fdopen(fd, "r");
-    if (!stream) {
-        *reason = errno;
-        close(fd);
-    }
-    return stream;
-}
-
-long _KZreadFile(FILE* stream, char* buffer, size_t size)
-{
-    ssize_t n;
-    do {
-        n = read(fileno(stream), buffer, size);
-    } while (n < 0 && errno == EINTR);
-    return static_cast<long>(n);
 }
 
 // ------------------------------------------------------ multibyte searches
@@ -342,7 +248,7 @@ char* _KZparsePath(const char* list)
     static char* cursor = nullptr;
     if (list) {
         free(copy);
-        copy = strdup(list);
+        copy = _strdup(list);
         cursor = copy;
     }
     if (!cursor)
@@ -390,6 +296,14 @@ char* _KZstrip_whitespace(char* text, int how)
 
 namespace {
 
+bool equalNoCase(const char* a, const char* b)
+{
+    for (; *a && *b; ++a, ++b)
+        if (tolower(static_cast<unsigned char>(*a)) != tolower(static_cast<unsigned char>(*b)))
+            return false;
+    return *a == *b;
+}
+
 bool flagFromEnvironment(const char* name)
 {
     const char* value = getenv(name);
@@ -397,21 +311,10 @@ bool flagFromEnvironment(const char* name)
         return false;
     if (isdigit(static_cast<unsigned char>(*value)) || *value == '-' || *value == '+')
         return strtol(value, nullptr, 10) != 0;
-    return strcasecmp(value, "yes") == 0 || strcasecmp(value, "true") == 0 || strcasecmp(value, "on") == 0;
+    return equalNoCase(value, "yes") || equalNoCase(value, "true") || equalNoCase(value, "on");
 }
 
 } // namespace
-
-const char* _KZinetGetMyHostName()
-{
-    static char name[HOST_NAME_MAX + 1];
-    int savedErrno = errno;
-    if (gethostname(name, sizeof name) != 0 || !name[0])
-        strcpy(name, "localhost");
-    name[sizeof name - 1] = '\0';
-    errno = savedErrno;
-    return name;
-}
 
 const char* _KZgetWebServerDefaultPortSuffixStr()
 {

@@ -9,13 +9,15 @@
 #include <cstdarg>
 #include <cstddef>
 #include <cstdio>
-#include <nl_types.h>
+#include <ctime>
+
+// The path separator of the platform built for (KZ_PATH_SEP, KZ_PATH_SEP_STR):
+// the build puts the platform's own folder on the include path.
+#include "KzSystem.h"
+
+#include "kivparser/export.h"
 
 namespace kivparser {
-
-// Path separator of this platform, and its text form.
-#define KZ_PATH_SEP '/'
-#define KZ_PATH_SEP_STR "/"
 
 // String and formatted-output wrappers: the contracts of the standard
 // functions they are named after. printf_new and vprintf_new write to
@@ -29,11 +31,11 @@ char* strncpy_new(char* dst, const char* src, size_t n);
 int strcoll_new(const char* a, const char* b);
 size_t strspn_new(const char* s, const char* accept);
 char* strerror_new(int errnum);
-int sprintf_new(char* buf, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-int vsprintf_new(char* buf, const char* fmt, va_list ap) __attribute__((format(printf, 2, 0)));
-int printf_new(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-int vprintf_new(const char* fmt, va_list ap) __attribute__((format(printf, 1, 0)));
-int fprintf_new(FILE* stream, const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+int sprintf_new(char* buf, const char* fmt, ...) KIVPARSER_PRINTF(2, 3);
+int vsprintf_new(char* buf, const char* fmt, va_list ap) KIVPARSER_PRINTF(2, 0);
+int printf_new(const char* fmt, ...) KIVPARSER_PRINTF(1, 2);
+int vprintf_new(const char* fmt, va_list ap) KIVPARSER_PRINTF(1, 0);
+int fprintf_new(FILE* stream, const char* fmt, ...) KIVPARSER_PRINTF(2, 3);
 FILE* fopen_new(const char* path, const char* mode);
 int fclose_new(FILE* stream);
 // Registration files. _KZopenRegularFile opens `path` for reading without
@@ -56,7 +58,11 @@ int _KZremoveFile(const char* path);
 // old file or the new one, never a part; 0, or -1 with errno).
 FILE* _KZcreateSibling(const char* path, char* siblingPath, size_t size, int* reason);
 int _KZreplaceFile(const char* siblingPath, const char* path);
-char* _strdup(const char* s);
+// _strdup (a copy from malloc, null for null) comes with KzSystem.h: the C
+// runtime's own on Windows, the platform layer's elsewhere.
+// ctime's text of the local time `when`, line feed included, in `buffer` (26
+// bytes or more); null when it cannot be had.
+char* _KZctime(const time_t* when, char* buffer, size_t size);
 // Searches that work on whole characters of the locale's multibyte code set:
 // a byte inside a multibyte character (a second byte that happens to equal
 // '\\' or '.') never matches.

@@ -146,7 +146,7 @@ int findFileBaseInit(FileList* f, const char* bitmapExtStr)
 // starts with none, never more than the largest int.
 int sizeOf(const char* number)
 {
-    long value = 0;
+    long long value = 0; // long may be no wider than int (Windows)
     for (const char* p = number; *p >= '0' && *p <= '9'; ++p) {
         value = value * 10 + (*p - '0');
         if (value > INT_MAX)

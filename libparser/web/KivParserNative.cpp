@@ -45,7 +45,7 @@ const size_t pieceMax = KIV_WEB_LINE_LEN - 2;
 
 // Formats into a caller's message buffer of `len` bytes; nothing when there
 // is no room at all.
-void message(char* buf, int len, const char* fmt, ...) __attribute__((format(printf, 3, 4)));
+void message(char* buf, int len, const char* fmt, ...) KIVPARSER_PRINTF(3, 4);
 void message(char* buf, int len, const char* fmt, ...)
 {
     if (!buf || len <= 0)
@@ -166,7 +166,7 @@ void writeDateComment(FILE* out)
 {
     time_t now = time(nullptr);
     char when[64];
-    if (!ctime_r(&now, when))
+    if (!_KZctime(&now, when, sizeof when))
         strcpy(when, "\n");
     fputs("<!--\nGenerated on\n  ", out);
     fputs(when, out);

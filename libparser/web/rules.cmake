@@ -9,7 +9,19 @@ if(Java_JAVAC_EXECUTABLE AND NOT JAVA_HOME AND NOT DEFINED ENV{JAVA_HOME})
   get_filename_component(_kivparser_jdk ${_kivparser_javac} DIRECTORY)
   get_filename_component(JAVA_HOME ${_kivparser_jdk} DIRECTORY)
 endif()
-find_package(JNI QUIET)
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  # A cross build for Windows: javac and the JDK's jni.h come from the build
+  # machine, the machine-dependent jni_md.h is the project's own for Windows.
+  if(Java_JAVAC_EXECUTABLE)
+    get_filename_component(_kivparser_javac ${Java_JAVAC_EXECUTABLE} REALPATH)
+    get_filename_component(_kivparser_jdk ${_kivparser_javac} DIRECTORY)
+    find_path(JAVA_INCLUDE_PATH jni.h PATHS ${_kivparser_jdk}/../include ${JAVA_HOME}/include
+              NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+    set(JAVA_INCLUDE_PATH2 ${PROJECT_SOURCE_DIR}/cmake/jni/windows)
+  endif()
+else()
+  find_package(JNI QUIET)
+endif()
 
 if(Java_Development_FOUND AND JAVA_INCLUDE_PATH AND JAVA_INCLUDE_PATH2)
   include(UseJava)

@@ -24,6 +24,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -39,12 +40,12 @@ std::map<std::string, std::vector<std::string>> goldenCases()
 {
     std::map<std::string, std::vector<std::string>> cases;
     for (const auto& entry : std::filesystem::directory_iterator(dataDir)) {
-        std::string stem = entry.path().stem();
+        std::string stem = entry.path().stem().string();
         if (entry.path().extension() != ".reg")
             continue;
         if (stem.size() > 2 && stem[stem.size() - 2] == '_')
             stem.resize(stem.size() - 2);
-        cases[stem].push_back(entry.path().filename());
+        cases[stem].push_back(entry.path().filename().string());
     }
     for (auto& files : cases)
         std::sort(files.second.begin(), files.second.end());
@@ -98,6 +99,17 @@ TEST_P(ApplicationGolden, Case)
     ApplicationRegistration* reg = nullptr;
     std::string reports;
     const std::vector<std::string> files = goldenCases()[name];
+#ifdef _WIN32
+    // The expected reports hold what the GNU C library's "C" locale makes of
+    // bytes above 0x7F; the Windows runtime's "C" locale is ASCII alone.
+    for (const std::string& file : files) {
+        std::ifstream in(dataDir + file, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (char b : bytes)
+            if (b & 0x80)
+                GTEST_SKIP() << file << " holds bytes above 0x7F, read by the C runtime's \"C\" locale";
+    }
+#endif
     for (const std::string& file : files) {
         std::string path = dataDir + file;
         testing::internal::CaptureStdout();
@@ -117,9 +129,11 @@ TEST_P(ApplicationGolden, Case)
         EXPECT_EQ(reports, want);
     ASSERT_NE(reg, nullptr);
     // The JSON export of the same registration, before any folding.
-    EXPECT_TRUE(validatesAgainstSchema({jsonText([reg](FILE* out) { return dumpJson(out, reg); }),
-                                        jsonText([reg](FILE* out) { return dumpJsonTabs(out, reg); })},
-                                       name));
+    if (pythonChecksRun()) {
+        EXPECT_TRUE(validatesAgainstSchema({jsonText([reg](FILE* out) { return dumpJson(out, reg); }),
+                                            jsonText([reg](FILE* out) { return dumpJsonTabs(out, reg); })},
+                                           name));
+    }
 
     int checked = 0;
     auto check = [&](const char* kind, void (*dump)(ApplicationRegistration*)) {

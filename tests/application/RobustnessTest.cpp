@@ -76,14 +76,7 @@ size_t count(const std::string& text, const std::string& part)
 
 std::string jsonOf(ApplicationRegistration* reg)
 {
-    char* text = nullptr;
-    size_t length = 0;
-    FILE* out = open_memstream(&text, &length);
-    EXPECT_EQ(dumpJson(out, reg), 0);
-    fclose(out);
-    std::string json(text, length);
-    free(text);
-    return json;
+    return writtenBy([&](FILE* out) { EXPECT_EQ(dumpJson(out, reg), 0); });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "support/ParsedFile.h"
 #include "support/SchemaCheck.h"
 #include "support/TempDir.h"
+#include "support/TestSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,10 @@ using namespace kivparser;
 // (Deep nesting: the robustness tests of the application registration.)
 TEST(JsonExport, TextsAreEscapedAndBytesThatDoNotDecodeAreReplaced)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs a UTF-8 locale, which the Windows C runtime lacks "
+                    "(WindowsFiles.CodePageConversion is the Windows case)";
+#endif
     LocaleGuard locale("C.UTF-8");
     FieldRegistration reg;
     Field* field = reg.newField(strdup("q\"b\\t\tn\nc\x01\x1f\x7f"));
@@ -83,7 +88,9 @@ TEST(JsonExport, TextsAreConvertedFromTheLocalesCodeSet)
     EXPECT_NE(fromLatin1.find("\"appName\":\"Ger\xc3\xa4te\""), std::string::npos) << fromLatin1;
     EXPECT_NE(fromLatin1.find("\"descriptions\":[\"Gro\xc3\x9f" "e Karte\",\"caf\xc3\xa9\"]"), std::string::npos);
     EXPECT_EQ(fromLatin1.find("\\ufffd"), std::string::npos);
-    EXPECT_TRUE(validatesAgainstSchema({fromLatin1}, "Latin-1 registration"));
+    if (pythonChecksRun()) {
+        EXPECT_TRUE(validatesAgainstSchema({fromLatin1}, "Latin-1 registration"));
+    }
     // Read under the C locale the same bytes do not decode.
     std::string fromC = exportUnder("C", registration(true));
     EXPECT_NE(fromC.find("\"appName\":\"Ger\\ufffdte\""), std::string::npos) << fromC;

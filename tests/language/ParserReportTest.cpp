@@ -102,6 +102,8 @@ TEST(ParserReport, HandlerThatThrowsEndsOnlyItsParse)
     const std::string faulty = "Application \"A\" { MenuBar \"M\" { \"x\" f.action; \"y\" f.menu; } }\n";
     dir.file("reg/C/one", faulty);
     dir.file("reg/C/two", faulty);
+#ifndef _WIN32
+    // (Counted through /proc: Linux only.)
     auto openDescriptors = [] {
         int count = 0;
         for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
@@ -111,6 +113,7 @@ TEST(ParserReport, HandlerThatThrowsEndsOnlyItsParse)
         return count;
     };
     int before = openDescriptors();
+#endif
     std::vector<std::string> files;
     {
         ParserReportScope scope([&](const ParserReport& r) {
@@ -123,7 +126,9 @@ TEST(ParserReport, HandlerThatThrowsEndsOnlyItsParse)
         delete reg;
     }
     EXPECT_EQ(files, (std::vector<std::string>{dir.path("reg/C/one"), dir.path("reg/C/two")}));
+#ifndef _WIN32
     EXPECT_EQ(openDescriptors(), before);
+#endif
     // No parser is left at work: an object made now belongs to nobody.
     Menu* menu = new Menu(strdup("after"));
     EXPECT_EQ(menu->getApplication(), nullptr);

@@ -12,9 +12,11 @@
 #include <sstream>
 #include <string>
 
+#ifndef _WIN32
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 using namespace kivparser;
 
@@ -185,6 +187,9 @@ TEST(Parser, TraceGoesToStandardOutput)
 // file whose read fails: one error each, and the next file parses.
 TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: FIFOs and /proc/self/mem (WindowsFiles.DevicesPipesAndDirectoriesAreRefused is the Windows case)";
+#else
     TempDir dir;
     std::string pipe = dir.path("pipe.reg");
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
@@ -230,6 +235,7 @@ TEST(Parser, FilesThatCannotBeReadAreSkippedAndTheNextOneParses)
     EXPECT_EQ(parser->lineno, 3);
     EXPECT_EQ(out.find("Error: "), out.rfind("Error: ")) << out;
     EXPECT_NE(out.find("Error: can't open "), std::string::npos) << out;
+#endif
 }
 
 // Cut right after a menu item's label, where the scanner expects the item's

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 #include <clocale>
 #include <cstring>
 #include <filesystem>
@@ -204,7 +205,7 @@ std::vector<std::pair<std::string, std::string>> recordedInputs(const std::strin
             std::string name = entry.path().filename().string();
             if (entry.is_regular_file() && ext != ".dump" && ext != ".py" && ext != ".out" && ext != ".msg" &&
                 ext != ".template" && name != "token-corpus" && name != "token-streams")
-                inputs.emplace_back(entry.path().string().substr(top.size() + 1), entry.path().string());
+                inputs.emplace_back(entry.path().generic_string().substr(top.size() + 1), entry.path().string());
         }
     std::sort(inputs.begin(), inputs.end());
     std::string corpus = fileBytes(top + "/tests/data/language/token-corpus");
@@ -224,8 +225,18 @@ std::vector<std::pair<std::string, std::string>> recordedInputs(const std::strin
 // single-byte and two multibyte locales: kinds, values and lines as recorded
 // in tests/data/language/token-streams (KIVPARSER_RECORD_TOKENS=<file>
 // writes a new recording). An input whose bytes changed since is skipped.
+// The recording is of the GNU C library's locales; a Windows build compares
+// the "C" locale's streams of the inputs without bytes above 0x7F (ASCII
+// alone is a character in the Windows runtime's "C" locale).
 TEST(Scanner, TokenStreamsMatchTheRecording)
 {
+#ifdef _WIN32
+    const std::vector<const char*> locales = {"C"};
+    const int enough = 400;
+#else
+    const std::vector<const char*> locales = {"C", "C.UTF-8", "zh_TW.BIG5"};
+    const int enough = 2000;
+#endif
     std::string top = std::string(KIVPARSER_TEST_DATA) + "/../..";
     const char* recordTo = getenv("KIVPARSER_RECORD_TOKENS");
     std::map<std::string, std::string> recorded;
@@ -246,7 +257,7 @@ TEST(Scanner, TokenStreamsMatchTheRecording)
         content.add(bytes.data(), bytes.size());
         contents.push_back(content.hash);
     }
-    for (const char* locale : {"C", "C.UTF-8", "zh_TW.BIG5"}) {
+    for (const char* locale : locales) {
         if (strcmp(locale, "zh_TW.BIG5") == 0)
             setenv("LOCPATH", KIVPARSER_TEST_LOCPATH, 1);
         if (!setlocale(LC_CTYPE, locale)) {
@@ -254,6 +265,11 @@ TEST(Scanner, TokenStreamsMatchTheRecording)
             continue;
         }
         for (size_t i = 0; i < inputs.size(); i++) {
+#ifdef _WIN32
+            std::string bytes = fileBytes(inputs[i].second);
+            if (std::any_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) != 0; }))
+                continue;
+#endif
             for (bool labels : {false, true}) {
                 skipElse = 0;
                 auto tokens = TokenScan::scanFile(inputs[i].second.c_str(), labels);
@@ -283,5 +299,5 @@ TEST(Scanner, TokenStreamsMatchTheRecording)
         GTEST_SKIP() << "recorded to " << recordTo;
     }
     std::cout << compared << " token streams compared, " << skipped << " inputs changed or new\n";
-    EXPECT_GT(compared, 2000);
+    EXPECT_GT(compared, enough);
 }

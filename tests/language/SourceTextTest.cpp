@@ -71,9 +71,9 @@ std::vector<std::string> inputs()
         if (!std::filesystem::is_directory(data + dir))
             continue;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(data + dir)) {
-            std::string ext = entry.path().extension();
+            std::string ext = entry.path().extension().string();
             if (entry.is_regular_file() && ext != ".dump" && ext != ".reports" && ext != ".tabs" && ext != ".fold")
-                files.push_back(entry.path());
+                files.push_back(entry.path().string());
         }
     }
     return files;

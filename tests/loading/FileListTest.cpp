@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 #include <vector>
 
 using namespace kivparser;
@@ -26,7 +28,7 @@ std::string names(FileList& list, const TempDir& tree)
 {
     std::string out;
     for (int i = 0; char* name = list.getFileName(i); ++i)
-        out += (out.empty() ? "" : " ") + std::string(name).substr(tree.root.size() + 1);
+        out += (out.empty() ? "" : " ") + slashes(std::string(name).substr(tree.root.size() + 1));
     return out;
 }
 
@@ -94,19 +96,33 @@ TEST(FileList, WhichFilesInWhichOrder)
                 std::string entry = rest.substr(0, rest.find(';'));
                 dirs += (entry.empty() ? "" : tree.path(entry)) + ";";
             }
+        bool linked = false;
         for (const std::string& file : c.files) {
             std::string name = expand(file, locale.language, tree.root);
             size_t arrow = name.find(" -> ");
-            if (arrow != std::string::npos)
+            if (arrow != std::string::npos) {
+                linked = true;
+#ifndef _WIN32
                 EXPECT_EQ(symlink(name.substr(arrow + 4).c_str(), tree.path(name.substr(0, arrow)).c_str()), 0);
-            else
+#endif
+            } else {
                 name.back() == '/' ? tree.dir(name) : tree.file(name);
+            }
         }
-        setenv("KZ_ETC_PATH", (tree.root + "/ETC").c_str(), 1); // compared without regard to case
+#ifdef _WIN32
+        // Symbolic links need privileges on Windows: the cases with links are
+        // the POSIX build's.
+        if (linked)
+            continue;
+#else
+        (void)linked;
+#endif
+        setenv("KZ_ETC_PATH", tree.path("ETC").c_str(), 1); // compared without regard to case
         Application::setPriorityFile(c.priority);
         testing::internal::CaptureStdout();
         FileList list(c.dirs ? dirs.c_str() : nullptr, 1, c.useAltPath, 0);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), expand(c.printed, locale.language, tree.root)) << c.dirs;
+        EXPECT_EQ(slashes(testing::internal::GetCapturedStdout()), slashes(expand(c.printed, locale.language, tree.root)))
+            << c.dirs;
         Application::setPriorityFile(nullptr);
         unsetenv("KZ_ETC_PATH");
         EXPECT_EQ(names(list, tree), expand(c.expected, locale.language, tree.root)) << c.dirs;
@@ -155,6 +171,9 @@ TEST(FileList, OverlongPathsAreReportedAndSkipped)
 
 TEST(FileList, UnreadableDirectoriesGiveNoFiles)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX only: permission bits (Windows restricts with access lists)";
+#else
     if (geteuid() == 0)
         GTEST_SKIP() << "permissions do not restrict the superuser";
     LocaleGuard locale("C");
@@ -169,4 +188,5 @@ TEST(FileList, UnreadableDirectoriesGiveNoFiles)
               "error: " + tree.path("reg/C/locked") + "; " + strerror(EACCES) + "\n");
     EXPECT_EQ(names(list, tree), "reg/C/a reg/C/z");
     EXPECT_EQ(list.errors, 1);
+#endif
 }

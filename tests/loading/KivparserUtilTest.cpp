@@ -53,32 +53,34 @@ TEST(KivparserUtil, StandardPathWithoutLanguage)
     TempDir tree;
     setenv("KZ_ETC_PATH", tree.root.c_str(), 1);
     const char* dflt = "%KZ_ETC_PATH%/registration";
+    // Paths read with '/', whichever separator joined them.
     auto path = [&](const char* given, const char* variable) {
-        return owned(getStandardPathNoLang(given, dflt, variable));
+        return slashes(owned(getStandardPathNoLang(given, dflt, variable)));
     };
+    auto at = [&](const char* rel) { return slashes(tree.path(rel)); };
     {
         LocaleGuard locale("C");
         EXPECT_EQ(path("/a/reg/C;/b/reg", "KIvTestDir"), "/a/reg;/b/reg");
         EXPECT_EQ(path("/a/reg/C.utf8", "KIvTestDir"), "/a/reg/C.utf8");
         unsetenv("KIvTestDir");
-        EXPECT_EQ(path(nullptr, "KIvTestDir"), tree.path("registration"));
-        EXPECT_EQ(path(nullptr, nullptr), tree.path("registration"));
+        EXPECT_EQ(path(nullptr, "KIvTestDir"), at("registration"));
+        EXPECT_EQ(path(nullptr, nullptr), at("registration"));
         setenv("KIvTestDir", "", 1);
-        EXPECT_EQ(path(nullptr, "KIvTestDir"), tree.path("registration"));
+        EXPECT_EQ(path(nullptr, "KIvTestDir"), at("registration"));
         setenv("KIvTestDir", "%KZ_ETC_PATH%/mine/C;/other", 1);
-        EXPECT_EQ(path(nullptr, "KIvTestDir"), tree.path("mine") + ";/other");
+        EXPECT_EQ(path(nullptr, "KIvTestDir"), at("mine") + ";/other");
         EXPECT_EQ(path("/given", "KIvTestDir"), "/given");
     }
     LocaleGuard locale("C.utf8");
     std::string lang = locale.language;
     EXPECT_EQ(path(("/a/reg/" + lang + ";/b/reg/C;/c/reg").c_str(), nullptr), "/a/reg;/b/reg;/c/reg");
-    EXPECT_EQ(path(nullptr, "KIvTestDir"), tree.path("mine") + ";/other");
+    EXPECT_EQ(path(nullptr, "KIvTestDir"), at("mine") + ";/other");
     unsetenv("KIvTestDir");
     // Whether or not the language subdirectory exists, the result names the
     // directory itself.
-    EXPECT_EQ(path(nullptr, "KIvTestDir"), tree.path("registration"));
+    EXPECT_EQ(path(nullptr, "KIvTestDir"), at("registration"));
     tree.dir("registration/" + lang);
-    EXPECT_EQ(path(nullptr, "KIvTestDir"), tree.path("registration"));
+    EXPECT_EQ(path(nullptr, "KIvTestDir"), at("registration"));
     unsetenv("KZ_ETC_PATH");
 }
 

@@ -33,13 +33,13 @@ TEST(KzPlatform, PathsExpandEnvironmentOrBuildDefaults)
     // The result may be handed back in.
     EXPECT_STREQ(_KZGetPath(_KZGetPath("%KIV_OTHER%/%KZ_ETC_PATH%")), "x//opt/kz/etc");
 
-    EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%/www", "C", 0), "/opt/kz/etc/www/C");
+    EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%/www", "C", 0), "/opt/kz/etc/www" KZ_PATH_SEP_STR "C");
     EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%/", "ja", 0), "/opt/kz/etc/ja");
     EXPECT_STREQ(_KZBuildPath("%KZ_ETC_PATH%", nullptr, 0), "/opt/kz/etc");
     // The two results live apart.
     const char* built = _KZBuildPath("b", "s", 0);
     EXPECT_STREQ(_KZGetPath("g"), "g");
-    EXPECT_STREQ(built, "b/s");
+    EXPECT_STREQ(built, "b" KZ_PATH_SEP_STR "s");
 }
 
 TEST(KzPlatform, PathListsAreWalkedEntryByEntry)
@@ -91,9 +91,15 @@ TEST(KzPlatform, InstallationSwitches)
 
 TEST(KzPlatform, SearchesSkipBytesInsideMultibyteCharacters)
 {
+#ifdef _WIN32
+    // Windows has the code set as code page 950.
+    if (!setlocale(LC_CTYPE, ".950"))
+        GTEST_SKIP() << "code page 950 is not available";
+#else
     setenv("LOCPATH", KIVPARSER_TEST_LOCPATH, 1);
     if (!setlocale(LC_CTYPE, "zh_TW.BIG5"))
         GTEST_SKIP() << "the test locale zh_TW.BIG5 could not be built here";
+#endif
     // "\xa5\x5c" is one character whose second byte is a backslash.
     const char* path =
         "\xa5\x5c"

@@ -2,6 +2,7 @@
 
 #include "kivparser/kivparser.h"
 #include "support/JsonCheck.h"
+#include "support/TestSystem.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,19 +18,13 @@ namespace {
 template <class Registration>
 void checkJson(int (*dump)(FILE*, const Registration*), const Registration* registration)
 {
-    char* text = nullptr;
-    size_t length = 0;
-    FILE* out = open_memstream(&text, &length);
-    if (!out)
-        return;
-    int status = dump(out, registration);
-    fclose(out);
-    if (status != 0 || !isValidJson(text, length)) {
+    int status = 0;
+    std::string text = writtenBy([&](FILE* out) { status = dump(out, registration); });
+    if (status != 0 || !isValidJson(text.data(), text.size())) {
         fprintf(stderr, "RegistrationRun: the JSON export is not valid JSON (status %d):\n%.2000s\n", status,
-                text ? text : "");
+                text.c_str());
         abort();
     }
-    free(text);
 }
 
 } // namespace
@@ -38,7 +33,7 @@ int RegistrationRun::parseDumpFold(const std::string& first, const std::string& 
 {
     fflush(stdout);
     int saved = dup(STDOUT_FILENO);
-    int devNull = open("/dev/null", O_WRONLY);
+    int devNull = open(nullDevice, O_WRONLY);
     if (devNull >= 0) {
         dup2(devNull, STDOUT_FILENO);
         close(devNull);

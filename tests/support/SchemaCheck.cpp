@@ -3,6 +3,15 @@
 
 #include <cstdlib>
 
+bool pythonChecksRun()
+{
+#ifdef _WIN32
+    return false;
+#else
+    return true;
+#endif
+}
+
 std::string sourcePath(const std::string& rel)
 {
     return std::string(KIVPARSER_TEST_DATA) + "/../../" + rel;
@@ -36,16 +45,9 @@ bool runCheck(const std::string& script, const std::vector<std::string>& args)
 
 std::string jsonText(const std::function<int(FILE*)>& write)
 {
-    char* text = nullptr;
-    size_t length = 0;
-    FILE* out = open_memstream(&text, &length);
-    if (!out)
-        return std::string();
-    int status = write(out);
-    fclose(out);
-    std::string json = status == 0 ? std::string(text, length) : std::string();
-    free(text);
-    return json;
+    int status = -1;
+    std::string json = writtenBy([&](FILE* out) { status = write(out); });
+    return status == 0 ? json : std::string();
 }
 
 bool validatesAgainstSchema(const std::vector<std::string>& documents, const std::string& what)

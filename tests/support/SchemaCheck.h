@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+// Whether the Python checks run: not in a Windows build, whose tests run under
+// Wine where there is no Python (the Linux build runs the same checks).
+bool pythonChecksRun();
 // A path below the source tree.
 std::string sourcePath(const std::string& rel);
 // The installed schema of the JSON export, as it is in the source tree.

@@ -1,13 +1,16 @@
 #ifndef KIVPARSER_TESTS_SUPPORT_TEMPDIR_H
 #define KIVPARSER_TESTS_SUPPORT_TEMPDIR_H
 
-// A directory of its own below $TMPDIR (/tmp when unset) that a test fills
+// A directory of its own below $TMPDIR (/tmp when unset; on Windows the
+// system's temporary folder) that a test fills
 // and that disappears with it (also when the test made parts of it
 // unreadable), and a guard that switches the character-type locale for one
 // test. A directory that cannot be made ends the test: nothing else is ever
 // used or removed in its place.
 
 #include <gtest/gtest.h>
+
+#include "support/TestSystem.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -21,15 +24,11 @@ class TempDir {
 public:
     TempDir()
     {
-        const char* base = std::getenv("TMPDIR");
-        std::string pattern = std::string(base && *base ? base : "/tmp") + "/kivtestXXXXXX";
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        if (!mkdtemp(name.data())) {
+        root = makeTempDir();
+        if (root.empty()) {
             // Thrown out of the test body: GoogleTest ends the test as failed.
-            throw std::runtime_error("cannot make a temporary directory from " + pattern);
+            throw std::runtime_error("cannot make a temporary directory");
         }
-        root = name.data();
     }
     ~TempDir()
     {
@@ -46,7 +45,9 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string path(const std::string& rel) const { return rel.empty() ? root : root + "/" + rel; }
+    // The path of `rel` (written with '/') in the tree, with the platform's
+    // separator, as the library builds paths.
+    std::string path(const std::string& rel) const { return rel.empty() ? root : native(root + "/" + rel); }
 
     // Creates the file `rel` (and its directories) with `content`; its path.
     std::string file(const std::string& rel, const std::string& content = "") const
@@ -69,11 +70,18 @@ public:
 };
 
 // Switches LC_CTYPE for the lifetime of the guard; the language subdirectory
-// of a registration directory is named after it.
+// of a registration directory is named after it. The Windows C runtime has no
+// UTF-8 locale: there a UTF-8 locale asked for ("C.utf8", "C.UTF-8") stands
+// for a locale other than "C", and the guard takes one of code page 1252
+// whose name sorts before "C/" as "C.utf8" does.
 class LocaleGuard {
 public:
     explicit LocaleGuard(const char* name) : saved(setlocale(LC_CTYPE, nullptr))
     {
+#ifdef _WIN32
+        if (std::string(name) == "C.utf8" || std::string(name) == "C.UTF-8")
+            name = "Afrikaans_South Africa.1252";
+#endif
         const char* now = setlocale(LC_CTYPE, name);
         EXPECT_NE(now, nullptr) << "locale " << name << " is not installed";
         language = now ? now : "C";

@@ -25,7 +25,8 @@ public:
         }
     }
     // Stores the sizes of the tree's bitmaps with extension `ext`; what each
-    // type has then, "sizes@directory" or "-", separated by blanks.
+    // type has then, "sizes@directory" or "-", separated by blanks (the
+    // directories written with '/').
     std::string store(const char* ext)
     {
         registration.StoreBitmapSizes(tree.path("bitmaps").c_str(), 0, ext);
@@ -36,7 +37,7 @@ public:
             for (String* size = head ? head->next() : nullptr; size; size = size->next())
                 sizes += (sizes.empty() ? "" : ",") + std::to_string(size->integer);
             out += (out.empty() ? "" : " ") + (head || type->fileBaseDir ? sizes + "@" : "-") +
-                   (type->fileBaseDir ? type->fileBaseDir : "");
+                   slashes(type->fileBaseDir ? type->fileBaseDir : "");
         }
         return out;
     }
@@ -121,6 +122,6 @@ TEST(BitmapSizes, SecondCallReplacesWhatItFinds)
     testing::internal::CaptureStdout();
     symbols.registration.debugDump();
     std::ifstream expected(std::string(KIVPARSER_TEST_DATA) + "/symbols/bitmaps.dump");
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(slashes(testing::internal::GetCapturedStdout()),
               std::string(std::istreambuf_iterator<char>(expected), std::istreambuf_iterator<char>()));
 }

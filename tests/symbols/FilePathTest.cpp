@@ -1,5 +1,7 @@
 #include "kivparser/kivparser.h"
 
+#include "support/TestSystem.h"
+
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -23,6 +25,7 @@ TEST(FilePath, RelativeAndAbsolute)
         {"C:x", "R", 0, "", "R/C:x", 1},         {"x/y", nullptr, 1, "", "x/y", 1},
         {"x/y", "R", 1, "", "R/C/x/y", 1},       {"x", "R", 1, "de", "R/de/x", 1},
         {"x", "R", 0, "de", "R/x", 1},           {"x", "R", 1, nullptr, "R/C/x", 1},
+        {"\\\\server\\share\\x", "/root", 1, "", "\\\\server\\share\\x", 0},
     };
     for (const Case& c : cases) {
         if (c.lang)
@@ -32,7 +35,8 @@ TEST(FilePath, RelativeAndAbsolute)
         FilePath fp(const_cast<char*>(c.path));
         EXPECT_EQ(fp.isRelativePath(), c.relative) << c.path;
         fp.makeAbsPath(const_cast<char*>(c.root), c.withLang);
-        EXPECT_STREQ(fp.path, c.result) << c.path;
+        // What the library joins, it joins with the platform's separator.
+        EXPECT_EQ(c.relative ? slashes(fp.path) : std::string(fp.path), c.result) << c.path;
     }
     unsetenv("LANG");
 }

@@ -115,7 +115,9 @@ TEST(SymbolGolden, ParsedFiles)
             exports.push_back(jsonText([&roots](FILE* out) { return dumpJson(out, roots.frf); }));
         if (roots.svrf)
             exports.push_back(jsonText([&roots](FILE* out) { return dumpJson(out, roots.svrf); }));
-        EXPECT_TRUE(validatesAgainstSchema(exports, c.expected));
+        if (pythonChecksRun()) {
+            EXPECT_TRUE(validatesAgainstSchema(exports, c.expected));
+        }
         if (!roots.svrf)
             continue;
         // The JSON export has them too.

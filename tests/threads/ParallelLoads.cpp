@@ -32,7 +32,7 @@ std::string styleSheet(const TempDir& root)
     std::ifstream in(root.path("www/htdocs/C/dynamicViews/dvStyleV7.xml"), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    std::string sheet = text.str();
+    std::string sheet = fromTextMode(text.str());
     size_t at = sheet.find("Generated on\n");
     return at == std::string::npos ? sheet : sheet.erase(at, sheet.find('\n', at + 13) - at + 1);
 }

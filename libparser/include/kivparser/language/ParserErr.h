@@ -12,8 +12,8 @@ enum PESeverity { PE_NONE = 0, PE_WARNING = 1, PE_ERROR = 2 };
 // parser at work and printed, framed with the file name and line, only when
 // that parser is verbose. None of them ends the parse.
 KIVPARSER_API void nomemory();
-KIVPARSER_API void warning(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
-KIVPARSER_API void error(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+KIVPARSER_API void warning(const char* fmt, ...) KIVPARSER_PRINTF(1, 2);
+KIVPARSER_API void error(const char* fmt, ...) KIVPARSER_PRINTF(1, 2);
 KIVPARSER_API void internal(int srccodeline);
 KIVPARSER_API void KIVyyerror(const char* s);
 KIVPARSER_API void VParserErr(PESeverity severity, const char* filename, int lineno, const char* msgFmt, va_list ap);

@@ -1,3 +1,4 @@
+// Message catalogs on POSIX systems: catopen/catgets of the C library.
 #include "platform/KzCatalog.h"
 
 #include <nl_types.h>

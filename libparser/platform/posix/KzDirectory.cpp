@@ -1,3 +1,4 @@
+// Directories on POSIX systems: opendir/readdir, stat and access.
 #include "platform/KzDirectory.h"
 
 #include <cerrno>
@@ -6,6 +7,16 @@
 #include <unistd.h>
 
 namespace kivparser {
+
+namespace {
+
+// A name that begins with a dot is hidden here ("." and ".." among them).
+bool isHidden(const char* name)
+{
+    return name[0] == '.';
+}
+
+} // namespace
 
 KzDirectory::KzDirectory(const char* path) : handle(nullptr), error(0)
 {
@@ -24,9 +35,9 @@ const char* KzDirectory::nextEntry()
 {
     if (!handle)
         return nullptr;
-    while (struct dirent* entry = readdir(static_cast<DIR*>(handle))) {
-        if (!isHidden(entry->d_name))
-            return entry->d_name;
+    while (struct dirent* found = readdir(static_cast<DIR*>(handle))) {
+        if (!isHidden(found->d_name))
+            return found->d_name;
     }
     return nullptr;
 }
@@ -52,11 +63,6 @@ int KzDirectory::isLink(const char* path)
 int KzDirectory::canAccess(const char* path)
 {
     return path && access(path, R_OK | X_OK) == 0 ? 1 : 0;
-}
-
-int KzDirectory::isHidden(const char* name)
-{
-    return name && name[0] == '.' ? 1 : 0;
 }
 
 } // namespace kivparser

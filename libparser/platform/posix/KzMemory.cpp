@@ -1,3 +1,4 @@
+// Pages on POSIX systems: anonymous mappings, given back with madvise.
 #include "platform/KzMemory.h"
 
 #include <sys/mman.h>
