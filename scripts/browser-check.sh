@@ -19,15 +19,8 @@ build=${1:-build}
 case $build in /*) ;; *) build="$top/$build" ;; esac
 cd "$top"
 
-note() {
-  local line
-  line=$(printf '%-8s %s' "$1" "$2")
-  if [ -n "${KIVPARSER_CHECKS_REPORT:-}" ]; then
-    echo "$line" >>"$KIVPARSER_CHECKS_REPORT"
-  else
-    echo "browser-check: $line"
-  fi
-}
+checks_name=browser-check
+source "$top/scripts/checks-note.sh"
 
 what="preview page in headless Chromium"
 if [ "${KIVPARSER_BROWSER_CHECK:-1}" = 0 ]; then

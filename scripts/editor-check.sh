@@ -18,15 +18,8 @@ build=${1:-build}
 case $build in /*) ;; *) build="$top/$build" ;; esac
 cd "$top"
 
-note() {
-  local line
-  line=$(printf '%-8s %s' "$1" "$2")
-  if [ -n "${KIVPARSER_CHECKS_REPORT:-}" ]; then
-    echo "$line" >>"$KIVPARSER_CHECKS_REPORT"
-  else
-    echo "editor-check: $line"
-  fi
-}
+checks_name=editor-check
+source "$top/scripts/checks-note.sh"
 
 what="language server in Neovim (headless)"
 if [ "${KIVPARSER_EDITOR_CHECK:-1}" = 0 ]; then

@@ -24,16 +24,8 @@ seconds=${KIVPARSER_FUZZ_SECONDS:-60}
 jobs=$(nproc 2>/dev/null || echo 2)
 status=0
 
-# note ran|skipped|FAILED TEXT: one line of the closing report.
-note() {
-  local line
-  line=$(printf '%-8s %s' "$1" "$2")
-  if [ -n "${KIVPARSER_CHECKS_REPORT:-}" ]; then
-    echo "$line" >>"$KIVPARSER_CHECKS_REPORT"
-  else
-    echo "extra-checks: $line"
-  fi
-}
+checks_name=extra-checks
+source "$top/scripts/checks-note.sh"
 
 # The fuzz targets need clang++ with its libFuzzer runtime.
 fuzz_ready() {

@@ -281,7 +281,7 @@ TEST(Loaders, TextsInMemoryStandInForTheirFiles)
     auto record = [](std::vector<std::string>& into) {
         return [&into](const ParserReport& r) {
             std::string file = r.file ? r.file : "";
-            into.push_back(file.substr(file.rfind('/') + 1) + ":" + std::to_string(r.line) + ": " + r.message);
+            into.push_back(file.substr(file.find_last_of("/\\") + 1) + ":" + std::to_string(r.line) + ": " + r.message);
         };
     };
 
