@@ -48,7 +48,7 @@ int LspCommand::run(const CommandLine& line)
     LspServer server;
     return server.run(connection);
 #else
-    return failure("this kivparser was built without its language server (nlohmann-json was not found when it "
-                   "was configured; Debian: nlohmann-json3-dev)");
+    return failure("this kivparser was built without its language server (no nlohmann-json for its target was "
+                   "found when it was configured; Debian: nlohmann-json3-dev)");
 #endif
 }
