@@ -7,7 +7,9 @@
 #
 # Every test runs in a valgrind process of its own (the parser keeps
 # process-wide state), two at a time. Tests that start a Java virtual machine
-# are left out: the JVM's own tricks are no business of this check.
+# are left out: the JVM's own tricks are no business of this check; so is the
+# timing of loads of thousands of files (Growth.*), which would take minutes
+# here and measure valgrind.
 # KIVPARSER_MEMCHECK_SKIP (an extended regular expression over the test names)
 # replaces that filter; KIVPARSER_MEMCHECK_FILTER (a gtest filter) limits the
 # tests that run.
@@ -30,7 +32,7 @@ fi
 logs="$build/memcheck"
 rm -rf "$logs"
 mkdir -p "$logs"
-skip=${KIVPARSER_MEMCHECK_SKIP:-Jvm|Java}
+skip=${KIVPARSER_MEMCHECK_SKIP:-Jvm|Java|^Growth\.}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 export VALGRIND_OPTS="--error-exitcode=97 --leak-check=full --errors-for-leak-kinds=definite --show-leak-kinds=definite --num-callers=30 --trace-children=no"

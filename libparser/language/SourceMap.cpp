@@ -12,7 +12,9 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace kivparser {
 
@@ -32,6 +34,7 @@ const size_t UNINDEXED_SCANNED = 256;
 
 struct RootTable {
     std::deque<std::string> files; // deque: the texts never move
+    std::unordered_set<std::string_view> fileNames; // views of files, to find a name in one step
     std::vector<Entry> entries;
     std::vector<uint32_t> index; // entries [0, index.size()) by object
     // The file name last interned, by the parser's pointer to it.
@@ -98,14 +101,19 @@ const char* intern(RootTable& table, const char* name)
     // pointer alone proves nothing.
     if (table.lastName == name && table.lastInterned && std::strcmp(table.lastInterned, name) == 0)
         return table.lastInterned;
-    for (const std::string& known : table.files) {
-        if (known == name) {
-            table.lastName = name;
-            table.lastInterned = known.c_str();
-            return known.c_str();
-        }
+    auto known = table.fileNames.find(std::string_view(name));
+    if (known != table.fileNames.end()) {
+        table.lastName = name;
+        table.lastInterned = known->data();
+        return known->data();
     }
     table.files.emplace_back(name);
+    try {
+        table.fileNames.insert(std::string_view(table.files.back()));
+    } catch (...) {
+        table.files.pop_back();
+        throw;
+    }
     table.lastName = name;
     table.lastInterned = table.files.back().c_str();
     return table.lastInterned;
