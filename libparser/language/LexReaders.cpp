@@ -41,7 +41,9 @@ namespace {
    asks for them, so that the two always agree on what comes next. A
    carriage return directly before a line feed is dropped there, a block at
    a time; one that ends a read is held back until the next read shows what
-   follows it. The room before the block takes the bytes a reader pushes
+   follows it. Where the C runtime reads files in text mode it has dropped
+   those already, and dropping again would take the ordinary carriage return
+   of CR CR LF too: then only a text in memory is treated here. The room before the block takes the bytes a reader pushes
    back just after a refill (at most a multibyte character and two more). */
 const size_t BLOCK_SIZE = 8192;
 const size_t PUSHBACK_ROOM = 64;
@@ -105,12 +107,17 @@ bool fillBlock()
         text[have++] = '\r';
         heldReturn = false;
     }
+    bool dropReturns = memoryText || !_KZtextModeReads;
     while (!fileEnded) {
         long n = readSome(text + have, BLOCK_SIZE - have);
         if (n < 0)
             lexFailure("read() in flex scanner failed", errno);
         if (n == 0) {
             fileEnded = true;
+            break;
+        }
+        if (!dropReturns) {
+            have += (size_t)n;
             break;
         }
         have = dropReturnsBeforeFeeds(text, have + (size_t)n);

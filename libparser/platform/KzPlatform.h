@@ -46,6 +46,11 @@ int fclose_new(FILE* stream);
 // past the stream's own buffer: the count, 0 at the end, -1 with errno.
 FILE* _KZopenRegularFile(const char* path, int* reason);
 long _KZreadFile(FILE* stream, char* buffer, size_t size);
+// Whether a stream of _KZopenRegularFile comes in the C runtime's text mode:
+// then the runtime has dropped the carriage return of every CR LF before
+// _KZreadFile or getc hands the bytes out (and a ^Z ends the file); else the
+// readers drop it themselves, with the same result.
+extern const bool _KZtextModeReads;
 // Whether something exists under `path`; whether what is there is a regular
 // file; removes the file at `path` (0, or -1 with errno).
 bool _KZpathExists(const char* path);

@@ -126,7 +126,8 @@ int largestSize(const String* sizes)
 
 // The next piece of the template into `buf` (at least pieceMax + 1 bytes),
 // NUL-terminated; returns its length, 0 at the end. A carriage return right
-// before a line feed is dropped, also when the two fall into different pieces.
+// before a line feed is dropped, also when the two fall into different pieces
+// (by the C runtime where it reads in text mode).
 size_t readPiece(FILE* in, char* buf)
 {
     size_t n = 0;
@@ -134,7 +135,7 @@ size_t readPiece(FILE* in, char* buf)
         int c = getc(in);
         if (c == EOF)
             break;
-        if (c == '\r') {
+        if (c == '\r' && !_KZtextModeReads) {
             int following = getc(in);
             if (following == '\n')
                 c = '\n';

@@ -139,6 +139,22 @@ TEST(WindowsFiles, LockedFileIsOneError)
 #endif
 }
 
+// Registration files are read in the C runtime's text mode: CR LF is a line
+// end and a ^Z ends the file, whatever follows it.
+TEST(WindowsFiles, ControlZEndsARegistrationFile)
+{
+#ifndef _WIN32
+    GTEST_SKIP() << "Windows only: the C runtime's text mode (Scanner.WindowsLineEnds... is the CR LF case)";
+#else
+    TempDir dir;
+    std::string path = dir.file("ended.reg", "Application a {\r\n  Version \"1\";\r\n}\r\n\x1a not { a registration\r\n");
+    ParsedFile ended(path, 0);
+    EXPECT_EQ(ended->errors, 0) << ended.out;
+    ASSERT_NE(ended->getAppReg(), nullptr);
+    EXPECT_NE(ended->getAppReg()->lookupApplication("a"), nullptr);
+#endif
+}
+
 // Paths with a drive letter, either separator and names outside ASCII (in
 // the locale's code page, opened through the wide API) reach the files.
 TEST(WindowsFiles, DriveLettersAndNamesInTheCodePage)

@@ -60,6 +60,9 @@ int _KZreplaceFile(const char* siblingPath, const char* path)
     return rename(siblingPath, path);
 }
 
+// No text mode here: the readers drop the carriage return of CR LF.
+const bool _KZtextModeReads = false;
+
 FILE* _KZopenRegularFile(const char* path, int* reason)
 {
     // Without O_NONBLOCK the open of a FIFO waits for a writer, for ever.

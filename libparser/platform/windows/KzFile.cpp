@@ -14,10 +14,13 @@
 
 namespace kivparser {
 
-// Files are read in binary mode: the library's readers drop the carriage
-// return of CR LF themselves, exactly as on other systems (the C runtime's
-// text mode would drop a second one of CR CR LF, and end a file at ^Z).
-// Files written are in text mode: every line feed becomes CR LF.
+// Registration files and templates (_KZopenRegularFile) are read in the C
+// runtime's text mode: it drops the carriage return of every CR LF, and a ^Z
+// ends the file. Other files read through fopen_new (bitmaps, catalogs) are
+// read in binary mode unless the caller asks otherwise. Files written are in
+// text mode: every line feed becomes CR LF.
+const bool _KZtextModeReads = true;
+
 FILE* fopen_new(const char* path, const char* mode)
 {
     std::wstring widePath;
@@ -166,10 +169,10 @@ FILE* _KZopenRegularFile(const char* path, int* reason)
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         *reason = EISDIR;
     } else {
-        // The scanner drops the carriage return of CR LF itself (see fopen_new).
-        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+        // Text mode: CR LF comes out as LF (see _KZtextModeReads).
+        int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_TEXT);
         if (fd >= 0) {
-            FILE* stream = _fdopen(fd, "rb");
+            FILE* stream = _fdopen(fd, "rt");
             if (stream)
                 return stream;
             *reason = errno;
