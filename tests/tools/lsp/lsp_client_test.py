@@ -205,6 +205,10 @@ try:
     fields = client.request("textDocument/documentSymbol", {
         "textDocument": {"uri": "file://" + os.path.join(root, "fields", "C", "net")}})["result"]
     check([(f["name"], f["detail"]) for f in fields] == [("isRouter", "field")], "documentSymbol: fields", fields)
+    cgis = client.request("textDocument/documentSymbol", {"textDocument": {"uri": "file://" + os.path.join(
+        root, "www", "registration", "dazivovovo", "C", "linkload")}})["result"]
+    check([(c["name"], c["detail"]) for c in cgis] == [("linkload", "CGI program")]
+          and cgis[0]["range"]["start"]["line"] == 1, "documentSymbol: a CGI", cgis)
 
     # ---- hover -------------------------------------------------------------
     hover = client.request("textDocument/hover", {"textDocument": {"uri": uri("beta")},
