@@ -53,6 +53,28 @@ const BlockKind* kindOf(const std::string& word)
     return nullptr;
 }
 
+// The name of a block: the first string or word after the keyword and its
+// precedence; of a symbol type (`afterColon`) the one after the colon. The
+// index of its token, or -1.
+long nameOf(const std::vector<SourceScanner::Token>& tokens, const SourceScanner::Block& block, bool afterColon)
+{
+    bool colonSeen = false;
+    int angle = 0;
+    for (std::size_t i = block.head + 1; i < block.open; i++) {
+        const SourceScanner::Token& token = tokens[i];
+        if (token.type == SourceScanner::Type::Sign) {
+            angle += token.text == "<" ? 1 : token.text == ">" ? -1 : 0;
+            colonSeen = colonSeen || token.text == ":";
+            continue;
+        }
+        if (angle > 0 || (afterColon && !colonSeen))
+            continue;
+        if (token.type == SourceScanner::Type::String || token.type == SourceScanner::Type::Word)
+            return static_cast<long>(i);
+    }
+    return -1;
+}
+
 } // namespace
 
 nlohmann::json Outline::symbols(const Workspace::File& file)
@@ -90,26 +112,8 @@ nlohmann::json Outline::symbols(const Workspace::File& file)
         const BlockKind* kind = kindOf(head.text);
         if (!kind)
             continue;
-        // The name: the first string or word after the keyword and its
-        // precedence; of a symbol type the one after the colon.
-        long name = -1;
         bool afterColon = std::strcmp(kind->keyword, "symboltype") == 0;
-        bool colonSeen = false;
-        int angle = 0;
-        for (std::size_t i = block.head + 1; i < block.open; i++) {
-            const SourceScanner::Token& token = tokens[i];
-            if (token.type == SourceScanner::Type::Sign) {
-                angle += token.text == "<" ? 1 : token.text == ">" ? -1 : 0;
-                colonSeen = colonSeen || token.text == ":";
-                continue;
-            }
-            if (angle > 0 || (afterColon && !colonSeen))
-                continue;
-            if (token.type == SourceScanner::Type::String || token.type == SourceScanner::Type::Word) {
-                name = static_cast<long>(i);
-                break;
-            }
-        }
+        long name = nameOf(tokens, block, afterColon);
         if (name < 0)
             continue;
         const SourceScanner::Token& nameToken = tokens[name];

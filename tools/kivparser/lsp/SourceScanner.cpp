@@ -35,128 +35,149 @@ std::string SourceScanner::lower(const std::string& text)
     return result;
 }
 
+// Each reader takes the token or comment that starts at `start` and returns
+// the offset behind it.
+
+std::size_t SourceScanner::readLineComment(const std::string& text, std::size_t start)
+{
+    std::size_t i = start;
+    while (i < text.size() && text[i] != '\n')
+        i++;
+    // The end of the line is still in it.
+    commentSpans.emplace_back(start, i + 1);
+    return i;
+}
+
+std::size_t SourceScanner::readBlockComment(const std::string& text, std::size_t start)
+{
+    // Block comments nest.
+    const std::size_t n = text.size();
+    int depth = 1;
+    std::size_t i = start + 2;
+    while (i < n && depth > 0) {
+        if (text[i] == '/' && i + 1 < n && text[i + 1] == '*') {
+            depth++;
+            i += 2;
+        } else if (text[i] == '*' && i + 1 < n && text[i + 1] == '/') {
+            depth--;
+            i += 2;
+        } else {
+            i++;
+        }
+    }
+    commentSpans.emplace_back(start, depth > 0 ? n + 1 : i);
+    if (std::find(text.begin() + static_cast<long>(start), text.begin() + static_cast<long>(i), '\n') !=
+        text.begin() + static_cast<long>(i))
+        longComments.emplace_back(start, i);
+    return i;
+}
+
+std::size_t SourceScanner::readString(const std::string& text, std::size_t start)
+{
+    const char quote = text[start];
+    const std::size_t n = text.size();
+    std::string value;
+    std::size_t i = start + 1;
+    bool closed = false;
+    while (i < n) {
+        char d = text[i++];
+        if (d == quote) {
+            closed = true;
+            break;
+        }
+        if (d == '\\' && i < n) {
+            d = text[i++];
+            if (d == '\n')
+                continue;
+        }
+        value.push_back(d);
+    }
+    all.push_back(Token{Type::String, start, i, std::move(value), closed});
+    return i;
+}
+
+std::size_t SourceScanner::readDirective(const std::string& text, std::size_t start)
+{
+    // The directive word, and for #ifdef and #ifndef the rest of its line.
+    const std::size_t n = text.size();
+    std::size_t i = start + 1;
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        i++;
+    std::size_t wordStart = i;
+    while (i < n && !isBlank(static_cast<unsigned char>(text[i])))
+        i++;
+    std::string word = lower(text.substr(wordStart, i - wordStart));
+    if (word == "ifdef" || word == "ifndef") {
+        while (i < n && text[i] != '\n')
+            i++;
+    }
+    all.push_back(Token{Type::Directive, start, i, text.substr(start, i - start), true});
+    return i;
+}
+
+// A word, a number, a mnemonic or a flag: `first` bytes that are part of it
+// whatever they are, then every byte that `more` takes.
+template <class More>
+std::size_t SourceScanner::readRun(const std::string& text, std::size_t start, Type type, std::size_t first, More more)
+{
+    std::size_t i = start + first;
+    while (i < text.size() && more(static_cast<unsigned char>(text[i])))
+        i++;
+    all.push_back(Token{type, start, i, text.substr(start, i - start), true});
+    return i;
+}
+
+std::size_t SourceScanner::readSign(const std::string& text, std::size_t start, std::vector<std::size_t>& openBraces)
+{
+    const std::size_t n = text.size();
+    const char c = text[start];
+    std::size_t i = start + 1;
+    if ((c == '&' || c == '|' || c == '=') && i < n && text[i] == c)
+        i++;
+    else if (c == '!' && i < n && text[i] == '=')
+        i++;
+    all.push_back(Token{Type::Sign, start, i, text.substr(start, i - start), true});
+    if (c == '{') {
+        openBraces.push_back(all.size() - 1);
+    } else if (c == '}' && !openBraces.empty()) {
+        std::size_t open = openBraces.back();
+        openBraces.pop_back();
+        nested.push_back(Block{statementStart(open), open, all.size() - 1, static_cast<int>(openBraces.size())});
+    }
+    return i;
+}
+
 void SourceScanner::scan(const std::string& text)
 {
     const std::size_t n = text.size();
     std::size_t i = 0;
     std::vector<std::size_t> openBraces;
-    auto push = [this](Type type, std::size_t start, std::size_t end, std::string value, bool closed) {
-        all.push_back(Token{type, start, end, std::move(value), closed});
-    };
-    auto lineOf = [&text](std::size_t from, std::size_t to) {
-        return std::count(text.begin() + static_cast<long>(from), text.begin() + static_cast<long>(to), '\n');
-    };
+    auto digit = [](unsigned char b) { return std::isdigit(b) != 0; };
+    auto wordByte = [](unsigned char b) { return isWordByte(b); };
+    auto notBlank = [](unsigned char b) { return !isBlank(b); };
     while (i < n) {
         unsigned char c = static_cast<unsigned char>(text[i]);
-        if (isBlank(c)) {
+        unsigned char next = i + 1 < n ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (isBlank(c))
             i++;
-            continue;
-        }
-        std::size_t start = i;
-        if (c == '/' && i + 1 < n && text[i + 1] == '/') {
-            while (i < n && text[i] != '\n')
-                i++;
-            // The end of the line is still in it.
-            commentSpans.emplace_back(start, i + 1);
-            continue;
-        }
-        if (c == '/' && i + 1 < n && text[i + 1] == '*') {
-            // Block comments nest.
-            int depth = 1;
-            i += 2;
-            while (i < n && depth > 0) {
-                if (text[i] == '/' && i + 1 < n && text[i + 1] == '*') {
-                    depth++;
-                    i += 2;
-                } else if (text[i] == '*' && i + 1 < n && text[i + 1] == '/') {
-                    depth--;
-                    i += 2;
-                } else {
-                    i++;
-                }
-            }
-            commentSpans.emplace_back(start, depth > 0 ? n + 1 : i);
-            if (lineOf(start, i) > 0)
-                longComments.emplace_back(start, i);
-            continue;
-        }
-        if (c == '"' || c == '\'') {
-            std::string value;
-            i++;
-            bool closed = false;
-            while (i < n) {
-                char d = text[i++];
-                if (d == static_cast<char>(c)) {
-                    closed = true;
-                    break;
-                }
-                if (d == '\\' && i < n) {
-                    d = text[i++];
-                    if (d == '\n')
-                        continue;
-                }
-                value.push_back(d);
-            }
-            push(Type::String, start, i, value, closed);
-            continue;
-        }
-        if (c == '#') {
-            // The directive word, and for #ifdef and #ifndef the rest of its line.
-            i++;
-            while (i < n && (text[i] == ' ' || text[i] == '\t'))
-                i++;
-            std::size_t wordStart = i;
-            while (i < n && !isBlank(static_cast<unsigned char>(text[i])))
-                i++;
-            std::string word = lower(text.substr(wordStart, i - wordStart));
-            if (word == "ifdef" || word == "ifndef") {
-                while (i < n && text[i] != '\n')
-                    i++;
-            }
-            push(Type::Directive, start, i, text.substr(start, i - start), true);
-            continue;
-        }
-        if (c == '_') {
-            i++;
-            while (i < n && !isBlank(static_cast<unsigned char>(text[i])))
-                i++;
-            push(Type::Mnemonic, start, i, text.substr(start, i - start), true);
-            continue;
-        }
-        if (isWordStart(c)) {
-            while (i < n && isWordByte(static_cast<unsigned char>(text[i])))
-                i++;
-            push(Type::Word, start, i, text.substr(start, i - start), true);
-            continue;
-        }
-        if (std::isdigit(c) || (c == '-' && i + 1 < n && std::isdigit(static_cast<unsigned char>(text[i + 1])))) {
-            i++;
-            while (i < n && std::isdigit(static_cast<unsigned char>(text[i])))
-                i++;
-            push(Type::Number, start, i, text.substr(start, i - start), true);
-            continue;
-        }
-        if (c == '-' && i + 1 < n && std::isalpha(static_cast<unsigned char>(text[i + 1]))) {
-            // A flag: -Initial, -Shared ...
-            i++;
-            while (i < n && isWordByte(static_cast<unsigned char>(text[i])))
-                i++;
-            push(Type::Word, start, i, text.substr(start, i - start), true);
-            continue;
-        }
-        i++;
-        if ((c == '&' || c == '|' || c == '=') && i < n && text[i] == static_cast<char>(c))
-            i++;
-        else if (c == '!' && i < n && text[i] == '=')
-            i++;
-        push(Type::Sign, start, i, text.substr(start, i - start), true);
-        if (c == '{') {
-            openBraces.push_back(all.size() - 1);
-        } else if (c == '}' && !openBraces.empty()) {
-            std::size_t open = openBraces.back();
-            openBraces.pop_back();
-            nested.push_back(Block{statementStart(open), open, all.size() - 1, static_cast<int>(openBraces.size())});
-        }
+        else if (c == '/' && next == '/')
+            i = readLineComment(text, i);
+        else if (c == '/' && next == '*')
+            i = readBlockComment(text, i);
+        else if (c == '"' || c == '\'')
+            i = readString(text, i);
+        else if (c == '#')
+            i = readDirective(text, i);
+        else if (c == '_')
+            i = readRun(text, i, Type::Mnemonic, 1, notBlank);
+        else if (isWordStart(c))
+            i = readRun(text, i, Type::Word, 0, wordByte);
+        else if (std::isdigit(c) || (c == '-' && std::isdigit(next)))
+            i = readRun(text, i, Type::Number, 1, digit);
+        else if (c == '-' && std::isalpha(next))
+            i = readRun(text, i, Type::Word, 1, wordByte); // a flag: -Initial, -Shared ...
+        else
+            i = readSign(text, i, openBraces);
     }
     // Blocks the input left open end with it.
     while (!openBraces.empty()) {

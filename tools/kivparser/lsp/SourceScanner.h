@@ -65,6 +65,13 @@ public:
 
 private:
     void scan(const std::string& text);
+    std::size_t readLineComment(const std::string& text, std::size_t start);
+    std::size_t readBlockComment(const std::string& text, std::size_t start);
+    std::size_t readString(const std::string& text, std::size_t start);
+    std::size_t readDirective(const std::string& text, std::size_t start);
+    template <class More>
+    std::size_t readRun(const std::string& text, std::size_t start, Type type, std::size_t first, More more);
+    std::size_t readSign(const std::string& text, std::size_t start, std::vector<std::size_t>& openBraces);
 
     std::vector<Token> all;
     std::vector<Block> nested;
