@@ -12,6 +12,7 @@
 #include "kivparser/application/Tab.h"
 #include "kivparser/application/ToolbarButton.h"
 #include "kivparser/application/_MenuItem.h"
+#include "kivparser/lists/Elements.h"
 #include "kivparser/language/DiagnosticRules.h"
 #include "kivparser/application/Lint.h"
 #include "kivparser/language/ParserErr.h"
@@ -30,19 +31,6 @@
 namespace kivparser {
 
 namespace {
-
-// The first real element of a list held through its placeholder head.
-template <class T>
-T* first(T* head)
-{
-    return head ? static_cast<T*>(head->next()) : nullptr;
-}
-
-template <class T>
-const T* following(const T* element)
-{
-    return static_cast<const T*>(const_cast<T*>(element)->next());
-}
 
 const char* orEmpty(const char* text)
 {
@@ -68,6 +56,7 @@ int Linter::run()
 {
     if (!registration)
         return 0;
+    allEntries = entries();
     undefinedContainers();
     unreachableMenus();
     emptyMenus();
@@ -100,30 +89,30 @@ std::vector<const _MenuItem*> Linter::entries() const
 {
     std::vector<const _MenuItem*> all;
     for (const _Menu* menu : menusWithEntries()) {
-        for (const _MenuItem* item = first(menu->menuItems); item; item = following(item))
-            all.push_back(item);
+        for (const _MenuItem& item : elements(menu->menuItems))
+            all.push_back(&item);
     }
-    for (const PopupItem* item = first(registration->popupItems); item; item = following(item))
-        all.push_back(item);
-    for (const ToolbarButton* item = first(registration->toolbarButtons); item; item = following(item))
-        all.push_back(item);
+    for (const PopupItem& item : elements(registration->popupItems))
+        all.push_back(&item);
+    for (const ToolbarButton& item : elements(registration->toolbarButtons))
+        all.push_back(&item);
     return all;
 }
 
 std::vector<const _Menu*> Linter::menusWithEntries() const
 {
     std::vector<const _Menu*> menus;
-    for (const MenuBar* bar = first(registration->menuBars); bar; bar = following(bar))
-        menus.push_back(bar);
-    for (const Tab* tab = first(registration->tabs); tab; tab = following(tab))
-        menus.push_back(tab);
-    for (const ParserList* list = first(registration->lists); list; list = following(list))
-        menus.push_back(list);
-    for (const Application* app = first(registration->applications); app; app = following(app)) {
-        for (const Menu* menu = first(app->menus); menu; menu = following(menu))
-            menus.push_back(menu);
-        for (const PopupMenu* menu = first(app->popupMenus); menu; menu = following(menu))
-            menus.push_back(menu);
+    for (const MenuBar& bar : elements(registration->menuBars))
+        menus.push_back(&bar);
+    for (const Tab& tab : elements(registration->tabs))
+        menus.push_back(&tab);
+    for (const ParserList& list : elements(registration->lists))
+        menus.push_back(&list);
+    for (const Application& app : elements(registration->applications)) {
+        for (const Menu& menu : elements(app.menus))
+            menus.push_back(&menu);
+        for (const PopupMenu& menu : elements(app.popupMenus))
+            menus.push_back(&menu);
     }
     return menus;
 }
@@ -147,14 +136,14 @@ void Linter::undefinedContainers()
                std::string(kind.word) + " \"" + orEmpty(menu->menuID) + "\" is named by " + kind.function +
                    " but no block defines it: it stays empty");
     };
-    for (const Application* app = first(registration->applications); app; app = following(app)) {
-        for (const Menu* menu = first(app->menus); menu; menu = following(menu))
-            check(menuKind, menu);
-        for (const PopupMenu* menu = first(app->popupMenus); menu; menu = following(menu))
-            check(popupKind, menu);
+    for (const Application& app : elements(registration->applications)) {
+        for (const Menu& menu : elements(app.menus))
+            check(menuKind, &menu);
+        for (const PopupMenu& menu : elements(app.popupMenus))
+            check(popupKind, &menu);
     }
-    for (const ParserList* list = first(registration->lists); list; list = following(list))
-        check(listKind, list);
+    for (const ParserList& list : elements(registration->lists))
+        check(listKind, &list);
 }
 
 // A menu or popup menu block that no entry links to is never shown.
@@ -163,21 +152,21 @@ void Linter::unreachableMenus()
     if (!wants(RULE_UNREACHABLE_MENU))
         return;
     std::set<const _Menu*> linked;
-    for (const _MenuItem* item : entries()) {
+    for (const _MenuItem* item : allEntries) {
         if (item->menuLink)
             linked.insert(item->menuLink);
     }
-    for (const Application* app = first(registration->applications); app; app = following(app)) {
+    for (const Application& app : elements(registration->applications)) {
         auto check = [&](const _Menu* menu, const char* word) {
             if (!menu->locked || linked.count(menu) || !SourceMap::uses(registration, menu).empty())
                 return;
             report(RULE_UNREACHABLE_MENU, SourceMap::definitions(registration, menu), "also defined here",
                    std::string(word) + " \"" + orEmpty(menu->menuID) + "\" is defined but no entry names it");
         };
-        for (const Menu* menu = first(app->menus); menu; menu = following(menu))
-            check(menu, "Menu");
-        for (const PopupMenu* menu = first(app->popupMenus); menu; menu = following(menu))
-            check(menu, "PopupMenu");
+        for (const Menu& menu : elements(app.menus))
+            check(&menu, "Menu");
+        for (const PopupMenu& menu : elements(app.popupMenus))
+            check(&menu, "PopupMenu");
     }
 }
 
@@ -187,16 +176,16 @@ void Linter::emptyMenus()
     if (!wants(RULE_EMPTY_MENU))
         return;
     auto check = [this](const _Menu* menu, const char* word) {
-        if (!menu->locked || first(menu->menuItems))
+        if (!menu->locked || !elements(menu->menuItems).empty())
             return;
         report(RULE_EMPTY_MENU, SourceMap::definitions(registration, menu), "also defined here",
                std::string(word) + " \"" + orEmpty(menu->menuID) + "\" has no entries");
     };
-    for (const MenuBar* bar = first(registration->menuBars); bar; bar = following(bar))
-        check(bar, "MenuBar");
-    for (const Application* app = first(registration->applications); app; app = following(app)) {
-        for (const Menu* menu = first(app->menus); menu; menu = following(menu))
-            check(menu, "Menu");
+    for (const MenuBar& bar : elements(registration->menuBars))
+        check(&bar, "MenuBar");
+    for (const Application& app : elements(registration->applications)) {
+        for (const Menu& menu : elements(app.menus))
+            check(&menu, "Menu");
     }
 }
 
@@ -205,7 +194,7 @@ void Linter::suspiciousFunctions()
 {
     if (!wants(RULE_SUSPICIOUS_FUNCTION))
         return;
-    for (const _MenuItem* item : entries()) {
+    for (const _MenuItem* item : allEntries) {
         const Function* function = item->function;
         if (!function || !function->functionType)
             continue;
@@ -213,16 +202,17 @@ void Linter::suspiciousFunctions()
         const char* meant = nullptr;
         bool known = false;
         for (const char* candidate : knownFunctions) {
-            if (editDistance(name, candidate) == 0)
+            int distance = editDistance(name, candidate);
+            if (distance == 0)
                 known = true;
-            else if (!meant && editDistance(name, candidate) <= 2)
+            else if (!meant && distance <= 2)
                 meant = candidate;
         }
         if (known || !meant)
             continue;
         report(RULE_SUSPICIOUS_FUNCTION, SourceMap::definitions(registration, function), nullptr,
-               std::string("f.") + name + " in entry \"" + orEmpty(item->label) + "\" is no function: f." +
-                   meant + " was meant?");
+               std::string("f.") + name + " in entry \"" + orEmpty(item->label) + "\" is no function: f." + meant +
+                   " was meant?");
     }
 }
 
@@ -233,17 +223,18 @@ void Linter::unusedActions()
     if (!wants(RULE_UNUSED_ACTION))
         return;
     std::set<const Action*> named;
-    for (const _MenuItem* item : entries()) {
+    for (const _MenuItem* item : allEntries) {
         if (item->actionLink)
             named.insert(item->actionLink);
     }
-    for (const Application* app = first(registration->applications); app; app = following(app)) {
-        for (const Action* action = first(app->actions); action; action = following(action)) {
+    for (const Application& app : elements(registration->applications)) {
+        for (const Action& each : elements(app.actions)) {
+            const Action* action = &each;
             if (!action->locked || named.count(action))
                 continue;
             report(RULE_UNUSED_ACTION, SourceMap::definitions(registration, action), "also defined here",
                    std::string("Action \"") + orEmpty(action->actionID) + "\" of application \"" +
-                       orEmpty(app->appName) + "\" is named by no entry");
+                       orEmpty(app.appName) + "\" is named by no entry");
         }
     }
 }

@@ -45,6 +45,7 @@ private:
 
     const ApplicationRegistration* registration;
     std::vector<std::string> enabled;
+    std::vector<const _MenuItem*> allEntries; // entries(), made once by run()
     int findings = 0;
 };
 
