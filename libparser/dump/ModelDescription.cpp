@@ -31,6 +31,7 @@
 #include "kivparser/application/Tab.h"
 #include "kivparser/application/ToolbarButton.h"
 #include "kivparser/application/Window.h"
+#include "kivparser/lists/Elements.h"
 #include "kivparser/symbols/AcceptArgument.h"
 #include "kivparser/symbols/Capability.h"
 #include "kivparser/symbols/Field.h"
@@ -57,40 +58,35 @@ const C links = {C::LINKS, 0};
 
 // ---- Helpers ---------------------------------------------------------------
 
-// The first element of a list held through a placeholder head.
-template <class T>
-T* firstOf(T* head)
-{
-    return head ? head->next() : nullptr;
-}
-
+// The placeholder head of a menu's entries, as the entries' own class.
 template <class Item>
-Item* firstItem(_Menu* menu)
+Item* itemsOf(_Menu* menu)
 {
-    return menu->menuItems ? static_cast<Item*>(menu->menuItems)->next() : nullptr;
+    return static_cast<Item*>(menu->menuItems);
 }
 
-// A list of objects: the elements from `first` on that `keep` accepts (the
-// placeholder heads of the named lists have no name), each with its place.
+// A list of objects: the elements after the placeholder `head` that `keep`
+// accepts, each with its place.
 template <class T, class Keep>
-void listOf(V& v, const char* name, const ClassInfo& type, T* first, S show, C context, Keep keep)
+void listOf(V& v, const char* name, const ClassInfo& type, T* head, S show, C context, Keep keep)
 {
     v.beginList(name, type, show);
     int ordinal = 0;
-    for (T* element = first; element; element = element->next()) {
-        if (keep(element))
-            v.element(element, C{context.flags, ++ordinal});
+    for (T& element : elements(head)) {
+        if (keep(&element))
+            v.element(&element, C{context.flags, ++ordinal});
     }
     v.endList();
 }
 
 template <class T>
-void listOf(V& v, const char* name, const ClassInfo& type, T* first, S show, C context)
+void listOf(V& v, const char* name, const ClassInfo& type, T* head, S show, C context)
 {
-    listOf(v, name, type, first, show, context, [](T*) { return true; });
+    listOf(v, name, type, head, show, context, [](T*) { return true; });
 }
 
-// The named elements of a list walked from its placeholder head.
+// The elements of a list that carry a name (one whose name could not be
+// copied, when memory ran out, is left out).
 template <class T>
 bool named(T* element)
 {
@@ -121,9 +117,8 @@ void entryHead(V& v, _MenuItem& item, const char* start, S label)
 void describeRegistration(V& v, ApplicationRegistration& reg, C)
 {
     listOf(v, "menuBars", described::menuBar, reg.menuBars, S::plain(), none, named<MenuBar>);
-    listOf(v, "popupItems", described::popupItem, firstOf(reg.popupItems), S::block("PopupItems {\n"), links);
-    listOf(v, "toolbarButtons", described::toolbarButton, firstOf(reg.toolbarButtons),
-           S::block("ToolbarButtons {\n"), links);
+    listOf(v, "popupItems", described::popupItem, reg.popupItems, S::block("PopupItems {\n"), links);
+    listOf(v, "toolbarButtons", described::toolbarButton, reg.toolbarButtons, S::block("ToolbarButtons {\n"), links);
     listOf(v, "applications", described::application, reg.applications, S::plain(), none,
            [](Application* app) { return app->appName != nullptr; });
     // Shown by the tabs view; here with their links by name.
@@ -145,7 +140,7 @@ void describeMenuBar(V& v, MenuBar& bar, C)
     v.text("menuID", bar.menuID, S::part("%s\" _"));
     v.text("mnemonic", bar.mnemonic, S::partOpen("%s {\n"));
     v.number("locked", bar.locked, S::hide());
-    listOf(v, "menuItems", described::menuItem, firstItem<MenuItem>(&bar), S::plain(), links);
+    listOf(v, "menuItems", described::menuItem, itemsOf<MenuItem>(&bar), S::plain(), links);
     v.layout(S::close());
 }
 
@@ -154,7 +149,7 @@ void describeMenu(V& v, Menu& menu, C context)
     v.text("menuID", menu.menuID, S::open("Menu \"%s\" {\n"));
     v.number("precedence", menu.precedence, S::hide());
     v.number("locked", menu.locked, S::hide());
-    listOf(v, "menuItems", described::menuItem, firstItem<MenuItem>(&menu), S::plain(),
+    listOf(v, "menuItems", described::menuItem, itemsOf<MenuItem>(&menu), S::plain(),
            C{static_cast<unsigned char>(context.flags & C::LINKS), 0});
     v.layout(S::close());
 }
@@ -169,11 +164,11 @@ void describeMenuItem(V& v, MenuItem& item, C context)
     v.text("mnemonic", item.mnemonic, shown ? S::part("%s [") : S::hide());
     v.text("accelerator", item.accelerator, shown ? S::partOpen("%s] {\n") : S::hide());
     v.text("contextExpr", item.contextExpr, shown ? S::line("ContextExpression : \"%s\"\n") : S::hide());
-    v.object("function", described::function, item.function,
-             S::lead(shown ? "Function : " : "Multi-action(%d) : "), C{0, context.ordinal});
+    v.object("function", described::function, item.function, S::lead(shown ? "Function : " : "Multi-action(%d) : "),
+             C{0, context.ordinal});
     v.link("menuLink", described::menu, static_cast<Menu*>(item.menuLink), withLinks && shown, S::plain(), links);
     v.link("actionLink", described::action, item.actionLink, withLinks, S::plain(), none);
-    listOf(v, "dupMenuItems", described::menuItem, firstOf(item.dupMenuItems), shown ? S::plain() : S::hide(),
+    listOf(v, "dupMenuItems", described::menuItem, item.dupMenuItems, shown ? S::plain() : S::hide(),
            C{static_cast<unsigned char>(C::DUPLICATE | (context.flags & C::LINKS)), 0});
     if (shown)
         v.layout(S::close());
@@ -187,7 +182,7 @@ void describePopupMenu(V& v, PopupMenu& menu, C context)
     v.number("precedence", menu.precedence, S::hide());
     v.number("locked", menu.locked, S::hide());
     unsigned char entries = context.has(C::LINKED) ? (context.flags & C::LINKS) | C::IN_POPUP_MENU : 0;
-    listOf(v, "menuItems", described::popupItem, firstItem<PopupItem>(&menu), S::plain(), C{entries, 0});
+    listOf(v, "menuItems", described::popupItem, itemsOf<PopupItem>(&menu), S::plain(), C{entries, 0});
     v.layout(S::close());
 }
 
@@ -201,8 +196,7 @@ void describePopupItem(V& v, PopupItem& item, C context)
     v.link("menuLink", described::popupMenu, static_cast<PopupMenu*>(item.menuLink), withLinks, S::plain(),
            C{C::LINKS | C::LINKED, 0});
     v.link("actionLink", described::action, item.actionLink, withLinks, S::plain(), none);
-    v.text("targetSymbolType", item.targetSymbolType,
-           inMenu ? S::hide() : S::line("TargetSymbolType : \"%s\"\n"));
+    v.text("targetSymbolType", item.targetSymbolType, inMenu ? S::hide() : S::line("TargetSymbolType : \"%s\"\n"));
     v.layout(S::close());
 }
 
@@ -341,7 +335,7 @@ bool enrollmentShown(Enrollment* enrollment)
 void describeEnrollment(V& v, Enrollment& enrollment, C)
 {
     v.number("enrollOp", enrollment.enrollOp, S::open("Enroll %s {\n", enrollmentTitle(enrollment.enrollOp)));
-    listOf(v, "rules", described::rule, firstOf(enrollment.rules), S::plain(), none);
+    listOf(v, "rules", described::rule, enrollment.rules, S::plain(), none);
     v.layout(S::close());
 }
 
@@ -355,7 +349,7 @@ void describeRule(V& v, Rule& rule, C)
     v.number("initialVerify", rule.initialVerify, S::line("InitialVerify : %ld\n"));
     v.number("helpType", rule.helpType, S::line("HelpType      : %ld\n"));
     v.text("helpName", rule.helpName, S::line("HelpName      : \"%s\"\n"));
-    listOf(v, "fieldEnrollments", described::fieldEnrollment, firstOf(rule.fieldEnrollments), S::plain(), none);
+    listOf(v, "fieldEnrollments", described::fieldEnrollment, rule.fieldEnrollments, S::plain(), none);
     v.layout(S::close());
 }
 
@@ -441,7 +435,7 @@ void describeListBody(V& v, _ParserList& list, C context)
     v.number("locked", list.locked, S::hide());
     v.text("iconName", list.iconName, S::line("Icon : \"%s\"\n"));
     v.values("activeHelp", list.activeHelp, S::block("ActiveHelp {\n", "} {\n"));
-    listOf(v, "menuItems", described::listItem, firstItem<ListItem>(&list), S::plain(),
+    listOf(v, "menuItems", described::listItem, itemsOf<ListItem>(&list), S::plain(),
            C{static_cast<unsigned char>(context.flags & C::LINKS), 0});
     v.layout(S::close());
 }
@@ -470,8 +464,7 @@ void describeListItem(V& v, ListItem& item, C context)
     v.values("activeHelp", item.activeHelp, S::block("ActiveHelp {\n"));
     v.object("function", described::function, item.function, S::lead("Function : "), none);
     // linkList only ever links a list to a list item.
-    v.link("menuLink", described::parserList, static_cast<ParserList*>(item.menuLink), withLinks, S::plain(),
-           links);
+    v.link("menuLink", described::parserList, static_cast<ParserList*>(item.menuLink), withLinks, S::plain(), links);
     v.link("actionLink", described::action, item.actionLink, withLinks, S::plain(), C{C::SHORT, 0});
     v.layout(S::close());
 }
@@ -480,7 +473,7 @@ void describeListItem(V& v, ListItem& item, C context)
 
 void describeSymbolRegistration(V& v, SymbolRegistration& reg, C)
 {
-    listOf(v, "symbolClasses", described::symbolClass, firstOf(reg.symbolClasses), S::plain(), none);
+    listOf(v, "symbolClasses", described::symbolClass, reg.symbolClasses, S::plain(), none);
 }
 
 // What classes and types share, in the order both show it.
@@ -489,8 +482,7 @@ void describeSymbol(V& v, _Symbol& symbol)
     v.text("fileBase", symbol.fileBase, S::line("FileBase: \"%s\"\n"));
     v.number("cursorSize", symbol.cursorSize, S::line("CursorSize: %ld\n"));
     v.number("layout", symbol.layout, S::line("LayoutType: %ld\n"));
-    listOf(v, "capabilities", described::capability, firstOf(symbol.capabilities), S::inlineList("Capability : "),
-           none);
+    listOf(v, "capabilities", described::capability, symbol.capabilities, S::inlineList("Capability : "), none);
     v.number("defaultStatusSource", symbol.defaultStatusSource, S::line("DefaultStatusSource: %ld\n"));
     v.object("line", described::line, symbol.line, S::plain(), none);
     v.text("displayString", symbol.displayString, S::line("DisplayString: \"%s\"\n"));
@@ -515,9 +507,8 @@ void describeSymbolClass(V& v, SymbolClass& symbolClass, C)
              arcPoint(symbolClass.arcSize, "Arc Size: ", "Arc Size: <none>\n"), none);
     v.number("arcRotationStart", symbolClass.arcRotationStart, S::line("Arc RotationStart:  %ld\n"));
     v.number("arcRotationDegree", symbolClass.arcRotationDegree, S::line("Arc RotationDegree: %ld\n"));
-    listOf(v, "segments", described::point, firstOf(symbolClass.segments), S::inlineList("Segments: "),
-           C{C::SEGMENT, 0});
-    listOf(v, "symbolTypes", described::symbolType, firstOf(symbolClass.symbolTypes), S::plain(), none);
+    listOf(v, "segments", described::point, symbolClass.segments, S::inlineList("Segments: "), C{C::SEGMENT, 0});
+    listOf(v, "symbolTypes", described::symbolType, symbolClass.symbolTypes, S::plain(), none);
     v.layout(S::close());
 }
 
@@ -557,7 +548,7 @@ void describePoint(V& v, Point& point, C context)
 
 void describeFieldRegistration(V& v, FieldRegistration& reg, C)
 {
-    listOf(v, "fields", described::field, firstOf(reg.fields), S::plain(), none);
+    listOf(v, "fields", described::field, reg.fields, S::plain(), none);
 }
 
 void describeField(V& v, Field& field, C)
@@ -576,7 +567,7 @@ void describeField(V& v, Field& field, C)
 
 void describeSnmppvReg(V& v, SnmppvReg& reg, C)
 {
-    listOf(v, "snmppvCgis", described::snmppvCgi, firstOf(reg.snmppvCgis), S::plain(), none);
+    listOf(v, "snmppvCgis", described::snmppvCgi, reg.snmppvCgis, S::plain(), none);
 }
 
 void describeSnmppvCgi(V& v, SnmppvCgi& cgi, C)
@@ -588,8 +579,8 @@ void describeSnmppvCgi(V& v, SnmppvCgi& cgi, C)
     v.text("commandName", cgi.commandName, S::line("\tCommand %s;\n"));
     v.text("cgiPath", cgi.cgiPath, S::line("\tCgiPath \"%s\";\n"));
     v.text("iconPath", cgi.iconPath, S::line("\tIconPath \"%s\";\n"));
-    listOf(v, "acceptArguments", described::acceptArgument, firstOf(cgi.acceptArguments), S::plain(), none);
-    listOf(v, "ignoreActions", described::ignoreAction, firstOf(cgi.ignoreActions), S::plain(), none);
+    listOf(v, "acceptArguments", described::acceptArgument, cgi.acceptArguments, S::plain(), none);
+    listOf(v, "ignoreActions", described::ignoreAction, cgi.ignoreActions, S::plain(), none);
     v.number("locked", cgi.locked, S::hide());
     v.layout(S::line("}\n"));
 }
@@ -687,8 +678,7 @@ const ClassInfo symbolType = {"SymbolType", thunk<SymbolType, describeSymbolType
 const ClassInfo capability = {"Capability", thunk<Capability, describeCapability>, noName};
 const ClassInfo line = {"Line", thunk<Line, describeLine>, noName};
 const ClassInfo point = {"Point", thunk<Point, describePoint>, noName};
-const ClassInfo fieldRegistration = {"FieldRegistration", thunk<FieldRegistration, describeFieldRegistration>,
-                                     noName};
+const ClassInfo fieldRegistration = {"FieldRegistration", thunk<FieldRegistration, describeFieldRegistration>, noName};
 const ClassInfo field = {"Field", thunk<Field, describeField>, noName};
 const ClassInfo snmppvReg = {"SnmppvReg", thunk<SnmppvReg, describeSnmppvReg>, noName};
 const ClassInfo snmppvCgi = {"SnmppvCgi", thunk<SnmppvCgi, describeSnmppvCgi>, noName};
