@@ -2,8 +2,7 @@
 
 #include "dump/DumpWriter.h"
 #include "kivparser/language/ParserErr.h"
-#include "language/EntryGuard.h"
-#include "language/JsonWriter.h"
+#include "kivparser/lists/Elements.h"
 #include "kivparser/lists/String.h"
 #include "language/EntryGuard.h"
 #include "language/JsonWriter.h"
@@ -76,8 +75,7 @@ public:
         step.type = &type;
         step.context = context;
     }
-    void link(const char* name, const ClassInfo& type, void* target, bool follow, Show show,
-              Context context) override
+    void link(const char* name, const ClassInfo& type, void* target, bool follow, Show show, Context context) override
     {
         if (hidden(show) || (shownOnly && !follow))
             return;
@@ -286,7 +284,6 @@ private:
 void TextOut::values(const Step& step)
 {
     const Show& show = step.show;
-    String* first = step.values ? step.values->next() : nullptr;
     switch (show.kind) {
     case Show::BLOCK:
         DumpWriter::open("%s", show.a);
@@ -296,19 +293,19 @@ void TextOut::values(const Step& step)
     case Show::INLINE:
         DumpWriter::indent();
         print(show.a);
-        for (String* value = first; value; value = value->next()) {
-            if (value->isInteger() && show.c)
-                print(show.c, value->integer);
-            else if (!value->isInteger() && show.b)
-                print(show.b, DumpWriter::str(value->str));
+        for (const String& value : elements(step.values)) {
+            if (value.isInteger() && show.c)
+                print(show.c, value.integer);
+            else if (!value.isInteger() && show.b)
+                print(show.b, DumpWriter::str(value.str));
         }
         print("\n");
         return;
     case Show::TEXT_LINES:
-        for (String* value = first; value; value = value->next()) {
-            if (!value->isInteger()) {
+        for (const String& value : elements(step.values)) {
+            if (!value.isInteger()) {
                 DumpWriter::indent();
-                print(show.a, DumpWriter::str(value->str));
+                print(show.a, DumpWriter::str(value.str));
             }
         }
         return;
@@ -399,11 +396,11 @@ public:
             return;
         }
         json.beginArray();
-        for (String* value = step.values->next(); value; value = value->next()) {
-            if (value->isInteger())
-                json.number(value->integer);
+        for (const String& value : elements(step.values)) {
+            if (value.isInteger())
+                json.number(value.integer);
             else
-                json.string(value->str);
+                json.string(value.str);
         }
         json.endArray();
     }

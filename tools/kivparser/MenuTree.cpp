@@ -77,9 +77,9 @@ std::vector<MenuTree::Node> MenuTree::entriesOf(kivparser::ApplicationRegistrati
 std::vector<kivparser::Application*> MenuTree::applications() const
 {
     std::vector<kivparser::Application*> result;
-    for (kivparser::Application* app = reg ? reg->applications : nullptr; app; app = app->next()) {
-        if (app->appName)
-            result.push_back(app);
+    for (kivparser::Application& app : kivparser::elements(reg ? reg->applications : nullptr)) {
+        if (app.appName)
+            result.push_back(&app);
     }
     return result;
 }
@@ -107,9 +107,9 @@ void MenuTree::section(Section s)
 
     switch (s) {
     case Section::MenuBars:
-        for (kivparser::MenuBar* bar = reg->menuBars; bar; bar = bar->next()) {
-            if (bar->menuID && container(bar))
-                walk(s, firstItem(bar), ItemType::Menu, bar);
+        for (kivparser::MenuBar& bar : kivparser::elements(reg->menuBars)) {
+            if (bar.menuID && container(&bar))
+                walk(s, firstItem(&bar), ItemType::Menu, &bar);
         }
         break;
     case Section::Toolbar:
@@ -119,9 +119,9 @@ void MenuTree::section(Section s)
         walk(s, reg->popupItems ? reg->popupItems->next() : nullptr, ItemType::Popup, nullptr);
         break;
     case Section::Tabs:
-        for (kivparser::Tab* tab = reg->tabs; tab; tab = tab->next()) {
-            if (tab->menuID && container(tab))
-                walk(s, firstItem(tab), ItemType::List, tab);
+        for (kivparser::Tab& tab : kivparser::elements(reg->tabs)) {
+            if (tab.menuID && container(&tab))
+                walk(s, firstItem(&tab), ItemType::List, &tab);
         }
         break;
     case Section::Lists: {
@@ -130,14 +130,15 @@ void MenuTree::section(Section s)
         // in a ring, which only a host can make).
         std::unordered_set<const void*> seen(shownLists.begin(), shownLists.end());
         std::unordered_set<const void*> opened;
-        for (kivparser::ParserList* list = reg->lists; list; list = list->next()) {
-            for (kivparser::_MenuItem* item = firstItem(list); item; item = item->next()) {
-                if (item->menuLink)
-                    opened.insert(item->menuLink);
+        for (kivparser::ParserList& list : kivparser::elements(reg->lists)) {
+            for (kivparser::_MenuItem& item : kivparser::elements(list.menuItems)) {
+                if (item.menuLink)
+                    opened.insert(item.menuLink);
             }
         }
         for (int pass = 0; pass < 2; ++pass) {
-            for (kivparser::ParserList* list = reg->lists; list; list = list->next()) {
+            for (kivparser::ParserList& each : kivparser::elements(reg->lists)) {
+                kivparser::ParserList* list = &each;
                 if (!list->menuID || seen.count(list) || (pass == 0 && opened.count(list)))
                     continue;
                 std::size_t before = shownLists.size();
