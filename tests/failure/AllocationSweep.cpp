@@ -8,6 +8,7 @@
 // usage: kivparser_alloc_sweep SAMPLE_DIR WORK_DIR [FIRST [LAST]]
 
 #include "failure/FailingAllocator.h"
+#include "failure/OutOfMemoryReports.h"
 
 #include <kivparser/kivparser.h>
 
@@ -35,14 +36,8 @@ namespace {
 
 // ---- what the library told us -------------------------------------------------
 
-// Set by the report handler while a stage runs; the handler allocates nothing.
-int outOfMemoryReports = 0;
-
-void onReport(const ParserReport* report, void*)
-{
-    if (report->kind == RPT_NOMEMORY)
-        ++outOfMemoryReports;
-}
+// Set by the report handler while a stage runs.
+using failing::outOfMemoryReports;
 
 // ---- captured output ---------------------------------------------------------
 
@@ -122,7 +117,7 @@ public:
         json = fopen((work + "/json").c_str(), "w+");
         if (!json)
             std::abort();
-        setParserReportHandler(onReport, nullptr);
+        setParserReportHandler(failing::countOutOfMemory, nullptr);
     }
     ~Sweep()
     {

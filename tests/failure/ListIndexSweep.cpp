@@ -9,6 +9,7 @@
 // usage: kivparser_index_sweep
 
 #include "failure/FailingAllocator.h"
+#include "failure/OutOfMemoryReports.h"
 
 #include <kivparser/kivparser.h>
 
@@ -25,13 +26,7 @@ using namespace kivparser;
 
 namespace {
 
-int outOfMemoryReports = 0;
-
-void onReport(const ParserReport* report, void*)
-{
-    if (report->kind == RPT_NOMEMORY)
-        ++outOfMemoryReports;
-}
+using failing::outOfMemoryReports;
 
 class Item final : public PSList {
 public:
@@ -127,7 +122,7 @@ std::string outcome(bool inLoad, long nth, long* allocations, long* balance)
 
 int main()
 {
-    setParserReportHandler(onReport, nullptr);
+    setParserReportHandler(failing::countOutOfMemory, nullptr);
     nomemory(); // the report's text is made once, before counting
     outOfMemoryReports = 0;
     long allocations = 0, balance = 0;
