@@ -133,63 +133,60 @@ const Workspace::File* Workspace::find(const std::string& path) const
     return found == filesByPath.end() ? nullptr : &found->second;
 }
 
+namespace {
+
+template <class Registration>
+void release(Registration*& registration)
+{
+    delete registration;
+    registration = nullptr;
+}
+
+// The registration in use becomes the retired one (the one retired before
+// is released).
+template <class Registration>
+void retireOne(Registration*& current, Registration*& retired)
+{
+    delete retired;
+    retired = current;
+    current = nullptr;
+}
+
+} // namespace
+
 void Workspace::retire(RegKind kind)
 {
     switch (kind) {
     case RegKind::Application:
-        delete retiredArf;
-        retiredArf = arf;
-        arf = nullptr;
-        break;
+        return retireOne(arf, retiredArf);
     case RegKind::Symbol:
-        delete retiredSrf;
-        retiredSrf = srf;
-        srf = nullptr;
-        break;
+        return retireOne(srf, retiredSrf);
     case RegKind::Field:
-        delete retiredFrf;
-        retiredFrf = frf;
-        frf = nullptr;
-        break;
+        return retireOne(frf, retiredFrf);
     case RegKind::Cgi:
-        delete retiredSvrf;
-        retiredSvrf = svrf;
-        svrf = nullptr;
-        break;
+        return retireOne(svrf, retiredSvrf);
     }
 }
 
 void Workspace::releaseRetired()
 {
-    delete retiredArf;
-    delete retiredSrf;
-    delete retiredFrf;
-    delete retiredSvrf;
-    retiredArf = nullptr;
-    retiredSrf = nullptr;
-    retiredFrf = nullptr;
-    retiredSvrf = nullptr;
+    release(retiredArf);
+    release(retiredSrf);
+    release(retiredFrf);
+    release(retiredSvrf);
 }
 
 void Workspace::releaseKind(RegKind kind)
 {
     switch (kind) {
     case RegKind::Application:
-        delete arf;
-        arf = nullptr;
-        break;
+        return release(arf);
     case RegKind::Symbol:
-        delete srf;
-        srf = nullptr;
-        break;
+        return release(srf);
     case RegKind::Field:
-        delete frf;
-        frf = nullptr;
-        break;
+        return release(frf);
     case RegKind::Cgi:
-        delete svrf;
-        svrf = nullptr;
-        break;
+        return release(svrf);
     }
 }
 
