@@ -22,7 +22,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <new>
+#include <string_view>
 #include <type_traits>
+#include <unordered_map>
 
 namespace kivparser {
 
@@ -87,15 +89,28 @@ Reg* outOfMemory(Reg* registration)
     return nullptr;
 }
 
-// The text in memory that stands for the file `name`, or null.
-const SourceText* textFor(const char* name, const SourceText* texts, int textCount)
-{
-    for (int i = 0; texts && i < textCount; ++i) {
-        if (texts[i].name && strcmp(texts[i].name, name) == 0)
-            return &texts[i];
+// The texts in memory that stand for files, found by a file's name in one
+// step however many there are; of two texts with one name the first counts.
+class TextsByName final {
+public:
+    TextsByName(const SourceText* texts, int count)
+    {
+        for (int i = count - 1; texts && i >= 0; --i) {
+            if (texts[i].name)
+                byName[texts[i].name] = &texts[i];
+        }
     }
-    return nullptr;
-}
+
+    // The text that stands for the file `name`, or null.
+    const SourceText* find(const char* name) const
+    {
+        auto found = byName.find(name);
+        return found == byName.end() ? nullptr : found->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, const SourceText*> byName;
+};
 
 template <class Reg>
 Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, LoadStatus& status,
@@ -123,6 +138,7 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, Loa
     if (!files)
         return outOfMemory<Reg>(nullptr);
     Reg* registration = nullptr;
+    TextsByName textsByName(texts, textCount);
     LoadScope scope;
     int totalErrors = 0;
     int totalWarnings = 0;
@@ -130,7 +146,7 @@ Reg* loadRegistration(const LoaderKind& kind, int verbose, const char* path, Loa
         if (verbose)
             progress(name, MSG_PARSING, name);
         long unreadBefore = unreadableFileReports();
-        const SourceText* text = textFor(name, texts, textCount);
+        const SourceText* text = textsByName.find(name);
         KivParser* parser = text ? new (std::nothrow) KivParser(*text, registration, verbose)
                                  : new (std::nothrow) KivParser(name, registration, verbose);
         if (!parser) {
@@ -211,8 +227,7 @@ Reg* load(const LoaderKind& kind, int verbose, const char* path, LoadStatus* sta
 {
     LoadStatus own;
     LoadStatus& filled = status ? *status : own;
-    return guarded<Reg*>(nullptr,
-                         [&] { return loadRegistration<Reg>(kind, verbose, path, filled, texts, textCount); });
+    return guarded<Reg*>(nullptr, [&] { return loadRegistration<Reg>(kind, verbose, path, filled, texts, textCount); });
 }
 
 ApplicationRegistration* loadArf(int verbose, const char* path)
