@@ -190,11 +190,11 @@ std::string ActionFacts::windowText(const kivparser::Window* window)
 std::vector<std::string> ActionFacts::values(kivparser::String* list)
 {
     std::vector<std::string> result;
-    for (kivparser::String* value = list ? list->next() : nullptr; value; value = value->next()) {
-        if (value->isInteger())
-            result.push_back(std::to_string(value->integer));
+    for (const kivparser::String& value : kivparser::elements(list)) {
+        if (value.isInteger())
+            result.push_back(std::to_string(value.integer));
         else
-            result.push_back(value->str ? value->str : "");
+            result.push_back(value.str ? value.str : "");
     }
     return result;
 }
